@@ -1,0 +1,29 @@
+#pragma once
+// The outcome of decoding one picture: the image, or why there is none.
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace varnholt {
+
+// Pictures larger than this on either side, or in area, are refused before any pixel memory
+// is allocated, so a crafted header cannot make us reserve gigabytes.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+
+struct DecodedPicture {
+    std::optional<QImage> image; // set on success, never a null QImage
+    std::string error;           // on failure, a short readable reason
+
+    static DecodedPicture success(QImage picture) { return {std::move(picture), {}}; }
+    static DecodedPicture failure(std::string reason) { return {std::nullopt, std::move(reason)}; }
+    explicit operator bool() const { return image.has_value(); }
+};
+
+// Empty when width x height is an acceptable picture size, otherwise the reason it is not.
+std::string checkPictureSize(long long width, long long height);
+
+} // namespace varnholt
