@@ -1,0 +1,36 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file writes for the record files.
+
+#include "records/RecordResult.h"
+
+#include <string>
+#include <string_view>
+
+namespace varnholt {
+
+enum class FileStatus {
+    Loaded,     // the file was read whole
+    Missing,    // there is no such file
+    Unreadable, // something is there but could not be read (a directory, no permission, I/O error)
+};
+
+struct FileContents {
+    FileStatus status = FileStatus::Missing;
+    std::string bytes;
+};
+
+FileContents readWholeFile(const std::string &path);
+
+// The message shown when a record file cannot be written.
+std::string unableToWriteMessage(const std::string &path);
+
+// Replaces the file with `contents` so that it is either wholly old or wholly new, even after a
+// crash: the new text goes to a temporary file in the same folder, is flushed to disk and then
+// renamed over the old one. An existing file keeps its permissions; a symbolic link keeps
+// pointing at the same file. On failure the old file is untouched.
+RecordResult writeFileAtomically(const std::string &path, std::string_view contents);
+
+// Creates the folder that will hold `path`, with any missing parents.
+RecordResult ensureParentFolder(const std::string &path);
+
+} // namespace varnholt
