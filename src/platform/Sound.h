@@ -13,9 +13,10 @@ public:
     virtual ~WavePlayer() = default;
 
     // Reads a wave file whole into memory under an id, for playing many times.
-    // False when the file cannot be read.
+    // False when the file cannot be read or is no wave sound.
     virtual bool loadClip(int id, const std::string &path) = 0;
     // Plays a clip from memory without waiting; cuts off the effect still sounding.
+    // An id never loaded plays nothing.
     virtual void playClip(int id) = 0;
     // Plays a wave file; without waiting (cutting off the effect still sounding) or
     // returning only when it has finished. A missing or unreadable file plays nothing.
@@ -26,10 +27,12 @@ class MidiPlayer {
 public:
     virtual ~MidiPlayer() = default;
 
-    // Opens a MIDI file for playing. False, with the player's message in error, when it cannot.
+    // Opens a MIDI file for playing, closing the one open before. False, with the player's
+    // message in error, when the file cannot be played.
     virtual bool open(const std::string &path, std::string *error) = 0;
     // Plays the open file from its start; onFinished is called, in the user-interface thread,
-    // when the piece has ended by itself (never after stop() or close()).
+    // when the piece has played to its end. A piece stopped by close() or by another open()
+    // never reports.
     virtual void play() = 0;
     virtual void close() = 0;
 
@@ -38,5 +41,10 @@ public:
 
 std::unique_ptr<WavePlayer> makeSilentWavePlayer();
 std::unique_ptr<MidiPlayer> makeSilentMidiPlayer();
+
+// The real players on the desktop's audio device; each falls back to its silent stand-in
+// when no audio device can be opened (or, for music, no soundfont is installed).
+std::unique_ptr<WavePlayer> makeSdlWavePlayer();
+std::unique_ptr<MidiPlayer> makeFluidMidiPlayer();
 
 } // namespace varnholt

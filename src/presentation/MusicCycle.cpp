@@ -1,0 +1,106 @@
+#include "presentation/MusicCycle.h"
+
+#include <filesystem>
+
+namespace varnholt {
+
+MusicCycle::MusicCycle(GameState &state, std::unique_ptr<MidiPlayer> player, FileExists exists)
+    : state_(state), player_(player ? std::move(player) : makeSilentMidiPlayer()), exists_(std::move(exists))
+{
+    if (!exists_)
+        exists_ = [](const std::string &path) {
+            std::error_code ec;
+            return std::filesystem::is_regular_file(path, ec);
+        };
+    player_->onFinished = [this] { MediaPlayer1Notify(); };
+}
+
+MusicCycle::~MusicCycle()
+{
+    player_->onFinished = nullptr;
+    player_->close();
+}
+
+void MusicCycle::setMusicFiles(const std::string &exeDir, const std::string &assetPrefix)
+{
+    for (std::size_t i = 0; i < MusicFiles.size(); ++i)
+        MusicFiles[i] = exeDir + assetPrefix + std::to_string(i) + ".mid";
+}
+
+void MusicCycle::requestFirstTrack()
+{
+    if (!state_.MusicOn)
+        return;
+    MusicTrack = -1;
+    NextMusicTrack();
+    MusicTrack += kStartRequest;
+}
+
+void MusicCycle::NextMusicTrack()
+{
+    int existing = 0;
+    for (const std::string &file : MusicFiles)
+        existing += exists_(file) ? 1 : 0;
+    if (existing == 0) {
+        MusicTrack = kNoMusic;
+        return;
+    }
+    const int count = static_cast<int>(MusicFiles.size());
+    int k = (MusicTrack + 1) % count;
+    if (k < 0)
+        k = 0;
+    while (!exists_(MusicFiles[k]))
+        k = (k + 1) % count;
+    MusicTrack = k;
+}
+
+void MusicCycle::StartPendingMusic()
+{
+    if (MusicTrack < kStartRequest)
+        return;
+    dropPendingRequest();
+    if (MusicTrack == kNoMusic)
+        return;
+    openAndPlay(MusicTrack);
+}
+
+void MusicCycle::MediaPlayer1Notify()
+{
+    // The player reports only pieces that played to their end; stops asked for by the game
+    // never arrive here, so they never advance the music.
+    NextMusicTrack();
+    MusicTrack += kStartRequest;
+    player_->close();
+}
+
+bool MusicCycle::Music1Click()
+{
+    state_.MusicOn = !state_.MusicOn;
+    // A start still pending would otherwise play music while it is switched off, and on would
+    // name a piece past the end of the list.
+    dropPendingRequest();
+    if (!state_.MusicOn)
+        player_->close();
+    else if (MusicTrack != kNoMusic)
+        openAndPlay(MusicTrack);
+    return state_.MusicOn;
+}
+
+void MusicCycle::openAndPlay(int track)
+{
+    std::string error;
+    if (!player_->open(MusicFiles[track], &error)) {
+        if (onError)
+            onError("Cannot play the music file \"" + MusicFiles[track] + "\": " + error + ".");
+        return;
+    }
+    player_->play();
+}
+
+void MusicCycle::dropPendingRequest()
+{
+    while (MusicTrack >= kStartRequest)
+        MusicTrack -= kStartRequest;
+}
+
+} // namespace varnholt
