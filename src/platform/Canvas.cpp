@@ -1,0 +1,135 @@
+#include "platform/Canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+
+namespace varnholt {
+
+namespace {
+
+// Source rectangles are given in the source's device-independent pixels.
+QRectF deviceRect(const QImage &src, const QRect &r)
+{
+    const qreal k = src.devicePixelRatio();
+    return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
+}
+
+QPainter &prepared(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    return painter;
+}
+
+} // namespace
+
+Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio)
+    : size_(logicalSize),
+      ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
+      image_(QSize(int(std::ceil(logicalSize.width() * ratio_)), int(std::ceil(logicalSize.height() * ratio_))),
+             QImage::Format_RGB32)
+{
+    image_.setDevicePixelRatio(ratio_);
+    image_.fill(Qt::black);
+}
+
+QRgb Canvas::pixel(int x, int y) const
+{
+    const int dx = int(x * ratio_);
+    const int dy = int(y * ratio_);
+    if (x < 0 || y < 0 || dx >= image_.width() || dy >= image_.height())
+        return qRgb(0, 0, 0);
+    return image_.pixel(dx, dy) | 0xff000000u;
+}
+
+void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
+{
+    if (src.isNull() || srcRect.isEmpty() || dstRect.isEmpty())
+        return;
+    {
+        QPainter painter(&image_);
+        prepared(painter).drawImage(QRectF(dstRect), src, deviceRect(src, srcRect));
+    }
+    touched(dstRect);
+}
+
+void Canvas::copyAt(const QImage &src, const QRect &srcRect, QPoint dst)
+{
+    copy(src, srcRect, QRect(dst, srcRect.size()));
+}
+
+void Canvas::copyAt(const QImage &src, QPoint dst)
+{
+    const QRect whole(QPoint(0, 0), src.deviceIndependentSize().toSize());
+    copyAt(src, whole, dst);
+}
+
+void Canvas::copyMasked(const QImage &mask, const QImage &picture, QPoint topLeft)
+{
+    if (mask.isNull() || picture.isNull())
+        return;
+    const QRect target(topLeft, picture.deviceIndependentSize().toSize());
+    {
+        QPainter painter(&image_);
+        prepared(painter);
+        // Raster operations need opaque 32-bit sources on both sides.
+        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        painter.drawImage(QRectF(target), mask.convertToFormat(QImage::Format_RGB32));
+        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        painter.drawImage(QRectF(target), picture.convertToFormat(QImage::Format_RGB32));
+    }
+    touched(target);
+}
+
+void Canvas::fill(int left, int top, int right, int bottom, QColor colour)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const QRect area(left, top, right - left, bottom - top);
+    {
+        QPainter painter(&image_);
+        painter.fillRect(area, colour);
+    }
+    touched(area);
+}
+
+void Canvas::horizontalLine(int x1, int x2, int y, QColor colour)
+{
+    fill(x1, y, x2, y + 1, colour);
+}
+
+int Canvas::textWidth(const QString &text) const
+{
+    return QFontMetrics(font_, &image_).horizontalAdvance(text);
+}
+
+void Canvas::textOut(int x, int y, const QString &text, QColor colour)
+{
+    const QFontMetrics metrics(font_, &image_);
+    const QRect area(x, y, metrics.horizontalAdvance(text), metrics.height());
+    {
+        QPainter painter(&image_);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setFont(font_);
+        painter.setPen(colour);
+        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    }
+    touched(area.adjusted(-2, 0, 2, 0));
+}
+
+QImage Canvas::grab(const QRect &area) const
+{
+    QImage copy = image_.copy(deviceRect(image_, area).toRect());
+    copy.setDevicePixelRatio(ratio_);
+    return copy;
+}
+
+void Canvas::touched(const QRect &area)
+{
+    if (changed)
+        changed(area);
+}
+
+} // namespace varnholt

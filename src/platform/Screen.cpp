@@ -1,0 +1,24 @@
+#include "platform/Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace varnholt {
+
+ScreenInfo primaryScreenInfo()
+{
+    ScreenInfo info;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return info;
+    const QRect geometry = screen->geometry();
+    info.width = geometry.width();
+    info.height = geometry.height();
+    info.pixelsPerInch = int(std::lround(screen->logicalDotsPerInch()));
+    info.devicePixelRatio = screen->devicePixelRatio();
+    return info;
+}
+
+} // namespace varnholt

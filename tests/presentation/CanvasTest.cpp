@@ -1,0 +1,139 @@
+#include "platform/Canvas.h"
+
+#include "TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+using namespace varnholt;
+
+namespace {
+QImage solid(int w, int h, QColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+class CanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::testApp(); }
+};
+} // namespace
+
+TEST_F(CanvasTest, FillCoversRightAndBottomExclusive)
+{
+    Canvas canvas(QSize(40, 30));
+    canvas.fill(10, 5, 20, 8, Qt::red);
+    EXPECT_EQ(canvas.pixel(10, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(19, 7), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(20, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(19, 8), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(9, 5), qRgb(0, 0, 0));
+}
+
+TEST_F(CanvasTest, HorizontalLineStopsBeforeItsEnd)
+{
+    Canvas canvas(QSize(40, 30));
+    canvas.horizontalLine(3, 9, 4, QColor(128, 128, 128));
+    EXPECT_EQ(canvas.pixel(3, 4), qRgb(128, 128, 128));
+    EXPECT_EQ(canvas.pixel(8, 4), qRgb(128, 128, 128));
+    EXPECT_EQ(canvas.pixel(9, 4), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(5, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(5, 5), qRgb(0, 0, 0));
+}
+
+TEST_F(CanvasTest, CopiesPixelForPixelAndStretches)
+{
+    QImage source(4, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 2; ++y)
+            source.setPixel(x, y, qRgb(x * 60, y * 200, 7));
+    Canvas canvas(QSize(50, 50));
+    canvas.copyAt(source, QRect(1, 0, 2, 2), QPoint(10, 10));
+    EXPECT_EQ(canvas.pixel(10, 10), qRgb(60, 0, 7));
+    EXPECT_EQ(canvas.pixel(11, 11), qRgb(120, 200, 7));
+    EXPECT_EQ(canvas.pixel(12, 10), qRgb(0, 0, 0));
+
+    // A uniform source stretched fills exactly its target.
+    canvas.copy(solid(3, 3, Qt::blue), QRect(0, 0, 3, 3), QRect(20, 20, 12, 9));
+    EXPECT_EQ(canvas.pixel(20, 20), qRgb(0, 0, 255));
+    EXPECT_EQ(canvas.pixel(31, 28), qRgb(0, 0, 255));
+    EXPECT_EQ(canvas.pixel(32, 28), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(31, 29), qRgb(0, 0, 0));
+}
+
+TEST_F(CanvasTest, MaskedCopyKeepsTheSurfaceOutsideTheMask)
+{
+    // Mask: black on the left half, white on the right; picture: green left, black right.
+    QImage mask = solid(4, 2, Qt::white);
+    QImage picture = solid(4, 2, Qt::black);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) {
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+            picture.setPixel(x, y, qRgb(0, 200, 0));
+        }
+    Canvas canvas(QSize(10, 10));
+    canvas.fill(0, 0, 10, 10, QColor(90, 40, 160));
+    canvas.copyMasked(mask, picture, QPoint(2, 3));
+    EXPECT_EQ(canvas.pixel(2, 3), qRgb(0, 200, 0));
+    EXPECT_EQ(canvas.pixel(3, 4), qRgb(0, 200, 0));
+    EXPECT_EQ(canvas.pixel(4, 3), qRgb(90, 40, 160));
+    EXPECT_EQ(canvas.pixel(5, 4), qRgb(90, 40, 160));
+    EXPECT_EQ(canvas.pixel(1, 3), qRgb(90, 40, 160));
+}
+
+TEST_F(CanvasTest, ReportsEveryChangedArea)
+{
+    Canvas canvas(QSize(40, 40));
+    QRegion changed;
+    canvas.changed = [&](const QRect &r) { changed += r; };
+    canvas.fill(1, 2, 5, 6, Qt::white);
+    canvas.copyAt(solid(3, 3, Qt::red), QPoint(20, 20));
+    EXPECT_TRUE(changed.contains(QRect(1, 2, 4, 4)));
+    EXPECT_TRUE(changed.contains(QRect(20, 20, 3, 3)));
+    EXPECT_FALSE(changed.contains(QPoint(30, 5)));
+}
+
+TEST_F(CanvasTest, TextIsDrawnFromItsTopInItsWidth)
+{
+    Canvas canvas(QSize(200, 60));
+    QFont font("DejaVu Sans");
+    font.setPixelSize(20);
+    canvas.setFont(font);
+    const int width = canvas.textWidth("Credits");
+    EXPECT_GT(width, 30);
+    EXPECT_GT(canvas.textWidth("Winnings"), canvas.textWidth("Coins"));
+    canvas.textOut(10, 10, "Credits", Qt::white);
+    int lit = 0, outside = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x) {
+            if (canvas.pixel(x, y) == qRgb(0, 0, 0))
+                continue;
+            if (x >= 9 && x <= 10 + width && y >= 10 && y < 10 + 25)
+                ++lit;
+            else
+                ++outside;
+        }
+    EXPECT_GT(lit, 50);
+    EXPECT_EQ(outside, 0);
+}
+
+TEST_F(CanvasTest, HighDensitySurfaceKeepsLogicalCoordinates)
+{
+    Canvas canvas(QSize(20, 10), 2.0);
+    EXPECT_EQ(canvas.image().size(), QSize(40, 20));
+    canvas.fill(5, 2, 10, 4, Qt::yellow);
+    EXPECT_EQ(canvas.image().pixel(10, 4) | 0xff000000u, qRgb(255, 255, 0));
+    EXPECT_EQ(canvas.image().pixel(19, 7) | 0xff000000u, qRgb(255, 255, 0));
+    EXPECT_EQ(canvas.image().pixel(20, 7) | 0xff000000u, qRgb(0, 0, 0));
+
+    // A grab drawn back lands where it came from, at full density.
+    const QImage grabbed = canvas.grab(QRect(4, 1, 8, 4));
+    EXPECT_EQ(grabbed.size(), QSize(16, 8));
+    canvas.fill(0, 0, 20, 10, Qt::black);
+    canvas.copyAt(grabbed, QRect(0, 0, 8, 4), QPoint(4, 1));
+    EXPECT_EQ(canvas.pixel(5, 2), qRgb(255, 255, 0));
+    EXPECT_EQ(canvas.pixel(10, 2), qRgb(0, 0, 0));
+}

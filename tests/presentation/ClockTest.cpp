@@ -1,0 +1,71 @@
+#include "platform/Clock.h"
+#include "platform/GameTimer.h"
+
+#include "TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+using namespace varnholt;
+
+namespace {
+class ClockTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::testApp(); }
+};
+} // namespace
+
+TEST_F(ClockTest, DelayServesTimersUntilItsDeadline)
+{
+    SystemClock clock;
+    int ticks = 0;
+    GameTimer timer(5, true);
+    timer.OnTimer = [&] { ++ticks; };
+    const auto start = clock.GetTickCount();
+    Delay(clock, 0.06);
+    EXPECT_GE(clock.GetTickCount(), start + 60);
+    EXPECT_GT(ticks, 0) << "the timer must tick while the delay waits";
+}
+
+TEST_F(ClockTest, ZeroOrPastDelaysReturnAtOnce)
+{
+    SystemClock clock;
+    bool served = false;
+    QObject context; // the pending call dies with the test
+    QTimer::singleShot(0, &context, [&] { served = true; });
+    Delay(clock, 0);
+    clock.waitUntil(clock.GetTickCount() - 100);
+    EXPECT_FALSE(served) << "nothing waited, so nothing was served";
+}
+
+TEST_F(ClockTest, DisabledTimersNeverTick)
+{
+    SystemClock clock;
+    int enabledTicks = 0, disabledTicks = 0;
+    GameTimer enabled(5, true), disabled(5, false);
+    enabled.OnTimer = [&] { ++enabledTicks; };
+    disabled.OnTimer = [&] { ++disabledTicks; };
+    EXPECT_FALSE(disabled.Enabled());
+    Delay(clock, 0.04);
+    EXPECT_GT(enabledTicks, 0);
+    EXPECT_EQ(disabledTicks, 0);
+
+    enabled.setEnabled(false);
+    const int frozen = enabledTicks;
+    disabled.setEnabled(true);
+    Delay(clock, 0.04);
+    EXPECT_EQ(enabledTicks, frozen);
+    EXPECT_GT(disabledTicks, 0);
+}
+
+TEST_F(ClockTest, IntervalChangesKeepTheEnabledState)
+{
+    GameTimer timer(5000, true);
+    timer.setInterval(50);
+    EXPECT_EQ(timer.Interval(), 50);
+    EXPECT_TRUE(timer.Enabled());
+    GameTimer idle(300, false);
+    idle.setInterval(100);
+    EXPECT_FALSE(idle.Enabled());
+}
