@@ -9,6 +9,16 @@
 #include <vector>
 
 namespace varnholt {
+
+// giflib has no text for some of its codes (GifErrorString returns NULL for them).
+std::string gifErrorText(int code)
+{
+    const char *text = GifErrorString(code);
+    if (text != nullptr && *text != '\0')
+        return std::string("GIF: ") + text;
+    return "GIF: decoding error " + std::to_string(code);
+}
+
 namespace {
 
 struct MemoryReader {
@@ -24,15 +34,6 @@ int readFromMemory(GifFileType *gif, GifByteType *buffer, int wanted)
     std::memcpy(buffer, reader->data.data() + reader->position, count);
     reader->position += count;
     return static_cast<int>(count);
-}
-
-// giflib has no text for some of its codes (GifErrorString returns NULL for them).
-std::string gifError(int code)
-{
-    const char *text = GifErrorString(code);
-    if (text != nullptr && *text != '\0')
-        return std::string("GIF: ") + text;
-    return "GIF: decoding error " + std::to_string(code);
 }
 
 struct GifCloser {
@@ -128,7 +129,7 @@ DecodedPicture decodeGif(std::span<const std::byte> data)
     int error = 0;
     GifHandle gif(DGifOpen(&reader, readFromMemory, &error));
     if (!gif)
-        return DecodedPicture::failure(gifError(error));
+        return DecodedPicture::failure(gifErrorText(error));
 
     // giflib's DGifSlurp would decode every frame into buffers sized from unchecked headers; we
     // walk the records ourselves, check each size first and stop after the first frame.
@@ -136,18 +137,18 @@ DecodedPicture decodeGif(std::span<const std::byte> data)
     for (;;) {
         GifRecordType record = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &record) == GIF_ERROR)
-            return DecodedPicture::failure(gifError(gif->Error));
+            return DecodedPicture::failure(gifErrorText(gif->Error));
         if (record == TERMINATE_RECORD_TYPE)
             return DecodedPicture::failure("GIF: the file holds no picture");
         if (record == EXTENSION_RECORD_TYPE) {
             if (!readExtension(gif.get(), transparentIndex))
-                return DecodedPicture::failure(gifError(gif->Error));
+                return DecodedPicture::failure(gifErrorText(gif->Error));
             continue;
         }
         if (record != IMAGE_DESC_RECORD_TYPE)
-            return DecodedPicture::failure(gifError(D_GIF_ERR_WRONG_RECORD));
+            return DecodedPicture::failure(gifErrorText(D_GIF_ERR_WRONG_RECORD));
         if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
-            return DecodedPicture::failure(gifError(gif->Error));
+            return DecodedPicture::failure(gifErrorText(gif->Error));
         break;
     }
 
@@ -168,7 +169,7 @@ DecodedPicture decodeGif(std::span<const std::byte> data)
 
     frame.pixels.resize(std::size_t(frame.width) * std::size_t(frame.height));
     if (!readFrameRows(gif.get(), frame, desc.Interlace))
-        return DecodedPicture::failure(gifError(gif->Error));
+        return DecodedPicture::failure(gifErrorText(gif->Error));
 
     // The background index refers to the global colour table.
     QRgb background = qRgb(0, 0, 0);

@@ -6,9 +6,13 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
 
 namespace varnholt {
 
 DecodedPicture decodeGif(std::span<const std::byte> data);
+
+// giflib's message for an error code, with a fallback for the codes it has no text for.
+std::string gifErrorText(int code);
 
 } // namespace varnholt

@@ -12,6 +12,7 @@ namespace varnholt {
 namespace {
 
 using testing::closeTo;
+using testing::expectEveryTruncationFailsOrIsWhole;
 using testing::fixturePath;
 using testing::readFixture;
 
@@ -55,25 +56,6 @@ TEST(JpegDecoding, GreyscaleBecomesEqualChannelsFromDarkToLight)
     }
     EXPECT_LT(qRed(image.pixel(5, 0)), 20);
     EXPECT_GT(qRed(image.pixel(5, 31)), 235);
-}
-
-// Whatever prefix of a picture file is given, the result is either a failure or the very
-// picture the whole file holds: never a half-grey or garbled one.
-void expectEveryTruncationFailsOrIsWhole(const QByteArray &whole)
-{
-    const DecodedPicture full = decodePicture(whole);
-    ASSERT_TRUE(full) << full.error;
-    int failures = 0;
-    for (qsizetype length = 0; length < whole.size(); ++length) {
-        DecodedPicture part = decodePicture(whole.left(length));
-        if (part) {
-            EXPECT_EQ(*part.image, *full.image) << "cut at " << length;
-        } else {
-            EXPECT_FALSE(part.error.empty());
-            ++failures;
-        }
-    }
-    EXPECT_GE(failures, whole.size() - 4); // only the trailing end marker may go missing
 }
 
 TEST(JpegDecoding, TruncatedFilesAreRefused)
