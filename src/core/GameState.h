@@ -34,6 +34,7 @@ struct GameState {
     int WildRow = 1;
     bool SoundOn = true;
     bool MusicOn = true;
+    bool Nudging = false; // a nudge is moving a reel and being judged; the machine counts as busy
 };
 
 } // namespace varnholt

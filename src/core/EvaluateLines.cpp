@@ -1,0 +1,9 @@
+#include "core/EvaluateLines.h"
+
+namespace varnholt {
+
+// The window's instantiation, compiled once here.
+template void EvaluateLines<EvaluationEvents>(GameState &, RandomSource &, EvaluationEvents &);
+template void CountUpWinnings<EvaluationEvents>(GameState &, EvaluationEvents &);
+
+} // namespace varnholt

@@ -1,0 +1,97 @@
+#include "core/Input.h"
+
+namespace varnholt {
+
+bool HitArea::containsX(const Layout &layout, int x) const
+{
+    return layout.Scale(left) <= x && x <= layout.Scale(right);
+}
+
+bool HitArea::containsY(const Layout &layout, int y) const
+{
+    return layout.Scale(top) <= y && y <= layout.Scale(bottom);
+}
+
+bool HitArea::contains(const Layout &layout, int x, int y) const
+{
+    return containsX(layout, x) && containsY(layout, y);
+}
+
+namespace {
+
+std::optional<int> nudgeButtonAt(const Layout &layout, int x, int y)
+{
+    if (!kNudgeButtonAreas[0].containsY(layout, y))
+        return std::nullopt;
+    for (int reel = 0; reel < int(kNudgeButtonAreas.size()); ++reel)
+        if (kNudgeButtonAreas[reel].containsX(layout, x))
+            return reel;
+    return std::nullopt; // between buttons
+}
+
+std::optional<InputAction> machineButtonAt(const Layout &layout, int x, int y)
+{
+    if (!kSpinButtonArea.containsX(layout, x))
+        return std::nullopt;
+    if (kBetOneButtonArea.containsY(layout, y))
+        return InputAction::BetOne;
+    if (kBetMaxButtonArea.containsY(layout, y))
+        return InputAction::BetMax;
+    if (kSpinButtonArea.containsY(layout, y))
+        return InputAction::Spin;
+    return std::nullopt;
+}
+
+bool onLogo(const Layout &layout, int x, int y)
+{
+    const int corner = layout.Scale(kLogoCorner);
+    return corner <= x && x <= corner + kLogoWidth && corner <= y && y <= corner + kLogoHeight;
+}
+
+} // namespace
+
+PressPlan planPress(const GameState &state, const Layout &layout, int x, int y)
+{
+    PressPlan plan;
+    auto add = [&plan](InputAction action, int reel = -1) { plan.steps[plan.count++] = {action, reel}; };
+
+    if (state.NudgeAllowed && state.Nudges > 0 && !state.Busy)
+        if (const auto reel = nudgeButtonAt(layout, x, y))
+            add(InputAction::NudgeReel, *reel);
+    if (!state.Busy)
+        if (const auto button = machineButtonAt(layout, x, y))
+            add(*button);
+    if (!state.Busy && kCoinSlotArea.contains(layout, x, y))
+        add(InputAction::BetOne);
+    add(InputAction::CloseNudgeOfferIfOut);
+    if (onLogo(layout, x, y))
+        add(InputAction::OpenGamesPage);
+    return plan;
+}
+
+bool closeNudgeOfferIfOut(GameState &state)
+{
+    if (state.Nudges > 0)
+        return false;
+    state.NudgeAllowed = false;
+    return true;
+}
+
+std::optional<InputAction> actionForKey(const GameState &state, int keyCode)
+{
+    if (state.Busy)
+        return std::nullopt;
+    switch (keyCode) {
+    case kKeyEnter:
+    case kKeySpace:
+        return InputAction::Spin;
+    case kKeyB:
+        return InputAction::BetOne;
+    case kKeyM:
+        return InputAction::BetMax;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace varnholt

@@ -1,0 +1,76 @@
+#pragma once
+// Where presses and keys on the machine face act, and what they do under the current state.
+
+#include "core/GameState.h"
+#include "core/Layout.h"
+
+#include <array>
+#include <optional>
+
+namespace varnholt {
+
+// An area of the face in design coordinates; every bound is scaled and both ends belong to it.
+struct HitArea {
+    int left, right, top, bottom;
+    bool contains(const Layout &layout, int x, int y) const;
+    bool containsX(const Layout &layout, int x) const;
+    bool containsY(const Layout &layout, int y) const;
+};
+
+// One nudge button above each reel; together they span the nudge band.
+inline constexpr std::array<HitArea, 3> kNudgeButtonAreas{{
+    {260, 332, 246, 263},
+    {364, 436, 246, 263},
+    {468, 540, 246, 263},
+}};
+inline constexpr HitArea kSpinButtonArea{577, 655, 293, 352};
+inline constexpr HitArea kBetOneButtonArea{577, 655, 362, 421};
+inline constexpr HitArea kBetMaxButtonArea{577, 655, 432, 491};
+inline constexpr HitArea kCoinSlotArea{560, 643, 99, 181};
+
+// The logo's corner is scaled; its size is the picture's own, unscaled.
+inline constexpr int kLogoCorner = 10;
+inline constexpr int kLogoWidth = 125;
+inline constexpr int kLogoHeight = 70;
+
+enum class InputAction {
+    NudgeReel,            // NudgeReel(reel)
+    BetOne,               // BetOne, then Spin if it says so
+    BetMax,               // BetMax, then Spin if it says so
+    Spin,                 // Spin
+    CloseNudgeOfferIfOut, // closeNudgeOfferIfOut; on true: Timer7 off, nudge buttons unlit
+    OpenGamesPage,        // the maker's games page
+};
+
+struct PressStep {
+    InputAction action;
+    int reel = -1; // for NudgeReel
+};
+
+// The steps of one press, to run in order.
+struct PressPlan {
+    std::array<PressStep, 5> steps{};
+    int count = 0;
+    const PressStep *begin() const { return steps.data(); }
+    const PressStep *end() const { return steps.data() + count; }
+};
+
+// What a press at window point (x, y) does: a nudge, a bet or a spin under its condition, then
+// the out-of-nudges check (every press), then the logo link (in every state). Nudge presses
+// are ignored while the machine is busy, so none can start inside a spin or another nudge.
+PressPlan planPress(const GameState &state, const Layout &layout, int x, int y);
+
+// Clears the nudge offer when no nudges are left; true when the window must also stop the
+// nudge buttons blinking and draw them unlit.
+bool closeNudgeOfferIfOut(GameState &state);
+
+// Key codes the machine answers to; letters by their upper-case code, with or without shift.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyB = 66;
+inline constexpr int kKeyM = 77;
+
+// Enter and Space spin, B bets one, M bets max; only while the machine is idle.
+std::optional<InputAction> actionForKey(const GameState &state, int keyCode);
+
+} // namespace varnholt

@@ -1,0 +1,148 @@
+#include "core/PlaySimulator.h"
+
+#include "bonus/BonusPrizes.h"
+#include "bonus/BonusTrigger.h"
+#include "bonus/Nudges.h"
+#include "core/Bets.h"
+#include "core/NewGame.h"
+#include "core/PayTable.h"
+#include "core/Spin.h"
+
+#include <cmath>
+
+namespace varnholt {
+
+namespace {
+
+// The design-size spinning strip: the offsets it draws are part of the machine's sequence.
+constexpr int kSimulatedStripHeight = 456;
+// Money the simulated player brings whenever the credits run short; only bets and wins count.
+constexpr std::int32_t kPlayerPurse = 1000000000;
+
+class SimulatedPlayer final : public PlayEvents {
+public:
+    SimulatedPlayer(GameState &state, RandomSource &picks) : state_(state), picks_(picks) {}
+
+    std::int64_t won = 0;
+    std::int64_t bonusGames = 0;
+
+    void runBonusGame(const BonusPrizes &prizes) override
+    {
+        ++bonusGames;
+        applyBonusPrize(state_, prizes[picks_.Random(kChestCount)]);
+    }
+    void countUpStep(int step, int) override { won += step; }
+
+    void wildSeen(int) override {}
+    void winFlashingOff() override {}
+    void nudgeCounterChanged() override {}
+    void playWinSound() override {}
+    void winFlashingOn() override {}
+    void nudgeButtonsOff() override {}
+    void countUpStarted() override {}
+    void nudgeButtonsBlinking() override {}
+    void rebetPlaced() override {}
+    void spinStarting() override {}
+    void animateReels(const std::array<int, kReelCount> &) override {}
+    void spinFinished() override {}
+    void nudgeStarting(int) override {}
+    void scrollNudge(int, const std::array<int, 4> &) override {}
+    void nudgeSettled(int) override {}
+
+private:
+    GameState &state_;
+    RandomSource &picks_;
+};
+
+bool boardWins(const VisibleSymbols &rows, int coins)
+{
+    for (int line = 0; line < kLineCount; ++line) {
+        const auto &s = rows[kLineRows[line]];
+        const bool played = linePlayed(line, coins);
+        if ((played && linePays(s[0], s[1], s[2]) > 0) || triggersBonus(s[0], s[1], s[2], played))
+            return true;
+    }
+    return false;
+}
+
+void stake(GameState &state, int coins)
+{
+    if (state.Credits < coins)
+        state.Credits = kPlayerPurse;
+    if (coins == kMaxCoins) {
+        BetMax(state);
+        return;
+    }
+    // Spin re-bets the last stake by itself once it is the stake we want.
+    if (state.LastBet != coins)
+        for (int coin = 0; coin < coins; ++coin)
+            BetOne(state);
+}
+
+} // namespace
+
+int winningNudgeReel(const int (&stops)[3], int coins)
+{
+    for (int reel = 0; reel < kReelCount; ++reel) {
+        std::array<int, kReelCount> nudged{stops[0], stops[1], stops[2]};
+        nudged[reel] = nudgedStop(nudged[reel]);
+        if (boardWins(visibleSymbols(nudged), coins))
+            return reel;
+    }
+    return -1;
+}
+
+SimulationResult simulatePlay(const SimulationSettings &settings)
+{
+    RandomSource machine(settings.seed);
+    RandomSource picks(settings.seed ^ 0x9E3779B9u);
+    GameState state;
+    InitReels(state);
+    NewGame(state);
+    state.Credits = kPlayerPurse;
+    SimulatedPlayer player(state, picks);
+
+    SimulationResult result;
+    std::int64_t sumSquares = 0;
+    for (std::int64_t spin = 0; spin < settings.spins; ++spin) {
+        const std::int64_t wonBefore = player.won;
+        const std::int32_t nudgesBefore = state.Nudges;
+        stake(state, settings.coins);
+        Spin(state, machine, player, kSimulatedStripHeight);
+        result.coinsStaked += state.LastBet;
+        result.winningSpins += player.won > wonBefore;
+
+        std::int64_t used = 0;
+        while (canNudge(state)) {
+            const int stops[3] = {state.ReelStops[0], state.ReelStops[1], state.ReelStops[2]};
+            const int reel = winningNudgeReel(stops, state.LastBet);
+            if (reel < 0)
+                break;
+            const std::int64_t wonBeforeNudge = player.won;
+            NudgeReel(state, reel, machine, player);
+            ++used;
+            result.nudgedWins += player.won > wonBeforeNudge;
+        }
+        result.nudgesUsed += used;
+        result.nudgesEarned += state.Nudges - nudgesBefore + used;
+
+        const std::int64_t won = player.won - wonBefore;
+        sumSquares += won * won;
+    }
+
+    result.spins = settings.spins;
+    result.creditsWon = player.won;
+    result.bonusGames = player.bonusGames;
+    if (result.coinsStaked > 0)
+        result.returnToPlayer = double(result.creditsWon) / double(result.coinsStaked);
+    if (result.spins > 1) {
+        const double n = double(result.spins);
+        const double mean = double(result.creditsWon) / n;
+        const double variance = (double(sumSquares) - n * mean * mean) / (n - 1);
+        const double coinsPerSpin = double(result.coinsStaked) / n;
+        result.returnCi95 = 1.96 * std::sqrt(variance > 0 ? variance / n : 0) / coinsPerSpin;
+    }
+    return result;
+}
+
+} // namespace varnholt

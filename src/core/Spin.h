@@ -1,0 +1,62 @@
+#pragma once
+// One spin, from the bet to the end of the count-up.
+
+#include "core/EvaluateLines.h"
+#include "core/EvaluationEvents.h"
+#include "core/GameState.h"
+#include "core/Random.h"
+
+#include <array>
+
+namespace varnholt {
+
+inline constexpr const char *kNoBetMessage = "No bet was placed!";
+
+// With no coins in, stakes the last spin's coins again when the credits allow it.
+// Returns whether it did.
+bool rebetLastStake(GameState &state);
+
+// Draws the new stops (reel 1, 2, 3: strip offset Random(blurStripHeight), then stop
+// Random(30) + 1), adds the stake to TotalBets and one to Spins, clears Exiting.
+// Returns the strip offsets the reel animation starts from.
+std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, int blurStripHeight);
+
+struct SpinOutcome {
+    bool played = false;           // the reels turned
+    bool rebet = false;            // the last stake was put in again
+    const char *message = nullptr; // to show when nothing was staked
+};
+
+// Plays one spin. Ignored while busy; with nothing staked and no affordable re-bet it only
+// returns kNoBetMessage. A spin whose animation was cut short by closing is not evaluated.
+template <class Events>
+SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blurStripHeight)
+{
+    SpinOutcome outcome;
+    if (state.Busy)
+        return outcome;
+    if (rebetLastStake(state)) {
+        outcome.rebet = true;
+        events.rebetPlaced();
+    }
+    if (state.CoinsBet == 0) {
+        outcome.message = kNoBetMessage;
+        return outcome;
+    }
+    state.Busy = true;
+    events.spinStarting();
+    const auto offsets = SpinReels(state, random, blurStripHeight);
+    events.animateReels(offsets);
+    if (!state.Exiting)
+        EvaluateLines(state, random, events);
+    state.LastBet = state.CoinsBet;
+    state.CoinsBet = 0;
+    state.Busy = false;
+    events.spinFinished();
+    outcome.played = true;
+    return outcome;
+}
+
+extern template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int);
+
+} // namespace varnholt
