@@ -35,6 +35,8 @@ public:
     bool Sound1Click();
 
     std::string fileName(const std::string &ending) const { return stem_ + ending; }
+    // The player itself, for the bonus window, which plays its own two sounds.
+    WavePlayer &player() { return *player_; }
 
 private:
     void playFileIfOn(const std::string &ending);

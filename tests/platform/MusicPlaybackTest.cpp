@@ -1,0 +1,284 @@
+// Reading MIDI files, and playing them through the synthesizer on a headless audio device.
+
+#include "platform/FluidMidiPlayer.h"
+#include "platform/MusicFile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include <unistd.h>
+
+using namespace varnholt;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Builds small standard MIDI files event by event.
+class MidiTrack {
+public:
+    MidiTrack &event(std::uint32_t delta, std::initializer_list<std::uint8_t> message)
+    {
+        deltaTime(delta);
+        bytes_.insert(bytes_.end(), message);
+        return *this;
+    }
+    MidiTrack &tempo(std::uint32_t delta, std::uint32_t microsecondsPerBeat)
+    {
+        return event(delta, {0xFF, 0x51, 0x03, std::uint8_t(microsecondsPerBeat >> 16),
+                             std::uint8_t(microsecondsPerBeat >> 8), std::uint8_t(microsecondsPerBeat)});
+    }
+    MidiTrack &end(std::uint32_t delta) { return event(delta, {0xFF, 0x2F, 0x00}); }
+    const Bytes &bytes() const { return bytes_; }
+
+private:
+    void deltaTime(std::uint32_t value)
+    {
+        std::uint8_t groups[4];
+        int n = 0;
+        do {
+            groups[n++] = value & 0x7F;
+            value >>= 7;
+        } while (value);
+        while (n-- > 0)
+            bytes_.push_back(groups[n] | (n ? 0x80 : 0));
+    }
+    Bytes bytes_;
+};
+
+Bytes midiFile(std::vector<MidiTrack> tracks, std::uint16_t division = 480, std::uint16_t format = 1)
+{
+    Bytes out{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, std::uint8_t(format), 0, std::uint8_t(tracks.size()),
+              std::uint8_t(division >> 8), std::uint8_t(division)};
+    for (const MidiTrack &track : tracks) {
+        const auto size = static_cast<std::uint32_t>(track.bytes().size());
+        out.insert(out.end(), {'M', 'T', 'r', 'k', std::uint8_t(size >> 24), std::uint8_t(size >> 16),
+                               std::uint8_t(size >> 8), std::uint8_t(size)});
+        out.insert(out.end(), track.bytes().begin(), track.bytes().end());
+    }
+    return out;
+}
+
+// A piece of exactly `beats` beats at 120 per minute: a harpsichord chord on each beat.
+Bytes chordPiece(int beats)
+{
+    MidiTrack track;
+    track.tempo(0, 500000).event(0, {0xC0, 6});
+    for (int beat = 0; beat < beats; ++beat) {
+        track.event(0, {0x90, 60, 100}).event(0, {0x90, 64, 100}).event(0, {0x90, 67, 100});
+        track.event(400, {0x80, 60, 0}).event(0, {0x80, 64, 0}).event(0, {0x80, 67, 0});
+        track.event(80, {0x80, 67, 0});  // keeps the beat 480 ticks long
+    }
+    return midiFile({track.end(0)});
+}
+
+TEST(MidiPieceReading, LengthFollowsTheTempoMap)
+{
+    std::string error;
+    auto piece = readMidiPiece(chordPiece(4), &error);
+    ASSERT_TRUE(piece) << error;
+    EXPECT_DOUBLE_EQ(piece->seconds, 2.0);
+    EXPECT_EQ(piece->notes, 12);
+
+    // Tempo in the first track, notes in the second; one beat at 120, then two at 60 per minute.
+    MidiTrack tempos;
+    tempos.tempo(0, 500000).tempo(480, 1000000).end(0);
+    MidiTrack notes;
+    notes.event(0, {0x90, 60, 90}).event(1440, {0x80, 60, 0}).end(0);
+    piece = readMidiPiece(midiFile({tempos, notes}), &error);
+    ASSERT_TRUE(piece) << error;
+    EXPECT_DOUBLE_EQ(piece->seconds, 0.5 + 2.0);
+}
+
+TEST(MidiPieceReading, RunningStatusAndTimeCodeDivision)
+{
+    // Running status: one status byte, then bare note pairs; velocity 0 ends a note.
+    MidiTrack track;
+    track.event(0, {0x90, 60, 100}).event(25, {62, 100}).event(25, {60, 0}).event(50, {62, 0}).end(0);
+    // 25 frames a second, 40 ticks a frame: 1000 ticks a second.
+    const std::uint16_t timeCode = static_cast<std::uint16_t>((256 - 25) << 8 | 40);
+    std::string error;
+    auto piece = readMidiPiece(midiFile({track}, timeCode), &error);
+    ASSERT_TRUE(piece) << error;
+    EXPECT_EQ(piece->notes, 2);
+    EXPECT_DOUBLE_EQ(piece->seconds, 0.1);
+}
+
+TEST(MidiPieceReading, DamagedFilesAreRefusedWithAReason)
+{
+    std::string error;
+    EXPECT_FALSE(readMidiPiece({}, &error));
+    EXPECT_EQ(error, "it is not a standard MIDI file");
+
+    const std::string text = "RIFF....WAVEfmt not music at all";
+    EXPECT_FALSE(readMidiPiece(Bytes(text.begin(), text.end()), &error));
+    EXPECT_EQ(error, "it is not a standard MIDI file");
+
+    Bytes cut = chordPiece(4);
+    cut.resize(cut.size() - 20);
+    EXPECT_FALSE(readMidiPiece(cut, &error));
+    EXPECT_EQ(error, "the file is cut short");
+
+    // A track whose length is right but whose last event stops in the middle.
+    MidiTrack broken;
+    broken.event(0, {0x90, 60});
+    EXPECT_FALSE(readMidiPiece(midiFile({broken}), &error));
+    EXPECT_EQ(error, "a track of the file is damaged");
+
+    MidiTrack silent;
+    silent.tempo(0, 500000).end(960);
+    EXPECT_FALSE(readMidiPiece(midiFile({silent}), &error));
+    EXPECT_EQ(error, "it holds no notes");
+
+    Bytes headerOnly = midiFile({}, 480, 1);
+    headerOnly[11] = 2;  // announces two tracks, holds none
+    EXPECT_FALSE(readMidiPiece(headerOnly, &error));
+}
+
+QCoreApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "music-test";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication *instance =
+        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
+    return *instance;
+}
+
+class MusicPlayback : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app();
+        dir = fs::temp_directory_path() / ("varnholt-music-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        const std::string soundFont = findGeneralMidiSoundFont();
+        ASSERT_FALSE(soundFont.empty()) << "the General MIDI soundfont is not installed";
+        player = FluidMidiPlayer::create(soundFont);
+        ASSERT_TRUE(player) << "no audio device; the tests run with SDL_AUDIODRIVER=dummy";
+        player->onFinished = [this] {
+            ++finished;
+            framesAtFinish = player->framesPlayed();
+        };
+    }
+    void TearDown() override
+    {
+        player.reset();
+        fs::remove_all(dir);
+    }
+
+    std::string write(const std::string &name, const Bytes &bytes)
+    {
+        const fs::path path = dir / name;
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+        return path.string();
+    }
+
+    // Handles events until done() holds, sleeping between looks; bounded so a dead device fails.
+    template <class Done> bool processEventsUntil(Done done, int limitMs = 8000)
+    {
+        QElapsedTimer guard;
+        guard.start();
+        while (!done() && guard.elapsed() < limitMs) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+        QCoreApplication::processEvents();
+        return done();
+    }
+
+    fs::path dir;
+    std::unique_ptr<FluidMidiPlayer> player;
+    int finished = 0;
+    long long framesAtFinish = 0;
+};
+
+TEST_F(MusicPlayback, EndOfATwoSecondPieceArrivesOnTime)
+{
+    std::string error;
+    ASSERT_TRUE(player->open(write("two.mid", chordPiece(4)), &error)) << error;
+
+    long long peak = 0;
+    Mix_SetPostMix(
+        [](void *out, std::uint8_t *stream, int length) {
+            auto *samples = reinterpret_cast<const std::int16_t *>(stream);
+            for (int i = 0; i < length / 2; ++i)
+                *static_cast<long long *>(out) = std::max<long long>(*static_cast<long long *>(out), std::abs(samples[i]));
+        },
+        &peak);
+    player->play();
+    ASSERT_TRUE(processEventsUntil([&] { return finished > 0; }));
+    Mix_SetPostMix(nullptr, nullptr);
+
+    EXPECT_EQ(finished, 1);
+    EXPECT_GT(peak, 1000) << "the piece was not heard";
+    // Measured on the audio clock: the notice reaches the event loop within 300 ms of the end.
+    const long long end = 2 * FluidMidiPlayer::frameRate();
+    EXPECT_GE(framesAtFinish, end);
+    EXPECT_LT(framesAtFinish - end, FluidMidiPlayer::frameRate() * 3 / 10);
+
+    // It reports once per play, not again while the last notes ring on.
+    const long long now = player->framesPlayed();
+    processEventsUntil([&] { return player->framesPlayed() > now + FluidMidiPlayer::frameRate() / 5; });
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(MusicPlayback, StopAskedForByTheGameNeverReportsAnEnd)
+{
+    const std::string path = write("short.mid", chordPiece(1));
+    ASSERT_TRUE(player->open(path, nullptr));
+    player->play();
+    // Let the piece end on the audio side without handing its notice to anyone yet.
+    const long long end = FluidMidiPlayer::frameRate() / 2;
+    while (player->framesPlayed() < end + 4096)
+        QThread::msleep(10);
+    player->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished, 0) << "an end reported after close() would skip a piece";
+
+    // Opening and playing again reports the new play's end only.
+    ASSERT_TRUE(player->open(path, nullptr));
+    player->play();
+    ASSERT_TRUE(processEventsUntil([&] { return finished > 0; }));
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(MusicPlayback, UnplayableFilesGiveTheReason)
+{
+    std::string error;
+    EXPECT_FALSE(player->open((dir / "absent.mid").string(), &error));
+    EXPECT_EQ(error, "the file cannot be read");
+    EXPECT_FALSE(player->open(write("junk.mid", Bytes{'M', 'T', 'h', 'd', 0, 0}), &error));
+    EXPECT_EQ(error, "it is not a standard MIDI file");
+    player->play();  // nothing is open: stays silent and never reports
+    const long long now = player->framesPlayed();
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished, 0);
+    EXPECT_EQ(player->framesPlayed(), now);
+}
+
+TEST(MusicFactory, GivesAPlayerEvenWithoutAnAudioDevice)
+{
+    const char *before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    auto player = makeFluidMidiPlayer();
+    ASSERT_TRUE(player);
+    EXPECT_EQ(dynamic_cast<FluidMidiPlayer *>(player.get()), nullptr);
+    if (before)
+        ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        ::unsetenv("SDL_AUDIODRIVER");
+}
+
+} // namespace
