@@ -111,8 +111,9 @@ protected:
     {
         dir = fs::temp_directory_path() / ("varnholt-effects-" + std::to_string(::getpid()));
         fs::create_directories(dir);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // a headless device unless one is chosen
         player = SdlWavePlayer::create();
-        ASSERT_TRUE(player) << "no audio device; the tests run with SDL_AUDIODRIVER=dummy";
+        ASSERT_TRUE(player) << "no audio device";
         tap = std::make_unique<OutputTap>();
     }
     void TearDown() override
