@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace varnholt;
 using varnholt::testing::FileSizeLimit;
@@ -203,6 +205,19 @@ TEST_F(SavedGamesTest, FailedSaveReportsThePathAndLeavesTheFileIntact)
     const SavedGameFile blocked{folder.file("blocker/game.ini"), file.today};
     EXPECT_EQ(SaveLoadGame(blocked, changed, 0, true, "x").error,
               "Unable to write to " + blocked.path);
+}
+
+TEST_F(SavedGamesTest, UnreadableFileIsNotReplacedByASaveOfOneSlot)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    GameState state = sampleState();
+    ASSERT_TRUE(SaveLoadGame(file, state, 4, true, "Precious").ok());
+    ::chmod(file.path.c_str(), 0200);
+    const RecordResult result = SaveLoadGame(file, state, 0, true, "Other");
+    ::chmod(file.path.c_str(), 0600);
+    EXPECT_EQ(result.error, "Unable to write to " + file.path);
+    EXPECT_EQ(load(4).GameName, "Precious");
 }
 
 TEST_F(SavedGamesTest, UnknownSlotIsRefusedWithoutTouchingAnything)
