@@ -56,7 +56,7 @@ std::unique_ptr<FluidMidiPlayer> FluidMidiPlayer::create(const std::string &soun
         return nullptr;
     fluid_settings_setnum(self->settings_, "synth.sample-rate", sdlaudio::kRate);
     // The pieces are written for a modest level; this leaves the effects room on top.
-    fluid_settings_setnum(self->settings_, "synth.gain", 0.5);
+    fluid_settings_setnum(self->settings_, "synth.gain", 0.8);
     self->synth_ = new_fluid_synth(self->settings_);
     if (!self->synth_ || fluid_synth_sfload(self->synth_, soundFont.c_str(), 1) == FLUID_FAILED)
         return nullptr;
