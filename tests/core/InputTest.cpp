@@ -1,0 +1,142 @@
+#include "core/Input.h"
+#include "core/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace varnholt;
+
+namespace {
+
+std::vector<InputAction> actions(const PressPlan &plan)
+{
+    std::vector<InputAction> list;
+    for (const PressStep &step : plan)
+        list.push_back(step.action);
+    return list;
+}
+
+GameState idle()
+{
+    GameState state;
+    state.Busy = false;
+    return state;
+}
+
+using A = InputAction;
+using Actions = std::vector<InputAction>;
+
+} // namespace
+
+TEST(Press, ButtonEdgesAt800)
+{
+    const GameState state = idle();
+    const Layout w800 = makeLayout(800, false);
+    EXPECT_EQ(actions(planPress(state, w800, 577, 293)), (Actions{A::Spin, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 576, 293)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 655, 352)), (Actions{A::Spin, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 656, 352)), (Actions{A::CloseNudgeOfferIfOut}));
+    // The gaps between the buttons belong to none of them.
+    EXPECT_EQ(actions(planPress(state, w800, 600, 353)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 362)), (Actions{A::BetOne, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 421)), (Actions{A::BetOne, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 431)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 491)), (Actions{A::BetMax, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 492)), (Actions{A::CloseNudgeOfferIfOut}));
+    // The coin slot takes one coin.
+    EXPECT_EQ(actions(planPress(state, w800, 560, 99)), (Actions{A::BetOne, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 643, 181)), (Actions{A::BetOne, A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 644, 181)), (Actions{A::CloseNudgeOfferIfOut}));
+}
+
+TEST(Press, SpinButtonScalesWithTheFace)
+{
+    const GameState state = idle();
+    const Layout w1024 = makeLayout(1024, false);
+    const int y = w1024.Scale(300);
+    EXPECT_EQ(actions(planPress(state, w1024, 737, y)).front(), A::CloseNudgeOfferIfOut);
+    EXPECT_EQ(actions(planPress(state, w1024, 738, y)).front(), A::Spin);
+    EXPECT_EQ(actions(planPress(state, w1024, 838, y)).front(), A::Spin);
+    EXPECT_EQ(actions(planPress(state, w1024, 839, y)).front(), A::CloseNudgeOfferIfOut);
+}
+
+TEST(Press, BusyLocksBetsSpinsAndNudgesButNotTheLogo)
+{
+    GameState state = idle();
+    state.Busy = true;
+    state.NudgeAllowed = true;
+    state.Nudges = 4;
+    const Layout w800 = makeLayout(800, false);
+    EXPECT_EQ(actions(planPress(state, w800, 600, 300)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 600, 120)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 300, 250)), (Actions{A::CloseNudgeOfferIfOut}));
+    EXPECT_EQ(actions(planPress(state, w800, 10, 10)), (Actions{A::CloseNudgeOfferIfOut, A::OpenGamesPage}));
+}
+
+TEST(Press, NudgeButtonsActOnlyWhileOffered)
+{
+    GameState state = idle();
+    state.NudgeAllowed = true;
+    state.Nudges = 1;
+    const Layout w800 = makeLayout(800, false);
+    const struct {
+        int x, y, reel;
+    } hits[] = {{260, 246, 0}, {332, 263, 0}, {364, 250, 1}, {436, 250, 1}, {468, 263, 2}, {540, 246, 2}};
+    for (const auto &hit : hits) {
+        const PressPlan plan = planPress(state, w800, hit.x, hit.y);
+        ASSERT_EQ(actions(plan), (Actions{A::NudgeReel, A::CloseNudgeOfferIfOut})) << hit.x;
+        EXPECT_EQ(plan.steps[0].reel, hit.reel);
+    }
+    // Between the buttons, above and below the band.
+    for (const auto &miss : {std::pair{340, 250}, {300, 245}, {300, 264}, {541, 250}})
+        EXPECT_EQ(actions(planPress(state, w800, miss.first, miss.second)), (Actions{A::CloseNudgeOfferIfOut}));
+
+    state.NudgeAllowed = false;
+    EXPECT_EQ(actions(planPress(state, w800, 300, 250)), (Actions{A::CloseNudgeOfferIfOut}));
+    state.NudgeAllowed = true;
+    state.Nudges = 0;
+    EXPECT_EQ(actions(planPress(state, w800, 300, 250)), (Actions{A::CloseNudgeOfferIfOut}));
+}
+
+TEST(Press, OutOfNudgesClosesTheOfferOnAnyPress)
+{
+    GameState state = idle();
+    state.NudgeAllowed = true;
+    state.Nudges = 0;
+    EXPECT_TRUE(closeNudgeOfferIfOut(state));
+    EXPECT_FALSE(state.NudgeAllowed);
+
+    state.NudgeAllowed = true;
+    state.Nudges = 2;
+    EXPECT_FALSE(closeNudgeOfferIfOut(state));
+    EXPECT_TRUE(state.NudgeAllowed);
+}
+
+TEST(Press, LogoCornerScalesButItsSizeDoesNot)
+{
+    const GameState state = idle();
+    const Layout w800 = makeLayout(800, false);
+    EXPECT_EQ(actions(planPress(state, w800, 135, 80)).back(), A::OpenGamesPage);
+    EXPECT_EQ(actions(planPress(state, w800, 136, 80)).back(), A::CloseNudgeOfferIfOut);
+    EXPECT_EQ(actions(planPress(state, w800, 9, 10)).back(), A::CloseNudgeOfferIfOut);
+    const Layout w1600 = makeLayout(1600, true);
+    EXPECT_EQ(actions(planPress(state, w1600, 20, 20)).back(), A::OpenGamesPage);
+    EXPECT_EQ(actions(planPress(state, w1600, 145, 90)).back(), A::OpenGamesPage);
+    EXPECT_EQ(actions(planPress(state, w1600, 146, 90)).back(), A::CloseNudgeOfferIfOut);
+    EXPECT_EQ(actions(planPress(state, w1600, 19, 50)).back(), A::CloseNudgeOfferIfOut);
+}
+
+TEST(Keys, SpinAndBetKeysActOnlyWhenIdle)
+{
+    GameState state = idle();
+    EXPECT_EQ(actionForKey(state, kKeyEnter), A::Spin);
+    EXPECT_EQ(actionForKey(state, kKeySpace), A::Spin);
+    EXPECT_EQ(actionForKey(state, 'B'), A::BetOne);
+    EXPECT_EQ(actionForKey(state, 'M'), A::BetMax);
+    EXPECT_EQ(actionForKey(state, 'N'), std::nullopt);
+    EXPECT_EQ(actionForKey(state, 0), std::nullopt);
+    state.Busy = true;
+    for (const int key : {kKeyEnter, kKeySpace, kKeyB, kKeyM})
+        EXPECT_EQ(actionForKey(state, key), std::nullopt) << key;
+}

@@ -1,0 +1,250 @@
+#include "PlayRecorder.h"
+
+#include "core/Bets.h"
+#include "core/NewGame.h"
+#include "core/Spin.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace varnholt;
+using namespace varnholt::testing;
+
+namespace {
+
+GameState idleState()
+{
+    GameState state;
+    InitReels(state);
+    state.Busy = false;
+    return state;
+}
+
+} // namespace
+
+TEST(NewGame, ResetsTheGameButKeepsCoinsReelsAndOffer)
+{
+    GameState state = idleState();
+    state.Credits = 5;
+    state.Borrowed = 9000;
+    state.Spins = 40;
+    state.TotalBets = 90;
+    state.BonusWon = 75;
+    state.BonusPts = 4;
+    state.Nudges = 1;
+    state.CoinsBet = 2;
+    state.LastBet = 3;
+    state.NudgeAllowed = true;
+    state.ReelStops = {1, 2, 3};
+    state.Busy = true;
+
+    NewGame(state);
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_EQ(state.Borrowed, 1000);
+    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(state.TotalBets, 0);
+    EXPECT_EQ(state.BonusWon, 0);
+    EXPECT_EQ(state.BonusPts, 0);
+    EXPECT_EQ(state.Nudges, 6);
+    EXPECT_FALSE(state.Busy);
+    EXPECT_EQ(state.CoinsBet, 2);
+    EXPECT_EQ(state.LastBet, 3);
+    EXPECT_TRUE(state.NudgeAllowed);
+    EXPECT_EQ(state.ReelStops, (std::array<int, 3>{1, 2, 3}));
+
+    InitReels(state);
+    EXPECT_EQ(state.ReelStops, (std::array<int, 3>{8, 9, 7}));
+}
+
+TEST(NewGame, GameCommandsWaitWhileTheMachineIsBusy)
+{
+    GameState state = idleState();
+    EXPECT_TRUE(gameCommandsAvailable(state));
+    state.Busy = true;
+    EXPECT_FALSE(gameCommandsAvailable(state));
+}
+
+TEST(Bets, BetOneAddsCoinsAndTheThirdSpins)
+{
+    GameState state = idleState();
+    state.Credits = 10;
+    BetOutcome first = BetOne(state);
+    EXPECT_EQ(first.coinsAdded, 1);
+    EXPECT_FALSE(first.spinNow);
+    EXPECT_EQ(first.message, nullptr);
+    BetOne(state);
+    // Two coins in, then Bet 3 adds the third and spins.
+    const BetOutcome max = BetMax(state);
+    EXPECT_EQ(max.coinsAdded, 1);
+    EXPECT_TRUE(max.spinNow);
+    EXPECT_EQ(state.CoinsBet, 3);
+    EXPECT_EQ(state.Credits, 7);
+
+    state.CoinsBet = 2;
+    EXPECT_TRUE(BetOne(state).spinNow);
+}
+
+TEST(Bets, WithoutCreditsBetOneWarnsAndBetMaxStaysSilent)
+{
+    GameState state = idleState();
+    state.Credits = 0;
+    const BetOutcome one = BetOne(state);
+    ASSERT_NE(one.message, nullptr);
+    EXPECT_STREQ(one.message, "You are out of credits...better borrow some!");
+    EXPECT_EQ(one.coinsAdded, 0);
+    const BetOutcome max = BetMax(state);
+    EXPECT_EQ(max.message, nullptr);
+    EXPECT_EQ(max.coinsAdded, 0);
+    EXPECT_FALSE(max.spinNow);
+    EXPECT_EQ(state.CoinsBet, 0);
+    EXPECT_EQ(state.Credits, 0);
+}
+
+TEST(Bets, BetMaxWithTwoCreditsPutsTwoInAndWaits)
+{
+    GameState state = idleState();
+    state.Credits = 2;
+    const BetOutcome max = BetMax(state);
+    EXPECT_EQ(max.coinsAdded, 2);
+    EXPECT_FALSE(max.spinNow);
+    EXPECT_EQ(max.message, nullptr);
+    EXPECT_EQ(state.CoinsBet, 2);
+    EXPECT_EQ(state.Credits, 0);
+
+    // The following Spin plays those two coins.
+    RandomSource random(3);
+    PlayRecorder events(state);
+    const SpinOutcome spin = Spin(state, random, events, 456);
+    EXPECT_TRUE(spin.played);
+    EXPECT_FALSE(spin.rebet);
+    EXPECT_EQ(state.LastBet, 2);
+    EXPECT_EQ(state.TotalBets, 2);
+}
+
+TEST(Bets, IgnoredWhileBusy)
+{
+    GameState state = idleState();
+    state.Busy = true;
+    EXPECT_EQ(BetOne(state).coinsAdded, 0);
+    EXPECT_EQ(BetMax(state).coinsAdded, 0);
+    EXPECT_EQ(state.CoinsBet, 0);
+    EXPECT_EQ(state.Credits, 1000);
+}
+
+TEST(Spin, DrawsOffsetThenStopPerReelAndCountsTheSpin)
+{
+    GameState state = idleState();
+    state.CoinsBet = 3;
+    state.Exiting = true;
+    state.Spins = 4;
+    state.TotalBets = 10;
+    RandomSource random(123456);
+    RandomSource expected(123456);
+
+    const auto offsets = SpinReels(state, random, 400);
+    for (int reel = 0; reel < 3; ++reel) {
+        EXPECT_EQ(offsets[reel], expected.Random(400)) << reel;
+        EXPECT_EQ(state.ReelStops[reel], expected.Random(30) + 1) << reel;
+    }
+    EXPECT_EQ(random.seed(), expected.seed());
+    EXPECT_EQ(state.TotalBets, 13);
+    EXPECT_EQ(state.Spins, 5);
+    EXPECT_FALSE(state.Exiting);
+    EXPECT_TRUE(state.Busy);
+}
+
+TEST(Spin, StopsCoverEveryPositionAndNothingElse)
+{
+    GameState state = idleState();
+    RandomSource random(99);
+    std::array<int, 31> seen{};
+    for (int i = 0; i < 3000; ++i) {
+        SpinReels(state, random, 456);
+        for (const int stop : state.ReelStops) {
+            ASSERT_GE(stop, 1);
+            ASSERT_LE(stop, 30);
+            ++seen[stop];
+        }
+    }
+    for (int stop = 1; stop <= 30; ++stop)
+        EXPECT_GT(seen[stop], 0) << stop;
+}
+
+TEST(Spin, ReBetsTheLastStakeWhenAffordable)
+{
+    GameState state = idleState();
+    state.LastBet = 3;
+    state.Credits = 3;
+    RandomSource random(5);
+    PlayRecorder events(state);
+    const SpinOutcome spin = Spin(state, random, events, 456);
+    EXPECT_TRUE(spin.played);
+    EXPECT_TRUE(spin.rebet);
+    EXPECT_EQ(events.log.at(0), "rebet");
+    EXPECT_EQ(events.log.at(1), "spinStarting busy=1");
+    EXPECT_EQ(events.log.at(2), "animate");
+    EXPECT_EQ(events.log.back(), "spinFinished busy=0");
+    EXPECT_EQ(state.TotalBets, 3);
+    EXPECT_EQ(state.Spins, 1);
+    EXPECT_EQ(state.CoinsBet, 0);
+    EXPECT_EQ(state.LastBet, 3);
+    EXPECT_FALSE(state.Busy);
+}
+
+TEST(Spin, TooFewCreditsForTheReBetPlacesNoBet)
+{
+    GameState state = idleState();
+    state.LastBet = 2;
+    state.Credits = 1;
+    RandomSource random(5);
+    PlayRecorder events(state);
+    const SpinOutcome spin = Spin(state, random, events, 456);
+    EXPECT_FALSE(spin.played);
+    ASSERT_NE(spin.message, nullptr);
+    EXPECT_STREQ(spin.message, "No bet was placed!");
+    EXPECT_TRUE(events.log.empty());
+    EXPECT_EQ(random.seed(), 5u);
+    EXPECT_EQ(state.Credits, 1);
+    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(state.LastBet, 2);
+    EXPECT_FALSE(state.Busy);
+}
+
+TEST(Spin, IgnoredWhileBusy)
+{
+    GameState state = idleState();
+    state.CoinsBet = 1;
+    state.Busy = true;
+    RandomSource random(5);
+    PlayRecorder events(state);
+    EXPECT_FALSE(Spin(state, random, events, 456).played);
+    EXPECT_EQ(state.CoinsBet, 1);
+    EXPECT_TRUE(events.log.empty());
+}
+
+TEST(Spin, ClosingDuringTheAnimationSkipsTheEvaluation)
+{
+    GameState state = idleState();
+    state.CoinsBet = 1;
+    state.SpinWin = 0;
+    RandomSource random(5);
+    PlayRecorder events(state);
+    events.exitDuringAnimation = true;
+    EXPECT_TRUE(Spin(state, random, events, 456).played);
+    EXPECT_EQ(events.log, (std::vector<std::string>{"spinStarting busy=1", "animate", "spinFinished busy=0"}));
+    EXPECT_EQ(state.LastBet, 1);
+    EXPECT_EQ(state.CoinsBet, 0);
+}
+
+TEST(Spin, SpinAndCounterAdditionsStopAtTheLimit)
+{
+    GameState state = idleState();
+    state.CoinsBet = 3;
+    state.Spins = kCounterLimit;
+    state.TotalBets = kCounterLimit - 1;
+    RandomSource random(8);
+    SpinReels(state, random, 456);
+    EXPECT_EQ(state.Spins, kCounterLimit);
+    EXPECT_EQ(state.TotalBets, kCounterLimit);
+}
