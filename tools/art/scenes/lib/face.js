@@ -41,6 +41,10 @@ function faceDefs() {
     radial('ballLit', [[0, '#ffffff'], [0.18, '#dff6ff'], [0.45, '#7fd4ff'], [0.75, '#4a5fe0'], [1, '#2a1a8a']], 0.45, 0.45, 0.6),
     radial('ballHalo', [[0, '#bfeaff', 0.85], [0.35, '#7fc8ff', 0.45], [0.7, '#6a5aff', 0.12], [1, '#6a5aff', 0]], 0.5, 0.5, 0.5),
     radial('ballSheen', [[0, '#ffffff', 0.9], [1, '#ffffff', 0]], 0.5, 0.5, 0.5),
+    `<pattern id="damask" patternUnits="userSpaceOnUse" width="22" height="26" x="210" y="6">
+      <path d="M11 3 C14 8 18 10 18 13 C18 16 14 18 11 23 C8 18 4 16 4 13 C4 10 8 8 11 3 Z" fill="#ffcc66" opacity="0.09"/>
+      <circle cx="0" cy="0" r="1.6" fill="#ffcc66" opacity="0.14"/><circle cx="22" cy="0" r="1.6" fill="#ffcc66" opacity="0.14"/>
+      <circle cx="0" cy="26" r="1.6" fill="#ffcc66" opacity="0.14"/><circle cx="22" cy="26" r="1.6" fill="#ffcc66" opacity="0.14"/></pattern>`,
     radial('warmLeft', [[0, '#ff9a3a', 0.28], [1, '#ff9a3a', 0]], 0.5, 0.5, 0.5),
   ].join('\n');
 }
@@ -87,25 +91,25 @@ function titlePanel(lit) {
   const rnd = seeded(1234);
   let stars = '';
   for (let i = 0; i < 46; i++) {
-    const x = 10 + rnd() * (w - 20), y = 8 + rnd() * 70, r = 0.4 + rnd() * 0.9;
+    const x = 10 + rnd() * (w - 20), y = 8 + rnd() * 95, r = 0.4 + rnd() * 0.9;
     stars += `<circle cx="${n2(x)}" cy="${n2(y)}" r="${n2(r)}" fill="#fff8e0" opacity="${n2((lit ? 0.5 : 0.25) + rnd() * 0.5)}"/>`;
   }
   const winFill = lit ? '#ffd35a' : '#5a3e10';
-  const name = textPath('cinzelBlack', 'VARNHOLT', w / 2, 66, 45, 'middle', 1);
-  const slots = textPath('cinzelBlack', 'SLOTS', w / 2, 96, 25, 'middle', 3);
-  const sw = textWidth('cinzelBlack', 'SLOTS', 25, 3);
+  const name = textPath('cinzelBlack', 'VARNHOLT', w / 2, 50, 41, 'middle', 1);
+  const slots = textPath('cinzelBlack', 'SLOTS', w / 2, 75, 21, 'middle', 4);
+  const sw = textWidth('cinzelBlack', 'SLOTS', 21, 4);
   const flourish = (dir) => {
     const x0 = w / 2 + dir * (sw / 2 + 8);
-    return `<path d="M${n2(x0)} 87 h${dir * 40}" stroke="url(#goldH)" stroke-width="2.4"/>
-      <path d="M${n2(x0 + dir * 40)} 87 l${dir * 6} -4 l${dir * 6} 4 l${dir * -6} 4 Z" fill="url(#goldV)"/>`;
+    return `<path d="M${n2(x0)} 67 h${dir * 44}" stroke="#e8b84a" stroke-width="2.4" filter="url(#shadow)"/>
+      <path d="M${n2(x0 + dir * 44)} 67 l${dir * 6} -4 l${dir * 6} 4 l${dir * -6} 4 Z" fill="url(#goldV)"/>`;
   };
   return `<g>
     <rect x="0" y="0" width="${w}" height="${h}" rx="10" fill="${lit ? 'url(#duskSky)' : 'url(#duskSkyDim)'}"/>
     ${stars}
-    <circle cx="252" cy="26" r="12" fill="${lit ? '#fff3c8' : '#6a6450'}"/>
-    <circle cx="258" cy="22" r="11" fill="${lit ? '#2a1a56' : '#0a0720'}"/>
+    <circle cx="262" cy="94" r="9" fill="${lit ? '#fff3c8' : '#6a6450'}"/>
+    <circle cx="267" cy="91" r="8.5" fill="${lit ? '#6b2c66' : '#1c0c22'}"/>
     <path d="M0 112 C 50 96 90 104 130 110 C 180 100 230 92 302 108 V143 H0 Z" fill="url(#hillFar)"/>
-    ${castle(w / 2, 128, 0.92, lit ? '#120a1e' : '#07040c', winFill)}
+    ${castle(w / 2, 134, 0.72, lit ? '#120a1e' : '#07040c', winFill)}
     <path d="M0 126 C 60 118 110 124 151 128 C 200 122 250 118 302 124 V143 H0 Z" fill="url(#hillNear)"/>
     <g opacity="${lit ? 1 : 0.55}">
       ${embossedText(name, lit ? 'url(#textGold)' : 'url(#textGoldDim)', { outlineWidth: 4.5 })}
@@ -199,11 +203,12 @@ function cabinet(state) {
   const parts = [];
   // body
   parts.push(`<g filter="url(#softshadow)"><path d="M210 20 Q210 6 224 6 H674 Q688 6 688 20 V600 H210 Z" fill="url(#crimsonH)"/></g>`);
+  parts.push(`<path d="M210 20 Q210 6 224 6 H674 Q688 6 688 20 V600 H210 Z" fill="url(#damask)"/>`);
   parts.push(`<path d="M210 20 Q210 6 224 6 H674 Q688 6 688 20 V600 H210 Z" fill="url(#vignette)" opacity="0.5"/>`);
   // side pillars with chaser bulbs
   for (const x of [213, 671]) {
     parts.push(rect(x, 14, 14, 536, 'fill="url(#goldH)" stroke="#3a2204" stroke-width="1"', 4));
-    for (let y = 30; y <= 530; y += 25) parts.push(bulb(x + 7, y, 3, true));
+    for (let y = 30; y <= 530; y += 25) parts.push(bulb(x + 7, y, 3.6, true));
   }
   // top moulding
   parts.push(rect(206, 2, 486, 10, 'fill="url(#goldV)" stroke="#3a2204" stroke-width="1"', 5));
@@ -211,8 +216,8 @@ function cabinet(state) {
   parts.push(goldFrame(229, 12, 414, 66, 8, 5));
   parts.push(rect(234, 17, 404, 56, 'fill="#000"', 3));
   // centre column: deep blue inset with the title panel, nudge slots and reels
-  parts.push(rect(236, 86, 326, 459, 'fill="url(#panelBlue)"', 10));
-  parts.push(goldFrame(236, 86, 326, 459, 10, 4));
+  parts.push(rect(236, 86, 320, 459, 'fill="url(#panelBlue)"', 10));
+  parts.push(goldFrame(236, 86, 320, 459, 10, 4));
   for (let r = 0; r < 3; r++) {
     const n = FACE.nudge(r);
     parts.push(rect(n.x - 2, n.y - 2, n.w + 4, n.h + 2, 'fill="#050302" stroke="url(#goldV)" stroke-width="1.2"', 3));
@@ -221,7 +226,7 @@ function cabinet(state) {
     parts.push(rect(c.x - 5, c.y - 5, c.w + 10, c.h + 10, 'fill="#100a06"', 3));
     parts.push(rect(c.x, c.y, c.w, c.h, 'fill="url(#reelGlass)"'));
   }
-  const motto = textPath('cinzel', 'THREE BONUS CHESTS OPEN THE VAULT', 399, 532, 11.5, 'middle', 1.2);
+  const motto = textPath('cinzel', 'THREE BONUS CHESTS OPEN THE VAULT', 396, 532, 11.5, 'middle', 1.2);
   parts.push(`<path d="${motto}" fill="url(#textGold)"/>`);
   // coin medallion
   const coinC = { x: 601.5, y: 140 };
@@ -231,13 +236,13 @@ function cabinet(state) {
     ridges += `<path d="M${n2(coinC.x + Math.cos(a) * 36.5)} ${n2(coinC.y + Math.sin(a) * 36.5)} L${n2(coinC.x + Math.cos(a) * 40)} ${n2(coinC.y + Math.sin(a) * 40)}" stroke="#7a4e0a" stroke-width="1.3"/>`;
   }
   const dollar = textPath('bonum', '$1', coinC.x, coinC.y + 13, 38, 'middle', 0);
-  parts.push(`<circle cx="${coinC.x}" cy="${coinC.y}" r="44" fill="#1a0204" stroke="url(#goldV)" stroke-width="2"/>`);
+  parts.push(`<circle cx="${coinC.x}" cy="${coinC.y}" r="43" fill="#1a0204" stroke="url(#goldV)" stroke-width="2"/>`);
   parts.push(`<g filter="url(#shadow)"><circle cx="${coinC.x}" cy="${coinC.y}" r="40.5" fill="url(#coinFace)" stroke="#5a3a06" stroke-width="1.2"/></g>`);
   parts.push(ridges);
   parts.push(`<circle cx="${coinC.x}" cy="${coinC.y}" r="31" fill="none" stroke="#8a5a10" stroke-width="1.5"/><circle cx="${coinC.x}" cy="${coinC.y}" r="30" fill="none" stroke="#fff2b8" stroke-width="0.8" opacity="0.7"/>`);
   parts.push(embossedText(dollar, 'url(#textGold)', { outline: '#5a2a02', outlineWidth: 2.5 }));
-  parts.push(`<path d="${textPath('cinzel', 'INSERT COIN', 601.5, 197, 10, 'middle', 1.5)}" fill="url(#textGold)"/>`);
-  parts.push(rect(584, 203, 35, 8, 'fill="#050302" stroke="url(#goldV)" stroke-width="1.5"', 3));
+  parts.push(`<path d="${textPath('cinzel', 'INSERT COIN', 608, 197, 9.5, 'middle', 1)}" fill="url(#textGold)"/>`);
+  parts.push(rect(591, 203, 35, 8, 'fill="#050302" stroke="url(#goldV)" stroke-width="1.5"', 3));
   // bonus meter and nudge counter box
   parts.push(goldFrame(573, 218, 88, 69, 5, 4));
   parts.push(rect(577, 222, 80, 61, 'fill="#000"'));

@@ -77,7 +77,7 @@ function bulbRing(x, y, w, h, step, r, lit) {
 function torch(cx, cy, scale = 1) {
   const s = scale;
   return `<g transform="translate(${n2(cx)} ${n2(cy)}) scale(${s})">
-    <circle cx="0" cy="-34" r="120" fill="url(#torchGlow)"/>
+    <circle cx="0" cy="-34" r="150" fill="url(#torchGlow)"/>
     <rect x="-16" y="18" width="32" height="9" rx="3" fill="url(#ironV)"/>
     <path d="M-5 27 L5 27 L3 62 L-3 62 Z" fill="url(#ironV)"/>
     <path d="M-7 -14 L7 -14 L4 30 L-4 30 Z" fill="#5a3412" stroke="#2a1606" stroke-width="1"/>
@@ -88,7 +88,7 @@ function torch(cx, cy, scale = 1) {
 }
 
 const torchDefs = `
-<radialGradient id="torchGlow"><stop offset="0" stop-color="#ffb347" stop-opacity="0.55"/><stop offset="0.35" stop-color="#ff8a1c" stop-opacity="0.2"/><stop offset="1" stop-color="#ff6a00" stop-opacity="0"/></radialGradient>
+<radialGradient id="torchGlow"><stop offset="0" stop-color="#ffb347" stop-opacity="0.7"/><stop offset="0.3" stop-color="#ff8a1c" stop-opacity="0.3"/><stop offset="0.6" stop-color="#ff7a10" stop-opacity="0.1"/><stop offset="1" stop-color="#ff6a00" stop-opacity="0"/></radialGradient>
 <linearGradient id="flameOuter" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#ff4a10"/><stop offset="0.5" stop-color="#ff8c1a"/><stop offset="1" stop-color="#ffd24a"/></linearGradient>
 <linearGradient id="flameInner" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#ffe27a"/><stop offset="1" stop-color="#fffbe8"/></linearGradient>
 <linearGradient id="ironV" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#7a7f88"/><stop offset="0.5" stop-color="#3a3d44"/><stop offset="1" stop-color="#16171b"/></linearGradient>`;

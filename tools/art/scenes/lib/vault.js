@@ -26,7 +26,7 @@ function vaultDefs() {
     linear('chestWood', [[0, '#8a4c1c'], [0.45, '#6a3512'], [1, '#3a1a06']]),
     linear('chestLid', [[0, '#a0602a'], [0.35, '#7a4116'], [1, '#4a2208']]),
     linear('lidInside', [[0, '#1a0c04'], [0.6, '#3a1c08'], [1, '#5a2c0c']]),
-    linear('velvet', [[0, '#4a0a18'], [1, '#8a1428']]),
+    linear('lining', [[0, '#f2c860'], [0.45, '#fff0b8'], [0.8, '#ffe08a'], [1, '#e8b040']]),
     radial('treasureGlow', [[0, '#fffbe0', 1], [0.3, '#ffe27a', 0.85], [0.65, '#ffb020', 0.35], [1, '#ff9000', 0]], 0.5, 0.5, 0.5),
     radial('gapGlow', [[0, '#fff6c8', 1], [0.6, '#ffc23a', 0.8], [1, '#ff9a00', 0]], 0.5, 0.5, 0.5),
     radial('archGlow', [[0, '#ffcf6a', 0.75], [0.5, '#ff9a2a', 0.25], [1, '#ff8000', 0]], 0.5, 0.75, 0.65),
@@ -79,10 +79,11 @@ function chest(c, state, index) {
     }
     parts.push(rays);
     // lid standing open behind the body, seen from inside
-    parts.push('<path d="M10 52 L4 8 Q50 -2 96 8 L90 52 Z" fill="url(#lidInside)" stroke="#1a0c04" stroke-width="1"/>');
-    parts.push('<path d="M13 50 L8 12 Q50 3 92 12 L87 50 Z" fill="url(#velvet)" opacity="0.9"/>');
+    parts.push('<path d="M10 52 L4 9 Q50 1 96 9 L90 52 Z" fill="url(#lidInside)" stroke="#1a0c04" stroke-width="1"/>');
+    parts.push('<path d="M13 50 L8 12 Q50 3 92 12 L87 50 Z" fill="url(#lining)"/>');
+    parts.push('<path d="M30 12 V50 M50 10 V50 M70 12 V50" stroke="#c89030" stroke-width="0.7" opacity="0.6"/>');
     parts.push(band(26, 9, 51) + band(74, 9, 51));
-    parts.push('<path d="M4 8 Q50 -2 96 8" fill="none" stroke="url(#goldH)" stroke-width="3"/>');
+    parts.push('<path d="M4 9 Q50 1 96 9" fill="none" stroke="url(#goldH)" stroke-width="3"/>');
     // the glow over the lid so the prize text reads on light
     parts.push('<ellipse cx="50" cy="46" rx="38" ry="20" fill="url(#rayFade)"/>');
   }
@@ -94,7 +95,7 @@ function chest(c, state, index) {
   parts.push(rivets(22, [58, 66, 74, 82]) + rivets(78, [58, 66, 74, 82]));
   if (state === 'open') {
     // the heap of treasure over the rim
-    parts.push(`<g>${coinHeap(50, 56, 80, 16, 300 + index, 4)}</g>`);
+    parts.push(`<g>${coinHeap(50, 56, 80, 10, 300 + index, 3.6)}</g>`);
     parts.push('<path d="M8 54 H92" stroke="url(#goldH)" stroke-width="2.4"/>');
   } else {
     const lift = state === 'half' ? 9 : 0;
