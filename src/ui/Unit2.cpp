@@ -1,0 +1,199 @@
+#include "ui/Unit2.h"
+
+#include "core/GameState.h"
+#include "platform/Canvas.h"
+#include "platform/CanvasWidget.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureLoader.h"
+#include "platform/Sound.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+
+#include <optional>
+
+namespace varnholt {
+
+namespace {
+
+QImage pictureOrBlank(std::optional<QImage> picture, QSize designSize)
+{
+    if (picture && !picture->isNull())
+        return *picture;
+    QImage blank(designSize, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    return blank;
+}
+
+std::string besideProgram(const std::string &dir, const std::string &name)
+{
+    if (dir.empty() || dir.back() == '/')
+        return dir + name;
+    return dir + '/' + name;
+}
+
+} // namespace
+
+TTrickForm::TTrickForm(GameState &state, WavePlayer &sound, Clock &clock, MessageSink &messages,
+                       TrickFormSetup setup, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      state_(state),
+      sound_(sound),
+      clock_(clock),
+      messages_(messages),
+      setup_(std::move(setup))
+{
+    FormCreate();
+}
+
+TTrickForm::~TTrickForm() = default;
+
+void TTrickForm::FormCreate()
+{
+    BonusPrize = 0;
+    pick_ = BonusPick{};
+
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    resize(setup_.screen.width, setup_.screen.height);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+    // On ordinary-density screens the game takes the whole screen, panels included.
+    if (setup_.screen.pixelsPerInch < 100)
+        setWindowState(windowState() | Qt::WindowFullScreen);
+
+    const QSize pictureSize(kPictureWidth, kPictureHeight);
+    auto room = loadReplacementPicture(setup_.ExeDir, "bonus1.jpg");
+    if (!room)
+        room = loadBuiltinPicture("bonusroom.jpg");
+    Image1 = pictureOrBlank(std::move(room), pictureSize);
+    for (int k = 0; k < kChestCount; ++k) {
+        const std::string stem = "box" + std::to_string(k + 1);
+        const QSize designSize(kChestPlacements[k].width, kChestPlacements[k].height);
+        boxHalfOpen_[k] = pictureOrBlank(loadBuiltinPicture(stem + "a.jpg"), designSize);
+        boxWideOpen_[k] = pictureOrBlank(loadBuiltinPicture(stem + "b.jpg"), designSize);
+    }
+
+    Image3 = new CanvasWidget(this);
+    Image3->setFixedSize(pictureSize);
+    Image3->resetCanvas(pictureSize, setup_.screen.devicePixelRatio).copyAt(Image1, QPoint(0, 0));
+    Image3->onMouseDown = [this](int x, int y) { Image3MouseDown(x, y); };
+    centreImage3();
+
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+}
+
+const Canvas &TTrickForm::image3Canvas() const { return Image3->canvas(); }
+
+QPoint TTrickForm::image3Position() const { return Image3->pos(); }
+
+void TTrickForm::centreImage3()
+{
+    // Integer division truncates toward zero, so a screen smaller than the picture crops it evenly.
+    Image3->move((width() - Image3->width()) / 2, (height() - Image3->height()) / 2);
+}
+
+void TTrickForm::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    centreImage3();
+}
+
+void TTrickForm::Timer2Timer()
+{
+    Timer2.setEnabled(false);
+    playEffect("7.wav");
+}
+
+void TTrickForm::Image3MouseDown(int X, int Y)
+{
+    const std::optional<int> chest = pickChest(pick_, X, Y);
+    if (!chest)
+        return;
+
+    // The prize is paid at the pick: nothing that ends the window later can lose or repeat it.
+    const std::int32_t prize = setup_.BonusPrizes[*chest];
+    applyBonusPrize(state_, prize);
+    BonusPrize = prizeCredits(prize);
+    prizeText_ = QString::fromStdString(varnholt::prizeText(prize));
+
+    playEffect("2.wav");
+    const QPoint corner(kChestPlacements[*chest].left, kChestPlacements[*chest].top);
+    Image3->canvas().copyAt(boxHalfOpen_[*chest], corner);
+
+    const QPointer<TTrickForm> alive(this);
+    Delay(clock_, kOpenStepSeconds);
+    if (!alive)
+        return;
+
+    Image3->canvas().copyAt(boxWideOpen_[*chest], corner);
+    drawPrizeText(prizeText_, *chest);
+    if (result() != QDialog::Accepted) // not already ended by a press during the opening
+        Timer1.setEnabled(true);
+}
+
+void TTrickForm::Timer1Timer()
+{
+    Timer1.setEnabled(false);
+    accept();
+}
+
+void TTrickForm::FormMouseDown(int, int)
+{
+    if (pressOutsidePicture(pick_) == OutsidePress::ShowPrompt)
+        prompt();
+    else
+        accept();
+}
+
+void TTrickForm::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    FormMouseDown(at.x(), at.y());
+}
+
+void TTrickForm::done(int)
+{
+    // The bonus game must be played: before a pick, closing only repeats the prompt.
+    if (!pick_.BoxPicked) {
+        prompt();
+        return;
+    }
+    Timer1.setEnabled(false);
+    QDialog::done(QDialog::Accepted);
+}
+
+void TTrickForm::prompt()
+{
+    messages_.show(this, setup_.WindowTitle, QString::fromLatin1(kPickPromptMessage), MessageIcon::Information);
+}
+
+void TTrickForm::drawPrizeText(const QString &text, int chest)
+{
+    Canvas &canvas = Image3->canvas();
+    QFont font = this->font();
+    font.setPointSize(kPrizeTextPoints);
+    canvas.setFont(font);
+    const int textHeight = QFontMetrics(font, &canvas.image()).height();
+    const TextOrigin at = prizeTextOrigin(chest, canvas.textWidth(text), textHeight);
+    canvas.textOut(at.x, at.y, text, QColor(255, 0, 0));
+}
+
+void TTrickForm::playEffect(const char *ending)
+{
+    if (state_.SoundOn)
+        sound_.playFile(besideProgram(setup_.ExeDir, setup_.AssetPrefix + ending), false);
+}
+
+} // namespace varnholt

@@ -1,0 +1,100 @@
+#pragma once
+// The pick-a-box bonus game: a borderless window the size of the screen showing a room with five
+// closed chests. The player picks one; it opens in two steps and shows its prize in red, and the
+// window closes itself three seconds later. The prize goes into the game state at the pick, so
+// however the window ends afterwards it is paid exactly once; before a pick the window cannot
+// be closed.
+
+#include "bonus/BonusPrizes.h"
+#include "bonus/Chests.h"
+#include "platform/GameTimer.h"
+#include "platform/Screen.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace varnholt {
+
+struct GameState;
+class Canvas;
+class CanvasWidget;
+class Clock;
+class MessageSink;
+class WavePlayer;
+
+// What the bonus window takes from the program around it.
+struct TrickFormSetup {
+    varnholt::BonusPrizes BonusPrizes{}; // prize behind chest k + 1; kNudgePrize stands for "6 Nudges"
+    std::string ExeDir;                        // where "bonus1.jpg" and the sounds lie
+    std::string AssetPrefix = "Vrn";
+    QString WindowTitle = QStringLiteral("Varnholt Slots"); // caption of the prompt box
+    ScreenInfo screen;                         // the whole screen, not the face's layout width
+};
+
+class TTrickForm : public QDialog {
+public:
+    static constexpr int kPictureWidth = 800;
+    static constexpr int kPictureHeight = 600;
+    static constexpr int kPrizeTextPoints = 24;
+    static constexpr double kOpenStepSeconds = 0.25; // half open to wide open
+    static constexpr int kCloseAfterMs = 3000;       // pick to closing
+    static constexpr int kOpeningSoundMs = 200;
+
+    TTrickForm(GameState &state, WavePlayer &sound, Clock &clock, MessageSink &messages, TrickFormSetup setup,
+               QWidget *parent = nullptr);
+    ~TTrickForm() override;
+
+    // Handlers, named after the component and the event they serve.
+    void Timer2Timer();
+    void Image3MouseDown(int X, int Y); // picture coordinates
+    void Timer1Timer();
+    void FormMouseDown(int X, int Y); // window coordinates, outside the picture
+
+    // What the player sees and what has been settled.
+    const Canvas &image3Canvas() const;
+    QPoint image3Position() const;
+    bool boxPicked() const { return pick_.BoxPicked; }
+    int pickedChest() const { return pick_.chest + 1; } // 1..5; 0 before a pick
+    std::int32_t bonusPrize() const { return BonusPrize; }
+    const QString &prizeText() const { return prizeText_; }
+    const GameTimer &timer1() const { return Timer1; }
+    const GameTimer &timer2() const { return Timer2; }
+
+protected:
+    // Every way of ending the window passes here; before a pick it is refused.
+    void done(int result) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormCreate();
+    void centreImage3();
+    void drawPrizeText(const QString &text, int chest);
+    void playEffect(const char *ending);
+    void prompt();
+
+    GameState &state_;
+    WavePlayer &sound_;
+    Clock &clock_;
+    MessageSink &messages_;
+    TrickFormSetup setup_;
+
+    QImage Image1;                      // the room picture
+    std::array<QImage, kChestCount> boxHalfOpen_; // Box1a .. Box5a
+    std::array<QImage, kChestCount> boxWideOpen_; // Box1b .. Box5b
+    CanvasWidget *Image3 = nullptr;     // what the player sees and clicks
+    GameTimer Timer1{kCloseAfterMs, false};
+    GameTimer Timer2{kOpeningSoundMs, true};
+
+    std::int32_t BonusPrize = 0; // credits won; 0 before a pick or for the nudge prize
+    BonusPick pick_;
+    QString prizeText_;
+};
+
+} // namespace varnholt
