@@ -193,6 +193,13 @@ TEST(BuiltinIcons, SpinningStripJoinsItsBottomToItsTop)
     EXPECT_LE(rowStep(strip.height() - 1, 0), largestInside + 6);
     // And the strip is blurred along the reel: no row jumps sharply to the next.
     EXPECT_LT(largestInside, 60);
+    // It is the light reel with the symbols' colours smeared along it, not a dark or empty band.
+    EXPECT_GT(meanBrightness(strip, strip.rect()), 150);
+    int farthest = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            farthest = std::max(farthest, colourDistance(strip.pixel(x, y), strip.pixel(0, 0)));
+    EXPECT_GT(farthest, 150);
 }
 
 TEST(BuiltinIcons, ButtonsAreLitInTheirLowerHalf)

@@ -85,8 +85,12 @@ function renderAll() {
   // The strip is drawn three times over, blurred along the reel, and the middle copy kept: its
   // bottom then flows into its top.
   const n = STRIP_CODES.length;
-  emit(path.join(PICTURES, 'motion.jpg'), 76, 76 * n, (out) => jpeg(rasterise('motion',
-    sheet.columnSvg(STRIP_CODES, 76, { repeat: 3, blur: 14, cropCells: [n, n] }), 76, 76 * n), out));
+  emit(path.join(PICTURES, 'motion.jpg'), 76, 76 * n, (out) => {
+    const tall = rasterise('motion', sheet.columnSvg(STRIP_CODES, 76, { repeat: 3, blur: 11 }), 76, 3 * 76 * n);
+    const middle = path.join(work, 'motion-middle.png');
+    execFileSync(CONVERT, [tall, '-crop', `76x${76 * n}+0+${76 * n}`, '+repage', middle]);
+    jpeg(middle, out);
+  });
 
   for (const [name, lines] of Object.entries(buttons.BUTTONS)) {
     emit(path.join(PICTURES, name), 78, 118, (out) => jpeg(rasterise(name.replace('.jpg', ''), buttons.buttonSvg(lines), 78, 118), out));

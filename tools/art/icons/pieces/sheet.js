@@ -33,18 +33,18 @@ function sheetSvg(size) {
   return `<svg xmlns="http://www.w3.org/2000/svg" width="${4 * size}" height="${3 * size}" viewBox="0 0 ${4 * CELL} ${3 * CELL}">${defs()}${cells}</svg>`;
 }
 
-// A column of symbol cells, `codes` from the top, repeated `repeat` times, `size` pixels per cell.
-function columnSvg(codes, size, { repeat = 1, blur = 0, cropCells = null } = {}) {
+// A column of symbol cells, `codes` from the top, repeated `repeat` times, `size` pixels per
+// cell, optionally blurred along the column.
+function columnSvg(codes, size, { repeat = 1, blur = 0 } = {}) {
   let cells = '';
   const n = codes.length * repeat;
   for (let i = 0; i < n; i++) {
     cells += `<g transform="translate(0 ${i * CELL})">${cell(codes[i % codes.length])}</g>`;
   }
-  const blurDef = blur ? `<filter id="reelBlur" x="0" y="0" width="1" height="1" filterUnits="userSpaceOnUse">` +
+  const blurDef = blur ? `<filter id="reelBlur" x="0" y="0" width="${CELL}" height="${n * CELL}" filterUnits="userSpaceOnUse">` +
     `<feGaussianBlur stdDeviation="0.01 ${blur}"/></filter>` : '';
-  const [from, count] = cropCells || [0, n];
   const body = blur ? `<g filter="url(#reelBlur)">${cells}</g>` : cells;
-  return `<svg xmlns="http://www.w3.org/2000/svg" width="${size}" height="${count * size}" viewBox="0 ${from * CELL} ${CELL} ${count * CELL}">` +
+  return `<svg xmlns="http://www.w3.org/2000/svg" width="${size}" height="${n * size}" viewBox="0 0 ${CELL} ${n * CELL}">` +
     `<defs>${style.filters()}${symbols.defs()}${background()}${blurDef}</defs>${body}</svg>`;
 }
 

@@ -3,6 +3,7 @@
 // row k div 4 of a sheet.
 const { OUTLINE, linear, radial } = require('../lib/style');
 const { icon, letters, sparkle, r3 } = require('./common');
+const icons = require('../lib/icons');
 
 const dark = (c) => () => c;
 
@@ -10,10 +11,10 @@ function goldBars() {
   const bar = (x, y, size) => icon('metal-bar', {
     x, y, size, outline: 22,
     paint: () => 'url(#gold)',
-    holeColour: () => '#9a5a08',
+    holeColour: () => '#fff0b0',
   });
-  return bar(20, 190, 300) + bar(192, 190, 300) + bar(106, 78, 300) +
-    sparkle(370, 120, 38) + sparkle(88, 228, 24) + sparkle(300, 400, 20, '#ffffff', 0.9);
+  return bar(8, 178, 320) + bar(186, 178, 320) + bar(96, 58, 320) +
+    sparkle(372, 112, 40) + sparkle(80, 214, 26) + sparkle(318, 404, 22, '#ffffff', 0.9);
 }
 
 function plume() {
@@ -47,7 +48,7 @@ function goldShield() {
   `<path d="M256 88C278 108 336 142 372 144V212C372 284 318 388 256 452C194 388 140 284 140 212V144C176 142 234 108 256 88Z"
      fill="url(#goldDeep)" stroke="#7a4506" stroke-width="6"/>` +
   icon('lion', {
-    x: 152, y: 150, size: 208, outline: 14,
+    x: 140, y: 138, size: 232, outline: 14,
     paint: (p) => (p.index === 0 ? 'url(#crimsonDeep)' : 'url(#crimson)'),
     holeColour: () => '#ffe27c',
   });
@@ -70,12 +71,16 @@ function scrolls() {
 }
 
 function swords() {
-  const hilt = `<clipPath id="hiltClip"><path d="M0 300L200 300L200 512L0 512ZM300 330L512 330L512 512L300 512Z"/></clipPath>`;
-  return hilt + icon('crossed-swords', {
+  // The silhouette joins one sword's hilt to its blade: gild what lies past its cross-guard.
+  const art = icons.load('crossed-swords');
+  const first = art.pieces.find((p) => p.index === 0);
+  const gilt = `<clipPath id="hiltClip"><path d="M680 0L512 0L512 512L0 512L0 680Z"/></clipPath>` +
+    `<g clip-path="url(#hiltClip)" filter="url(#bevel)"><path d="${first.d}" fill-rule="evenodd" fill="url(#gold)"/></g>`;
+  return icon('crossed-swords', {
     x: 36, y: 36, size: 440, outline: 22,
     paint: (p) => (p.index === 3 ? 'url(#gold)' : 'url(#steel)'),
     holeColour: () => '#5d6673',
-    extra: '',
+    extra: gilt,
   });
 }
 
@@ -115,8 +120,8 @@ function crystalBall(glass) {
     <path d="M120 250Q150 330 240 360" stroke="#ffffff" stroke-opacity="0.35" stroke-width="10" fill="none" stroke-linecap="round"/>
     ${sparkle(330, 150, 26)}${sparkle(176, 270, 16, '#ffffff', 0.85)}${sparkle(300, 300, 12, '#ffffff', 0.8)}`;
   return `<g filter="url(#glow${glass})" opacity="1">${ball}</g>` + stand +
-    letters('WILD', { face: 'cinzelBlack', size: 118, cx: 256, cy: 330, fill: 'url(#goldText)', maxWidth: 430,
-      outlineWidth: 20 });
+    letters('WILD', { face: 'cinzelBlack', size: 124, cx: 256, cy: 300, fill: 'url(#goldText)', maxWidth: 440,
+      outlineWidth: 24 });
 }
 
 const GLASSES = {
