@@ -150,6 +150,11 @@ function crystalBall(lit) {
     : `<g filter="url(#blur2)" opacity="0.35">
          <path d="M${cx - 30} ${cy + 10} C ${cx - 16} ${cy - 20}, ${cx + 16} ${cy - 8}, ${cx + 28} ${cy - 26}" stroke="#8a9ad8" stroke-width="4" fill="none"/>
        </g>`;
+  const sparkle = (x, y, k) => `<path d="M${n2(x)} ${n2(y - k)} Q${n2(x + k * 0.18)} ${n2(y - k * 0.18)} ${n2(x + k)} ${n2(y)} Q${n2(x + k * 0.18)} ${n2(y + k * 0.18)} ${n2(x)} ${n2(y + k)} Q${n2(x - k * 0.18)} ${n2(y + k * 0.18)} ${n2(x - k)} ${n2(y)} Q${n2(x - k * 0.18)} ${n2(y - k * 0.18)} ${n2(x)} ${n2(y - k)} Z" fill="#ffffff"/>`;
+  const sparkles = lit
+    ? `<g filter="url(#glow)">${sparkle(cx - 46, cy - 44, 7)}${sparkle(cx + 50, cy - 30, 5)}${sparkle(cx + 40, cy + 44, 6)}${sparkle(cx - 52, cy + 18, 4)}</g>
+       ${sparkle(cx + 14, cy - 16, 4)}${sparkle(cx - 12, cy + 20, 3)}`
+    : '';
   return `<g>
     ${halo}
     <ellipse cx="${cx}" cy="${cy + r + 10}" rx="44" ry="8" fill="#000" opacity="0.45"/>
@@ -161,6 +166,8 @@ function crystalBall(lit) {
     <ellipse cx="${cx - 18}" cy="${cy - 24}" rx="16" ry="10" transform="rotate(-35 ${cx - 18} ${cy - 24})" fill="url(#ballSheen)" opacity="${lit ? 0.9 : 0.55}"/>
     <path d="M${cx + 30} ${cy + 24} A 40 40 0 0 1 ${cx + 6} ${cy + 44}" stroke="#ffffff" stroke-opacity="0.35" stroke-width="3" fill="none" stroke-linecap="round"/>
     <path d="M${cx - 31} ${cy + 44} C ${cx - 20} ${cy + 36}, ${cx + 20} ${cy + 36}, ${cx + 31} ${cy + 44}" fill="none" stroke="#fff1b0" stroke-width="1.2" opacity="0.7"/>
+    ${lit ? `<ellipse cx="${cx}" cy="${cy + 92}" rx="62" ry="9" fill="#9ad8ff" opacity="0.35" filter="url(#blur6)"/>` : ''}
+    ${sparkles}
   </g>`;
 }
 

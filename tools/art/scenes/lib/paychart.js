@@ -97,7 +97,7 @@ function paychartSvg(repo) {
   body += row([BONUS, BONUS, WILD], 124, 'BONUS GAME', 'on a played line');
   body += tile(sheet, WILD, 334, 178, small);
   body += `<path d="${textPath('cinzel', 'WILD', 386, 196, 15, 'start')}" fill="#ffd95a"/>`;
-  const wild = paragraph('bonumRegular', 'On reel 3, stands in for any paying symbol. Every winning line with it gives 2 NUDGES.', 386, 214, 12.5, 244, 15, '#f2ead8');
+  const wild = paragraph('bonumRegular', 'On reel 3, stands in for any paying symbol. Every winning line with it gives 2 NUDGES.', 386, 214, 12.5, 236, 15, '#f2ead8');
   body += wild.svg;
   // how the bonuses work
   const boxTop = 262;
