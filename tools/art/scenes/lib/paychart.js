@@ -103,17 +103,20 @@ function paychartSvg(repo) {
   const boxTop = 262;
   body += rect(328, boxTop, 304, 290, 'fill="#000" stroke="#a01018" stroke-width="2"', 6);
   body += `<path d="${textPath('cinzelBlack', 'How the bonuses work', 480, boxTop + 30, 19, 'middle', 0.5)}" fill="#e8202a"/>`;
-  let y = boxTop + 56;
+  let y = boxTop + 54;
   const texts = [
     'Three Bonus chests on a row open the treasure vault, whether the row is played or not; Bonus, Bonus, Wild opens it on a played line.',
     'In the vault, pick one of five chests: it holds 25, 50 or 100 credits or 6 nudges.',
     'After a spin that pays nothing the nudge buttons flash. Click the one above a reel to move that reel down one symbol; the lines are judged again free, at the same bet.',
+    'Each coin plays a line: the first the middle row, the second the top row, the third the bottom row.',
   ];
   for (const t of texts) {
-    const p = paragraph('bonumRegular', t, 342, y, 13.5, 278, 17, '#ffffff');
+    const p = paragraph('bonumRegular', t, 342, y, 13, 280, 16, '#ffffff');
     body += p.svg;
-    y = p.bottom + 26;
+    y = p.bottom + 22;
   }
+  // a longer text must not run out of its box unnoticed
+  if (y - 22 > boxTop + 290 - 8) throw new Error('payoff chart: bonus text runs past its box');
   body += goldFrame(322, 2, 316, 556, 8, 4);
   return svgDoc(640, 560, defs, body);
 }
