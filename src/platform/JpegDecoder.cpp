@@ -1,8 +1,10 @@
 #include "platform/JpegDecoder.h"
 
-#include <QtEndian>
+#include <QtGlobal>
 
 #include <csetjmp>
+#include <memory>
+#include <string>
 #include <cstdio> // jpeglib.h needs FILE declared first
 #include <vector>
 
@@ -71,7 +73,8 @@ void cmykRowToRgb32(const JSAMPLE *cmyk, QRgb *out, JDIMENSION width, bool inver
     }
 }
 
-// Everything that must survive a longjmp lives outside the function that calls setjmp.
+// All decoding state; kept on the heap, because automatic variables changed after setjmp are
+// indeterminate once a longjmp has come back to it.
 struct Decoder {
     jpeg_decompress_struct cinfo{};
     ErrorManager errors{};
@@ -143,13 +146,13 @@ DecodedPicture decodeJpeg(std::span<const std::byte> data)
 {
     if (data.empty())
         return DecodedPicture::failure("JPEG: no data");
-    Decoder decoder;
-    if (setjmp(decoder.errors.jump))
-        return DecodedPicture::failure(std::string("JPEG: ") + decoder.errors.message);
-    std::string problem = decoder.run(data);
+    const auto decoder = std::make_unique<Decoder>();
+    if (setjmp(decoder->errors.jump))
+        return DecodedPicture::failure(std::string("JPEG: ") + decoder->errors.message);
+    std::string problem = decoder->run(data);
     if (!problem.empty())
         return DecodedPicture::failure("JPEG: " + problem);
-    return DecodedPicture::success(std::move(decoder.image));
+    return DecodedPicture::success(std::move(decoder->image));
 }
 
 } // namespace varnholt
