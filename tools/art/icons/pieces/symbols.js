@@ -95,15 +95,18 @@ function skull() {
 function chest() {
   const gold = new Set([0, 2, 4, 7, 9]);
   const body = icon('locked-chest', {
-    x: 40, y: 20, size: 420, outline: 24,
+    x: 46, y: 8, size: 410, outline: 24,
     paint: (p) => (gold.has(p.index) ? 'url(#gold)' : 'url(#wood)'),
     holeColour: () => '#1b0e05',
+    // Grain along the planks, over the wooden pieces only.
+    extra: icons.load('locked-chest').pieces.filter((p) => !gold.has(p.index))
+      .map((p) => `<path d="${p.d}" fill-rule="evenodd" fill="url(#grain)" opacity="0.5"/>`).join(''),
   });
-  const ribbon = `<g filter="url(#bevel)"><path d="M18 356L70 344L60 392L76 438L22 430L40 394Z" fill="#8e0f12" stroke="${OUTLINE}" stroke-width="10" stroke-linejoin="round"/>
-    <path d="M494 356L442 344L452 392L436 438L490 430L472 394Z" fill="#8e0f12" stroke="${OUTLINE}" stroke-width="10" stroke-linejoin="round"/>
-    <path d="M56 332Q256 300 456 332L456 424Q256 392 56 424Z" fill="url(#crimson)" stroke="${OUTLINE}" stroke-width="12" stroke-linejoin="round"/></g>`;
+  const ribbon = `<g filter="url(#bevel)"><path d="M8 352L62 338L52 390L68 440L12 432L32 392Z" fill="#8e0f12" stroke="${OUTLINE}" stroke-width="10" stroke-linejoin="round"/>
+    <path d="M504 352L450 338L460 390L444 440L500 432L480 392Z" fill="#8e0f12" stroke="${OUTLINE}" stroke-width="10" stroke-linejoin="round"/>
+    <path d="M40 324Q256 290 472 324L472 428Q256 394 40 428Z" fill="url(#crimson)" stroke="${OUTLINE}" stroke-width="12" stroke-linejoin="round"/></g>`;
   return body + ribbon + letters('BONUS', {
-    face: 'cinzelBlack', size: 92, cx: 256, cy: 376, fill: 'url(#goldText)', maxWidth: 372, outlineWidth: 16,
+    face: 'cinzelBlack', size: 104, cx: 256, cy: 374, fill: 'url(#goldText)', maxWidth: 410, outlineWidth: 18,
   });
 }
 
@@ -113,12 +116,16 @@ function crystalBall(glass) {
     <path d="M150 392L362 392L392 452Q256 480 120 452Z" fill="url(#goldDeep)" stroke="${OUTLINE}" stroke-width="14" stroke-linejoin="round"/>
     <path d="M96 452Q256 430 416 452L424 480Q256 504 88 480Z" fill="url(#gold)" stroke="${OUTLINE}" stroke-width="14" stroke-linejoin="round"/>
     <path d="M178 360Q256 396 334 360L352 398Q256 426 160 398Z" fill="url(#gold)" stroke="${OUTLINE}" stroke-width="12" stroke-linejoin="round"/></g>`;
+  // Mist swirling inside the glass, and a few stars caught in it.
   const ball = `<circle cx="256" cy="210" r="176" fill="${OUTLINE}"/>
     <circle cx="256" cy="210" r="166" fill="url(#${glass}Glass)"/>
-    <ellipse cx="270" cy="250" rx="120" ry="60" fill="url(#${glass}Mist)" transform="rotate(-24 270 250)"/>
-    <ellipse cx="210" cy="120" rx="78" ry="46" fill="url(#gloss)" transform="rotate(-32 210 120)"/>
-    <path d="M120 250Q150 330 240 360" stroke="#ffffff" stroke-opacity="0.35" stroke-width="10" fill="none" stroke-linecap="round"/>
-    ${sparkle(330, 150, 26)}${sparkle(176, 270, 16, '#ffffff', 0.85)}${sparkle(300, 300, 12, '#ffffff', 0.8)}`;
+    <g clip-path="url(#ballClip)">
+      <path d="M110 250C150 180 250 200 300 240C350 280 400 250 420 200C420 300 330 360 250 330C180 305 150 270 110 250Z" fill="url(#${glass}Mist)"/>
+      <path d="M140 180C200 140 270 170 300 200C250 185 190 190 150 220Z" fill="#ffffff" fill-opacity="0.16"/>
+    </g>
+    <ellipse cx="208" cy="118" rx="80" ry="46" fill="url(#gloss)" transform="rotate(-32 208 118)"/>
+    <path d="M118 250Q150 330 240 362" stroke="#ffffff" stroke-opacity="0.35" stroke-width="10" fill="none" stroke-linecap="round"/>
+    ${sparkle(330, 150, 26)}${sparkle(176, 268, 15, '#ffffff', 0.85)}${sparkle(352, 242, 10, '#ffffff', 0.8)}${sparkle(262, 190, 8, '#ffffff', 0.7)}`;
   return `<g filter="url(#glow${glass})" opacity="1">${ball}</g>` + stand +
     letters('WILD', { face: 'cinzelBlack', size: 124, cx: 256, cy: 300, fill: 'url(#goldText)', maxWidth: 440,
       outlineWidth: 24 });
@@ -135,8 +142,9 @@ function glassDefs() {
     `<radialGradient id="${name}Glass" gradientUnits="userSpaceOnUse" cx="256" cy="210" r="170" fx="200" fy="140">` +
     `<stop offset="0" stop-color="${c[0]}"/><stop offset="0.25" stop-color="${c[1]}"/><stop offset="0.6" stop-color="${c[2]}"/>` +
     `<stop offset="0.88" stop-color="${c[3]}"/><stop offset="1" stop-color="${c[4]}"/></radialGradient>` +
-    `<radialGradient id="${name}Mist" gradientUnits="objectBoundingBox" cx="0.5" cy="0.5" r="0.5">` +
-    `<stop offset="0" stop-color="${c[1]}" stop-opacity="0.75"/><stop offset="1" stop-color="${c[1]}" stop-opacity="0"/></radialGradient>` +
+    `<radialGradient id="${name}Mist" gradientUnits="objectBoundingBox" cx="0.55" cy="0.5" r="0.55">` +
+    `<stop offset="0" stop-color="${c[0]}" stop-opacity="0.55"/><stop offset="0.5" stop-color="${c[1]}" stop-opacity="0.45"/>` +
+    `<stop offset="1" stop-color="${c[1]}" stop-opacity="0"/></radialGradient>` +
     `<filter id="glow${name}" x="-20%" y="-20%" width="140%" height="140%" color-interpolation-filters="sRGB">` +
     `<feGaussianBlur in="SourceAlpha" stdDeviation="14" result="b"/><feFlood flood-color="${c[1]}" flood-opacity="0.9"/>` +
     `<feComposite in2="b" operator="in" result="g"/><feMerge><feMergeNode in="g"/><feMergeNode in="SourceGraphic"/></feMerge></filter>`,
@@ -158,6 +166,11 @@ function defs() {
     linear('crimson', 'crimson', [100, 60, 400, 460]),
     linear('crimsonDeep', 'crimson', [300, 100, 100, 460]),
     linear('white', 'white', [100, 40, 420, 480]),
+    '<clipPath id="ballClip"><circle cx="256" cy="210" r="166"/></clipPath>',
+    '<linearGradient id="grain" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="6" y2="26" spreadMethod="repeat">' +
+      '<stop offset="0" stop-color="#3a1a06" stop-opacity="0"/><stop offset="0.45" stop-color="#3a1a06" stop-opacity="0"/>' +
+      '<stop offset="0.55" stop-color="#3a1a06" stop-opacity="0.6"/><stop offset="0.7" stop-color="#3a1a06" stop-opacity="0"/>' +
+      '<stop offset="1" stop-color="#3a1a06" stop-opacity="0"/></linearGradient>',
     radial('gloss', 'white', [210, 120, 80]).replace(/<stop offset="1"[^>]*>/, '<stop offset="1" stop-color="#ffffff" stop-opacity="0"/>'),
     glassDefs(),
   ].join('');
