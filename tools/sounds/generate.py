@@ -9,6 +9,7 @@ import argparse
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache files in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import effects  # noqa: E402
