@@ -45,7 +45,7 @@ function faceDefs() {
       <path d="M11 3 C14 8 18 10 18 13 C18 16 14 18 11 23 C8 18 4 16 4 13 C4 10 8 8 11 3 Z" fill="#ffcc66" opacity="0.09"/>
       <circle cx="0" cy="0" r="1.6" fill="#ffcc66" opacity="0.14"/><circle cx="22" cy="0" r="1.6" fill="#ffcc66" opacity="0.14"/>
       <circle cx="0" cy="26" r="1.6" fill="#ffcc66" opacity="0.14"/><circle cx="22" cy="26" r="1.6" fill="#ffcc66" opacity="0.14"/></pattern>`,
-    radial('warmLeft', [[0, '#ff9a3a', 0.28], [1, '#ff9a3a', 0]], 0.5, 0.5, 0.5),
+    radial('warmLeft', [[0, '#ffa040', 0.32], [0.5, '#ff8a2a', 0.12], [1, '#ff8a2a', 0]], 0.5, 0.5, 0.5),
   ].join('\n');
 }
 
@@ -195,6 +195,8 @@ function room() {
     <rect x="0" y="548" width="800" height="52" fill="url(#floorV)"/>
     ${planks}
     <rect x="0" y="544" width="800" height="6" fill="#0c0704"/>
+    <circle cx="178" cy="160" r="190" fill="url(#warmLeft)"/>
+    <circle cx="745" cy="150" r="190" fill="url(#warmLeft)"/>
     ${banner(88, 104, 92, 218, icon('lion', 52, 150, 74))}
     ${torch(178, 214, 0.85)}
     ${torch(745, 200, 0.9)}
