@@ -6,4 +6,5 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 bash "$here/setup.sh"
+(cd "$here" && node --test test/ >/dev/null) || { echo "generator self-test failed: node --test test/ in $here" >&2; exit 1; }
 node "$here/render.js" "$@"

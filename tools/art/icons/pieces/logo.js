@@ -39,11 +39,12 @@ function logoSvg() {
     `<ellipse cx="${cx}" cy="${cy}" rx="${cx - 5.6}" ry="${cy - 5.6}" fill="#3a2106"/>` +
     `<ellipse cx="${cx}" cy="${cy}" rx="${cx - 6.3}" ry="${cy - 6.3}" fill="url(#field)"/>` +
     `<ellipse cx="${cx}" cy="${cy}" rx="${cx - 9.2}" ry="${cy - 9.2}" fill="none" stroke="#e8b84a" stroke-width="0.6" stroke-dasharray="1.5 1.5"/>` +
-    icon('crown', { x: cx - 11, y: 8, size: 22, outline: 1.6, paint: () => 'url(#gold)', holeColour: () => '#7a1010', bevel: false }) +
-    letters('BRENNOVA', { face: 'cinzelBlack', size: 16.5, cx, cy: 38, fill: 'url(#logoText)', outline: '#1a0e02',
-      outlineWidth: 2.2, maxWidth: 100, bevel: false }) +
-    `<path d="M30 50H55M70 50H95" stroke="#e8b84a" stroke-width="0.8"/>` +
-    letters('GAMES', { face: 'cinzelBold', size: 7, cx, cy: 50.5, fill: '#f3d27a', outlineWidth: 0, spacing: 0.25, bevel: false }) +
+    icon('crown', { x: cx - 12, y: 8.5, size: 24, outline: 1.6, paint: () => 'url(#gold)', holeColour: () => '#7a1010', bevel: false }) +
+    letters('BRENNOVA', { face: 'cinzelBlack', size: 18, cx, cy: 39.5, fill: 'url(#logoText)', outline: '#1a0e02',
+      outlineWidth: 2.2, maxWidth: 102, bevel: false }) +
+    // A gold rule with a diamond under the name.
+    `<path d="M34 53.5H57M68 53.5H91" stroke="#e8b84a" stroke-width="1" stroke-linecap="round"/>` +
+    `<path d="M62.5 50.5L65.5 53.5L62.5 56.5L59.5 53.5Z" fill="#f3d27a" stroke="#6a4008" stroke-width="0.5"/>` +
     '</svg>';
 }
 
