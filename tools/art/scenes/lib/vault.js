@@ -100,10 +100,10 @@ function chest(c, state, index) {
   } else {
     const lift = state === 'half' ? 9 : 0;
     if (state === 'half') {
-      parts.push('<path d="M9 54 L10 44 H90 L91 54 Z" fill="#2a1204"/>');
-      parts.push('<ellipse cx="50" cy="51" rx="40" ry="7" fill="url(#gapGlow)"/>');
-      parts.push(`<g>${coinHeap(50, 54, 70, 7, 200 + index, 3)}</g>`);
-      parts.push('<ellipse cx="50" cy="47" rx="46" ry="9" fill="url(#gapGlow)" opacity="0.7"/>');
+      // a dark gap under the raised lid with the treasure's light escaping from it
+      parts.push('<path d="M9 55 L10 44 H90 L91 55 Z" fill="#140800"/>');
+      parts.push('<ellipse cx="50" cy="50" rx="34" ry="5.5" fill="url(#gapGlow)"/>');
+      parts.push(`<g>${coinHeap(50, 55, 62, 5, 200 + index, 2.8)}</g>`);
     }
     // domed lid, raised a little when half open
     parts.push(`<g transform="translate(0 ${-lift})">
