@@ -36,6 +36,7 @@ public:
     // Options > Music: flips MusicOn and returns it, for the menu's check mark. Off stops the
     // music at once; on starts the interrupted piece again from its beginning.
     bool Music1Click();
+    bool musicOn() const { return state_.MusicOn; }
 
     static constexpr int kNoMusic = 9;      // MusicTrack when none of the five files exists
     static constexpr int kStartRequest = 10;  // added to MusicTrack to ask for a start

@@ -33,6 +33,7 @@ public:
     // Options > Sound: flips SoundOn and returns it, for the menu's check mark. A sound
     // already playing goes on.
     bool Sound1Click();
+    bool soundOn() const { return state_.SoundOn; }
 
     std::string fileName(const std::string &ending) const { return stem_ + ending; }
     // The player itself, for the bonus window, which plays its own two sounds.
