@@ -31,7 +31,9 @@ void SystemClock::waitUntil(std::int64_t deadline)
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         timer.start(int(remaining));
-        loop.exec();
+        // -1: the application is quitting and no loop can run any more; waiting on would spin.
+        if (loop.exec() == -1)
+            return;
     }
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+// Turns SIGTERM, SIGINT and SIGHUP into a call on the user-interface thread, so the game can
+// keep the game in progress and close its window normally instead of dying mid-write.
+
+#include <functional>
+
+namespace varnholt {
+
+// Installs the handlers (once per process). onQuit runs in the event loop, once per signal
+// received. Returns false when the signals could not be routed there.
+bool routeQuitSignals(std::function<void()> onQuit);
+
+} // namespace varnholt

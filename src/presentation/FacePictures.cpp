@@ -1,0 +1,123 @@
+#include "presentation/FacePictures.h"
+
+#include "platform/PictureLoader.h"
+#include "presentation/PlaceholderPictures.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace varnholt {
+
+namespace {
+
+QImage builtin(const char *name, QSize size, PlaceholderKind kind)
+{
+    if (auto picture = loadBuiltinPicture(name))
+        return picture->convertToFormat(QImage::Format_RGB32);
+    return placeholderPicture(size, kind);
+}
+
+void replaceFrom(QImage &picture, const std::string &exeDir, const std::string &fileName)
+{
+    if (auto replacement = loadReplacementPicture(exeDir, fileName))
+        picture = replacement->convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+FacePictures loadFacePictures(const std::string &exeDir, const std::string &assetPrefix)
+{
+    FacePictures p;
+    p.FaceBitmap = builtin("face.jpg", {800, 600}, PlaceholderKind::Face);
+    p.MotionStrip = builtin("motion.jpg", {76, 456}, PlaceholderKind::Strip);
+    p.SymbolSheet = builtin("symbols.jpg", {304, 228}, PlaceholderKind::SymbolSheet);
+    p.NudgeButtonBitmap = builtin("nudge.jpg", {76, 40}, PlaceholderKind::TwoStateButton);
+    p.Bet1Bitmap = builtin("bet1.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
+    p.Bet3Bitmap = builtin("bet3.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
+    p.SpinBitmap = builtin("spin.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
+    p.DimTitleBitmap = builtin("dimmed.jpg", {302, 143}, PlaceholderKind::Dimmed);
+    p.DimNamePlateBitmap = builtin("dimmed2.jpg", {436, 49}, PlaceholderKind::Dimmed);
+    p.CrystalBallBitmap = builtin("crystalball.jpg", {167, 186}, PlaceholderKind::CrystalBall);
+    p.Logo = builtin("logo.jpg", {125, 70}, PlaceholderKind::Black);
+    p.LogoMask = builtin("logomask.gif", {125, 70}, PlaceholderKind::White);
+    p.DigitsSmall = builtin("digits_small.gif", {188, 21}, PlaceholderKind::RedDigits);
+    p.DigitsLarge = builtin("digits_large.gif", {376, 42}, PlaceholderKind::RedDigits);
+    p.GreenSmall = builtin("green_small.gif", {188, 21}, PlaceholderKind::GreenDigits);
+    p.GreenLarge = builtin("green_large.gif", {376, 42}, PlaceholderKind::GreenDigits);
+
+    // Replacement files, in the order of the window's picture components.
+    replaceFrom(p.FaceBitmap, exeDir, "tester.jpg");
+    replaceFrom(p.MotionStrip, exeDir, "motionx.jpg");
+    replaceFrom(p.NudgeButtonBitmap, exeDir, "bonusx.jpg");
+    replaceFrom(p.Bet1Bitmap, exeDir, "Bet1But.jpg");
+    replaceFrom(p.Bet3Bitmap, exeDir, "Bet5But.jpg");
+    replaceFrom(p.SpinBitmap, exeDir, "SpinBut.jpg");
+    replaceFrom(p.DimTitleBitmap, exeDir, "DIMMEDX.jpg");
+    replaceFrom(p.DimNamePlateBitmap, exeDir, "DIMMED2X.jpg");
+    replaceFrom(p.SymbolSheet, exeDir, assetPrefix + ".jpg");
+    return p;
+}
+
+QImage scaledForDevice(const QImage &src, QSize logicalSize, double devicePixelRatio)
+{
+    const QSize device(int(std::lround(logicalSize.width() * devicePixelRatio)),
+                       int(std::lround(logicalSize.height() * devicePixelRatio)));
+    QImage scaled = src.size() == device
+                        ? src
+                        : src.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
+namespace {
+
+// Each cell is scaled on its own, so no cell's edge picks up colour from its neighbour.
+QImage scaledSheet(const QImage &sheet, int cellSize, double devicePixelRatio)
+{
+    const int device = int(std::lround(cellSize * devicePixelRatio));
+    const int sourceCellW = sheet.width() / 4;
+    const int sourceCellH = sheet.height() / 3;
+    QImage result(device * 4, device * 3, QImage::Format_RGB32);
+    result.fill(Qt::black);
+    {
+        QPainter painter(&result);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column)
+                painter.drawImage(QRect(column * device, row * device, device, device), sheet,
+                                  QRect(column * sourceCellW, row * sourceCellH, sourceCellW, sourceCellH));
+    }
+    result.setDevicePixelRatio(devicePixelRatio);
+    return result;
+}
+
+} // namespace
+
+SizedPictures LoadSymbolPictures(const FacePictures &pictures, const std::string &exeDir,
+                                 const std::string &assetPrefix, int screenWidth, double devicePixelRatio)
+{
+    SizedPictures sized;
+    QImage sheet = pictures.SymbolSheet;
+    const auto entry = sizedSheetFor(screenWidth);
+    if (entry && screenWidth != 800) {
+        if (auto file = loadReplacementPicture(exeDir, assetPrefix + entry->suffix)) {
+            sheet = file->convertToFormat(QImage::Format_RGB32);
+            sized.sizedSheetFile = true;
+        }
+    }
+    sized.layout = makeLayout(screenWidth, sized.sizedSheetFile, pictures.MotionStrip.height());
+    const Layout &layout = sized.layout;
+
+    sized.symbolSheet = scaledSheet(sheet, layout.SymbolSize, devicePixelRatio);
+    // The strip is as wide as a reel cell, so a band of it always fills the reel window.
+    sized.blurStrip = scaledForDevice(pictures.MotionStrip, QSize(layout.SymbolSize, layout.BlurStripHeight),
+                                      devicePixelRatio);
+    sized.face = scaledForDevice(pictures.FaceBitmap,
+                                 QSize(layout.Scale(pictures.FaceBitmap.width()),
+                                       layout.Scale(pictures.FaceBitmap.height())),
+                                 devicePixelRatio);
+    return sized;
+}
+
+} // namespace varnholt

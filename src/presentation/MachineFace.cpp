@@ -1,0 +1,247 @@
+#include "presentation/MachineFace.h"
+
+#include "core/Reels.h"
+
+#include <algorithm>
+
+namespace varnholt {
+
+namespace {
+const QColor kGuideGrey(128, 128, 128);
+const QColor kCaptionWhite(255, 255, 255);
+const QColor kNudgeYellow(255, 255, 0);
+const QColor kNudgeRed(255, 0, 0);
+
+// Bonus-meter cells: a vertical strip of 13, 12 points at the top.
+constexpr int kBonusCellWidth = 78;
+constexpr int kBonusCellHeight = 59;
+constexpr int kBonusPointsTop = 12;
+} // namespace
+
+MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures sized, int pixelsPerInch)
+    : canvas_(canvas),
+      pictures_(std::move(pictures)),
+      sized_(std::move(sized)),
+      strips_(makeDigitStrips(pictures_, sized_.layout.width, canvas.devicePixelRatio())),
+      fonts_(faceFonts(sized_.layout.width, pixelsPerInch))
+{
+}
+
+QSize MachineFace::faceSize() const
+{
+    return sized_.face.deviceIndependentSize().toSize();
+}
+
+QRect MachineFace::scaledRect(int left, int top, int right, int bottom) const
+{
+    const int l = Scale(left), t = Scale(top);
+    return QRect(l, t, Scale(right) - l, Scale(bottom) - t);
+}
+
+void MachineFace::copyFromFace(const QRect &area)
+{
+    // The face was scaled once as a whole, so any of its areas is copied back pixel for pixel
+    // and matches what the repaint put there.
+    canvas_.copyAt(sized_.face, area, area.topLeft());
+}
+
+void MachineFace::FormPaint(GameState &state)
+{
+    canvas_.copyAt(sized_.face, QPoint(0, 0));
+    for (int reel = 0; reel < kReelCount; ++reel)
+        DrawReel(reel, state.ReelStops[reel]);
+    DrawCreditsMeter(state.Credits);
+    DrawCoinsMeter(state.CoinsBet);
+    DrawCaptions();
+    DrawBonusMeter(state.BonusPts);
+    DrawPaylineGuides();
+    DrawMachineButton(kBet1Button, true);
+    DrawMachineButton(kBet3Button, true);
+    DrawMachineButton(kSpinButton, true);
+    DrawNudgeCounter(state.Nudges);
+    DrawNudgeButtons(false);
+    DrawLogo();
+}
+
+void MachineFace::DrawReel(int reel, int stop)
+{
+    const Layout &l = layout();
+    const auto column = visibleColumn(reel, stop);
+    for (int row = 0; row < 3; ++row) {
+        const int code = column[row];
+        canvas_.copyAt(sized_.symbolSheet,
+                       QRect((code % 4) * l.SymbolSize, (code / 4) * l.SymbolSize, l.SymbolSize, l.SymbolSize),
+                       QPoint(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize));
+    }
+    DrawPaylineGuides();
+}
+
+void MachineFace::DrawBlurFrame(int reel, int offset)
+{
+    const Layout &l = layout();
+    const int stripHeight = l.BlurStripHeight;
+    const int bandHeight = 3 * l.SymbolSize;
+    const int x = l.ReelsLeft + reel * l.ReelPitch;
+    if (stripHeight > 0) {
+        int source = ((offset % stripHeight) + stripHeight) % stripHeight;
+        // The band runs past the strip's end and on from its start, as often as it needs.
+        for (int y = 0; y < bandHeight;) {
+            const int rows = std::min(bandHeight - y, stripHeight - source);
+            canvas_.copyAt(sized_.blurStrip, QRect(0, source, l.SymbolSize, rows), QPoint(x, l.ReelsTop + y));
+            y += rows;
+            source = 0;
+        }
+    }
+    DrawPaylineGuides();
+}
+
+void MachineFace::DrawPaylineGuides()
+{
+    const Layout &l = layout();
+    const int half = l.SymbolSize / 2;
+    for (int row = 0; row < 3; ++row)
+        canvas_.horizontalLine(Scale(247), Scale(544), l.ReelsTop + row * l.SymbolSize + half, kGuideGrey);
+}
+
+void MachineFace::DrawSymbolCell(int code, int reel, int row)
+{
+    const Layout &l = layout();
+    canvas_.copyAt(sized_.symbolSheet,
+                   QRect((code % 4) * l.SymbolSize, (code / 4) * l.SymbolSize, l.SymbolSize, l.SymbolSize),
+                   QPoint(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize));
+    DrawPaylineGuides();
+}
+
+void MachineFace::DrawMachineButton(char button, bool lit)
+{
+    // The halves are measured on the Bet 1 picture for all three buttons.
+    const QImage &bet1 = pictures_.Bet1Bitmap;
+    const int half = bet1.height() / 2;
+    const QRect band = lit ? QRect(0, half, bet1.width(), bet1.height() - half) : QRect(0, 0, bet1.width(), half);
+    if (button == kBet1Button)
+        canvas_.copy(pictures_.Bet1Bitmap, band, scaledRect(577, 362, 655, 421));
+    else if (button == kBet3Button)
+        canvas_.copy(pictures_.Bet3Bitmap, band, scaledRect(577, 432, 655, 491));
+    else
+        canvas_.copy(pictures_.SpinBitmap, band, scaledRect(577, 293, 655, 352));
+}
+
+void MachineFace::DrawTitlePanel(bool lit)
+{
+    const QRect target = scaledRect(247, 98, 549, 241);
+    if (lit)
+        copyFromFace(target);
+    else
+        canvas_.copy(pictures_.DimTitleBitmap, pictures_.DimTitleBitmap.rect(), target);
+}
+
+void MachineFace::DrawNamePlate(bool lit)
+{
+    const QRect target = scaledRect(221, 551, 657, 600);
+    if (lit)
+        copyFromFace(target);
+    else
+        canvas_.copy(pictures_.DimNamePlateBitmap, pictures_.DimNamePlateBitmap.rect(), target);
+}
+
+void MachineFace::DrawCrystalBall(bool lit)
+{
+    const QRect target = scaledRect(26, 361, 193, 547);
+    if (lit)
+        canvas_.copy(pictures_.CrystalBallBitmap, pictures_.CrystalBallBitmap.rect(), target);
+    else
+        copyFromFace(target);
+}
+
+void MachineFace::DrawNudgeButtons(bool lit)
+{
+    const QImage &button = pictures_.NudgeButtonBitmap;
+    const int half = button.height() / 2;
+    const QRect source = lit ? QRect(0, half, button.width(), button.height() - half)
+                             : QRect(0, 0, button.width(), half);
+    for (int reel = 0; reel < kReelCount; ++reel)
+        canvas_.copy(button, source, scaledRect(252 + 106 * reel, 243, 328 + 106 * reel, 263));
+}
+
+void MachineFace::DrawLogo()
+{
+    canvas_.copyMasked(pictures_.LogoMask, pictures_.Logo, QPoint(Scale(10), Scale(10)));
+}
+
+void MachineFace::DrawCreditsMeter(std::int32_t Credits)
+{
+    DrawDigitMeter(canvas_, strips_, Credits, true, true, Scale(620), Scale(38));
+}
+
+void MachineFace::DrawCoinsMeter(std::int32_t CoinsBet)
+{
+    ClearWinningsArea();
+    DrawDigitMeter(canvas_, strips_, CoinsBet, true, false, Scale(250), Scale(38));
+}
+
+void MachineFace::DrawWinningsMeter(std::int32_t amount)
+{
+    DrawDigitMeter(canvas_, strips_, amount, false, true, Scale(440), Scale(38));
+}
+
+void MachineFace::ClearWinningsArea()
+{
+    canvas_.fill(Scale(320), Scale(38), Scale(450), Scale(70), Qt::black);
+    caption("Coins", Scale(250), false);
+}
+
+void MachineFace::caption(const QString &text, int x, bool rightEdge)
+{
+    canvas_.setFont(fonts_.label);
+    const int left = rightEdge ? x - canvas_.textWidth(text) : x;
+    canvas_.textOut(left, Scale(24), text, kCaptionWhite);
+}
+
+void MachineFace::DrawCaptions()
+{
+    caption("Credits", Scale(620), true);
+    caption("Coins", Scale(250), false);
+    caption("Winnings", Scale(440), true);
+}
+
+void MachineFace::DrawWinningsCaption()
+{
+    caption("Winnings", Scale(440), true);
+}
+
+void MachineFace::DrawNudgeCounter(std::int32_t Nudges)
+{
+    canvas_.fill(Scale(580), Scale(230), Scale(654), Scale(276), Qt::black);
+    const int centre = Scale(617);
+    canvas_.setFont(fonts_.nudgeCaption);
+    const QString title = QStringLiteral("Nudges");
+    canvas_.textOut(centre - canvas_.textWidth(title) / 2, Scale(232), title, kNudgeYellow);
+    canvas_.setFont(fonts_.nudgeValue);
+    const QString value = QString::number(Nudges);
+    canvas_.textOut(centre - canvas_.textWidth(value) / 2, Scale(250), value, kNudgeRed);
+}
+
+void MachineFace::DrawBonusMeter(std::int32_t &BonusPts)
+{
+    if (BonusPts > kBonusPointsTop)
+        BonusPts = kBonusPointsTop;
+    // The cell may lie partly or wholly outside the picture; what lies outside shows black.
+    const QImage &strip = pictures_.NudgeButtonBitmap;
+    const long long cellTop = ((long long)kBonusPointsTop - BonusPts) * kBonusCellHeight;
+    QImage cell(kBonusCellWidth, kBonusCellHeight, QImage::Format_RGB32);
+    cell.fill(Qt::black);
+    const QRect wanted(0, 0, kBonusCellWidth, kBonusCellHeight);
+    if (cellTop < strip.height()) {
+        const QRect source = QRect(0, int(cellTop), kBonusCellWidth, kBonusCellHeight) & strip.rect();
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                cell.setPixel(x, y, strip.pixel(source.x() + x, source.y() + y));
+    }
+    QRect target = scaledRect(578, 223, 656, 282);
+    if (layout().width >= 800)
+        target = QRect(target.left() + (target.width() - kBonusCellWidth) / 2,
+                       target.top() + (target.height() - kBonusCellHeight) / 2, kBonusCellWidth, kBonusCellHeight);
+    canvas_.copy(cell, wanted, target);
+}
+
+} // namespace varnholt

@@ -1,0 +1,80 @@
+#pragma once
+// The machine face: the complete repaint and every small drawing operation that changes one
+// piece of it. All positions are design coordinates for a face 800 pixels wide, passed through
+// the layout's Scale. Everything draws straight onto the window's canvas.
+
+#include "core/GameState.h"
+#include "core/Layout.h"
+#include "platform/Canvas.h"
+#include "presentation/DigitMeter.h"
+#include "presentation/FaceFonts.h"
+#include "presentation/FacePictures.h"
+
+#include <cstdint>
+
+namespace varnholt {
+
+// The machine buttons by the one-character codes the game names them with.
+inline constexpr char kBet1Button = '1';
+inline constexpr char kBet3Button = '5';
+inline constexpr char kSpinButton = 'S';
+
+class MachineFace {
+public:
+    MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures sized, int pixelsPerInch);
+
+    const Layout &layout() const { return sized_.layout; }
+    int Scale(double v) const { return sized_.layout.Scale(v); }
+    const FacePictures &pictures() const { return pictures_; }
+    const SizedPictures &sized() const { return sized_; }
+    const DigitStrips &digitStrips() const { return strips_; }
+    const FaceFonts &fonts() const { return fonts_; }
+    Canvas &canvas() { return canvas_; }
+    // The face's size on the window: the face picture at Scale(width) x Scale(height).
+    QSize faceSize() const;
+
+    // The whole face from the pictures and the game state (clamps BonusPts above 12).
+    void FormPaint(GameState &state);
+
+    // Reels.
+    void DrawReel(int reel, int stop);
+    void DrawBlurFrame(int reel, int offset);
+    void DrawPaylineGuides();
+    // One symbol-sheet cell into a reel's row, e.g. a frame of the Wild; guides redrawn after.
+    void DrawSymbolCell(int code, int reel, int row);
+
+    // Buttons and lamp areas.
+    void DrawMachineButton(char button, bool lit);
+    void DrawTitlePanel(bool lit);
+    void DrawNamePlate(bool lit);
+    void DrawCrystalBall(bool lit);
+    void DrawNudgeButtons(bool lit);
+    void DrawLogo();
+
+    // Meters and counters.
+    void DrawCreditsMeter(std::int32_t Credits);
+    void DrawCoinsMeter(std::int32_t CoinsBet);
+    void DrawWinningsMeter(std::int32_t amount);
+    void ClearWinningsArea();
+    void DrawNudgeCounter(std::int32_t Nudges);
+    void DrawBonusMeter(std::int32_t &BonusPts);
+    // "Credits", "Coins" and "Winnings" above their meters.
+    void DrawCaptions();
+    // "Winnings" alone, as the win count-up starts.
+    void DrawWinningsCaption();
+
+    // A design rectangle (left, top)-(right, bottom), scaled, right and bottom exclusive.
+    QRect scaledRect(int left, int top, int right, int bottom) const;
+
+private:
+    void copyFromFace(const QRect &area);
+    void caption(const QString &text, int x, bool rightEdge);
+
+    Canvas &canvas_;
+    FacePictures pictures_;
+    SizedPictures sized_;
+    DigitStrips strips_;
+    FaceFonts fonts_;
+};
+
+} // namespace varnholt

@@ -1,0 +1,271 @@
+#include "ui/Unit1.h"
+
+#include "core/Layout.h"
+#include "core/NewGame.h"
+#include "records/RecordPaths.h"
+#include "records/Settings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace varnholt {
+
+namespace {
+constexpr int kWindowInset = 10; // the window is this much smaller than the screen each way
+} // namespace
+
+TForm1::TForm1(FormServices services, QWidget *parent)
+    : QMainWindow(parent), services_(std::move(services))
+{
+    clock_ = services_.clock ? std::move(services_.clock) : std::make_unique<SystemClock>();
+    messages_ = services_.messages ? std::move(services_.messages) : makeDesktopMessageSink();
+    if (!services_.screen)
+        services_.screen = primaryScreenInfo;
+    sounds_ = std::make_unique<SoundEffects>(
+        Game, services_.wavePlayer ? std::move(services_.wavePlayer) : makeSilentWavePlayer());
+    music_ = std::make_unique<MusicCycle>(
+        Game, services_.midiPlayer ? std::move(services_.midiPlayer) : makeSilentMidiPlayer());
+    music_->onError = [this](const std::string &error) { showMessage(QString::fromStdString(error)); };
+
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+    Timer3.OnTimer = [this] { Timer3Timer(); };
+    Timer4.OnTimer = [this] { Timer4Timer(); };
+    Timer5.OnTimer = [this] { Timer5Timer(); };
+    Timer6.OnTimer = [this] { Timer6Timer(); };
+    Timer7.OnTimer = [this] { Timer7Timer(); };
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    // 1. The random source.
+    if (services_.seed)
+        Random.setSeed(*services_.seed);
+    else
+        Random.seedFromClock();
+
+    // 2. Where the program lives.
+    ExeDir = exeDirFromPath(services_.programPath);
+    ExeStem = exeStemFromPath(services_.programPath);
+
+    // 3. Input stays locked until the first tick of Timer1.
+    Game.Busy = true;
+    attractLamps.LastAttractButton = 0;
+
+    // 4-5. Names, and the settings file beside the program when there is one.
+    Settings settings;
+    settings = ReadSettings(ExeDir, settings);
+    WindowTitle = settings.WindowTitle;
+    AssetPrefix = settings.AssetPrefix;
+
+    // 6. Caption.
+    setWindowTitle(QString::fromStdString(WindowTitle));
+    buildMenu();
+
+    // 7. The screen. A face wider than the screen's 4:3 part would push the buttons below its
+    // bottom edge, so the face is laid out for the widest 4:3 area the screen holds.
+    const ScreenInfo screen = services_.screen();
+    ScreenWidth = layoutWidthForScreen(screen.width, screen.height);
+    ScreenHeight = screen.height;
+
+    // 8-9. Pictures, with the replacement files beside the program.
+    FacePictures pictures = loadFacePictures(ExeDir, AssetPrefix);
+
+    // 10. Lamp phases.
+    Game.WildRow = 1;
+    wildSwing = WildSwing{};
+    crystalBlink = CrystalBlink{};
+
+    // 11. Symbol sheet and reel metrics; the canvas the face is painted on.
+    SizedPictures sized = LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
+    faceWidget_ = new CanvasWidget(this);
+    setCentralWidget(faceWidget_);
+    const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
+    Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
+    face_ = std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
+
+    // 12. Reels at their start-up stops.
+    InitReels(Game);
+
+    // 13. The two clicks held in memory. Without them the game still runs; they stay silent.
+    sounds_->setFileNames(ExeDir, AssetPrefix);
+    sounds_->LoadClickSounds();
+
+    // 14. Window size.
+    requestedSize_ = QSize(ScreenWidth - kWindowInset, ScreenHeight - kWindowInset);
+    setFixedSize(requestedSize_);
+
+    // 15. Bets, switches and music names.
+    Game.CoinsBet = 0;
+    Game.LastBet = 0;
+    Game.SoundOn = true;
+    Game.MusicOn = true;
+    music_->setMusicFiles(ExeDir, AssetPrefix);
+
+    // 16. The game in progress.
+    savedGames_.path = services_.savedGamePath.empty() ? savedGamePath(ExeStem) : services_.savedGamePath;
+    if (services_.today)
+        savedGames_.today = services_.today;
+    SaveLoadGame(savedGames_, Game, kCurrentGameSlot, false, "");
+
+    // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
+    // (a face narrowed to 4:3 stays centred instead of hugging the left edge).
+    centreOnScreen();
+    if (screen.pixelsPerInch < 100 && ScreenWidth == screen.width)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    FormPaint();
+}
+
+void TForm1::buildMenu()
+{
+    File1 = menuBar()->addMenu("&File");
+    NewGame1 = File1->addAction("&New Game", [this] { NewGame1Click(); });
+    File1->addSeparator();
+    Exit1 = File1->addAction("E&xit", [this] { Exit1Click(); });
+}
+
+void TForm1::centreOnScreen()
+{
+    const ScreenInfo screen = services_.screen();
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    move((screen.width - outer.width()) / 2, (screen.height - outer.height()) / 2);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (frameFitted_)
+        return;
+    frameFitted_ = true;
+    // The requested size is the outer size; once the window system has added its frame, give
+    // the frame its share so the whole window still fits the screen.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() > 0 || frame.height() > 0) {
+        setFixedSize(requestedSize_ - frame);
+        centreOnScreen();
+    }
+}
+
+void TForm1::showMessage(const QString &text, MessageIcon icon)
+{
+    messages_->show(this, QString::fromStdString(WindowTitle), text, icon);
+}
+
+void TForm1::Delay(double seconds)
+{
+    varnholt::Delay(*clock_, seconds);
+}
+
+// Drawing -----------------------------------------------------------------------------------
+
+void TForm1::FormPaint() { face_->FormPaint(Game); }
+void TForm1::DrawReel(int reel) { face_->DrawReel(reel, Game.ReelStops[reel]); }
+void TForm1::DrawBlurFrame(int reel, int offset) { face_->DrawBlurFrame(reel, offset); }
+void TForm1::DrawPaylineGuides() { face_->DrawPaylineGuides(); }
+void TForm1::DrawMachineButton(char button, bool lit) { face_->DrawMachineButton(button, lit); }
+void TForm1::DrawTitlePanel(bool lit) { face_->DrawTitlePanel(lit); }
+void TForm1::DrawNamePlate(bool lit) { face_->DrawNamePlate(lit); }
+void TForm1::DrawCreditsMeter() { face_->DrawCreditsMeter(Game.Credits); }
+void TForm1::DrawCoinsMeter() { face_->DrawCoinsMeter(Game.CoinsBet); }
+void TForm1::DrawWinningsMeter(std::int32_t amount) { face_->DrawWinningsMeter(amount); }
+void TForm1::DrawNudgeButtons(bool lit) { face_->DrawNudgeButtons(lit); }
+void TForm1::DrawNudgeCounter() { face_->DrawNudgeCounter(Game.Nudges); }
+
+// Timers ------------------------------------------------------------------------------------
+
+void TForm1::Timer1Timer()
+{
+    Timer1.setEnabled(false);
+    if (Game.MusicOn)
+        music_->requestFirstTrack();
+    sounds_->playStartSound();
+    Game.Busy = false;
+}
+
+void TForm1::Timer2Timer()
+{
+    const ButtonLamps lamps = Game.CoinsBet > 0 || Timer3.Enabled() ? attractLamps.spinFlash()
+                                                                    : attractLamps.attract(Random);
+    face_->DrawMachineButton(kBet1Button, lamps.bet1);
+    face_->DrawMachineButton(kSpinButton, lamps.spin);
+    face_->DrawMachineButton(kBet3Button, lamps.bet3);
+}
+
+void TForm1::Timer3Timer()
+{
+    const WinFlash::Step step = winFlash.advance();
+    face_->DrawNamePlate(step.namePlateLit);
+    face_->DrawTitlePanel(step.titlePanelLit);
+}
+
+void TForm1::Timer4Timer()
+{
+    music_->StartPendingMusic();
+}
+
+void TForm1::Timer5Timer()
+{
+    const CrystalBlink::Step step = crystalBlink.advance();
+    Timer5.setInterval(step.nextInterval);
+    face_->DrawCrystalBall(step.showLit);
+}
+
+void TForm1::Timer6Timer()
+{
+    face_->DrawSymbolCell(wildSwing.advance(), 2, Game.WildRow);
+}
+
+void TForm1::Timer7Timer()
+{
+    NudgeLampPhase = !NudgeLampPhase;
+    face_->DrawNudgeButtons(NudgeLampPhase);
+}
+
+// Menu and closing --------------------------------------------------------------------------
+
+void TForm1::NewGame1Click()
+{
+    // A spin or nudge under way is working on this state; the command waits for idle.
+    if (!gameCommandsAvailable(Game))
+        return;
+    NewGame(Game);
+    FormPaint();
+}
+
+void TForm1::Exit1Click()
+{
+    Game.Exiting = true;
+    close();
+}
+
+bool TForm1::saveGameInProgress()
+{
+    const RecordResult result =
+        SaveLoadGame(savedGames_, Game, kCurrentGameSlot, true, kCurrentGameSection);
+    if (!result.ok())
+        showMessage(QString::fromStdString(result.error), MessageIcon::Error);
+    return result.ok();
+}
+
+void TForm1::FormClose()
+{
+    Game.Exiting = true;
+    if (!savedAtClose_)
+        saveGameInProgress();
+    savedAtClose_ = true;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace varnholt

@@ -1,0 +1,103 @@
+#pragma once
+// A main window on a screen of a chosen size, with its program folder and saved-game file in a
+// private temporary folder, a fixed random seed and messages recorded instead of shown.
+
+#include "ui/Unit1.h"
+
+#include "TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varnholt::test {
+
+struct RecordedMessage {
+    QString caption, text;
+    MessageIcon icon;
+};
+
+class RecordingMessages final : public MessageSink {
+public:
+    explicit RecordingMessages(std::vector<RecordedMessage> &log) : log_(log) {}
+    void show(QWidget *, const QString &caption, const QString &text, MessageIcon icon) override
+    {
+        log_.push_back({caption, text, icon});
+    }
+
+private:
+    std::vector<RecordedMessage> &log_;
+};
+
+// The files shipped beside the program, in the source tree.
+inline QString besideAssetsDir()
+{
+    return QString(VARNHOLT_TEST_DATA) + "/../../assets/beside";
+}
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testApp();
+        ASSERT_TRUE(programDir.isValid());
+    }
+
+    std::string programPath() const { return (programDir.path() + "/varnholt-slots").toStdString(); }
+    std::string savedPath() const { return (programDir.path() + "/saves/varnholt-slots.ini").toStdString(); }
+
+    // Puts a file of the shipped ones beside the program.
+    void shipBeside(const QString &name)
+    {
+        ASSERT_TRUE(QFile::copy(besideAssetsDir() + "/" + name, programDir.path() + "/" + name)) << name.toStdString();
+    }
+
+    std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
+    {
+        FormServices services;
+        services.screen = [=] { return ScreenInfo{width, height, ppi, ratio}; };
+        services.messages = std::make_unique<RecordingMessages>(messages);
+        services.programPath = programPath();
+        services.savedGamePath = savedPath();
+        services.seed = 20261207u;
+        services.today = [] { return CalendarDate{2026, 12, 7}; };
+        return std::make_unique<TForm1>(std::move(services));
+    }
+
+    QTemporaryDir programDir;
+    std::vector<RecordedMessage> messages;
+};
+
+// Fills the canvas with a colour no picture uses, so a drawing's exact extent can be read.
+inline constexpr QRgb kSentinel = 0xff010203u;
+
+inline void fillSentinel(Canvas &canvas)
+{
+    canvas.fill(0, 0, canvas.size().width(), canvas.size().height(), QColor(kSentinel));
+}
+
+// The smallest rectangle holding every pixel that no longer shows the sentinel.
+inline QRect changedArea(const Canvas &canvas)
+{
+    QRect area;
+    for (int y = 0; y < canvas.size().height(); ++y)
+        for (int x = 0; x < canvas.size().width(); ++x)
+            if (canvas.pixel(x, y) != kSentinel)
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+// True when the canvas area equals the image (same logical size) pixel for pixel.
+inline bool sameArea(const Canvas &canvas, const QRect &area, const QImage &expected)
+{
+    const QImage actual = canvas.grab(area);
+    return actual.convertToFormat(QImage::Format_RGB32) == expected.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace varnholt::test

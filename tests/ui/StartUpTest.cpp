@@ -1,0 +1,138 @@
+#include "FormFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+class StartUp : public FormTest {};
+} // namespace
+
+TEST_F(StartUp, InputStaysLockedUntilTheFirstTimer1Tick)
+{
+    auto form = makeForm(800, 600);
+    EXPECT_TRUE(form->state().Busy);
+    EXPECT_TRUE(form->Timer1.Enabled());
+    EXPECT_EQ(form->Timer1.Interval(), 250);
+    form->Timer1Timer();
+    EXPECT_FALSE(form->state().Busy);
+    EXPECT_FALSE(form->Timer1.Enabled()) << "Timer1 ticks only once";
+}
+
+TEST_F(StartUp, TimersStartWithTheirIntervalsAndStates)
+{
+    auto form = makeForm(800, 600);
+    const struct {
+        const GameTimer &timer;
+        int interval;
+        bool enabled;
+    } expected[] = {
+        {form->Timer1, 250, true}, {form->Timer2, 200, true}, {form->Timer3, 200, false},
+        {form->Timer4, 100, true}, {form->Timer5, 5000, true}, {form->Timer6, 300, true},
+        {form->Timer7, 300, false},
+    };
+    int number = 1;
+    for (const auto &e : expected) {
+        EXPECT_EQ(e.timer.Interval(), e.interval) << "Timer" << number;
+        EXPECT_EQ(e.timer.Enabled(), e.enabled) << "Timer" << number;
+        ++number;
+    }
+}
+
+TEST_F(StartUp, CaptionAndFileMenu)
+{
+    auto form = makeForm(800, 600);
+    EXPECT_EQ(form->windowTitle(), "Varnholt Slots");
+    EXPECT_EQ(form->VersionText, "2.2");
+    EXPECT_EQ(form->AssetPrefix, "Vrn");
+    const auto menus = form->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    QStringList items;
+    for (QAction *action : form->File1->actions())
+        if (!action->isSeparator())
+            items << action->text();
+    EXPECT_EQ(items, (QStringList{"&New Game", "E&xit"}));
+}
+
+TEST_F(StartUp, SettingsFileRenamesTheWindow)
+{
+    QFile settings(programDir.path() + "/testing.INI");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Settings]\r\nAboutName=Gloamwick Castle Slots Deluxe Edition 2026\r\nSoundRoot=Abc\r\n");
+    settings.close();
+    auto form = makeForm(800, 600);
+    EXPECT_EQ(form->windowTitle(), "Gloamwick Castle Slots Deluxe ");
+    EXPECT_EQ(form->AssetPrefix, "Abc");
+}
+
+TEST_F(StartUp, ReelsShowTheirStartStops)
+{
+    auto form = makeForm(800, 600);
+    EXPECT_EQ(form->state().ReelStops, (std::array<int, 3>{8, 9, 7}));
+    EXPECT_EQ(form->state().WildRow, 1);
+    EXPECT_EQ(form->state().CoinsBet, 0);
+    EXPECT_EQ(form->state().LastBet, 0);
+    EXPECT_TRUE(form->state().SoundOn);
+    EXPECT_TRUE(form->state().MusicOn);
+}
+
+TEST_F(StartUp, ScreensWithinFourByThreeUseTheirWholeWidth)
+{
+    for (QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1600, 1200)}) {
+        auto form = makeForm(screen.width(), screen.height());
+        EXPECT_EQ(form->ScreenWidth, screen.width());
+        EXPECT_EQ(form->ScreenHeight, screen.height());
+        EXPECT_EQ(form->requestedSize(), screen - QSize(10, 10));
+        EXPECT_EQ(form->canvas().size(), QSize(screen.width(), screen.width() * 3 / 4));
+    }
+}
+
+TEST_F(StartUp, WideScreensLayTheFaceOutAtFourByThreeAndCentreIt)
+{
+    // 1366 x 768 lays out at 1024: the Spin button stays on the screen.
+    auto narrow = makeForm(1366, 768);
+    EXPECT_EQ(narrow->ScreenWidth, 1024);
+    EXPECT_EQ(narrow->requestedSize(), QSize(1014, 758));
+    EXPECT_EQ(narrow->pos(), QPoint((1366 - 1014) / 2, (768 - 758) / 2));
+    EXPECT_EQ(narrow->Scale(352), 450);
+    EXPECT_LT(narrow->Scale(491), 768 - 10) << "Bet 3 is within the window";
+
+    auto wide = makeForm(1920, 1080);
+    EXPECT_EQ(wide->ScreenWidth, 1440);
+    EXPECT_EQ(wide->requestedSize(), QSize(1430, 1070));
+    EXPECT_EQ(wide->pos(), QPoint(245, 5));
+    EXPECT_EQ(wide->canvas().size(), QSize(1440, 1080));
+    EXPECT_EQ(wide->face().layout().SymbolSize, 136);
+    EXPECT_EQ(wide->face().layout().ReelsLeft, 453);
+    EXPECT_EQ(wide->face().layout().ReelsTop, 489);
+    EXPECT_EQ(wide->face().layout().ReelPitch, 190);
+}
+
+TEST_F(StartUp, SizedSymbolSheetIsUsedWhenItLiesBesideTheProgram)
+{
+    {
+        auto stretched = makeForm(1024, 768);
+        EXPECT_FALSE(stretched->face().sized().sizedSheetFile);
+        EXPECT_EQ(stretched->face().layout().SymbolSize, 97);
+    }
+    shipBeside("Vrn98.jpg");
+    auto sized = makeForm(1024, 768);
+    EXPECT_TRUE(sized->face().sized().sizedSheetFile);
+    EXPECT_EQ(sized->face().layout().SymbolSize, 98);
+    EXPECT_EQ(sized->face().sized().symbolSheet.size(), QSize(4 * 98, 3 * 98));
+    EXPECT_EQ(sized->face().layout().BlurStripHeight, 583);
+}
+
+TEST_F(StartUp, ReplacementPicturesBesideTheProgramAreTaken)
+{
+    QImage plate(78, 118, QImage::Format_RGB32);
+    plate.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(plate.save(programDir.path() + "/SPINBUT.JPG", "JPG", 100));
+    auto form = makeForm(800, 600);
+    const QRgb centre = form->canvas().pixel(616, 322);
+    EXPECT_LT(qRed(centre), 30);
+    EXPECT_GT(qBlue(centre), 220);
+}

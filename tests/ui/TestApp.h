@@ -1,0 +1,23 @@
+#pragma once
+// One application object for all tests of this program, offscreen unless told otherwise.
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace varnholt::test {
+
+inline QApplication &testApp()
+{
+    static QApplication *app = [] {
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "ui_tests";
+        static char *argv[] = {name, nullptr};
+        return new QApplication(argc, argv); // lives until the process ends
+    }();
+    return *app;
+}
+
+} // namespace varnholt::test
