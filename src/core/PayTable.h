@@ -34,13 +34,21 @@ inline constexpr std::array<PayRow, 8> PayTable{{
     {Skull, 3},
 }};
 
+// The pay table indexed by symbol, the first row of a symbol winning: a line is judged with one
+// lookup instead of a walk down the rows.
+inline constexpr auto kPaysBySymbol = [] {
+    std::array<int, 12> pays{};
+    for (auto row = PayTable.rbegin(); row != PayTable.rend(); ++row)
+        pays[row->symbol] = row->pays;
+    return pays;
+}();
+
 // Credits one played line pays for reel symbols s1, s2, s3 (0 when it matches no row).
 constexpr int linePays(int s1, int s2, int s3)
 {
-    for (const PayRow &row : PayTable)
-        if (s1 == row.symbol && s2 == row.symbol && (s3 == row.symbol || s3 == Wild))
-            return row.pays;
-    return 0;
+    if (s1 != s2 || s1 < 0 || s1 >= int(kPaysBySymbol.size()))
+        return 0;
+    return s3 == s1 || s3 == Wild ? kPaysBySymbol[s1] : 0;
 }
 
 } // namespace varnholt

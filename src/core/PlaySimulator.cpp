@@ -54,15 +54,35 @@ private:
     RandomSource &picks_;
 };
 
-bool boardWins(const VisibleSymbols &rows, int coins)
+// What one line of symbols s1, s2, s3 can give, indexed s1 * 100 + s2 * 10 + s3: credits when
+// covered, the bonus game on any line, the bonus game when covered.
+enum LineGain : std::uint8_t { kPaysCredits = 1, kBonusAnyLine = 2, kBonusCoveredLine = 4 };
+constexpr auto kLineGains = [] {
+    std::array<std::uint8_t, 1000> gains{};
+    for (int s1 = 0; s1 < 10; ++s1)
+        for (int s2 = 0; s2 < 10; ++s2)
+            for (int s3 = 0; s3 < 10; ++s3) {
+                int gain = linePays(s1, s2, s3) > 0 ? kPaysCredits : 0;
+                if (triggersBonus(s1, s2, s3, false))
+                    gain |= kBonusAnyLine;
+                else if (triggersBonus(s1, s2, s3, true))
+                    gain |= kBonusCoveredLine;
+                gains[s1 * 100 + s2 * 10 + s3] = std::uint8_t(gain);
+            }
+    return gains;
+}();
+
+// Whether reels showing these columns (three rows from each pointer) pay credits on a covered
+// line or open the bonus game. No branches: the boards are random.
+bool boardWins(const signed char *const (&columns)[kReelCount], int coins)
 {
+    int wins = 0;
     for (int line = 0; line < kLineCount; ++line) {
-        const auto &s = rows[kLineRows[line]];
-        const bool played = linePlayed(line, coins);
-        if ((played && linePays(s[0], s[1], s[2]) > 0) || triggersBonus(s[0], s[1], s[2], played))
-            return true;
+        const int row = kLineRows[line];
+        const int mask = linePlayed(line, coins) ? 0xFF : kBonusAnyLine;
+        wins |= kLineGains[columns[0][row] * 100 + columns[1][row] * 10 + columns[2][row]] & mask;
     }
-    return false;
+    return wins != 0;
 }
 
 void stake(GameState &state, int coins)
@@ -83,10 +103,15 @@ void stake(GameState &state, int coins)
 
 int winningNudgeReel(const int (&stops)[3], int coins)
 {
+    const signed char *columns[kReelCount];
+    for (int reel = 0; reel < kReelCount; ++reel)
+        columns[reel] = &kUnrolledStrips[reel][wrapStop(stops[reel]) - 1];
     for (int reel = 0; reel < kReelCount; ++reel) {
-        std::array<int, kReelCount> nudged{stops[0], stops[1], stops[2]};
-        nudged[reel] = nudgedStop(nudged[reel]);
-        if (boardWins(visibleSymbols(nudged), coins))
+        const signed char *const shown = columns[reel];
+        columns[reel] = &kUnrolledStrips[reel][nudgedStop(wrapStop(stops[reel])) - 1];
+        const bool wins = boardWins(columns, coins);
+        columns[reel] = shown;
+        if (wins)
             return reel;
     }
     return -1;

@@ -4,15 +4,6 @@
 
 namespace varnholt {
 
-std::int32_t RandomSource::Random(std::int32_t n)
-{
-    seed_ = seed_ * 134775813u + 1u;
-    if (n <= 0)
-        return 0;
-    const std::uint64_t product = std::uint64_t(seed_) * std::uint64_t(std::uint32_t(n));
-    return std::int32_t(product >> 32);
-}
-
 void RandomSource::seedFromClock()
 {
     using namespace std::chrono;

@@ -2,8 +2,11 @@
 
 namespace varnholt {
 
+
 int wrapStop(int stop)
 {
+    if (stop >= 1 && stop <= kStripLength)
+        return stop;
     int zeroBased = (stop - 1) % kStripLength;
     if (zeroBased < 0)
         zeroBased += kStripLength;
@@ -12,23 +15,14 @@ int wrapStop(int stop)
 
 int symbolAt(int reel, int position)
 {
-    return ReelStrips[reel][wrapStop(position) - 1] - '0';
+    return kUnrolledStrips[reel][wrapStop(position) - 1];
 }
 
 std::array<int, 3> visibleColumn(int reel, int stop)
 {
-    return {symbolAt(reel, stop), symbolAt(reel, stop + 1), symbolAt(reel, stop + 2)};
-}
-
-VisibleSymbols visibleSymbols(const std::array<int, 3> &stops)
-{
-    VisibleSymbols rows{};
-    for (int reel = 0; reel < kReelCount; ++reel) {
-        const auto column = visibleColumn(reel, stops[reel]);
-        for (int row = 0; row < 3; ++row)
-            rows[row][reel] = column[row];
-    }
-    return rows;
+    const auto &strip = kUnrolledStrips[reel];
+    const int top = wrapStop(stop) - 1;
+    return {strip[top], strip[top + 1], strip[top + 2]};
 }
 
 } // namespace varnholt

@@ -33,8 +33,30 @@ int wrapStop(int stop);
 // The three rows (top, middle, bottom) shown by a reel at a stop.
 std::array<int, 3> visibleColumn(int reel, int stop);
 
-// All nine visible symbols: rows[row][reel].
+// Each strip as symbol codes with its first two positions repeated at the end, so the three
+// rows below any stop in 1..30 read without wrapping.
+inline constexpr auto kUnrolledStrips = [] {
+    std::array<std::array<signed char, kStripLength + 2>, kReelCount> strips{};
+    for (int reel = 0; reel < kReelCount; ++reel)
+        for (int i = 0; i < kStripLength + 2; ++i)
+            strips[reel][i] = static_cast<signed char>(ReelStrips[reel][i % kStripLength] - '0');
+    return strips;
+}();
+
+// All nine visible symbols: rows[row][reel]. Inline: every evaluation reads it.
 using VisibleSymbols = std::array<std::array<int, 3>, 3>;
-VisibleSymbols visibleSymbols(const std::array<int, 3> &stops);
+inline VisibleSymbols visibleSymbols(const std::array<int, 3> &stops)
+{
+    VisibleSymbols rows{};
+    for (int reel = 0; reel < kReelCount; ++reel) {
+        int top = stops[reel];
+        if (top < 1 || top > kStripLength)
+            top = wrapStop(top);
+        const auto &strip = kUnrolledStrips[reel];
+        for (int row = 0; row < 3; ++row)
+            rows[row][reel] = strip[top - 1 + row];
+    }
+    return rows;
+}
 
 } // namespace varnholt
