@@ -67,13 +67,13 @@ def ramparts():
                 "D5/1 F5/1 A5/1.5 G5/0.5 | G5/1 B4/1 D5/2 | E5/1 G#5/1 B5/1.5 G#5/0.5 | A5/4")
     coda = Section("C F | C G | C | C", "E5/1 F5/1 G5/1 A5/1 | G5/2 D5/2 | C5/4 | C5/4")
 
-    horn = Part(0, 60, volume=100, pan=60, reverb=85)
-    oboe = Part(1, 68, volume=88, pan=80, reverb=80)
-    strings = Part(2, 48, volume=78, pan=70, reverb=90)
-    harpsichord = Part(3, 6, volume=70, pan=40, reverb=70)
-    bass = Part(4, 43, volume=85, pan=64, reverb=70)
-    timpani = Part(5, 47, volume=80, pan=64, reverb=80)
-    second_horn = Part(6, 60, volume=80, pan=50, reverb=85)
+    horn = Part(0, 60, volume=84, pan=60, reverb=85)
+    oboe = Part(1, 68, volume=76, pan=80, reverb=80)
+    strings = Part(2, 48, volume=64, pan=70, reverb=90)
+    harpsichord = Part(3, 6, volume=62, pan=40, reverb=70)
+    bass = Part(4, 43, volume=72, pan=64, reverb=70)
+    timpani = Part(5, 47, volume=68, pan=64, reverb=80)
+    second_horn = Part(6, 60, volume=68, pan=50, reverb=85)
 
     plan = [(intro, "horn timpani"), (a, "horn strings bass harpsichord"),
             (b, "oboe strings bass harpsichord hornpad"), (a, "horn harmony strings bass harpsichord timpani"),
@@ -91,7 +91,7 @@ def ramparts():
         if "hornpad" in layers:
             play_pad(second_horn, section, beat, bpb, 46, low=48, high=64, rng=rng)
         if "strings" in layers:
-            play_pad(strings, section, beat, bpb, 58, low=55, high=74, rng=rng)
+            play_pad(strings, section, beat, bpb, 58, low=48, high=67, rng=rng)
         if "bass" in layers:
             play_bass(bass, section, beat, bpb, 72, rng, pattern=((0, 2.0, 0), (0.5, 2.0, 2)))
         if "harpsichord" in layers:
