@@ -1,0 +1,37 @@
+// Speed of the odds figures: the exact pass over every stop combination, simulated play, and
+// the prize deal that dominates a bonus game's cost.
+
+#include "bonus/BonusPrizes.h"
+#include "core/ExactOdds.h"
+#include "core/PlaySimulator.h"
+#include "core/Random.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace varnholt;
+
+static void ExactOddsOverAllCombinations(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeExactOdds());
+}
+BENCHMARK(ExactOddsOverAllCombinations)->Unit(benchmark::kMillisecond);
+
+static void SimulatedPlay(benchmark::State &state)
+{
+    const std::int64_t spins = state.range(0);
+    std::uint32_t seed = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simulatePlay({spins, seed++, int(state.range(1))}));
+    state.SetItemsProcessed(state.iterations() * spins);
+    state.counters["spins_per_second"] = benchmark::Counter(double(state.iterations() * spins), benchmark::Counter::kIsRate);
+}
+BENCHMARK(SimulatedPlay)->Args({1000000, 3})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
+
+static void PrizeDeal(benchmark::State &state)
+{
+    RandomSource random(7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ShuffleBonusPrizes(random));
+}
+BENCHMARK(PrizeDeal)->Unit(benchmark::kMicrosecond);
