@@ -174,44 +174,19 @@ TEST_F(Nudging, RefusedWhenNotOfferedOrWhileBusy)
 TEST_F(Nudging, MachineIsBusyForTheWholeNudge)
 {
     // While the reel scrolls, the press map offers no bet, spin or second nudge.
-    class Watching final : public PlayEvents {
-    public:
-        explicit Watching(GameState &state) : state_(state) {}
-        int pressesThatActed = 0;
-        NudgeOffer during = NudgeOffer::Closed;
-        void scrollNudge(int, const std::array<int, 4> &) override
-        {
-            during = nudgeOffer(state_);
-            const Layout layout = makeLayout(800, false);
-            for (const auto &[x, y] : {std::pair{600, 300}, {600, 400}, {600, 450}, {600, 120}, {300, 250}})
-                pressesThatActed += planPress(state_, layout, x, y).count > 1;
-            pressesThatActed += actionForKey(state_, kKeyEnter).has_value();
-        }
-        void wildSeen(int) override {}
-        void winFlashingOff() override {}
-        void runBonusGame(const BonusPrizes &) override {}
-        void nudgeCounterChanged() override {}
-        void playWinSound() override {}
-        void winFlashingOn() override {}
-        void nudgeButtonsOff() override {}
-        void countUpStarted() override {}
-        void countUpStep(int, int) override {}
-        void nudgeButtonsBlinking() override {}
-        void rebetPlaced() override {}
-        void spinStarting() override {}
-        void animateReels(const std::array<int, kReelCount> &) override {}
-        void spinFinished() override {}
-        void nudgeStarting(int) override {}
-        void nudgeSettled(int) override {}
-
-    private:
-        GameState &state_;
-    } watching(state);
-
+    int pressesThatActed = 0;
+    NudgeOffer during = NudgeOffer::Closed;
+    events.duringScroll = [&] {
+        during = nudgeOffer(state);
+        const Layout layout = makeLayout(800, false);
+        for (const auto &[x, y] : {std::pair{600, 300}, {600, 400}, {600, 450}, {600, 120}, {300, 250}})
+            pressesThatActed += planPress(state, layout, x, y).count > 1;
+        pressesThatActed += actionForKey(state, kKeyEnter).has_value();
+    };
     offer(stopsShowingOnly(1, {Skull, Horse, Knight}), 1, 5);
-    EXPECT_TRUE(NudgeReel(state, 2, random, watching));
-    EXPECT_EQ(watching.during, NudgeOffer::Nudging);
-    EXPECT_EQ(watching.pressesThatActed, 0);
+    EXPECT_TRUE(NudgeReel(state, 2, random, events));
+    EXPECT_EQ(during, NudgeOffer::Nudging);
+    EXPECT_EQ(pressesThatActed, 0);
     EXPECT_FALSE(state.Busy);
     EXPECT_FALSE(state.Nudging);
 }

@@ -22,15 +22,6 @@ TEST(PayTable, FirstMatchingRowAndTheWildOnReelThree)
     EXPECT_FALSE(triggersBonus(BonusSymbol, Skull, BonusSymbol, true));
 }
 
-TEST(PayTable, LinesFollowTheCoins)
-{
-    EXPECT_EQ(kLineRows, (std::array<int, 3>{1, 0, 2}));
-    EXPECT_FALSE(linePlayed(0, 0));
-    EXPECT_TRUE(linePlayed(0, 1));
-    EXPECT_FALSE(linePlayed(1, 1));
-    EXPECT_TRUE(linePlayed(2, 3));
-}
-
 TEST(ExactOdds, FiguresOverAllStopCombinations)
 {
     const ExactOdds odds = computeExactOdds();
@@ -66,12 +57,3 @@ TEST(ExactOdds, FiguresOverAllStopCombinations)
     EXPECT_NEAR(odds.byCoins[2].returnToPlayer.value(), 0.345704, 1e-6);
 }
 
-TEST(ExactOdds, FractionsAreInLowestTerms)
-{
-    const Fraction f = reduced(7894, 27000);
-    EXPECT_EQ(f.numerator, 3947);
-    EXPECT_EQ(f.denominator, 13500);
-    const Fraction g = reduced(3, -6);
-    EXPECT_EQ(g.numerator, -1);
-    EXPECT_EQ(g.denominator, 2);
-}

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
     std::vector<BonusPrizes> dealtPrizes;
     std::int32_t wantedPrize = 25;  // the bonus chest picked is one holding this prize
     bool exitDuringAnimation = false;
+    std::function<void()> duringScroll; // runs while a nudge scrolls
 
     void wildSeen(int row) override { log.push_back("wild " + std::to_string(row) + " row=" + std::to_string(state_.WildRow)); }
     void winFlashingOff() override { log.push_back("winFlashingOff"); }
@@ -74,6 +76,8 @@ public:
     {
         scrolledStrip = strip;
         log.push_back("scroll " + std::to_string(reel));
+        if (duringScroll)
+            duringScroll();
     }
     void nudgeSettled(int reel) override
     {

@@ -122,7 +122,7 @@ TEST(Bets, BetMaxWithTwoCreditsPutsTwoInAndWaits)
     EXPECT_EQ(state.TotalBets, 2);
 }
 
-TEST(Bets, IgnoredWhileBusy)
+TEST(Bets, BetsAndSpinsAreIgnoredWhileBusy)
 {
     GameState state = idleState();
     state.Busy = true;
@@ -130,6 +130,13 @@ TEST(Bets, IgnoredWhileBusy)
     EXPECT_EQ(BetMax(state).coinsAdded, 0);
     EXPECT_EQ(state.CoinsBet, 0);
     EXPECT_EQ(state.Credits, 1000);
+
+    state.CoinsBet = 1;
+    RandomSource random(5);
+    PlayRecorder events(state);
+    EXPECT_FALSE(Spin(state, random, events, 456).played);
+    EXPECT_EQ(state.CoinsBet, 1);
+    EXPECT_TRUE(events.log.empty());
 }
 
 TEST(Spin, DrawsOffsetThenStopPerReelAndCountsTheSpin)
@@ -209,18 +216,6 @@ TEST(Spin, TooFewCreditsForTheReBetPlacesNoBet)
     EXPECT_EQ(state.Spins, 0);
     EXPECT_EQ(state.LastBet, 2);
     EXPECT_FALSE(state.Busy);
-}
-
-TEST(Spin, IgnoredWhileBusy)
-{
-    GameState state = idleState();
-    state.CoinsBet = 1;
-    state.Busy = true;
-    RandomSource random(5);
-    PlayRecorder events(state);
-    EXPECT_FALSE(Spin(state, random, events, 456).played);
-    EXPECT_EQ(state.CoinsBet, 1);
-    EXPECT_TRUE(events.log.empty());
 }
 
 TEST(Spin, ClosingDuringTheAnimationSkipsTheEvaluation)
