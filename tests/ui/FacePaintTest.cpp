@@ -1,0 +1,362 @@
+#include "FormFixture.h"
+
+#include "core/Reels.h"
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class FacePaint : public FormTest {};
+
+// The glyph of a digit, cut from a strip at the window's density.
+QImage glyph(const QImage &strip, int digit, GlyphSize size)
+{
+    const double k = strip.devicePixelRatio();
+    QImage cell = strip.copy(QRectF(digit * size.width * k, 0, size.width * k, size.height * k).toRect());
+    cell.setDevicePixelRatio(k);
+    return cell;
+}
+
+bool allBlack(const Canvas &canvas, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (canvas.pixel(x, y) != qRgb(0, 0, 0))
+                return false;
+    return true;
+}
+
+QImage sheetCell(const TForm1 &form, int code)
+{
+    auto &face = const_cast<TForm1 &>(form).face();
+    const int s = face.layout().SymbolSize;
+    const QImage &sheet = face.sized().symbolSheet;
+    const double k = sheet.devicePixelRatio();
+    QImage cell = sheet.copy(QRectF((code % 4) * s * k, (code / 4) * s * k, s * k, s * k).toRect());
+    cell.setDevicePixelRatio(k);
+    return cell;
+}
+
+// A reel cell equals a sheet cell everywhere but on its pay-line guide.
+bool reelCellShows(TForm1 &form, int reel, int row, int code)
+{
+    const Layout &l = form.face().layout();
+    const QRect cell(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize, l.SymbolSize, l.SymbolSize);
+    QImage actual = form.canvas().grab(cell).convertToFormat(QImage::Format_RGB32);
+    QImage expected = sheetCell(form, code).convertToFormat(QImage::Format_RGB32);
+    const int guide = int((l.SymbolSize / 2) * actual.devicePixelRatio());
+    for (int x = 0; x < actual.width(); ++x) {
+        actual.setPixel(x, guide, 0);
+        expected.setPixel(x, guide, 0);
+    }
+    return actual == expected;
+}
+
+} // namespace
+
+TEST_F(FacePaint, CreditsMeterCellsAndTheirBlackBox)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    const DigitStrips &strips = form->face().digitStrips();
+    ASSERT_EQ(strips.glyph, kSmallGlyph);
+    // 1000: four green cells from 556 to 620, y 38 to 59, black from 540.
+    const int digits[] = {1, 0, 0, 0};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(sameArea(canvas, QRect(556 + 16 * i, 38, 16, 21), glyph(strips.green, digits[i], kSmallGlyph))) << i;
+    EXPECT_TRUE(allBlack(canvas, QRect(540, 38, 16, 21)));
+
+    // 999 covers the old leading 1.
+    form->state().Credits = 999;
+    form->DrawCreditsMeter();
+    EXPECT_TRUE(allBlack(canvas, QRect(540, 38, 32, 21)));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(sameArea(canvas, QRect(572 + 16 * i, 38, 16, 21), glyph(strips.green, 9, kSmallGlyph)));
+
+    // 10000 -> 995: the old first digit at 540 stays until the next repaint.
+    form->state().Credits = 10000;
+    form->DrawCreditsMeter();
+    form->state().Credits = 995;
+    form->DrawCreditsMeter();
+    EXPECT_TRUE(sameArea(canvas, QRect(540, 38, 16, 21), glyph(strips.green, 1, kSmallGlyph)));
+    EXPECT_TRUE(allBlack(canvas, QRect(556, 38, 16, 21)));
+    form->FormPaint();
+    EXPECT_FALSE(sameArea(canvas, QRect(540, 38, 16, 21), glyph(strips.green, 1, kSmallGlyph)));
+}
+
+TEST_F(FacePaint, CoinsMeterAtTenTwentyFourUsesOneLargeCell)
+{
+    auto form = makeForm(1024, 768);
+    form->state().CoinsBet = 3;
+    form->DrawCoinsMeter();
+    Canvas &canvas = form->canvas();
+    EXPECT_TRUE(sameArea(canvas, QRect(320, 48, 32, 42), glyph(form->face().digitStrips().green, 3, kLargeGlyph)));
+    EXPECT_TRUE(allBlack(canvas, QRect(352, 48, 32, 42)));
+}
+
+TEST_F(FacePaint, WinningsMeterIsRedAndBlankedByTheCoinsMeter)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    form->DrawWinningsMeter(25);
+    // Right edge at 440: "25" from 408.
+    EXPECT_TRUE(sameArea(canvas, QRect(408, 38, 16, 21), glyph(form->face().digitStrips().red, 2, kSmallGlyph)));
+    EXPECT_TRUE(sameArea(canvas, QRect(424, 38, 16, 21), glyph(form->face().digitStrips().red, 5, kSmallGlyph)));
+    form->DrawCoinsMeter();
+    EXPECT_TRUE(allBlack(canvas, QRect(408, 38, 32, 21)));
+}
+
+TEST_F(FacePaint, NegativeMeterValueShowsAMinusSignInItsColour)
+{
+    auto form = makeForm(800, 600);
+    form->state().Credits = -5;
+    form->DrawCreditsMeter();
+    Canvas &canvas = form->canvas();
+    const DigitStrips &strips = form->face().digitStrips();
+    EXPECT_TRUE(sameArea(canvas, QRect(604, 38, 16, 21), glyph(strips.green, 5, kSmallGlyph)));
+    // The sign's cell holds a bar in the green ink, black above and below it.
+    const PixelRect bar = minusBar(588, 38, kSmallGlyph);
+    EXPECT_EQ(canvas.pixel(bar.left, bar.top), strips.greenInk.rgb());
+    EXPECT_EQ(canvas.pixel(bar.right - 1, bar.bottom - 1), strips.greenInk.rgb());
+    EXPECT_EQ(canvas.pixel(596, 40), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(596, 56), qRgb(0, 0, 0));
+    EXPECT_GT(strips.greenInk.green(), 150);
+    EXPECT_GT(strips.redInk.red(), 150);
+}
+
+TEST_F(FacePaint, MachineButtonsFillTheirScaledRectanglesExactly)
+{
+    auto form = makeForm(1024, 768);
+    Canvas &canvas = form->canvas();
+    const struct {
+        char button;
+        QRect area;
+    } buttons[] = {
+        {kSpinButton, QRect(QPoint(738, 375), QPoint(837, 449))},
+        {kBet1Button, QRect(QPoint(738, 463), QPoint(837, 537))},
+        {kBet3Button, QRect(QPoint(738, 552), QPoint(837, 627))},
+    };
+    for (const auto &b : buttons)
+        for (bool lit : {true, false}) {
+            fillSentinel(canvas);
+            form->DrawMachineButton(b.button, lit);
+            EXPECT_EQ(changedArea(canvas), b.area) << b.button << lit;
+        }
+}
+
+TEST_F(FacePaint, LitAndUnlitButtonsDiffer)
+{
+    auto form = makeForm(800, 600);
+    const QRect spin(577, 293, 78, 59);
+    form->DrawMachineButton(kSpinButton, true);
+    const QImage lit = form->canvas().grab(spin);
+    form->DrawMachineButton(kSpinButton, false);
+    EXPECT_NE(form->canvas().grab(spin), lit);
+}
+
+TEST_F(FacePaint, LogoKeepsItsOwnSizeAtTheScaledCorner)
+{
+    auto form = makeForm(1280, 1024);
+    Canvas &canvas = form->canvas();
+    fillSentinel(canvas);
+    form->face().DrawLogo();
+    const QRect changed = changedArea(canvas);
+    EXPECT_TRUE(QRect(16, 16, 125, 70).contains(changed)) << changed.x() << "," << changed.y() << " "
+                                                           << changed.width() << "x" << changed.height();
+    EXPECT_GE(changed.width(), 120);
+    EXPECT_GE(changed.height(), 66);
+    // Outside the logo's ellipse the face shows through: the corners are untouched.
+    EXPECT_EQ(canvas.pixel(17, 17), kSentinel);
+    EXPECT_EQ(canvas.pixel(139, 84), kSentinel);
+    EXPECT_NE(canvas.pixel(16 + 62, 16 + 35), kSentinel);
+}
+
+TEST_F(FacePaint, StartStopsShowTheirNineSymbols)
+{
+    for (int width : {800, 1024, 1280}) {
+        auto form = makeForm(width, width * 3 / 4);
+        const int rows[3][3] = {{Skull, GoldBars, Horse}, {BonusSymbol, BonusSymbol, Wild}, {CrossShield, Skull, Knight}};
+        for (int row = 0; row < 3; ++row)
+            for (int reel = 0; reel < 3; ++reel)
+                EXPECT_TRUE(reelCellShows(*form, reel, row, rows[row][reel])) << width << " " << row << reel;
+    }
+}
+
+TEST_F(FacePaint, PaylineGuidesCrossTheReelsMidRow)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    fillSentinel(canvas);
+    form->DrawPaylineGuides();
+    EXPECT_EQ(changedArea(canvas), QRect(QPoint(247, 272 + 38), QPoint(543, 272 + 2 * 76 + 38)));
+    for (int row = 0; row < 3; ++row) {
+        const int y = 272 + row * 76 + 38;
+        EXPECT_EQ(canvas.pixel(247, y), qRgb(128, 128, 128));
+        EXPECT_EQ(canvas.pixel(543, y), qRgb(128, 128, 128));
+        EXPECT_EQ(canvas.pixel(544, y), kSentinel);
+        EXPECT_EQ(canvas.pixel(400, y + 1), kSentinel);
+    }
+}
+
+TEST_F(FacePaint, BlurFrameWrapsRoundTheStrip)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    const Layout &l = form->face().layout();
+    const QImage &strip = form->face().sized().blurStrip;
+    fillSentinel(canvas);
+    const int offset = l.BlurStripHeight - 100; // the band runs 100 rows to the end, then from row 0
+    form->DrawBlurFrame(1, offset);
+    const int x = l.ReelsLeft + l.ReelPitch;
+    EXPECT_EQ(changedArea(canvas).intersected(QRect(0, 0, 800, 600)),
+              QRect(QPoint(247, l.ReelsTop), QPoint(543, l.ReelsTop + 3 * l.SymbolSize - 1)));
+    EXPECT_TRUE(sameArea(canvas, QRect(x, l.ReelsTop, l.SymbolSize, 20), strip.copy(0, offset, l.SymbolSize, 20)));
+    // Clear of the middle row's guide line.
+    EXPECT_TRUE(sameArea(canvas, QRect(x, l.ReelsTop + 120, l.SymbolSize, 20), strip.copy(0, 20, l.SymbolSize, 20)));
+}
+
+TEST_F(FacePaint, CaptionsSitOnTheirEdgesInTheLabelFont)
+{
+    auto form = makeForm(1024, 768);
+    Canvas &canvas = form->canvas();
+    canvas.fill(0, 0, 1024, 768, Qt::black);
+    form->face().DrawCaptions();
+    // "Credits" ends by x 793, "Winnings" by 563, "Coins" starts at 320; tops at y 30.
+    auto litColumns = [&](int from, int to) {
+        int first = -1, last = -1, top = 1000;
+        for (int x = from; x < to; ++x)
+            for (int y = 20; y < 60; ++y)
+                if (canvas.pixel(x, y) != qRgb(0, 0, 0)) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                    top = std::min(top, y);
+                }
+        return std::array<int, 3>{first, last, top};
+    };
+    const auto credits = litColumns(700, 820);
+    EXPECT_LE(credits[1], 793);
+    EXPECT_GE(credits[1], 788);
+    EXPECT_GE(credits[2], 30);
+    const auto winnings = litColumns(450, 600);
+    EXPECT_LE(winnings[1], 563); // a bold glyph's ink may reach one pixel past its advance
+    EXPECT_GE(winnings[1], 556);
+    const auto coins = litColumns(300, 400);
+    EXPECT_GE(coins[0], 320);
+    EXPECT_LE(coins[0], 323);
+}
+
+TEST_F(FacePaint, LabelFontFollowsWidthAndResolution)
+{
+    const FaceFonts at800 = faceFonts(800, 96);
+    EXPECT_EQ(at800.label.pixelSize(), pointsToPixels(8, 96));
+    EXPECT_FALSE(at800.label.bold());
+    const FaceFonts at1024 = faceFonts(1024, 96);
+    EXPECT_EQ(at1024.label.pixelSize(), pointsToPixels(10, 96));
+    EXPECT_TRUE(at1024.label.bold());
+    EXPECT_FALSE(faceFonts(1024, 120).label.bold());
+    EXPECT_EQ(faceFonts(1024, 120).label.pixelSize(), pointsToPixels(10, 120));
+    // Nudge counter: 12/24 above 900, 10/18 up to 900, 8/14 below 800.
+    EXPECT_EQ(faceFonts(901, 96).nudgeValue.pixelSize(), pointsToPixels(24, 96));
+    EXPECT_EQ(faceFonts(900, 96).nudgeValue.pixelSize(), pointsToPixels(18, 96));
+    EXPECT_EQ(faceFonts(800, 96).nudgeCaption.pixelSize(), pointsToPixels(10, 96));
+    EXPECT_EQ(faceFonts(640, 96).nudgeCaption.pixelSize(), pointsToPixels(8, 96));
+    EXPECT_EQ(faceFonts(640, 96).nudgeValue.pixelSize(), pointsToPixels(14, 96));
+    EXPECT_TRUE(faceFonts(640, 96).nudgeValue.bold());
+    EXPECT_EQ(pointsToPixels(10, 96), 13);
+    EXPECT_EQ(pointsToPixels(8, 96), 11);
+}
+
+TEST_F(FacePaint, NudgeCounterBoxAndButtons)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    fillSentinel(canvas);
+    form->state().Nudges = 6;
+    form->DrawNudgeCounter();
+    // The black box, with the count's glyphs free to hang a little below it.
+    const QRect changed = changedArea(canvas);
+    EXPECT_EQ(changed.topLeft(), QPoint(580, 230));
+    EXPECT_EQ(changed.right(), 653);
+    EXPECT_LE(changed.bottom(), 280);
+    EXPECT_EQ(canvas.pixel(580, 275), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(653, 275), qRgb(0, 0, 0));
+    // Yellow caption above the red count, both centred on x 617.
+    long yellowX = 0, yellowN = 0, redX = 0, redN = 0, yellowBottom = 0, redTop = 1000;
+    for (int y = 230; y < 280; ++y)
+        for (int x = 580; x < 654; ++x) {
+            const QRgb c = canvas.pixel(x, y);
+            if (qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80) {
+                yellowX += x, ++yellowN;
+                yellowBottom = std::max<long>(yellowBottom, y);
+            }
+            if (qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60) {
+                redX += x, ++redN;
+                redTop = std::min<long>(redTop, y);
+            }
+        }
+    ASSERT_GT(yellowN, 20);
+    ASSERT_GT(redN, 20);
+    EXPECT_NEAR(double(yellowX) / yellowN, 617, 3);
+    EXPECT_NEAR(double(redX) / redN, 617, 3);
+    EXPECT_GE(redTop, 250);
+    EXPECT_LT(yellowBottom, redTop + 3);
+
+    fillSentinel(canvas);
+    form->DrawNudgeButtons(true);
+    EXPECT_EQ(changedArea(canvas), QRect(QPoint(252, 243), QPoint(539, 262)));
+    EXPECT_EQ(canvas.pixel(340, 250), kSentinel) << "gap between the first two buttons";
+}
+
+TEST_F(FacePaint, BonusMeterIsCentredAndClampsToTwelve)
+{
+    auto form = makeForm(1024, 768);
+    Canvas &canvas = form->canvas();
+    fillSentinel(canvas);
+    form->state().BonusPts = 40;
+    form->face().DrawBonusMeter(form->state().BonusPts);
+    EXPECT_EQ(form->state().BonusPts, 12);
+    // Box (739, 285)-(839, 360): a 78 x 59 cell centred in it, unstretched.
+    EXPECT_EQ(changedArea(canvas), QRect(739 + 11, 285 + 8, 78, 59));
+
+    // Below the picture the cell shows black; negative points are left as they are.
+    form->state().BonusPts = -3;
+    form->face().DrawBonusMeter(form->state().BonusPts);
+    EXPECT_EQ(form->state().BonusPts, -3);
+    EXPECT_TRUE(allBlack(canvas, QRect(750, 293, 78, 59)));
+}
+
+TEST_F(FacePaint, NarrowScreensStretchTheBonusMeterToItsBox)
+{
+    auto form = makeForm(640, 480);
+    Canvas &canvas = form->canvas();
+    fillSentinel(canvas);
+    form->face().DrawBonusMeter(form->state().BonusPts);
+    EXPECT_EQ(changedArea(canvas), QRect(QPoint(462, 178), QPoint(523, 224)));
+}
+
+TEST_F(FacePaint, RepaintDrawsButtonsLitAndBlanksTheWinnings)
+{
+    auto form = makeForm(800, 600);
+    Canvas &canvas = form->canvas();
+    const QRect spin(577, 293, 78, 59);
+    const QImage painted = canvas.grab(spin);
+    form->DrawMachineButton(kSpinButton, false);
+    form->DrawWinningsMeter(250);
+    form->FormPaint();
+    EXPECT_EQ(canvas.grab(spin), painted);
+    // Below the caption's descenders the meter's cells are blank.
+    EXPECT_TRUE(allBlack(canvas, QRect(392, 42, 48, 17)));
+}
+
+TEST_F(FacePaint, DenseScreenPaintsSharpGlyphsAtTwiceThePixels)
+{
+    auto form = makeForm(800, 600, 2.0);
+    Canvas &canvas = form->canvas();
+    EXPECT_EQ(canvas.image().size(), QSize(1600, 1200));
+    // The small cells come pixel for pixel from the large strip, which draws them at twice the size.
+    const QImage large = form->face().pictures().GreenLarge.convertToFormat(QImage::Format_RGB32);
+    const QImage cell = canvas.image().copy(556 * 2, 38 * 2, 32, 42).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(cell, large.copy(32, 0, 32, 42)) << "the leading 1 of 1000";
+}
