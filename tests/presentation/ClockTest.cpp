@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <ctime>
+
 using namespace varnholt;
 
 namespace {
@@ -68,4 +70,18 @@ TEST_F(ClockTest, IntervalChangesKeepTheEnabledState)
     GameTimer idle(300, false);
     idle.setInterval(100);
     EXPECT_FALSE(idle.Enabled());
+}
+
+TEST_F(ClockTest, WaitingSleepsInsteadOfSpinning)
+{
+    // Processor time used, not time passed: a spinning wait would burn all of its 300 ms.
+    auto cpuSeconds = [] {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return double(t.tv_sec) + t.tv_nsec / 1e9;
+    };
+    SystemClock clock;
+    const double before = cpuSeconds();
+    Delay(clock, 0.3);
+    EXPECT_LT(cpuSeconds() - before, 0.1);
 }
