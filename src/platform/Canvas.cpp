@@ -16,11 +16,19 @@ QRectF deviceRect(const QImage &src, const QRect &r)
     return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
 }
 
-QPainter &prepared(QPainter &painter)
+// Copies are done in device pixels: with no scaling left between source and target, equal
+// sizes become plain block copies instead of passes through the transforming path.
+QPainter &prepared(QPainter &painter, qreal ratio)
 {
+    painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setRenderHint(QPainter::Antialiasing, false);
     return painter;
+}
+
+QRectF scaled(const QRect &r, qreal k)
+{
+    return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
 }
 
 } // namespace
@@ -50,7 +58,7 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
         return;
     {
         QPainter painter(&image_);
-        prepared(painter).drawImage(QRectF(dstRect), src, deviceRect(src, srcRect));
+        prepared(painter, ratio_).drawImage(scaled(dstRect, ratio_), src, deviceRect(src, srcRect));
     }
     touched(dstRect);
 }
@@ -73,12 +81,12 @@ void Canvas::copyMasked(const QImage &mask, const QImage &picture, QPoint topLef
     const QRect target(topLeft, picture.deviceIndependentSize().toSize());
     {
         QPainter painter(&image_);
-        prepared(painter);
+        prepared(painter, ratio_);
         // Raster operations need opaque 32-bit sources on both sides.
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.drawImage(QRectF(target), mask.convertToFormat(QImage::Format_RGB32));
+        painter.drawImage(scaled(target, ratio_), mask.convertToFormat(QImage::Format_RGB32));
         painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.drawImage(QRectF(target), picture.convertToFormat(QImage::Format_RGB32));
+        painter.drawImage(scaled(target, ratio_), picture.convertToFormat(QImage::Format_RGB32));
     }
     touched(target);
 }
@@ -90,7 +98,7 @@ void Canvas::fill(int left, int top, int right, int bottom, QColor colour)
     const QRect area(left, top, right - left, bottom - top);
     {
         QPainter painter(&image_);
-        painter.fillRect(area, colour);
+        prepared(painter, ratio_).fillRect(scaled(area, ratio_), colour);
     }
     touched(area);
 }

@@ -52,8 +52,9 @@ TEST_F(FaceLamps, AttractLightsOneButtonAndNeverTheSameTwiceRunning)
         ASSERT_NE(lit[2], -1);
         ASSERT_EQ(lit[0] + lit[1] + lit[2], 1) << "tick " << tick;
         const int now = lit[0] ? 0 : lit[1] ? 1 : 2;
-        if (tick == 0)
+        if (tick == 0) {
             EXPECT_NE(now, 0) << "the first attract tick never lights Bet 1";
+        }
         EXPECT_NE(now, previous);
         previous = now;
     }
