@@ -145,16 +145,6 @@ TEST_F(FacePaint, MachineButtonsFillTheirScaledRectanglesExactly)
         }
 }
 
-TEST_F(FacePaint, LitAndUnlitButtonsDiffer)
-{
-    auto form = makeForm(800, 600);
-    const QRect spin(577, 293, 78, 59);
-    form->DrawMachineButton(kSpinButton, true);
-    const QImage lit = form->canvas().grab(spin);
-    form->DrawMachineButton(kSpinButton, false);
-    EXPECT_NE(form->canvas().grab(spin), lit);
-}
-
 TEST_F(FacePaint, LogoKeepsItsOwnSizeAtTheScaledCorner)
 {
     auto form = makeForm(1280, 1024);
