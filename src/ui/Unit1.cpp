@@ -1,7 +1,9 @@
 #include "ui/Unit1.h"
 
+#include "core/Counters.h"
 #include "core/Layout.h"
 #include "core/NewGame.h"
+#include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"
 
@@ -9,6 +11,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
 
 namespace varnholt {
 
@@ -86,6 +89,9 @@ void TForm1::FormCreate()
     SizedPictures sized = LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
     faceWidget_ = new CanvasWidget(this);
     setCentralWidget(faceWidget_);
+    faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
+    faceWidget_->onKeyDown = [this](int key) { FormKeyDown(key); };
+    faceWidget_->setFocus();
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
     face_ = std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
@@ -129,6 +135,17 @@ void TForm1::buildMenu()
     NewGame1 = File1->addAction("&New Game", [this] { NewGame1Click(); });
     File1->addSeparator();
     Exit1 = File1->addAction("E&xit", [this] { Exit1Click(); });
+    Options1 = menuBar()->addMenu("Options");
+    const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
+    Sound1 = sound.Sound1;
+    Music1 = sound.Music1;
+    refreshCommands();
+}
+
+void TForm1::refreshCommands()
+{
+    if (NewGame1)
+        NewGame1->setEnabled(gameCommandsAvailable(Game));
 }
 
 void TForm1::centreOnScreen()
@@ -187,6 +204,7 @@ void TForm1::Timer1Timer()
         music_->requestFirstTrack();
     sounds_->playStartSound();
     Game.Busy = false;
+    refreshCommands();
 }
 
 void TForm1::Timer2Timer()
@@ -241,14 +259,22 @@ void TForm1::NewGame1Click()
 
 void TForm1::Exit1Click()
 {
-    Game.Exiting = true;
+    // While playing, Exiting would leave the spin under way unjudged; the close waits instead.
+    if (!playing_)
+        Game.Exiting = true;
     close();
 }
 
 bool TForm1::saveGameInProgress()
 {
+    // A save in the middle of a play keeps the game as it stood before the play began, never a
+    // bet taken and not yet judged. Coins put in but not spun go back to the credits: they are
+    // not kept anywhere else.
+    GameState kept = playing_ ? stateBeforePlay_ : Game;
+    kept.Credits = addCapped(kept.Credits, kept.CoinsBet);
+    kept.CoinsBet = 0;
     const RecordResult result =
-        SaveLoadGame(savedGames_, Game, kCurrentGameSlot, true, kCurrentGameSection);
+        SaveLoadGame(savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (!result.ok())
         showMessage(QString::fromStdString(result.error), MessageIcon::Error);
     return result.ok();
@@ -264,6 +290,17 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // A spin or nudge under way finishes first, at once and without its waits, so the bet it
+    // took is judged before the game is kept.
+    if (playing_) {
+        closePending_ = true;
+        hurry_ = true;
+        event->ignore();
+        if (bonusWindow_)
+            QMetaObject::invokeMethod(this, [this] { hurryBonusWindow(); }, Qt::QueuedConnection);
+        return;
+    }
+    closePending_ = false;
     FormClose();
     QMainWindow::closeEvent(event);
 }

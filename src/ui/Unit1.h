@@ -3,6 +3,8 @@
 // the face and its pictures, and the sound; start-up brings the machine from nothing to a face
 // a player can use, and closing keeps the game in progress for the next run.
 
+#include "bonus/BonusPrizes.h"
+#include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "platform/CanvasWidget.h"
@@ -25,11 +27,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
 
 namespace varnholt {
+
+class TTrickForm;
 
 // What the window is given from outside. Anything left empty takes the desktop's own service.
 struct FormServices {
@@ -44,7 +49,9 @@ struct FormServices {
     DateSource today;          // empty: the local date
 };
 
-class TForm1 : public QMainWindow {
+// The machine's visible side of play: TForm1 receives the rules' events and turns each into
+// drawing, timers, sound and waits at the moment the player must see it.
+class TForm1 : public QMainWindow, public PlayEvents {
 public:
     explicit TForm1(FormServices services, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -97,6 +104,47 @@ public:
     void NewGame1Click();
     void Exit1Click();
 
+    // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
+    void FormMouseDown(int X, int Y); // face pixels
+    void FormKeyDown(int Key);        // key code; Enter is 13
+    void BetOne();
+    void BetMax();
+    void Spin();
+    void NudgeReel(int reel);
+    void BounceReel(int reel);
+
+    // PlayEvents: each effect at its moment in a spin, an evaluation or a nudge.
+    void rebetPlaced() override;
+    void spinStarting() override;
+    void animateReels(const std::array<int, kReelCount> &stripOffsets) override;
+    void spinFinished() override;
+    void nudgeStarting(int reel) override;
+    void scrollNudge(int reel, const std::array<int, 4> &stripSymbols) override;
+    void nudgeSettled(int reel) override;
+    void wildSeen(int row) override;
+    void winFlashingOff() override;
+    void runBonusGame(const BonusPrizes &prizes) override;
+    void nudgeCounterChanged() override;
+    void playWinSound() override;
+    void winFlashingOn() override;
+    void nudgeButtonsOff() override;
+    void countUpStarted() override;
+    void countUpStep(int step, int counted) override;
+    void nudgeButtonsBlinking() override;
+
+    // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
+    // a chest in it instead.
+    std::function<void(TTrickForm &)> showBonusWindow;
+    // The maker's games page, opened by a press on the logo; empty: nothing happens.
+    std::function<void()> openGamesPage;
+
+    // The tick count at each frame of the last spin's reel animation.
+    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
+    // A spin or nudge is under way (it may be waiting on the event loop).
+    bool playing() const { return playing_; }
+    // A close asked for while playing waits for the play to end, which then hurries.
+    bool closePending() const { return closePending_; }
+
     // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
     bool saveGameInProgress();
 
@@ -118,6 +166,9 @@ public:
     QMenu *File1 = nullptr;
     QAction *NewGame1 = nullptr;
     QAction *Exit1 = nullptr;
+    QMenu *Options1 = nullptr;
+    QAction *Sound1 = nullptr;
+    QAction *Music1 = nullptr;
 
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
@@ -131,6 +182,16 @@ private:
     void FormClose();
     void buildMenu();
     void centreOnScreen();
+    // Game-changing menu commands follow the Busy lock.
+    void refreshCommands();
+
+    // Play bookkeeping around a spin or nudge (Unit1Play.cpp).
+    void beginPlay();
+    void endPlay();
+    // Waits as Delay does, or not at all once a close is hurrying the play to its end.
+    void playDelay(double seconds);
+    void drawReelShifted(int reel, const QImage &copy, int shift);
+    void hurryBonusWindow();
 
     GameState Game;
     RandomSource Random;
@@ -145,6 +206,13 @@ private:
     QSize requestedSize_;
     bool frameFitted_ = false;
     bool savedAtClose_ = false;
+
+    bool playing_ = false;
+    bool closePending_ = false;
+    bool hurry_ = false;              // a close is waiting: finish the play without waits
+    GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
+    TTrickForm *bonusWindow_ = nullptr;
+    std::vector<std::int64_t> reelFrameTicks_;
 };
 
 } // namespace varnholt

@@ -32,14 +32,14 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
         g.BonusWon = 75;
         g.BonusPts = 3;
         g.Nudges = 5;
-        g.CoinsBet = 2; // coins in are not part of a saved game
+        g.CoinsBet = 2; // coins in but not spun go back to the credits when the game is kept
         form->Exit1Click();
         EXPECT_TRUE(g.Exiting);
         EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(savedPath())));
     }
     auto next = makeForm(1024, 768);
     const GameState &g = next->state();
-    EXPECT_EQ(g.Credits, 1234);
+    EXPECT_EQ(g.Credits, 1236);
     EXPECT_EQ(g.Borrowed, 2000);
     EXPECT_EQ(g.Spins, 17);
     EXPECT_EQ(g.TotalBets, 40);
@@ -50,8 +50,8 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
     EXPECT_EQ(g.GameDate, "12/07/26");
     // The restored credits are what the meter shows.
     const DigitStrips &strips = next->face().digitStrips();
-    const QImage four = strips.green.copy(4 * 32, 0, 32, 42);
-    EXPECT_TRUE(sameArea(next->canvas(), QRect(793 - 32, 48, 32, 42), four));
+    const QImage six = strips.green.copy(6 * 32, 0, 32, 42);
+    EXPECT_TRUE(sameArea(next->canvas(), QRect(793 - 32, 48, 32, 42), six));
 }
 
 TEST_F(GameInProgress, ClosingTwiceSavesTheGameAsItStoodAtTheFirstClose)

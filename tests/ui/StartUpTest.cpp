@@ -48,8 +48,9 @@ TEST_F(StartUp, CaptionAndFileMenu)
     EXPECT_EQ(form->VersionText, "2.2");
     EXPECT_EQ(form->AssetPrefix, "Vrn");
     const auto menus = form->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[1]->text(), "Options");
     QStringList items;
     for (QAction *action : form->File1->actions())
         if (!action->isSeparator())

@@ -1,0 +1,52 @@
+// The main window's part in the bonus game: the pick-a-box window, shown until the pick is over.
+
+#include "ui/Unit1.h"
+
+#include "bonus/Chests.h"
+#include "ui/Unit2.h"
+
+#include <QPointer>
+
+namespace varnholt {
+
+void TForm1::runBonusGame(const BonusPrizes &prizes)
+{
+    if (hurry_) {
+        // Closing: the chests were dealt at random, so the first one is as fair a pick as any.
+        applyBonusPrize(Game, prizes[0]);
+        return;
+    }
+    TrickFormSetup setup;
+    setup.BonusPrizes = prizes;
+    setup.ExeDir = ExeDir;
+    setup.AssetPrefix = AssetPrefix;
+    setup.WindowTitle = QString::fromStdString(WindowTitle);
+    setup.screen = services_.screen();
+
+    TTrickForm window(Game, sounds_->player(), *clock_, *messages_, std::move(setup), this);
+    bonusWindow_ = &window;
+    if (showBonusWindow)
+        showBonusWindow(window);
+    else
+        window.exec();
+    bonusWindow_ = nullptr;
+    // A pick is paid into the game state as it is made. Only a program being torn down ends the
+    // window without one; the spin is still judged, with the first chest's prize.
+    if (!window.boxPicked())
+        applyBonusPrize(Game, prizes[0]);
+}
+
+void TForm1::hurryBonusWindow()
+{
+    const QPointer<TTrickForm> window(bonusWindow_);
+    if (!window)
+        return;
+    if (!window->boxPicked()) {
+        const ChestRect chest = chestRect(0);
+        window->Image3MouseDown((chest.left + chest.right) / 2, (chest.top + chest.bottom) / 2);
+    }
+    if (window && window->boxPicked())
+        window->accept();
+}
+
+} // namespace varnholt

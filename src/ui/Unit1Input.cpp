@@ -1,0 +1,87 @@
+// The main window's input: presses on the machine face, the four keys, and the two bets.
+
+#include "ui/Unit1.h"
+
+#include "core/Bets.h"
+#include "core/Input.h"
+
+namespace varnholt {
+
+void TForm1::FormMouseDown(int X, int Y)
+{
+    for (const PressStep &step : planPress(Game, face_->layout(), X, Y)) {
+        switch (step.action) {
+        case InputAction::NudgeReel:
+            NudgeReel(step.reel);
+            break;
+        case InputAction::BetOne:
+            BetOne();
+            break;
+        case InputAction::BetMax:
+            BetMax();
+            break;
+        case InputAction::Spin:
+            Spin();
+            break;
+        case InputAction::CloseNudgeOfferIfOut:
+            if (closeNudgeOfferIfOut(Game))
+                nudgeButtonsOff();
+            break;
+        case InputAction::OpenGamesPage:
+            if (openGamesPage)
+                openGamesPage();
+            break;
+        }
+    }
+}
+
+void TForm1::FormKeyDown(int Key)
+{
+    const std::optional<InputAction> action = actionForKey(Game, Key);
+    if (!action)
+        return;
+    switch (*action) {
+    case InputAction::Spin:
+        Spin();
+        break;
+    case InputAction::BetOne:
+        BetOne();
+        break;
+    case InputAction::BetMax:
+        BetMax();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::BetOne()
+{
+    const BetOutcome outcome = varnholt::BetOne(Game);
+    if (outcome.message) {
+        showMessage(QString::fromLatin1(outcome.message));
+        return;
+    }
+    if (outcome.coinsAdded == 0)
+        return;
+    sounds_->playCoinSound();
+    DrawCreditsMeter();
+    DrawCoinsMeter();
+    if (outcome.spinNow)
+        Spin();
+}
+
+void TForm1::BetMax()
+{
+    const BetOutcome outcome = varnholt::BetMax(Game);
+    for (int coin = 0; coin < outcome.coinsAdded; ++coin)
+        sounds_->playCoinSound();
+    if (outcome.coinsAdded > 0) {
+        DrawCreditsMeter();
+        DrawCoinsMeter();
+    }
+    if (outcome.spinNow)
+        Spin();
+}
+
+} // namespace varnholt

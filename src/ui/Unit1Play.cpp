@@ -1,0 +1,170 @@
+// The main window's part in a spin: the reel animation and the evaluation's visible effects.
+
+#include "ui/Unit1.h"
+
+#include "core/Spin.h"
+#include "ui/ReelFrames.h"
+
+#include <QMetaObject>
+
+namespace varnholt {
+
+void TForm1::Spin()
+{
+    if (Game.Busy)
+        return;
+    music_->StartPendingMusic();
+    beginPlay();
+    const SpinOutcome outcome = varnholt::Spin(Game, Random, *this, face_->layout().BlurStripHeight);
+    endPlay();
+    if (outcome.message)
+        showMessage(QString::fromLatin1(outcome.message));
+}
+
+void TForm1::beginPlay()
+{
+    stateBeforePlay_ = Game;
+    playing_ = true;
+}
+
+void TForm1::endPlay()
+{
+    playing_ = false;
+    hurry_ = false;
+    refreshCommands();
+    // The close asked for during the play goes ahead now that the play has been judged.
+    if (closePending_)
+        QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+void TForm1::playDelay(double seconds)
+{
+    if (!hurry_)
+        Delay(seconds);
+}
+
+void TForm1::rebetPlaced()
+{
+    DrawCreditsMeter();
+    DrawCoinsMeter();
+}
+
+void TForm1::spinStarting()
+{
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    Timer6.setEnabled(false);
+    Timer7.setEnabled(false);
+    DrawTitlePanel(true);
+    DrawNamePlate(true);
+    DrawMachineButton(kBet1Button, false);
+    DrawMachineButton(kBet3Button, false);
+    DrawMachineButton(kSpinButton, false);
+    DrawNudgeButtons(false);
+    refreshCommands();
+}
+
+void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
+{
+    const Layout &layout = face_->layout();
+    std::array<int, kReelCount> offset = stripOffsets;
+    std::array<QImage, kReelCount> stopped; // each reel's window as it came to rest
+    const QSize grabSize(layout.SymbolSize, 3 * layout.SymbolSize - kBounceGrabMargin);
+
+    reelFrameTicks_.clear();
+    std::int64_t last = clock_->GetTickCount();
+    int frame = 0;
+    while (frame < kReelFrameCount && !hurry_) {
+        // One frame per pass however late the pass is: a slow machine slows the reels down
+        // rather than skipping frames.
+        clock_->waitUntil(last + kReelFrameMs);
+        const std::int64_t now = clock_->GetTickCount();
+        // A wait cut short means the event loop is going away: finish rather than spin.
+        if (now - last < kReelFrameMs)
+            hurry_ = true;
+        if (hurry_)
+            break;
+        last = now;
+        ++frame;
+        reelFrameTicks_.push_back(now);
+        for (int reel = 0; reel < kReelCount; ++reel) {
+            const ReelFrameStep step = reelFrameStep(frame, reel);
+            switch (step.action) {
+            case ReelFrameAction::Blur:
+                DrawBlurFrame(reel, offset[reel]);
+                offset[reel] -= Scale(61);
+                if (offset[reel] < 0)
+                    offset[reel] += layout.BlurStripHeight;
+                break;
+            case ReelFrameAction::Stop:
+                sounds_->playStopClick();
+                DrawReel(reel);
+                break;
+            case ReelFrameAction::Grab:
+                stopped[reel] = canvas().grab(
+                    QRect(QPoint(layout.ReelsLeft + reel * layout.ReelPitch, layout.ReelsTop), grabSize));
+                drawReelShifted(reel, stopped[reel], step.shift);
+                break;
+            case ReelFrameAction::Bounce:
+                drawReelShifted(reel, stopped[reel], step.shift);
+                break;
+            case ReelFrameAction::None:
+                break;
+            }
+        }
+    }
+    // Cut short by a close: the reels show their new stops before they are judged.
+    if (frame < kReelFrameCount)
+        for (int reel = 0; reel < kReelCount; ++reel)
+            DrawReel(reel);
+}
+
+void TForm1::drawReelShifted(int reel, const QImage &copy, int shift)
+{
+    const Layout &layout = face_->layout();
+    canvas().copyAt(copy, QPoint(layout.ReelsLeft + reel * layout.ReelPitch, layout.ReelsTop + shift));
+    DrawPaylineGuides();
+}
+
+void TForm1::spinFinished()
+{
+    DrawMachineButton(kBet1Button, true);
+    DrawMachineButton(kBet3Button, true);
+    DrawMachineButton(kSpinButton, true);
+    Timer2.setEnabled(true);
+    refreshCommands();
+}
+
+// Evaluation effects --------------------------------------------------------------------------
+
+void TForm1::wildSeen(int) { Timer6.setEnabled(true); }
+void TForm1::winFlashingOff() { Timer3.setEnabled(false); }
+void TForm1::nudgeCounterChanged() { DrawNudgeCounter(); }
+void TForm1::winFlashingOn() { Timer3.setEnabled(true); }
+void TForm1::nudgeButtonsBlinking() { Timer7.setEnabled(true); }
+
+void TForm1::playWinSound()
+{
+    // The sound holds the machine until it ends; a close in waiting does not wait for it.
+    if (!hurry_)
+        sounds_->playWinSound();
+}
+
+void TForm1::nudgeButtonsOff()
+{
+    Timer7.setEnabled(false);
+    DrawNudgeButtons(false);
+}
+
+void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }
+
+void TForm1::countUpStep(int, int counted)
+{
+    if (!hurry_)
+        sounds_->playCountClick();
+    DrawCreditsMeter();
+    DrawWinningsMeter(counted);
+    playDelay(0.075);
+}
+
+} // namespace varnholt

@@ -1,0 +1,191 @@
+// Presses, keys and bets on the main window.
+
+#include "Unit1PlayFixture.h"
+
+#include <QKeyEvent>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class PlayInput : public PlayTest {};
+
+void sendKey(TForm1 &form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(&form.faceWidget(), &event);
+}
+
+} // namespace
+
+TEST_F(PlayInput, SpinButtonEdgesFollowTheScreenWidth)
+{
+    struct Probe {
+        int width, x;
+        bool spins;
+    };
+    // Both ends of the scaled range belong to the button.
+    for (const Probe probe : {Probe{800, 577, true}, Probe{800, 576, false}, Probe{800, 655, true},
+                              Probe{800, 656, false}, Probe{1024, 738, true}, Probe{1024, 737, false},
+                              Probe{1024, 838, true}, Probe{1024, 839, false}}) {
+        auto form = makePlayForm(probe.width, probe.width * 3 / 4);
+        form->state().LastBet = 1;
+        form->FormMouseDown(probe.x, form->Scale(293));
+        EXPECT_EQ(form->state().Spins == 1, probe.spins) << probe.width << " x " << probe.x;
+    }
+}
+
+TEST_F(PlayInput, NothingActsBeforeStartUpHasUnlockedInput)
+{
+    auto form = makePlayForm();
+    // A fresh window whose Timer1 has not ticked yet.
+    GameState &g = form->state();
+    g.Busy = true;
+    g.LastBet = 1;
+    press(*form, kSpinX, kSpinY);
+    press(*form, kBet1X, kBet1Y);
+    press(*form, kBet3X, kBet3Y);
+    press(*form, kCoinSlotX, kCoinSlotY);
+    for (int key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_B, Qt::Key_M})
+        sendKey(*form, key);
+    EXPECT_EQ(g.Credits, 1000);
+    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_EQ(g.Spins, 0);
+    EXPECT_TRUE(waves->played.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayInput, ThirdCoinSpinsWhicheverControlPutItIn)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    press(*form, kBet1X, kBet1Y);
+    press(*form, kBet1X, kBet1Y);
+    EXPECT_EQ(g.CoinsBet, 2);
+    EXPECT_EQ(g.Spins, 0);
+    press(*form, kBet3X, kBet3Y);
+    EXPECT_EQ(g.Spins, 1);
+    EXPECT_EQ(g.TotalBets, 3);
+    EXPECT_EQ(g.LastBet, 3);
+    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_EQ(waves->count("Vrn1.wav"), 3) << "one coin sound per coin";
+
+    // The coin slot and the B key put coins in like Bet 1.
+    press(*form, kCoinSlotX, kCoinSlotY);
+    sendKey(*form, Qt::Key_B, Qt::ShiftModifier);
+    EXPECT_EQ(g.CoinsBet, 2);
+    sendKey(*form, Qt::Key_B);
+    EXPECT_EQ(g.Spins, 2);
+    EXPECT_EQ(waves->count("Vrn1.wav"), 6);
+}
+
+TEST_F(PlayInput, BetThreeWithTooFewCreditsLeavesTheCoinsIn)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Credits = 2;
+    press(*form, kBet3X, kBet3Y);
+    EXPECT_EQ(g.CoinsBet, 2);
+    EXPECT_EQ(g.Credits, 0);
+    EXPECT_EQ(g.Spins, 0);
+    EXPECT_TRUE(messages.empty());
+    press(*form, kSpinX, kSpinY);
+    EXPECT_EQ(g.Spins, 1);
+    EXPECT_EQ(g.LastBet, 2);
+}
+
+TEST_F(PlayInput, OutOfCreditsOnlyTheSingleCoinComplains)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Credits = 0;
+    press(*form, kBet1X, kBet1Y);
+    sendKey(*form, Qt::Key_B);
+    press(*form, kCoinSlotX, kCoinSlotY);
+    EXPECT_EQ(messageTexts(), std::vector<QString>(3, "You are out of credits...better borrow some!"));
+    EXPECT_EQ(messages[0].caption, "Varnholt Slots");
+
+    messages.clear();
+    press(*form, kBet3X, kBet3Y);
+    sendKey(*form, Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_TRUE(waves->played.empty());
+}
+
+TEST_F(PlayInput, SpinWithoutAnAffordableRebetSaysSoAndChangesNothing)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Credits = 1;
+    g.LastBet = 2;
+    const std::array<int, 3> stops = g.ReelStops;
+    press(*form, kSpinX, kSpinY);
+    EXPECT_EQ(messageTexts(), std::vector<QString>{"No bet was placed!"});
+    EXPECT_EQ(g.Credits, 1);
+    EXPECT_EQ(g.Spins, 0);
+    EXPECT_EQ(g.ReelStops, stops);
+    EXPECT_FALSE(g.Busy);
+}
+
+TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    sendKey(*form, Qt::Key_M);
+    EXPECT_EQ(g.Spins, 1) << "three coins in spin at once";
+    sendKey(*form, Qt::Key_Return);
+    sendKey(*form, Qt::Key_Enter);
+    sendKey(*form, Qt::Key_Space);
+    EXPECT_EQ(g.Spins, 4) << "each spin re-bets the last stake";
+    EXPECT_EQ(g.TotalBets, 12);
+    EXPECT_EQ(waves->count("Vrn1.wav"), 3) << "a re-bet makes no coin sound";
+    sendKey(*form, Qt::Key_A);
+    sendKey(*form, Qt::Key_N);
+    EXPECT_EQ(g.Spins, 4);
+}
+
+TEST_F(PlayInput, LogoLinksInEveryState)
+{
+    auto form = makePlayForm();
+    int opened = 0;
+    form->openGamesPage = [&] { ++opened; };
+    const int corner = form->Scale(10);
+    form->FormMouseDown(corner + 125, corner + 70);
+    form->state().Busy = true;
+    form->FormMouseDown(corner, corner);
+    form->FormMouseDown(corner + 126, corner);
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(PlayInput, NewGameIsOfferedOnlyWhileTheMachineIsIdle)
+{
+    auto form = makePlayForm();
+    EXPECT_TRUE(form->NewGame1->isEnabled());
+    std::vector<bool> duringSpin;
+    clock->duringWait = [&] {
+        duringSpin.push_back(form->NewGame1->isEnabled());
+        form->NewGame1Click();
+    };
+    form->state().Credits = 10;
+    form->BetMax();
+    ASSERT_FALSE(duringSpin.empty());
+    EXPECT_EQ(std::count(duringSpin.begin(), duringSpin.end(), true), 0);
+    EXPECT_LT(form->state().Credits, 100) << "New Game did not run inside the spin";
+    EXPECT_TRUE(form->NewGame1->isEnabled());
+}
+
+TEST_F(PlayInput, OptionsMenuSwitchesTheEffects)
+{
+    auto form = makePlayForm();
+    ASSERT_NE(form->Sound1, nullptr);
+    ASSERT_NE(form->Music1, nullptr);
+    EXPECT_TRUE(form->Sound1->isChecked());
+    EXPECT_TRUE(form->Music1->isChecked());
+    form->Sound1->trigger();
+    EXPECT_FALSE(form->state().SoundOn);
+    press(*form, kBet1X, kBet1Y);
+    EXPECT_EQ(waves->count("Vrn1.wav"), 0);
+    EXPECT_EQ(form->state().CoinsBet, 1);
+}

@@ -1,0 +1,246 @@
+// A spin on the main window: the reel animation frame by frame, and the evaluation's effects.
+
+#include "Unit1PlayFixture.h"
+
+#include "core/Input.h"
+#include "ui/ReelFrames.h"
+
+#include <algorithm>
+#include <optional>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class PlaySpin : public PlayTest {};
+
+// Rows of the pay-line guides, which are drawn over every frame.
+bool isGuideRow(const Layout &l, int y)
+{
+    for (int row = 0; row < 3; ++row)
+        if (y == l.ReelsTop + row * l.SymbolSize + l.SymbolSize / 2)
+            return true;
+    return false;
+}
+
+// How far down the resting picture of a reel is drawn now (0 to 4), if it is drawn at all.
+std::optional<int> restingPictureShift(const Canvas &canvas, const Layout &l, int reel, const QImage &resting)
+{
+    const int x = l.ReelsLeft + reel * l.ReelPitch;
+    const int height = 3 * l.SymbolSize - kBounceGrabMargin;
+    for (int shift = 0; shift <= 4; ++shift) {
+        bool same = true;
+        for (int y = 0; y < height && same; ++y) {
+            const int screenY = l.ReelsTop + shift + y;
+            if (isGuideRow(l, screenY) || isGuideRow(l, l.ReelsTop + y))
+                continue;
+            for (int dx = 0; dx < l.SymbolSize && same; ++dx)
+                same = canvas.pixel(x + dx, screenY) == (resting.pixel(dx, y) | 0xff000000u);
+        }
+        if (same)
+            return shift;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST_F(PlaySpin, FrameScheduleStopsTheReelsLeftToRightAndBouncesThem)
+{
+    struct Expect {
+        int frame, reel;
+        ReelFrameAction action;
+        int shift;
+    };
+    const Expect table[] = {
+        {1, 0, ReelFrameAction::Blur, 0},    {20, 0, ReelFrameAction::Blur, 0},
+        {21, 0, ReelFrameAction::Stop, 0},   {22, 0, ReelFrameAction::Grab, 1},
+        {23, 0, ReelFrameAction::Bounce, 2}, {24, 0, ReelFrameAction::Bounce, 3},
+        {25, 0, ReelFrameAction::Bounce, 2}, {26, 0, ReelFrameAction::Bounce, 1},
+        {27, 0, ReelFrameAction::Bounce, 0}, {29, 0, ReelFrameAction::Bounce, 0},
+        {30, 0, ReelFrameAction::None, 0},   {1, 1, ReelFrameAction::Blur, 0},
+        {29, 1, ReelFrameAction::Blur, 0},   {30, 1, ReelFrameAction::Stop, 0},
+        {38, 2, ReelFrameAction::Blur, 0},   {39, 2, ReelFrameAction::Stop, 0},
+        {47, 2, ReelFrameAction::Bounce, 0},
+    };
+    for (const Expect &e : table) {
+        const ReelFrameStep step = reelFrameStep(e.frame, e.reel);
+        EXPECT_EQ(step.action, e.action) << "frame " << e.frame << " reel " << e.reel;
+        EXPECT_EQ(step.shift, e.shift) << "frame " << e.frame << " reel " << e.reel;
+    }
+    // Every reel has come to rest by the last frame, and not before its bounce is over.
+    for (int reel = 0; reel < 3; ++reel) {
+        EXPECT_TRUE(reelFrameStep(kReelFrameCount, reel).settled);
+        EXPECT_FALSE(reelFrameStep(kReelStopPhase + 7 + 9 * reel, reel).settled);
+        EXPECT_TRUE(reelFrameStep(kReelStopPhase + 8 + 9 * reel, reel).settled);
+    }
+}
+
+TEST_F(PlaySpin, ReelsStopAtFrames21_30_39WithAClickEach)
+{
+    for (const std::int64_t lag : {0, 55}) {
+        auto form = makePlayForm();
+        clock->lag = lag; // a slow machine slows the reels, it does not skip frames
+        forceStops(*form, kLosingStops);
+        form->BetOne();
+        form->Spin();
+        const auto &ticks = form->reelFrameTicks();
+        ASSERT_EQ(ticks.size(), 47u) << "lag " << lag;
+        for (std::size_t i = 1; i < ticks.size(); ++i)
+            EXPECT_GE(ticks[i] - ticks[i - 1], 25) << "frame " << i + 1;
+        EXPECT_EQ(waves->framesOf(kStopClick), (std::vector<int>{21, 30, 39})) << "lag " << lag;
+        EXPECT_EQ(form->state().ReelStops, kLosingStops);
+    }
+}
+
+TEST_F(PlaySpin, EachReelBouncesDownThreePixelsAndBack)
+{
+    auto form = makePlayForm();
+    forceStops(*form, kLosingStops);
+    std::vector<QImage> frames; // the canvas after each frame
+    clock->duringWait = [&] {
+        if (frames.size() < form->reelFrameTicks().size())
+            frames.push_back(form->canvas().image().copy());
+    };
+    form->BetOne();
+    form->Spin();
+    frames.push_back(form->canvas().image().copy());
+    ASSERT_EQ(frames.size(), 47u);
+
+    const Layout &l = form->face().layout();
+    for (int reel = 0; reel < 3; ++reel) {
+        const QImage resting = form->canvas().grab(
+            QRect(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize));
+        std::vector<int> shifts;
+        for (int frame = 21 + 9 * reel; frame <= 29 + 9 * reel; ++frame) {
+            Canvas shown(form->canvas().size());
+            shown.copyAt(frames[frame - 1], QPoint(0, 0));
+            const auto shift = restingPictureShift(shown, l, reel, resting);
+            shifts.push_back(shift.value_or(-1));
+        }
+        EXPECT_EQ(shifts, (std::vector<int>{0, 1, 2, 3, 2, 1, 0, 0, 0})) << "reel " << reel + 1;
+        // Still spinning one frame before its stop.
+        Canvas before(form->canvas().size());
+        before.copyAt(frames[19 + 9 * reel], QPoint(0, 0));
+        EXPECT_FALSE(restingPictureShift(before, l, reel, resting)) << "reel " << reel + 1;
+    }
+}
+
+TEST_F(PlaySpin, SpinLocksTheMachineAndStopsTheLampsWhileTheReelsTurn)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    // A losing spin first, so nudges are on offer when the next spin starts.
+    g.Nudges = 3;
+    forceStops(*form, kLosingStops);
+    form->BetOne();
+    form->Spin();
+    ASSERT_TRUE(g.NudgeAllowed);
+    ASSERT_TRUE(form->Timer7.Enabled());
+    form->Timer3.setEnabled(true);
+
+    forceStops(*form, kLosingStops);
+    bool checked = false;
+    clock->duringWait = [&] {
+        if (checked)
+            return;
+        checked = true;
+        EXPECT_TRUE(g.Busy);
+        for (const GameTimer *timer : {&form->Timer2, &form->Timer3, &form->Timer6, &form->Timer7})
+            EXPECT_FALSE(timer->Enabled());
+        // Presses and keys during the animation start nothing inside it.
+        const int nudges = g.Nudges;
+        press(*form, kNudgeButtonX[0], kNudgeButtonY);
+        press(*form, kBet1X, kBet1Y);
+        press(*form, kSpinX, kSpinY);
+        form->FormKeyDown(kKeyB);
+        EXPECT_EQ(g.Nudges, nudges);
+        EXPECT_EQ(g.CoinsBet, 1);
+        EXPECT_EQ(g.Spins, 2);
+    };
+    form->Spin();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(g.ReelStops, kLosingStops);
+    EXPECT_EQ(g.Spins, 2);
+    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_EQ(g.LastBet, 1);
+    EXPECT_FALSE(g.Busy);
+    EXPECT_TRUE(form->Timer2.Enabled()) << "attract lamps back on";
+}
+
+TEST_F(PlaySpin, WinSoundsThenCountsUpOnTheMeters)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    forceStops(*form, kGoldWildStops);
+    const int nudges = g.Nudges;
+    form->BetOne();
+    clock->waits.clear();
+    form->Spin();
+
+    // 250 credits count up in 16 steps of 10, 14 of 5 and 20 of 1, each followed by 0.075 s.
+    EXPECT_EQ(g.Credits, 999 + 250);
+    EXPECT_EQ(g.SpinWin, 0);
+    EXPECT_EQ(g.Nudges, nudges + 2) << "a Wild win earns two nudges";
+    EXPECT_EQ(std::count(clock->waits.begin(), clock->waits.end(), 75), 50);
+    EXPECT_EQ(waves->count(kCountClick), 50);
+    const auto win = std::find_if(waves->played.begin(), waves->played.end(),
+                                  [](const PlayedSound &s) { return s.name == "VrnWin.wav"; });
+    ASSERT_NE(win, waves->played.end());
+    EXPECT_TRUE(win->wait) << "the win sound holds the machine until it ends";
+    const auto firstCount = std::find_if(waves->played.begin(), waves->played.end(),
+                                         [](const PlayedSound &s) { return s.name == kCountClick; });
+    EXPECT_LT(win, firstCount) << "the count-up starts after the win sound";
+
+    EXPECT_TRUE(form->Timer3.Enabled()) << "the win flashes";
+    EXPECT_TRUE(form->Timer6.Enabled()) << "the Wild swings";
+    EXPECT_FALSE(form->Timer7.Enabled());
+    EXPECT_FALSE(g.NudgeAllowed);
+
+    // The meters show the count's end: redrawing them at their final values changes nothing.
+    const Layout &l = form->face().layout();
+    const QRect meters(0, 0, l.Scale(800), l.Scale(98)); // the band of the three meters
+    const QImage shown = form->canvas().grab(meters);
+    form->DrawWinningsMeter(250);
+    form->DrawCreditsMeter();
+    EXPECT_EQ(form->canvas().grab(meters), shown);
+    form->DrawWinningsMeter(249);
+    EXPECT_NE(form->canvas().grab(meters), shown);
+}
+
+TEST_F(PlaySpin, SmallWinWithThreeCoinsStillSoundsAndCountsInOnes)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    forceStops(*form, kSkullMiddleStops);
+    form->BetMax();
+    EXPECT_EQ(g.Credits, 1000 - 3 + 3);
+    EXPECT_EQ(waves->count("VrnWin.wav"), 1) << "3 credits won on 3 coins bet";
+    EXPECT_EQ(waves->count(kCountClick), 3);
+}
+
+TEST_F(PlaySpin, LosingSpinOffersTheNudgesWithoutASound)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Nudges = 2;
+    forceStops(*form, kLosingStops);
+    form->BetOne();
+    form->Spin();
+    EXPECT_TRUE(g.NudgeAllowed);
+    EXPECT_TRUE(form->Timer7.Enabled());
+    EXPECT_FALSE(form->Timer3.Enabled());
+    EXPECT_EQ(waves->count("VrnWin.wav"), 0);
+    EXPECT_EQ(waves->count(kCountClick), 0);
+
+    // The buttons blink by turns.
+    const Layout &l = form->face().layout();
+    const QRect button(l.Scale(252), l.Scale(243), l.Scale(76), l.Scale(20));
+    form->Timer7Timer();
+    const QImage first = form->canvas().grab(button);
+    form->Timer7Timer();
+    EXPECT_NE(form->canvas().grab(button), first);
+    form->Timer7Timer();
+    EXPECT_EQ(form->canvas().grab(button), first);
+}
