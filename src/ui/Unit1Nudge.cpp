@@ -77,6 +77,8 @@ void TForm1::BounceReel(int reel)
             playDelay(kBounceFrameSeconds);
     }
     canvas().copyAt(above, aboveCorner);
+    // The copies leave the reel's bottom rows stale; at rest it is drawn whole.
+    DrawReel(reel);
 }
 
 } // namespace varnholt

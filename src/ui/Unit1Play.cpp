@@ -106,7 +106,11 @@ void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
                 drawReelShifted(reel, stopped[reel], step.shift);
                 break;
             case ReelFrameAction::Bounce:
-                drawReelShifted(reel, stopped[reel], step.shift);
+                // At rest the reel is drawn whole: the shifted copies leave its bottom rows stale.
+                if (step.settled)
+                    DrawReel(reel);
+                else
+                    drawReelShifted(reel, stopped[reel], step.shift);
                 break;
             case ReelFrameAction::None:
                 break;

@@ -1,0 +1,123 @@
+// The bonus game as the main window runs it: opened by the Bonus row, a chest picked in the
+// real bonus window, and its prize counted into the game once.
+
+#include "Unit1PlayFixture.h"
+
+#include "bonus/Chests.h"
+#include "ui/Unit2.h"
+
+#include <QMouseEvent>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class PlayBonus : public PlayTest {
+protected:
+    // Spins into the Bonus row; `pick` plays the bonus window in place of the player.
+    void spinIntoBonus(TForm1 &form, std::function<void(TTrickForm &)> pick)
+    {
+        forceStops(form, kBonusMiddleStops);
+        form.showBonusWindow = [&, pick](TTrickForm &window) {
+            ++windowsShown;
+            timer3DuringBonus = form.Timer3.Enabled();
+            pick(window);
+            picked = window.pickedChest();
+            prize = window.boxPicked() ? dealt(window) : 0;
+        };
+        form.BetOne();
+        form.Spin();
+    }
+
+    // The prize behind the picked chest, as the window shows it.
+    static std::int32_t dealt(const TTrickForm &window)
+    {
+        return window.prizeText() == "6 Nudges" ? kNudgePrize : window.bonusPrize();
+    }
+
+    static void clickWindow(TTrickForm &window, QPoint at)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &press);
+    }
+
+    int windowsShown = 0;
+    bool timer3DuringBonus = true;
+    int picked = 0;
+    std::int32_t prize = 0;
+};
+
+} // namespace
+
+TEST_F(PlayBonus, BonusRowOpensTheBonusWindowAndPaysThePickOnce)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Nudges = 2;
+    form->Timer3.setEnabled(true);
+    spinIntoBonus(*form, [](TTrickForm &window) {
+        window.Image3MouseDown(207, 587); // one pixel right of chest 1
+        window.Image3MouseDown(220, 380); // between chests
+        EXPECT_FALSE(window.boxPicked());
+        window.Image3MouseDown(206, 587); // chest 1's bottom-right corner
+        window.Image3MouseDown(400, 450); // chest 5, after the pick
+        window.Timer1Timer();
+    });
+    EXPECT_EQ(windowsShown, 1);
+    EXPECT_FALSE(timer3DuringBonus) << "win flashing stops for the bonus game";
+    EXPECT_EQ(picked, 1);
+    if (prize == kNudgePrize) {
+        EXPECT_EQ(g.Nudges, 2 + 6);
+        EXPECT_EQ(g.Credits, 999);
+        EXPECT_EQ(g.BonusWon, 0);
+    } else {
+        EXPECT_EQ(g.Credits, 999 + prize) << "counted into the credits";
+        EXPECT_EQ(g.BonusWon, prize);
+        EXPECT_GT(waves->count(kCountClick), 0);
+    }
+    EXPECT_EQ(g.SpinWin, 0);
+    EXPECT_FALSE(g.NudgeAllowed) << "no nudges straight after a bonus game";
+}
+
+TEST_F(PlayBonus, ClosingEarlyAfterThePickStillPaysOnce)
+{
+    // A large screen: the margin asks for a pick first, and after it closes the game at once.
+    auto form = makePlayForm(1920, 1080);
+    GameState &g = form->state();
+    spinIntoBonus(*form, [this](TTrickForm &window) {
+        const QPoint margin(5, 5);
+        ASSERT_GT(window.image3Position().x(), margin.x());
+        clickWindow(window, margin);
+        EXPECT_EQ(messageTexts(), std::vector<QString>{"Click on one of the Boxes!"});
+        EXPECT_FALSE(window.boxPicked());
+        window.Image3MouseDown(100, 500);
+        clickWindow(window, margin);
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+    });
+    ASSERT_EQ(picked, 1);
+    EXPECT_EQ(g.Credits, 999 + prizeCredits(prize));
+    EXPECT_EQ(g.BonusWon, prizeCredits(prize));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(PlayBonus, EveryDealtPrizeReachesTheGameWhicheverChestIsPicked)
+{
+    // Over the five chests of one deal, the prizes paid are the deal itself.
+    std::vector<std::int32_t> paid;
+    for (int chest = 0; chest < kChestCount; ++chest) {
+        auto form = makePlayForm();
+        GameState &g = form->state();
+        spinIntoBonus(*form, [chest](TTrickForm &window) {
+            const ChestRect r = chestRect(chest);
+            window.Image3MouseDown(r.left, r.top);
+            window.Timer1Timer();
+        });
+        EXPECT_EQ(picked, chest + 1);
+        paid.push_back(g.Nudges == 6 ? kNudgePrize : g.BonusWon);
+        EXPECT_EQ(g.Credits - 999, prizeCredits(paid.back()));
+    }
+    std::sort(paid.begin(), paid.end());
+    EXPECT_EQ(paid, (std::vector<std::int32_t>{1, 25, 25, 50, 100}));
+}

@@ -1,0 +1,121 @@
+// Closing the window while the machine plays: the play under way is judged before the game is
+// kept, and a save taken in the middle never keeps a bet that was not judged.
+
+#include "Unit1PlayFixture.h"
+
+#include "bonus/Chests.h"
+#include "ui/Unit2.h"
+
+#include <QApplication>
+#include <QTimer>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class PlayClose : public PlayTest {
+protected:
+    // The credits the next start-up restores.
+    std::int32_t keptCredits()
+    {
+        FormServices services;
+        services.screen = [] { return ScreenInfo{800, 600, 96, 1.0}; };
+        services.messages = std::make_unique<RecordingMessages>(messages);
+        services.programPath = programPath();
+        services.savedGamePath = savedPath();
+        return TForm1(std::move(services)).state().Credits;
+    }
+};
+
+} // namespace
+
+TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
+{
+    for (const bool byMenu : {false, true}) {
+        auto form = makePlayForm();
+        GameState &g = form->state();
+        const std::int32_t start = g.Credits; // the second round starts from the first one's game
+        forceStops(*form, kGoldWildStops);
+        clock->duringWait = [&] {
+            if (form->reelFrameTicks().size() == 10 && !form->closePending()) {
+                if (byMenu)
+                    form->Exit1Click();
+                else
+                    form->close();
+            }
+        };
+        form->BetOne();
+        form->Spin();
+        EXPECT_TRUE(form->closePending());
+        EXPECT_LT(form->reelFrameTicks().size(), 47u) << "the rest of the animation is skipped";
+        EXPECT_EQ(g.ReelStops, kGoldWildStops);
+        EXPECT_EQ(g.Credits, start - 1 + 250) << "the spin is judged and paid";
+        EXPECT_EQ(g.SpinWin, 0);
+        EXPECT_EQ(waves->count("VrnWin.wav"), 0) << "no waiting on the win sound when closing";
+
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(g.Exiting) << "closed once the spin was over";
+        EXPECT_EQ(keptCredits(), start - 1 + 250);
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(PlayClose, SaveDuringAPlayKeepsTheGameAsBeforeIt)
+{
+    auto form = makePlayForm();
+    forceStops(*form, kGoldWildStops);
+    form->BetOne();
+    bool saved = false;
+    clock->duringWait = [&] {
+        if (!saved)
+            saved = form->saveGameInProgress(); // the desktop session asking mid-spin
+    };
+    form->Spin();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(keptCredits(), 1000) << "the coin of the unjudged spin is given back";
+}
+
+TEST_F(PlayClose, CloseDuringTheBonusGamePicksForThePlayerAndPaysOnce)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    forceStops(*form, kBonusMiddleStops);
+    // The close arrives while the bonus window runs modally. A guard ends the window if it
+    // does not end by itself, so a failure cannot hang the tests.
+    QTimer::singleShot(0, form.get(), [&form] { form->close(); });
+    bool guardUsed = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&guardUsed] {
+        if (auto *window = dynamic_cast<TTrickForm *>(QApplication::activeModalWidget())) {
+            guardUsed = true;
+            window->Image3MouseDown(chestRect(1).left, chestRect(1).top);
+            window->accept();
+        }
+    });
+    guard.start(3000);
+    form->BetOne();
+    form->Spin();
+    guard.stop();
+    EXPECT_FALSE(guardUsed);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(g.Exiting);
+    EXPECT_EQ(g.SpinWin, 0);
+    const bool nudgePrize = g.Nudges == 6;
+    if (!nudgePrize) {
+        EXPECT_GT(g.BonusWon, 0);
+        EXPECT_EQ(g.Credits, 999 + g.BonusWon);
+    }
+    EXPECT_EQ(keptCredits(), g.Credits);
+}
+
+TEST_F(PlayClose, CloseWhileIdleIsImmediate)
+{
+    auto form = makePlayForm();
+    form->BetOne();
+    form->close();
+    EXPECT_FALSE(form->closePending());
+    EXPECT_TRUE(form->state().Exiting);
+    EXPECT_EQ(keptCredits(), 1000) << "the coin not spun is given back";
+}

@@ -1,0 +1,180 @@
+// Nudges on the main window: the offer after a losing spin, the reel sliding down one symbol,
+// its settle, and the lines judged again at the last stake.
+
+#include "Unit1PlayFixture.h"
+
+#include "bonus/Nudges.h"
+#include "core/Input.h"
+
+#include <algorithm>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class PlayNudge : public PlayTest {
+protected:
+    // A window after a one-coin spin that paid nothing at these stops.
+    std::unique_ptr<TForm1> afterLosingSpin(std::array<int, 3> stops, int nudges = 6, int coins = 1)
+    {
+        auto form = makePlayForm();
+        form->state().Nudges = nudges;
+        forceStops(*form, stops);
+        for (int coin = 0; coin < coins; ++coin)
+            form->BetOne();
+        if (coins < 3)
+            form->Spin();
+        EXPECT_TRUE(form->state().NudgeAllowed);
+        waves->played.clear();
+        clock->waits.clear();
+        return form;
+    }
+
+    QRect reelWindow(TForm1 &form, int reel) const
+    {
+        const Layout &l = form.face().layout();
+        return QRect(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize);
+    }
+};
+
+} // namespace
+
+TEST_F(PlayNudge, NudgeMovesTheReelOneSymbolAndPaysAtTheLastStake)
+{
+    auto form = afterLosingSpin(kSkullAfterNudgeStops);
+    GameState &g = form->state();
+    const GameState before = g;
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+
+    EXPECT_EQ(g.ReelStops, (std::array<int, 3>{7, 30, 1}));
+    EXPECT_EQ(g.Nudges, before.Nudges - 1);
+    EXPECT_EQ(g.Credits, before.Credits + 3) << "skulls on the middle row pay 3 to a one-coin stake";
+    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_EQ(g.LastBet, 1);
+    EXPECT_EQ(g.Spins, before.Spins) << "a nudge is not a spin";
+    EXPECT_EQ(g.TotalBets, before.TotalBets);
+    EXPECT_FALSE(g.NudgeAllowed) << "the offer closes once a nudge has paid";
+    EXPECT_FALSE(g.Busy);
+    EXPECT_FALSE(form->Timer7.Enabled());
+    EXPECT_TRUE(form->Timer3.Enabled());
+    EXPECT_EQ(waves->count(kStopClick), 1);
+    EXPECT_EQ(waves->count(kCountClick), 3);
+}
+
+TEST_F(PlayNudge, SlidesInEightFramesThenSettlesWithABounce)
+{
+    auto form = afterLosingSpin(kLosingStops);
+    const QRect window = reelWindow(*form, 1);
+    const QRect above(window.left(), window.top() - 4, window.width(), 4);
+    const QImage faceAbove = form->canvas().grab(above);
+
+    std::vector<QImage> shown;
+    clock->duringWait = [&] { shown.push_back(form->canvas().grab(window)); };
+    press(*form, kNudgeButtonX[1], kNudgeButtonY);
+
+    // 8 scroll frames 0.05 s apart, then 7 waits of 0.02 s between the 8 bounce drawings.
+    std::vector<std::int64_t> expected(8, 50);
+    expected.insert(expected.end(), 7, 20);
+    EXPECT_EQ(clock->waits, expected);
+
+    // The last scroll frame already shows the reel at its new stop, as it is finally drawn.
+    EXPECT_EQ(form->state().ReelStops[1], 30);
+    const QImage atRest = form->canvas().grab(window);
+    form->DrawReel(1);
+    EXPECT_EQ(form->canvas().grab(window), atRest);
+    ASSERT_EQ(shown.size(), 15u);
+    EXPECT_EQ(shown[7], atRest);
+    for (int frame = 0; frame < 7; ++frame)
+        EXPECT_NE(shown[frame], atRest) << "scroll frame " << frame + 1;
+    EXPECT_NE(shown[8], atRest) << "the bounce moves the reel";
+    // The upward swing leaves no trace on the face above the reel.
+    EXPECT_EQ(form->canvas().grab(above), faceAbove);
+}
+
+TEST_F(PlayNudge, ScrollEndsAlignedAtEveryScreenWidth)
+{
+    for (int width : {800, 1024, 1440}) {
+        auto form = makePlayForm(width, width * 3 / 4);
+        const auto tops = nudgeScrollTops(form->face().layout());
+        EXPECT_EQ(tops.back(), 0) << width;
+        EXPECT_TRUE(std::is_sorted(tops.rbegin(), tops.rend())) << width;
+    }
+}
+
+TEST_F(PlayNudge, NudgeThatStillPaysNothingKeepsTheOfferOpen)
+{
+    // With one coin only the middle row counts: skulls lined up on the top row pay nothing.
+    auto form = afterLosingSpin({9, 1, 2});
+    GameState &g = form->state();
+    const std::int32_t credits = g.Credits;
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+    ASSERT_EQ(visibleSymbols(g.ReelStops)[0], (std::array<int, 3>{7, 7, 7}));
+    EXPECT_EQ(g.Credits, credits);
+    EXPECT_TRUE(g.NudgeAllowed);
+    EXPECT_TRUE(form->Timer7.Enabled());
+}
+
+TEST_F(PlayNudge, LastNudgeTurnsTheButtonsOff)
+{
+    auto form = afterLosingSpin(kLosingStops, 1);
+    GameState &g = form->state();
+    form->Timer7Timer(); // the buttons show lit
+    press(*form, kNudgeButtonX[2], kNudgeButtonY);
+    EXPECT_EQ(g.Nudges, 0);
+    EXPECT_FALSE(g.NudgeAllowed);
+    EXPECT_FALSE(form->Timer7.Enabled());
+    const std::array<int, 3> stops = g.ReelStops;
+    press(*form, kNudgeButtonX[2], kNudgeButtonY);
+    EXPECT_EQ(g.ReelStops, stops);
+
+    // Drawn unlit: drawing them unlit again changes nothing.
+    const Layout &l = form->face().layout();
+    const QRect buttons(l.Scale(252), l.Scale(243), l.Scale(540) - l.Scale(252), l.Scale(20));
+    const QImage shown = form->canvas().grab(buttons);
+    form->DrawNudgeButtons(false);
+    EXPECT_EQ(form->canvas().grab(buttons), shown);
+}
+
+TEST_F(PlayNudge, NothingElseStartsWhileANudgeIsUnderWay)
+{
+    auto form = afterLosingSpin(kLosingStops);
+    GameState &g = form->state();
+    const GameState before = g;
+    int calls = 0;
+    clock->duringWait = [&] {
+        if (calls++ > 0)
+            return;
+        EXPECT_TRUE(g.Busy);
+        EXPECT_FALSE(form->NewGame1->isEnabled());
+        press(*form, kNudgeButtonX[2], kNudgeButtonY);
+        press(*form, kBet1X, kBet1Y);
+        press(*form, kSpinX, kSpinY);
+        form->FormKeyDown(kKeyEnter);
+    };
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(g.Nudges, before.Nudges - 1);
+    EXPECT_EQ(g.ReelStops[2], before.ReelStops[2]);
+    EXPECT_EQ(g.Spins, before.Spins);
+    EXPECT_EQ(g.Credits, before.Credits);
+    EXPECT_TRUE(form->NewGame1->isEnabled());
+}
+
+TEST_F(PlayNudge, NoNudgeBeforeTheFirstSpinOrAfterAWin)
+{
+    auto form = makePlayForm();
+    GameState &g = form->state();
+    g.Nudges = 6;
+    const std::array<int, 3> stops = g.ReelStops;
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+    EXPECT_EQ(g.ReelStops, stops);
+    EXPECT_EQ(g.Nudges, 6);
+
+    forceStops(*form, kSkullMiddleStops);
+    form->BetOne();
+    form->Spin();
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+    EXPECT_EQ(g.ReelStops, kSkullMiddleStops);
+    EXPECT_EQ(g.Nudges, 6);
+}
