@@ -68,19 +68,4 @@ std::string savedGamePath(std::string_view exeStem)
         .string();
 }
 
-std::optional<std::string> findFileIgnoringCase(const std::string &folder, std::string_view name)
-{
-    const std::filesystem::path base = folder.empty() ? "." : folder;
-    std::error_code error;
-    if (std::filesystem::is_regular_file(base / name, error))
-        return (base / name).string();
-    for (std::filesystem::directory_iterator it(base, error), end; !error && it != end;
-         it.increment(error)) {
-        if (equalsIgnoringCase(it->path().filename().string(), name)
-            && it->is_regular_file(error))
-            return it->path().string();
-    }
-    return std::nullopt;
-}
-
 } // namespace varnholt

@@ -1,7 +1,6 @@
 #pragma once
 // Where the record files live.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,9 +26,5 @@ std::string userDataHome();
 
 // <data home>/varnholt-slots/<exeStem>.ini. The folder is created by the first save.
 std::string savedGamePath(std::string_view exeStem);
-
-// The path of a file named `name` in `folder`: the exact name when it exists, else the first
-// entry whose name differs only in letter case.
-std::optional<std::string> findFileIgnoringCase(const std::string &folder, std::string_view name);
 
 } // namespace varnholt
