@@ -5,6 +5,7 @@
 #include "core/Spin.h"
 #include "ui/ReelFrames.h"
 
+#include <QMenuBar>
 #include <QMetaObject>
 
 namespace varnholt {
@@ -150,8 +151,13 @@ void TForm1::nudgeButtonsBlinking() { Timer7.setEnabled(true); }
 void TForm1::playWinSound()
 {
     // The sound holds the machine until it ends; a close in waiting does not wait for it.
-    if (!hurry_)
-        sounds_->playWinSound();
+    if (hurry_)
+        return;
+    // Nothing repaints while it plays, so the window shows now what the play has drawn: the
+    // reel's last frame, or the face where the bonus room was.
+    faceWidget_->repaint();
+    menuBar()->repaint();
+    sounds_->playWinSound();
 }
 
 void TForm1::nudgeButtonsOff()
