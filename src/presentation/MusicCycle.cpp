@@ -79,11 +79,19 @@ bool MusicCycle::Music1Click()
     // A start still pending would otherwise play music while it is switched off, and on would
     // name a piece past the end of the list.
     dropPendingRequest();
-    if (!state_.MusicOn)
+    if (!state_.MusicOn) {
         player_->close();
-    else if (MusicTrack != kNoMusic)
+        return false;
+    }
+    // The current piece may never have been looked for (music switched off before its first
+    // start) or may have gone since; a missing piece is skipped silently, never reported.
+    if (MusicTrack != kNoMusic && !exists_(MusicFiles[MusicTrack])) {
+        MusicTrack -= 1;
+        NextMusicTrack();
+    }
+    if (MusicTrack != kNoMusic)
         openAndPlay(MusicTrack);
-    return state_.MusicOn;
+    return true;
 }
 
 void MusicCycle::openAndPlay(int track)

@@ -34,7 +34,8 @@ public:
     // The current piece has played to its end: request the next one.
     void MediaPlayer1Notify();
     // Options > Music: flips MusicOn and returns it, for the menu's check mark. Off stops the
-    // music at once; on starts the interrupted piece again from its beginning.
+    // music at once; on starts the interrupted piece again from its beginning, or the next
+    // existing piece when that one's file is gone.
     bool Music1Click();
     bool musicOn() const { return state_.MusicOn; }
 

@@ -197,6 +197,35 @@ TEST_F(MusicCycleTest, OffAndOnBeforeTheFirstTickWithNoFilesIsHarmless)
     EXPECT_TRUE(midi->playing.empty());
 }
 
+TEST_F(MusicCycleTest, OnAgainSkipsAPieceThatIsNotThereWithoutAnError)
+{
+    // Music switched off before the first start: the cycle never looked for piece 0.
+    makeCycle({3});
+    cycle->Music1Click();
+    cycle->requestFirstTrack();  // start-up completion with music off asks for nothing
+    cycle->Music1Click();
+    EXPECT_EQ(midi->playing, piece(3));
+    EXPECT_EQ(cycle->MusicTrack, 3);
+
+    // The interrupted piece was removed while the music was off: the next one plays.
+    makeCycle({1, 2});
+    piecesOver(1);
+    cycle->StartPendingMusic();
+    ASSERT_EQ(midi->playing, piece(2));
+    cycle->Music1Click();
+    present.erase(2);
+    cycle->Music1Click();
+    EXPECT_EQ(midi->playing, piece(1));
+
+    // And every piece gone: silence, as with no music at all.
+    cycle->Music1Click();
+    present.clear();
+    cycle->Music1Click();
+    EXPECT_EQ(cycle->MusicTrack, MusicCycle::kNoMusic);
+    EXPECT_TRUE(midi->playing.empty());
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MusicCycleTest, NoFirstTrackWhenMusicIsOff)
 {
     makeCycle({0});
