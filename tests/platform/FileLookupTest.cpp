@@ -67,12 +67,14 @@ TEST_F(FileLookup, ReplacementPicturesLoadOnlyWhenPresentAndDecodable)
     write("SPINBUT.JPG", readFixture("quadrants.jpg"));
     write("tester.jpg", "not a picture at all");
     write("motionx.jpg", readFixture("quadrants.jpg").left(150));
+    write("bet1but.jpg", "");
 
     std::optional<QImage> spin = loadReplacementPicture(dir(), "SpinBut.jpg");
     ASSERT_TRUE(spin);
     EXPECT_EQ(spin->size(), QSize(32, 32));
     EXPECT_FALSE(loadReplacementPicture(dir(), "tester.jpg"));  // undecodable
     EXPECT_FALSE(loadReplacementPicture(dir(), "motionx.jpg")); // cut short
+    EXPECT_FALSE(loadReplacementPicture(dir(), "Bet1But.jpg")); // empty
     EXPECT_FALSE(loadReplacementPicture(dir(), "bonusx.jpg"));  // missing
 }
 

@@ -1,0 +1,43 @@
+// Opening the audio device must leave the quit signals alone: SDL would otherwise catch
+// SIGINT and SIGTERM itself, and the game would no longer end (and save) on them.
+
+#include "platform/FluidMidiPlayer.h"
+#include "platform/SdlWavePlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+
+namespace {
+
+using namespace varnholt;
+
+void (*handlerOf(int signal))(int)
+{
+    struct sigaction current {};
+    sigaction(signal, nullptr, &current);
+    return current.sa_handler;
+}
+
+TEST(AudioDevice, LeavesTheQuitSignalsToTheGame)
+{
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // SDL only takes over a signal whose handler is still the default one.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+
+    auto effects = SdlWavePlayer::create();
+    ASSERT_TRUE(effects) << "no audio device";
+    auto music = FluidMidiPlayer::create(findGeneralMidiSoundFont());
+    ASSERT_TRUE(music) << "no soundfont";
+    EXPECT_EQ(handlerOf(SIGINT), SIG_DFL);
+    EXPECT_EQ(handlerOf(SIGTERM), SIG_DFL);
+
+    music.reset();
+    effects.reset();
+    EXPECT_EQ(handlerOf(SIGINT), SIG_DFL);
+    EXPECT_EQ(handlerOf(SIGTERM), SIG_DFL);
+}
+
+} // namespace
