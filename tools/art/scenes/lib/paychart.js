@@ -8,13 +8,27 @@ const { textPath, textWidth, svgDoc, embossedText, n2, linear, radial } = requir
 const { rect, goldFrame } = require('./parts');
 const { commonDefs } = require('./common');
 
-// Pay per played line, top row first; codes as on the reel strips.
-const PAYS = [
-  { code: 0, pay: 250 }, { code: 1, pay: 50 }, { code: 2, pay: 20 }, { code: 3, pay: 18 },
-  { code: 4, pay: 14 }, { code: 5, pay: 12 }, { code: 6, pay: 10 }, { code: 7, pay: 3 },
-];
-const BONUS = 8;
-const WILD = 9;
+// The pay table the game plays by, read from its source so the chart can never disagree with
+// it: the symbol codes from src/core/Reels.h, the rows (top row first) from src/core/PayTable.h.
+function payTable(repo) {
+  const read = (file) => fs.readFileSync(path.join(repo, 'src/core', file), 'utf8');
+  const codes = {};
+  const symbolEnum = /enum Symbol\b[^{]*\{([^}]*)\}/.exec(read('Reels.h'));
+  if (symbolEnum) {
+    for (const [, name, code] of symbolEnum[1].matchAll(/(\w+)\s*=\s*(\d+)/g)) codes[name] = Number(code);
+  }
+  const table = /PayTable\s*\{\{([\s\S]*?)\}\};/.exec(read('PayTable.h'));
+  const pays = [];
+  if (table) {
+    for (const [, name, pay] of table[1].matchAll(/\{\s*(\w+)\s*,\s*(\d+)\s*\}/g)) {
+      if (!(name in codes)) throw new Error(`pay table names an unknown symbol: ${name}`);
+      pays.push({ code: codes[name], pay: Number(pay) });
+    }
+  }
+  if (pays.length !== 8 || !('BonusSymbol' in codes) || !('Wild' in codes))
+    throw new Error('cannot read the pay table from src/core/PayTable.h and src/core/Reels.h');
+  return { pays, bonus: codes.BonusSymbol, wild: codes.Wild };
+}
 
 // The largest symbol sheet available, with its cell size.
 function symbolSheet(repo) {
@@ -59,6 +73,7 @@ function paragraph(fontKey, text, x, y, size, width, leading, fill) {
 
 function paychartSvg(repo) {
   const sheet = symbolSheet(repo);
+  const { pays: PAYS, bonus: BONUS, wild: WILD } = payTable(repo);
   const defs = [
     commonDefs(),
     linear('leather', [[0, '#5a3418'], [0.5, '#4a2a12'], [1, '#2e180a']]),
