@@ -9,6 +9,7 @@
 #include "core/Spin.h"
 
 #include <cmath>
+#include <vector>
 
 namespace varnholt {
 
@@ -99,6 +100,37 @@ void stake(GameState &state, int coins)
             BetOne(state);
 }
 
+// winningNudgeReel for every stop combination at one stake, indexed by stopIndex: the player
+// looks up its choice instead of judging three boards after every losing result.
+class NudgeChoices {
+public:
+    explicit NudgeChoices(int coins) : choices_(std::size_t(kStripLength) * kStripLength * kStripLength)
+    {
+        for (int a = 1; a <= kStripLength; ++a)
+            for (int b = 1; b <= kStripLength; ++b)
+                for (int c = 1; c <= kStripLength; ++c) {
+                    const int stops[3] = {a, b, c};
+                    choices_[stopIndex(stops)] = static_cast<signed char>(winningNudgeReel(stops, coins));
+                }
+    }
+
+    int reelFor(const std::array<int, 3> &stops) const
+    {
+        int wrapped[3];
+        for (int reel = 0; reel < kReelCount; ++reel)
+            wrapped[reel] = stops[reel] >= 1 && stops[reel] <= kStripLength ? stops[reel] : wrapStop(stops[reel]);
+        return choices_[stopIndex(wrapped)];
+    }
+
+private:
+    static std::size_t stopIndex(const int (&stops)[3])
+    {
+        return std::size_t(((stops[0] - 1) * kStripLength + stops[1] - 1) * kStripLength + stops[2] - 1);
+    }
+
+    std::vector<signed char> choices_;
+};
+
 } // namespace
 
 int winningNudgeReel(const int (&stops)[3], int coins)
@@ -126,6 +158,7 @@ SimulationResult simulatePlay(const SimulationSettings &settings)
     NewGame(state);
     state.Credits = kPlayerPurse;
     SimulatedPlayer player(state, picks);
+    const NudgeChoices nudgeChoices(settings.coins);
 
     SimulationResult result;
     std::int64_t sumSquares = 0;
@@ -139,8 +172,7 @@ SimulationResult simulatePlay(const SimulationSettings &settings)
 
         std::int64_t used = 0;
         while (canNudge(state)) {
-            const int stops[3] = {state.ReelStops[0], state.ReelStops[1], state.ReelStops[2]};
-            const int reel = winningNudgeReel(stops, state.LastBet);
+            const int reel = nudgeChoices.reelFor(state.ReelStops);
             if (reel < 0)
                 break;
             const std::int64_t wonBeforeNudge = player.won;
