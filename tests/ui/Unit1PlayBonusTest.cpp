@@ -102,22 +102,3 @@ TEST_F(PlayBonus, ClosingEarlyAfterThePickStillPaysOnce)
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(PlayBonus, EveryDealtPrizeReachesTheGameWhicheverChestIsPicked)
-{
-    // Over the five chests of one deal, the prizes paid are the deal itself.
-    std::vector<std::int32_t> paid;
-    for (int chest = 0; chest < kChestCount; ++chest) {
-        auto form = makePlayForm();
-        GameState &g = form->state();
-        spinIntoBonus(*form, [chest](TTrickForm &window) {
-            const ChestRect r = chestRect(chest);
-            window.Image3MouseDown(r.left, r.top);
-            window.Timer1Timer();
-        });
-        EXPECT_EQ(picked, chest + 1);
-        paid.push_back(g.Nudges == 6 ? kNudgePrize : g.BonusWon);
-        EXPECT_EQ(g.Credits - 999, prizeCredits(paid.back()));
-    }
-    std::sort(paid.begin(), paid.end());
-    EXPECT_EQ(paid, (std::vector<std::int32_t>{1, 25, 25, 50, 100}));
-}

@@ -46,37 +46,6 @@ std::optional<int> restingPictureShift(const Canvas &canvas, const Layout &l, in
 
 } // namespace
 
-TEST_F(PlaySpin, FrameScheduleStopsTheReelsLeftToRightAndBouncesThem)
-{
-    struct Expect {
-        int frame, reel;
-        ReelFrameAction action;
-        int shift;
-    };
-    const Expect table[] = {
-        {1, 0, ReelFrameAction::Blur, 0},    {20, 0, ReelFrameAction::Blur, 0},
-        {21, 0, ReelFrameAction::Stop, 0},   {22, 0, ReelFrameAction::Grab, 1},
-        {23, 0, ReelFrameAction::Bounce, 2}, {24, 0, ReelFrameAction::Bounce, 3},
-        {25, 0, ReelFrameAction::Bounce, 2}, {26, 0, ReelFrameAction::Bounce, 1},
-        {27, 0, ReelFrameAction::Bounce, 0}, {29, 0, ReelFrameAction::Bounce, 0},
-        {30, 0, ReelFrameAction::None, 0},   {1, 1, ReelFrameAction::Blur, 0},
-        {29, 1, ReelFrameAction::Blur, 0},   {30, 1, ReelFrameAction::Stop, 0},
-        {38, 2, ReelFrameAction::Blur, 0},   {39, 2, ReelFrameAction::Stop, 0},
-        {47, 2, ReelFrameAction::Bounce, 0},
-    };
-    for (const Expect &e : table) {
-        const ReelFrameStep step = reelFrameStep(e.frame, e.reel);
-        EXPECT_EQ(step.action, e.action) << "frame " << e.frame << " reel " << e.reel;
-        EXPECT_EQ(step.shift, e.shift) << "frame " << e.frame << " reel " << e.reel;
-    }
-    // Every reel has come to rest by the last frame, and not before its bounce is over.
-    for (int reel = 0; reel < 3; ++reel) {
-        EXPECT_TRUE(reelFrameStep(kReelFrameCount, reel).settled);
-        EXPECT_FALSE(reelFrameStep(kReelStopPhase + 7 + 9 * reel, reel).settled);
-        EXPECT_TRUE(reelFrameStep(kReelStopPhase + 8 + 9 * reel, reel).settled);
-    }
-}
-
 TEST_F(PlaySpin, ReelsStopAtFrames21_30_39WithAClickEach)
 {
     for (const std::int64_t lag : {0, 55}) {
@@ -209,38 +178,3 @@ TEST_F(PlaySpin, WinSoundsThenCountsUpOnTheMeters)
     EXPECT_NE(form->canvas().grab(meters), shown);
 }
 
-TEST_F(PlaySpin, SmallWinWithThreeCoinsStillSoundsAndCountsInOnes)
-{
-    auto form = makePlayForm();
-    GameState &g = form->state();
-    forceStops(*form, kSkullMiddleStops);
-    form->BetMax();
-    EXPECT_EQ(g.Credits, 1000 - 3 + 3);
-    EXPECT_EQ(waves->count("VrnWin.wav"), 1) << "3 credits won on 3 coins bet";
-    EXPECT_EQ(waves->count(kCountClick), 3);
-}
-
-TEST_F(PlaySpin, LosingSpinOffersTheNudgesWithoutASound)
-{
-    auto form = makePlayForm();
-    GameState &g = form->state();
-    g.Nudges = 2;
-    forceStops(*form, kLosingStops);
-    form->BetOne();
-    form->Spin();
-    EXPECT_TRUE(g.NudgeAllowed);
-    EXPECT_TRUE(form->Timer7.Enabled());
-    EXPECT_FALSE(form->Timer3.Enabled());
-    EXPECT_EQ(waves->count("VrnWin.wav"), 0);
-    EXPECT_EQ(waves->count(kCountClick), 0);
-
-    // The buttons blink by turns.
-    const Layout &l = form->face().layout();
-    const QRect button(l.Scale(252), l.Scale(243), l.Scale(76), l.Scale(20));
-    form->Timer7Timer();
-    const QImage first = form->canvas().grab(button);
-    form->Timer7Timer();
-    EXPECT_NE(form->canvas().grab(button), first);
-    form->Timer7Timer();
-    EXPECT_EQ(form->canvas().grab(button), first);
-}
