@@ -6,7 +6,9 @@
 
 #include <climits>
 #include <filesystem>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace varnholt;
@@ -145,12 +147,34 @@ TEST_F(SavedGamesTest, FailedSaveReportsThePathAndLeavesTheFileIntact)
 
 TEST_F(SavedGamesTest, UnreadableFileIsNotReplacedByASaveOfOneSlot)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
     ASSERT_TRUE(save(4, "Precious").ok());
-    ::chmod(file.path.c_str(), 0200);
-    const RecordResult result = save(0, "Other");
-    ::chmod(file.path.c_str(), 0600);
-    EXPECT_EQ(result.error, "Unable to write to " + file.path);
+    const std::string expected = "Unable to write to " + file.path;
+    if (::geteuid() != 0) {
+        ::chmod(file.path.c_str(), 0200);
+        const RecordResult result = save(0, "Other");
+        ::chmod(file.path.c_str(), 0600);
+        EXPECT_EQ(result.error, expected);
+    } else {
+        // Permissions do not bind the superuser: an ordinary account makes the save, in a
+        // folder it may write to, over a file it owns but may not read.
+        const passwd *account = ::getpwnam("nobody");
+        if (account == nullptr)
+            GTEST_SKIP() << "no unprivileged account to save as";
+        ::chmod(folder.path().c_str(), 0711);
+        ::chmod(folder.file("saves").c_str(), 0777);
+        ASSERT_EQ(::chown(file.path.c_str(), account->pw_uid, account->pw_gid), 0);
+        ::chmod(file.path.c_str(), 0200);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(account->pw_gid) != 0 || ::setuid(account->pw_uid) != 0)
+                ::_exit(2);
+            ::_exit(save(0, "Other").error == expected ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save was not refused; 2: could not change account";
+    }
     EXPECT_EQ(load(4).GameName, "Precious");
 }
