@@ -2,6 +2,8 @@
 
 #include "core/Reels.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace varnholt {
@@ -193,7 +195,12 @@ void MachineFace::ClearWinningsArea()
 void MachineFace::caption(const QString &text, int x, bool rightEdge)
 {
     canvas_.setFont(fonts_.label);
-    const int left = rightEdge ? x - canvas_.textWidth(text) : x;
+    const int width = canvas_.textWidth(text);
+    const int left = rightEdge ? x - width : x;
+    // Smoothed text drawn again over itself grows bolder, so the face goes back under it first
+    // (down to the meters' top, which the captions never reach).
+    const int height = std::min(QFontMetrics(fonts_.label).height(), Scale(38) - Scale(24));
+    copyFromFace(QRect(left, Scale(24), width, height));
     canvas_.textOut(left, Scale(24), text, kCaptionWhite);
 }
 

@@ -237,6 +237,20 @@ TEST_F(FacePaint, CaptionsSitOnTheirEdgesInTheLabelFont)
     EXPECT_LE(coins[0], 323);
 }
 
+TEST_F(FacePaint, CaptionsRedrawnManyTimesStayAsPainted)
+{
+    // Bets and count-ups redraw the captions over themselves; smoothed text must not thicken.
+    auto form = makeForm(800, 600);
+    form->FormPaint();
+    const QRect band(240, 20, 400, 18);
+    const QImage painted = form->canvas().grab(band);
+    for (int i = 0; i < 5; ++i) {
+        form->face().DrawCaptions();
+        form->face().ClearWinningsArea();
+    }
+    EXPECT_EQ(form->canvas().grab(band), painted);
+}
+
 TEST_F(FacePaint, LabelFontFollowsWidthAndResolution)
 {
     const FaceFonts at800 = faceFonts(800, 96);
