@@ -1,5 +1,6 @@
 // Opening the audio device must leave the quit signals alone: SDL would otherwise catch
-// SIGINT and SIGTERM itself, and the game would no longer end (and save) on them.
+// SIGINT and SIGTERM itself, and the game would no longer end (and save) on them. And without
+// a device the game still gets (silent) players.
 
 #include "platform/FluidMidiPlayer.h"
 #include "platform/SdlWavePlayer.h"
@@ -8,6 +9,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -38,6 +40,24 @@ TEST(AudioDevice, LeavesTheQuitSignalsToTheGame)
     effects.reset();
     EXPECT_EQ(handlerOf(SIGINT), SIG_DFL);
     EXPECT_EQ(handlerOf(SIGTERM), SIG_DFL);
+}
+
+TEST(AudioDevice, MissingDeviceStillGivesSilentPlayers)
+{
+    const char *before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    auto effects = makeSdlWavePlayer();
+    auto music = makeFluidMidiPlayer();
+    ASSERT_TRUE(effects);
+    ASSERT_TRUE(music);
+    EXPECT_EQ(dynamic_cast<SdlWavePlayer *>(effects.get()), nullptr);
+    EXPECT_EQ(dynamic_cast<FluidMidiPlayer *>(music.get()), nullptr);
+    effects->playFile("/nonexistent/Win.wav", true); // must not wait for a sound that never plays
+    if (before)
+        ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        ::unsetenv("SDL_AUDIODRIVER");
 }
 
 } // namespace

@@ -1,96 +1,53 @@
-// The generated pictures: their sizes and the properties the face relies on when it cuts them
+// The generated pictures: their sizes, and the properties the face relies on when it cuts them
 // into cells, halves and glyphs.
 
-#include "platform/PictureLoader.h"
+#include "PictureTestSupport.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace varnholt {
 namespace {
 
-QImage builtin(const std::string &name)
-{
-    std::optional<QImage> picture = loadBuiltinPicture(name);
-    return picture ? *picture : QImage();
-}
-
-std::string besidePath(const std::string &name)
-{
-    return std::string(VARNHOLT_TEST_DATA) + "/../../assets/beside/" + name;
-}
+using testing::builtinPicture;
+using testing::colourDistance;
+using testing::luma;
+using testing::meanColour;
+using testing::MeanColour;
 
 QImage beside(const std::string &name)
 {
-    DecodedPicture picture = loadPictureFile(besidePath(name));
+    DecodedPicture picture = loadPictureFile(std::string(VARNHOLT_TEST_DATA) + "/../../assets/beside/" + name);
     return picture ? *picture.image : QImage();
 }
 
-int brightness(QRgb c)
+double meanBrightness(const QImage &image, const QRect &area) { return meanColour(image, area).luma(); }
+
+TEST(BuiltinPictures, EachHasItsSize)
 {
-    return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
-}
-
-int colourDistance(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-}
-
-double meanBrightness(const QImage &image, const QRect &area)
-{
-    double sum = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            sum += brightness(image.pixel(x, y));
-    return sum / (area.width() * area.height());
-}
-
-struct Channels {
-    double red = 0, green = 0, blue = 0;
-};
-
-Channels meanColour(const QImage &image, const QRect &area)
-{
-    Channels c;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            c.red += qRed(image.pixel(x, y));
-            c.green += qGreen(image.pixel(x, y));
-            c.blue += qBlue(image.pixel(x, y));
-        }
-    const double n = double(area.width()) * area.height();
-    return {c.red / n, c.green / n, c.blue / n};
-}
-
-struct Expected {
-    const char *name;
-    int width;
-    int height;
-};
-
-TEST(BuiltinIcons, EveryPictureHasItsSize)
-{
-    const Expected pictures[] = {
-        {"symbols.jpg", 304, 228},    {"motion.jpg", 76, 456},      {"nudge.jpg", 76, 40},
-        {"bet1.jpg", 78, 118},        {"bet3.jpg", 78, 118},        {"spin.jpg", 78, 118},
-        {"logo.jpg", 125, 70},        {"logomask.gif", 125, 70},    {"digits_small.gif", 188, 21},
+    const struct {
+        const char *name;
+        int width, height;
+    } pictures[] = {
+        {"symbols.jpg", 304, 228},    {"motion.jpg", 76, 456},       {"nudge.jpg", 76, 40},
+        {"bet1.jpg", 78, 118},        {"bet3.jpg", 78, 118},         {"spin.jpg", 78, 118},
+        {"logo.jpg", 125, 70},        {"logomask.gif", 125, 70},     {"digits_small.gif", 188, 21},
         {"green_small.gif", 188, 21}, {"digits_large.gif", 376, 42}, {"green_large.gif", 376, 42},
-        {"chip1.gif", 66, 42},        {"chip2.gif", 66, 42},        {"chip3.gif", 66, 42},
-        {"chip4.gif", 66, 42},
+        {"chip1.gif", 66, 42},        {"chip2.gif", 66, 42},         {"chip3.gif", 66, 42},
+        {"chip4.gif", 66, 42},        {"face.jpg", 800, 600},        {"dimmed.jpg", 302, 143},
+        {"dimmed2.jpg", 436, 49},     {"crystalball.jpg", 167, 186}, {"bonusroom.jpg", 800, 600},
+        {"box1a.jpg", 191, 179},      {"box1b.jpg", 191, 179},       {"box2a.jpg", 191, 179},
+        {"box2b.jpg", 191, 179},      {"box3a.jpg", 100, 94},        {"box3b.jpg", 100, 94},
+        {"box4a.jpg", 100, 94},       {"box4b.jpg", 100, 94},        {"box5a.jpg", 125, 118},
+        {"box5b.jpg", 125, 118},      {"paychart.jpg", 640, 560},    {"banner.gif", 600, 75},
+        {"printer1.jpg", 100, 100},   {"printer2.jpg", 100, 100},
     };
-    for (const Expected &p : pictures) {
-        SCOPED_TRACE(p.name);
-        const QImage image = builtin(p.name);
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), p.width);
-        EXPECT_EQ(image.height(), p.height);
-    }
+    for (const auto &p : pictures)
+        EXPECT_EQ(builtinPicture(p.name).size(), QSize(p.width, p.height)) << p.name;
 }
 
 struct Sheet {
@@ -122,7 +79,7 @@ TEST(BuiltinIcons, SizedSheetsBesideTheProgramHoldTwelveCellsOfTheirSize)
 void expectCellEdgesArePlainGround(const QImage &sheet, int cell)
 {
     const QRgb ground = sheet.pixel(0, 0);
-    EXPECT_GT(brightness(ground), 180) << "the reel windows are light";
+    EXPECT_GT(luma(ground), 180) << "the reel windows are light";
     int worst = 0;
     for (int code = 0; code < 12; ++code) {
         const int left = (code % 4) * cell, top = (code / 4) * cell;
@@ -139,7 +96,7 @@ TEST(BuiltinIcons, SymbolCellsMeetOnPlainGroundAtEverySize)
 {
     {
         SCOPED_TRACE("symbols.jpg");
-        const QImage sheet = builtin("symbols.jpg");
+        const QImage sheet = builtinPicture("symbols.jpg");
         ASSERT_FALSE(sheet.isNull());
         expectCellEdgesArePlainGround(sheet, 76);
     }
@@ -153,10 +110,10 @@ TEST(BuiltinIcons, SymbolCellsMeetOnPlainGroundAtEverySize)
 
 TEST(BuiltinIcons, EveryCellHoldsArtAndTheWildFramesDifferInColour)
 {
-    const QImage sheet = builtin("symbols.jpg");
+    const QImage sheet = builtinPicture("symbols.jpg");
     ASSERT_FALSE(sheet.isNull());
     const QRgb ground = sheet.pixel(0, 0);
-    std::vector<Channels> cellColour;
+    std::vector<MeanColour> cellColour;
     for (int code = 0; code < 12; ++code) {
         const QRect cell((code % 4) * 76, (code / 4) * 76, 76, 76);
         int inked = 0;
@@ -178,7 +135,7 @@ TEST(BuiltinIcons, EveryCellHoldsArtAndTheWildFramesDifferInColour)
 
 TEST(BuiltinIcons, SpinningStripJoinsItsBottomToItsTop)
 {
-    const QImage strip = builtin("motion.jpg");
+    const QImage strip = builtinPicture("motion.jpg");
     ASSERT_FALSE(strip.isNull());
     auto rowStep = [&](int upper, int lower) {
         double sum = 0;
@@ -206,7 +163,7 @@ TEST(BuiltinIcons, ButtonsAreLitInTheirLowerHalf)
 {
     for (const char *name : {"bet1.jpg", "bet3.jpg", "spin.jpg", "nudge.jpg"}) {
         SCOPED_TRACE(name);
-        const QImage button = builtin(name);
+        const QImage button = builtinPicture(name);
         ASSERT_FALSE(button.isNull());
         const int half = button.height() / 2;
         const double unlit = meanBrightness(button, QRect(0, 0, button.width(), half));
@@ -214,8 +171,8 @@ TEST(BuiltinIcons, ButtonsAreLitInTheirLowerHalf)
         EXPECT_GT(lit, unlit + 40);
     }
     // Three different plates, not one picture thrice.
-    EXPECT_NE(builtin("bet1.jpg"), builtin("bet3.jpg"));
-    EXPECT_NE(builtin("bet1.jpg"), builtin("spin.jpg"));
+    EXPECT_NE(builtinPicture("bet1.jpg"), builtinPicture("bet3.jpg"));
+    EXPECT_NE(builtinPicture("bet1.jpg"), builtinPicture("spin.jpg"));
 }
 
 bool insideLogoOval(int x, int y)
@@ -227,7 +184,7 @@ bool insideLogoOval(int x, int y)
 
 TEST(BuiltinIcons, LogoMaskIsBlackExactlyInsideTheOval)
 {
-    const QImage mask = builtin("logomask.gif");
+    const QImage mask = builtinPicture("logomask.gif");
     ASSERT_FALSE(mask.isNull());
     int wrong = 0;
     for (int y = 0; y < mask.height(); ++y)
@@ -240,7 +197,7 @@ TEST(BuiltinIcons, LogoMaskIsBlackExactlyInsideTheOval)
 
 TEST(BuiltinIcons, LogoIsBlackOutsideTheOvalSoTheFaceShowsThroughUnchanged)
 {
-    const QImage logo = builtin("logo.jpg");
+    const QImage logo = builtinPicture("logo.jpg");
     ASSERT_FALSE(logo.isNull());
     int brightest = 0;
     for (int y = 0; y < logo.height(); ++y)
@@ -279,7 +236,7 @@ TEST(BuiltinIcons, DigitStripsHoldTenDistinctGlyphsInTheirColourOnBlack)
     };
     for (const Strip &s : strips) {
         SCOPED_TRACE(s.name);
-        const QImage strip = builtin(s.name).convertToFormat(QImage::Format_RGB32);
+        const QImage strip = builtinPicture(s.name).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(strip.isNull());
         // The meter's box is filled black around the glyphs: the glyph ground must match it.
         EXPECT_EQ(strip.pixel(0, 0) | 0xFF000000u, qRgb(0, 0, 0));
@@ -307,7 +264,7 @@ TEST(BuiltinIcons, DigitStripsHoldTenDistinctGlyphsInTheirColourOnBlack)
         EXPECT_LT(lit[7], lit[0]);
 
         // Lit in the strip's own colour.
-        const Channels c = meanColour(strip, QRect(0, 0, 10 * s.cellWidth, s.cellHeight));
+        const MeanColour c = meanColour(strip, QRect(0, 0, 10 * s.cellWidth, s.cellHeight));
         if (s.green) {
             EXPECT_GT(c.green, 2 * c.red);
         } else {
@@ -333,13 +290,13 @@ TEST(BuiltinIcons, ChipsStandOnExactTealAndShowTheirColour)
     };
     for (const Chip &chip : chips) {
         SCOPED_TRACE(chip.name);
-        const QImage image = builtin(chip.name);
+        const QImage image = builtinPicture(chip.name);
         ASSERT_FALSE(image.isNull());
         // The button keys out this very colour: it must be exact in every corner.
         for (QPoint corner : {QPoint(0, 0), QPoint(65, 0), QPoint(0, 41), QPoint(65, 41)})
             EXPECT_EQ(image.pixel(corner) | 0xFF000000u, qRgb(0, 128, 128));
         // The chip's rim at the top, between two of its white inserts.
-        const Channels c = meanColour(image, QRect(29, 4, 8, 3));
+        const MeanColour c = meanColour(image, QRect(29, 4, 8, 3));
         if (chip.blue) {
             EXPECT_GT(c.blue, c.red + 40);
         } else if (chip.red) {

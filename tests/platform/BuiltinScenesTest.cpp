@@ -1,85 +1,31 @@
-// The built-in scene pictures: their sizes, and that the art lines up with the places the
-// game paints over or clicks on (reel cells, meter band, chest rectangles).
+// The built-in scene pictures: the art lines up with the places the game paints over or
+// clicks on (reel cells, meter band, chest rectangles).
 
-#include "platform/PictureLoader.h"
+#include "PictureTestSupport.h"
 
 #include <QImage>
 #include <QRect>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <optional>
 #include <string>
 
 namespace varnholt {
 namespace {
 
-struct Rgb {
-    double r = 0, g = 0, b = 0;
-    double luma() const { return 0.299 * r + 0.587 * g + 0.114 * b; }
-    double distance(const Rgb &o) const { return std::sqrt((r - o.r) * (r - o.r) + (g - o.g) * (g - o.g) + (b - o.b) * (b - o.b)); }
-};
-
-// Mean colour of the pixels of a rectangle.
-Rgb mean(const QImage &image, const QRect &area)
-{
-    Rgb sum;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            sum.r += qRed(p);
-            sum.g += qGreen(p);
-            sum.b += qBlue(p);
-            ++count;
-        }
-    }
-    return {sum.r / count, sum.g / count, sum.b / count};
-}
+using testing::builtinPicture;
+using testing::meanColour;
+using testing::MeanColour;
 
 // Mean absolute per-channel difference between two same-sized areas of two pictures.
 double meanDifference(const QImage &a, QPoint aOrigin, const QImage &b, QPoint bOrigin, QSize size)
 {
     double sum = 0;
     for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            const QRgb p = a.pixel(aOrigin + QPoint(x, y));
-            const QRgb q = b.pixel(bOrigin + QPoint(x, y));
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
+        for (int x = 0; x < size.width(); ++x)
+            sum += testing::colourDistance(a.pixel(aOrigin + QPoint(x, y)), b.pixel(bOrigin + QPoint(x, y)));
     }
     return sum / (3.0 * size.width() * size.height());
-}
-
-QImage picture(const std::string &name)
-{
-    const std::optional<QImage> image = loadBuiltinPicture(name);
-    if (!image) {
-        ADD_FAILURE() << name << " is not built in or does not decode";
-        return {};
-    }
-    return *image;
-}
-
-TEST(BuiltinScenes, EveryScenePictureHasItsFixedSize)
-{
-    const struct {
-        const char *name;
-        int width, height;
-    } expected[] = {
-        {"face.jpg", 800, 600},     {"dimmed.jpg", 302, 143},   {"dimmed2.jpg", 436, 49},
-        {"crystalball.jpg", 167, 186}, {"bonusroom.jpg", 800, 600}, {"box1a.jpg", 191, 179},
-        {"box1b.jpg", 191, 179},    {"box2a.jpg", 191, 179},    {"box2b.jpg", 191, 179},
-        {"box3a.jpg", 100, 94},     {"box3b.jpg", 100, 94},     {"box4a.jpg", 100, 94},
-        {"box4b.jpg", 100, 94},     {"box5a.jpg", 125, 118},    {"box5b.jpg", 125, 118},
-        {"paychart.jpg", 640, 560}, {"banner.gif", 600, 75},    {"printer1.jpg", 100, 100},
-        {"printer2.jpg", 100, 100},
-    };
-    for (const auto &e : expected) {
-        const QImage image = picture(e.name);
-        EXPECT_EQ(image.size(), QSize(e.width, e.height)) << e.name;
-    }
 }
 
 // Reel r's cells on the 800-wide face: x 252 + 106 r for 76 pixels, y 272 for three rows of 76.
@@ -90,7 +36,7 @@ QRect reelCells(int reel)
 
 TEST(BuiltinScenes, FaceFramesEachReelWindowDarkAroundLightCells)
 {
-    const QImage face = picture("face.jpg");
+    const QImage face = builtinPicture("face.jpg");
     ASSERT_EQ(face.size(), QSize(800, 600));
     for (int reel = 0; reel < 3; ++reel) {
         const QRect cells = reelCells(reel);
@@ -102,34 +48,34 @@ TEST(BuiltinScenes, FaceFramesEachReelWindowDarkAroundLightCells)
             QRect(cells.left(), cells.bottom() + 2, cells.width(), 2),
         };
         for (const QRect &strip : outside)
-            EXPECT_LT(mean(face, strip).luma(), 50) << "reel " << reel << " frame at " << strip.x() << "," << strip.y();
-        EXPECT_GT(mean(face, cells.adjusted(3, 3, -3, -3)).luma(), 180) << "reel " << reel;
+            EXPECT_LT(meanColour(face, strip).luma(), 50) << "reel " << reel << " frame at " << strip.x() << "," << strip.y();
+        EXPECT_GT(meanColour(face, cells.adjusted(3, 3, -3, -3)).luma(), 180) << "reel " << reel;
         // the cells are plain: no row darker than a light grey
         for (int y = cells.top() + 3; y < cells.bottom() - 3; y += 19)
-            EXPECT_GT(mean(face, QRect(cells.left() + 3, y, cells.width() - 6, 1)).luma(), 150) << "reel " << reel << " y " << y;
+            EXPECT_GT(meanColour(face, QRect(cells.left() + 3, y, cells.width() - 6, 1)).luma(), 150) << "reel " << reel << " y " << y;
     }
 }
 
 TEST(BuiltinScenes, FaceIsBlackWhereTheMetersAndCountersAreDrawn)
 {
-    const QImage face = picture("face.jpg");
+    const QImage face = builtinPicture("face.jpg");
     ASSERT_EQ(face.size(), QSize(800, 600));
-    EXPECT_LT(mean(face, QRect(238, 21, 396, 48)).luma(), 8) << "meter band";
-    EXPECT_LT(mean(face, QRect(580, 225, 74, 55)).luma(), 8) << "bonus meter and nudge counter box";
+    EXPECT_LT(meanColour(face, QRect(238, 21, 396, 48)).luma(), 8) << "meter band";
+    EXPECT_LT(meanColour(face, QRect(580, 225, 74, 55)).luma(), 8) << "bonus meter and nudge counter box";
 }
 
 TEST(BuiltinScenes, DimmedPanelsAreDarkerCopiesOfTheFaceAtTheirPlaces)
 {
-    const QImage face = picture("face.jpg");
+    const QImage face = builtinPicture("face.jpg");
     const struct {
         const char *name;
         QRect place;
     } panels[] = {{"dimmed.jpg", QRect(247, 98, 302, 143)}, {"dimmed2.jpg", QRect(221, 551, 436, 49)}};
     for (const auto &p : panels) {
-        const QImage dimmed = picture(p.name);
+        const QImage dimmed = builtinPicture(p.name);
         ASSERT_EQ(dimmed.size(), p.place.size()) << p.name;
-        const double lit = mean(face, p.place).luma();
-        const double dark = mean(dimmed, dimmed.rect()).luma();
+        const double lit = meanColour(face, p.place).luma();
+        const double dark = meanColour(dimmed, dimmed.rect()).luma();
         EXPECT_LT(dark, 0.7 * lit) << p.name;
         EXPECT_GT(dark, 0.1 * lit) << p.name << " should still show the panel, not black";
     }
@@ -137,12 +83,12 @@ TEST(BuiltinScenes, DimmedPanelsAreDarkerCopiesOfTheFaceAtTheirPlaces)
 
 TEST(BuiltinScenes, LitCrystalBallGlowsAndJoinsTheFaceAtItsEdges)
 {
-    const QImage face = picture("face.jpg");
-    const QImage ball = picture("crystalball.jpg");
+    const QImage face = builtinPicture("face.jpg");
+    const QImage ball = builtinPicture("crystalball.jpg");
     const QRect place(26, 361, 167, 186);
     ASSERT_EQ(ball.size(), place.size());
     const QRect centre(ball.width() / 2 - 20, 65 - 20, 40, 40);
-    EXPECT_GT(mean(ball, centre).luma(), mean(face, centre.translated(place.topLeft())).luma() + 60);
+    EXPECT_GT(meanColour(ball, centre).luma(), meanColour(face, centre.translated(place.topLeft())).luma() + 60);
     // the outer ring of the lit picture is the unlit face, so the swap shows no seam
     EXPECT_LT(meanDifference(ball, QPoint(0, 0), face, place.topLeft(), QSize(place.width(), 3)), 6);
     EXPECT_LT(meanDifference(ball, QPoint(0, 0), face, place.topLeft(), QSize(3, place.height())), 6);
@@ -160,30 +106,30 @@ const ChestPlace chests[] = {
 
 TEST(BuiltinScenes, EachClosedChestStandsInsideItsRectangle)
 {
-    const QImage room = picture("bonusroom.jpg");
+    const QImage room = builtinPicture("bonusroom.jpg");
     ASSERT_EQ(room.size(), QSize(800, 600));
     for (const ChestPlace &c : chests) {
         const QRect r = c.rect;
         // the chest body fills the lower middle of the rectangle; the floor lies beside it
         const QRect body(r.left() + r.width() * 15 / 100, r.top() + r.height() * 60 / 100, r.width() * 70 / 100,
                          r.height() * 30 / 100);
-        const Rgb inside = mean(room, body);
-        const Rgb left = mean(room, QRect(r.left() - 6, body.top(), 5, body.height()));
-        const Rgb right = mean(room, QRect(r.right() + 2, body.top(), 5, body.height()));
+        const MeanColour inside = meanColour(room, body);
+        const MeanColour left = meanColour(room, QRect(r.left() - 6, body.top(), 5, body.height()));
+        const MeanColour right = meanColour(room, QRect(r.right() + 2, body.top(), 5, body.height()));
         EXPECT_GT(inside.distance(left), 40) << c.name;
         EXPECT_GT(inside.distance(right), 40) << c.name;
-        EXPECT_GT(inside.r - inside.b, 40) << c.name << " should be wood and gold";
+        EXPECT_GT(inside.red - inside.blue, 40) << c.name << " should be wood and gold";
     }
 }
 
 TEST(BuiltinScenes, OpenChestPicturesCoverTheirRectangleSeamlessly)
 {
-    const QImage room = picture("bonusroom.jpg");
+    const QImage room = builtinPicture("bonusroom.jpg");
     ASSERT_EQ(room.size(), QSize(800, 600));
     for (const ChestPlace &c : chests) {
         for (const char *step : {"a", "b"}) {
             const std::string name = std::string(c.name) + step + ".jpg";
-            const QImage open = picture(name);
+            const QImage open = builtinPicture(name);
             ASSERT_EQ(open.size(), c.rect.size()) << name;
             const QPoint at = c.rect.topLeft();
             const int w = open.width(), h = open.height();
@@ -197,23 +143,23 @@ TEST(BuiltinScenes, OpenChestPicturesCoverTheirRectangleSeamlessly)
             EXPECT_GT(meanDifference(open, {w / 4, h / 4}, room, at + QPoint(w / 4, h / 4), middle), 12) << name;
         }
         // wide open shows more than half open
-        const QImage half = picture(std::string(c.name) + "a.jpg");
-        const QImage wide = picture(std::string(c.name) + "b.jpg");
+        const QImage half = builtinPicture(std::string(c.name) + "a.jpg");
+        const QImage wide = builtinPicture(std::string(c.name) + "b.jpg");
         EXPECT_GT(meanDifference(wide, {0, 0}, half, {0, 0}, half.size()), 5) << c.name;
     }
 }
 
 TEST(BuiltinScenes, BannerShowsSixBrandButtonsOnItsLinkAreas)
 {
-    const QImage banner = picture("banner.gif");
+    const QImage banner = builtinPicture("banner.gif");
     ASSERT_EQ(banner.size(), QSize(600, 75));
     // each area's middle is a light button; the shared edges between areas are darker seams
     const QRect areas[] = {QRect(263, 27, 92, 23), QRect(263, 50, 92, 24), QRect(355, 27, 96, 23),
                            QRect(355, 50, 96, 24), QRect(451, 27, 87, 23), QRect(451, 50, 87, 24)};
     for (const QRect &a : areas) {
         const QRect nearEdge(a.left() + 6, a.top() + 4, 10, 4);
-        EXPECT_GT(mean(banner, nearEdge).luma(), 180) << a.x() << "," << a.y();
-        EXPECT_LT(mean(banner, QRect(a.left(), a.top() + 8, 1, 8)).luma(), mean(banner, nearEdge).luma() - 40)
+        EXPECT_GT(meanColour(banner, nearEdge).luma(), 180) << a.x() << "," << a.y();
+        EXPECT_LT(meanColour(banner, QRect(a.left(), a.top() + 8, 1, 8)).luma(), meanColour(banner, nearEdge).luma() - 40)
             << a.x() << "," << a.y();
     }
 }

@@ -268,18 +268,4 @@ TEST_F(MusicPlayback, UnplayableFilesGiveTheReason)
     EXPECT_EQ(player->framesPlayed(), now);
 }
 
-TEST(MusicFactory, GivesAPlayerEvenWithoutAnAudioDevice)
-{
-    const char *before = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = before ? before : "";
-    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    auto player = makeFluidMidiPlayer();
-    ASSERT_TRUE(player);
-    EXPECT_EQ(dynamic_cast<FluidMidiPlayer *>(player.get()), nullptr);
-    if (before)
-        ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        ::unsetenv("SDL_AUDIODRIVER");
-}
-
 } // namespace

@@ -58,10 +58,12 @@ TEST(JpegDecoding, GreyscaleBecomesEqualChannelsFromDarkToLight)
     EXPECT_GT(qRed(image.pixel(5, 31)), 235);
 }
 
-TEST(JpegDecoding, TruncatedFilesAreRefused)
+TEST(PictureFormat, TruncatedFilesAreRefused)
 {
-    expectEveryTruncationFailsOrIsWhole(readFixture("quadrants.jpg"));
-    expectEveryTruncationFailsOrIsWhole(readFixture("progressive.jpg"));
+    for (const char *name : {"quadrants.jpg", "progressive.jpg", "transparent.gif", "interlaced.gif"}) {
+        SCOPED_TRACE(name);
+        expectEveryTruncationFailsOrIsWhole(readFixture(name));
+    }
 }
 
 // Overwrites the height and width of the frame header (SOF0 or SOF2).

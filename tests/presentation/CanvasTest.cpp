@@ -22,26 +22,21 @@ protected:
 };
 } // namespace
 
-TEST_F(CanvasTest, FillCoversRightAndBottomExclusive)
+TEST_F(CanvasTest, FillsAndLinesStopBeforeTheirRightAndBottomEdges)
 {
     Canvas canvas(QSize(40, 30));
     canvas.fill(10, 5, 20, 8, Qt::red);
-    EXPECT_EQ(canvas.pixel(10, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(19, 7), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(20, 7), qRgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(19, 8), qRgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(9, 5), qRgb(0, 0, 0));
-}
-
-TEST_F(CanvasTest, HorizontalLineStopsBeforeItsEnd)
-{
-    Canvas canvas(QSize(40, 30));
-    canvas.horizontalLine(3, 9, 4, QColor(128, 128, 128));
-    EXPECT_EQ(canvas.pixel(3, 4), qRgb(128, 128, 128));
-    EXPECT_EQ(canvas.pixel(8, 4), qRgb(128, 128, 128));
-    EXPECT_EQ(canvas.pixel(9, 4), qRgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(5, 3), qRgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(5, 5), qRgb(0, 0, 0));
+    canvas.horizontalLine(3, 9, 20, QColor(128, 128, 128));
+    const QRgb red = qRgb(255, 0, 0), grey = qRgb(128, 128, 128), black = qRgb(0, 0, 0);
+    const struct {
+        int x, y;
+        QRgb colour;
+    } expected[] = {
+        {10, 5, red}, {19, 7, red}, {20, 7, black}, {19, 8, black}, {9, 5, black},
+        {3, 20, grey}, {8, 20, grey}, {9, 20, black}, {5, 19, black}, {5, 21, black},
+    };
+    for (const auto &e : expected)
+        EXPECT_EQ(canvas.pixel(e.x, e.y), e.colour) << e.x << "," << e.y;
 }
 
 TEST_F(CanvasTest, CopiesPixelForPixelAndStretches)
