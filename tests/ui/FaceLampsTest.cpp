@@ -2,6 +2,9 @@
 
 #include "core/Reels.h"
 
+#include <algorithm>
+#include <array>
+
 using namespace varnholt;
 using namespace varnholt::test;
 
@@ -36,20 +39,23 @@ int stateOf(TForm1 &form, const QRect &area, const TwoStates &states)
 
 } // namespace
 
-TEST_F(FaceLamps, AttractLightsOneButtonAndNeverTheSameTwiceRunning)
+TEST_F(FaceLamps, Timer2DrawsTheAttractLampOrTheFlashingSpin)
 {
     auto form = makeForm(800, 600);
     const TwoStates bet1 = buttonStates(*form, kBet1Button, kBet1Area);
     const TwoStates spin = buttonStates(*form, kSpinButton, kSpinArea);
     const TwoStates bet3 = buttonStates(*form, kBet3Button, kBet3Area);
+    auto shown = [&] {
+        return std::array<int, 3>{stateOf(*form, kBet1Area, bet1), stateOf(*form, kSpinArea, spin),
+                                  stateOf(*form, kBet3Area, bet3)};
+    };
+
+    // No coins in: exactly one button lit per tick, never the same twice running, Bet 1 never first.
     int previous = -1;
     for (int tick = 0; tick < 40; ++tick) {
         form->Timer2Timer();
-        const int lit[3] = {stateOf(*form, kBet1Area, bet1), stateOf(*form, kSpinArea, spin),
-                            stateOf(*form, kBet3Area, bet3)};
-        ASSERT_NE(lit[0], -1);
-        ASSERT_NE(lit[1], -1);
-        ASSERT_NE(lit[2], -1);
+        const auto lit = shown();
+        ASSERT_EQ(std::count(lit.begin(), lit.end(), -1), 0) << "tick " << tick;
         ASSERT_EQ(lit[0] + lit[1] + lit[2], 1) << "tick " << tick;
         const int now = lit[0] ? 0 : lit[1] ? 1 : 2;
         if (tick == 0) {
@@ -58,29 +64,16 @@ TEST_F(FaceLamps, AttractLightsOneButtonAndNeverTheSameTwiceRunning)
         EXPECT_NE(now, previous);
         previous = now;
     }
-}
 
-TEST_F(FaceLamps, OneCoinInMakesTheSpinButtonFlash)
-{
-    auto form = makeForm(800, 600);
-    const TwoStates bet1 = buttonStates(*form, kBet1Button, kBet1Area);
-    const TwoStates spin = buttonStates(*form, kSpinButton, kSpinArea);
-    const TwoStates bet3 = buttonStates(*form, kBet3Button, kBet3Area);
+    // A coin in: both bet buttons lit and Spin flashing, starting lit.
     form->state().CoinsBet = 1;
-    int expectedSpin = 1;
     for (int tick = 0; tick < 4; ++tick) {
         form->Timer2Timer();
-        EXPECT_EQ(stateOf(*form, kBet1Area, bet1), 1);
-        EXPECT_EQ(stateOf(*form, kBet3Area, bet3), 1);
-        EXPECT_EQ(stateOf(*form, kSpinArea, spin), expectedSpin) << tick;
-        expectedSpin = 1 - expectedSpin;
+        EXPECT_EQ(shown(), (std::array<int, 3>{1, 1 - tick % 2, 1})) << tick;
     }
-}
 
-TEST_F(FaceLamps, WinFlashingKeepsTheSpinButtonFlashingWithNoCoinsIn)
-{
-    auto form = makeForm(800, 600);
-    const TwoStates spin = buttonStates(*form, kSpinButton, kSpinArea);
+    // Win flashing keeps Spin flashing with no coins in.
+    form->state().CoinsBet = 0;
     form->Timer3.setEnabled(true);
     form->Timer2Timer();
     const int first = stateOf(*form, kSpinArea, spin);

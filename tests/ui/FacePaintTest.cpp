@@ -251,23 +251,24 @@ TEST_F(FacePaint, CaptionsRedrawnManyTimesStayAsPainted)
     EXPECT_EQ(form->canvas().grab(band), painted);
 }
 
-TEST_F(FacePaint, LabelFontFollowsWidthAndResolution)
+TEST_F(FacePaint, FontsFollowWidthAndResolution)
 {
-    const FaceFonts at800 = faceFonts(800, 96);
-    EXPECT_EQ(at800.label.pixelSize(), pointsToPixels(8, 96));
-    EXPECT_FALSE(at800.label.bold());
-    const FaceFonts at1024 = faceFonts(1024, 96);
-    EXPECT_EQ(at1024.label.pixelSize(), pointsToPixels(10, 96));
-    EXPECT_TRUE(at1024.label.bold());
-    EXPECT_FALSE(faceFonts(1024, 120).label.bold());
-    EXPECT_EQ(faceFonts(1024, 120).label.pixelSize(), pointsToPixels(10, 120));
-    // Nudge counter: 12/24 above 900, 10/18 up to 900, 8/14 below 800.
-    EXPECT_EQ(faceFonts(901, 96).nudgeValue.pixelSize(), pointsToPixels(24, 96));
-    EXPECT_EQ(faceFonts(900, 96).nudgeValue.pixelSize(), pointsToPixels(18, 96));
-    EXPECT_EQ(faceFonts(800, 96).nudgeCaption.pixelSize(), pointsToPixels(10, 96));
-    EXPECT_EQ(faceFonts(640, 96).nudgeCaption.pixelSize(), pointsToPixels(8, 96));
-    EXPECT_EQ(faceFonts(640, 96).nudgeValue.pixelSize(), pointsToPixels(14, 96));
-    EXPECT_TRUE(faceFonts(640, 96).nudgeValue.bold());
+    const struct {
+        int width, ppi;
+        QFont FaceFonts::*font;
+        int points;
+        bool bold;
+    } cases[] = {
+        {800, 96, &FaceFonts::label, 8, false},       {1024, 96, &FaceFonts::label, 10, true},
+        {1024, 120, &FaceFonts::label, 10, false},    {901, 96, &FaceFonts::nudgeValue, 24, true},
+        {900, 96, &FaceFonts::nudgeValue, 18, true},  {800, 96, &FaceFonts::nudgeCaption, 10, true},
+        {640, 96, &FaceFonts::nudgeCaption, 8, true}, {640, 96, &FaceFonts::nudgeValue, 14, true},
+    };
+    for (const auto &c : cases) {
+        const QFont font = faceFonts(c.width, c.ppi).*c.font;
+        EXPECT_EQ(font.pixelSize(), pointsToPixels(c.points, c.ppi)) << c.width << " " << c.ppi << " " << c.points;
+        EXPECT_EQ(font.bold(), c.bold) << c.width << " " << c.ppi << " " << c.points;
+    }
     EXPECT_EQ(pointsToPixels(10, 96), 13);
     EXPECT_EQ(pointsToPixels(8, 96), 11);
 }
@@ -313,7 +314,7 @@ TEST_F(FacePaint, NudgeCounterBoxAndButtons)
     EXPECT_EQ(canvas.pixel(340, 250), kSentinel) << "gap between the first two buttons";
 }
 
-TEST_F(FacePaint, BonusMeterIsCentredAndClampsToTwelve)
+TEST_F(FacePaint, BonusMeterIsCentredClampsToTwelveAndStretchesOnNarrowScreens)
 {
     auto form = makeForm(1024, 768);
     Canvas &canvas = form->canvas();
@@ -329,15 +330,11 @@ TEST_F(FacePaint, BonusMeterIsCentredAndClampsToTwelve)
     form->face().DrawBonusMeter(form->state().BonusPts);
     EXPECT_EQ(form->state().BonusPts, -3);
     EXPECT_TRUE(allBlack(canvas, QRect(750, 293, 78, 59)));
-}
 
-TEST_F(FacePaint, NarrowScreensStretchTheBonusMeterToItsBox)
-{
-    auto form = makeForm(640, 480);
-    Canvas &canvas = form->canvas();
-    fillSentinel(canvas);
-    form->face().DrawBonusMeter(form->state().BonusPts);
-    EXPECT_EQ(changedArea(canvas), QRect(QPoint(462, 178), QPoint(523, 224)));
+    auto narrow = makeForm(640, 480);
+    fillSentinel(narrow->canvas());
+    narrow->face().DrawBonusMeter(narrow->state().BonusPts);
+    EXPECT_EQ(changedArea(narrow->canvas()), QRect(QPoint(462, 178), QPoint(523, 224)));
 }
 
 TEST_F(FacePaint, RepaintDrawsButtonsLitAndBlanksTheWinnings)

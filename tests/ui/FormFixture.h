@@ -58,7 +58,7 @@ protected:
         ASSERT_TRUE(QFile::copy(besideAssetsDir() + "/" + name, programDir.path() + "/" + name)) << name.toStdString();
     }
 
-    std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
+    FormServices testServices(int width, int height, double ratio = 1.0, int ppi = 96)
     {
         FormServices services;
         services.screen = [=] { return ScreenInfo{width, height, ppi, ratio}; };
@@ -67,7 +67,12 @@ protected:
         services.savedGamePath = savedPath();
         services.seed = 20261207u;
         services.today = [] { return CalendarDate{2026, 12, 7}; };
-        return std::make_unique<TForm1>(std::move(services));
+        return services;
+    }
+
+    std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
+    {
+        return std::make_unique<TForm1>(testServices(width, height, ratio, ppi));
     }
 
     QTemporaryDir programDir;

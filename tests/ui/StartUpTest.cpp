@@ -21,31 +21,10 @@ TEST_F(StartUp, InputStaysLockedUntilTheFirstTimer1Tick)
     EXPECT_FALSE(form->Timer1.Enabled()) << "Timer1 ticks only once";
 }
 
-TEST_F(StartUp, TimersStartWithTheirIntervalsAndStates)
-{
-    auto form = makeForm(800, 600);
-    const struct {
-        const GameTimer &timer;
-        int interval;
-        bool enabled;
-    } expected[] = {
-        {form->Timer1, 250, true}, {form->Timer2, 200, true}, {form->Timer3, 200, false},
-        {form->Timer4, 100, true}, {form->Timer5, 5000, true}, {form->Timer6, 300, true},
-        {form->Timer7, 300, false},
-    };
-    int number = 1;
-    for (const auto &e : expected) {
-        EXPECT_EQ(e.timer.Interval(), e.interval) << "Timer" << number;
-        EXPECT_EQ(e.timer.Enabled(), e.enabled) << "Timer" << number;
-        ++number;
-    }
-}
-
 TEST_F(StartUp, CaptionAndFileMenu)
 {
     auto form = makeForm(800, 600);
     EXPECT_EQ(form->windowTitle(), "Varnholt Slots");
-    EXPECT_EQ(form->VersionText, "2.2");
     EXPECT_EQ(form->AssetPrefix, "Vrn");
     const auto menus = form->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
@@ -67,17 +46,6 @@ TEST_F(StartUp, SettingsFileRenamesTheWindow)
     auto form = makeForm(800, 600);
     EXPECT_EQ(form->windowTitle(), "Gloamwick Castle Slots Deluxe ");
     EXPECT_EQ(form->AssetPrefix, "Abc");
-}
-
-TEST_F(StartUp, ReelsShowTheirStartStops)
-{
-    auto form = makeForm(800, 600);
-    EXPECT_EQ(form->state().ReelStops, (std::array<int, 3>{8, 9, 7}));
-    EXPECT_EQ(form->state().WildRow, 1);
-    EXPECT_EQ(form->state().CoinsBet, 0);
-    EXPECT_EQ(form->state().LastBet, 0);
-    EXPECT_TRUE(form->state().SoundOn);
-    EXPECT_TRUE(form->state().MusicOn);
 }
 
 TEST_F(StartUp, ScreensWithinFourByThreeUseTheirWholeWidth)

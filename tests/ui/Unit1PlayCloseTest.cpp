@@ -19,12 +19,7 @@ protected:
     // The credits the next start-up restores.
     std::int32_t keptCredits()
     {
-        FormServices services;
-        services.screen = [] { return ScreenInfo{800, 600, 96, 1.0}; };
-        services.messages = std::make_unique<RecordingMessages>(messages);
-        services.programPath = programPath();
-        services.savedGamePath = savedPath();
-        return TForm1(std::move(services)).state().Credits;
+        return TForm1(testServices(800, 600)).state().Credits;
     }
 };
 

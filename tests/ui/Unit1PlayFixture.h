@@ -105,13 +105,7 @@ protected:
         auto wavesOwned = std::make_unique<RecordingWaves>();
         clock = clockOwned.get();
         waves = wavesOwned.get();
-        FormServices services;
-        services.screen = [=] { return ScreenInfo{width, height, 96, 1.0}; };
-        services.messages = std::make_unique<RecordingMessages>(messages);
-        services.programPath = programPath();
-        services.savedGamePath = savedPath();
-        services.seed = 20261207u;
-        services.today = [] { return CalendarDate{2026, 12, 7}; };
+        FormServices services = testServices(width, height);
         services.clock = std::move(clockOwned);
         services.wavePlayer = std::move(wavesOwned);
         auto form = std::make_unique<TForm1>(std::move(services));

