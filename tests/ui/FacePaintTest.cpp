@@ -85,22 +85,20 @@ TEST_F(FacePaint, CreditsMeterCellsAndTheirBlackBox)
     EXPECT_FALSE(sameArea(canvas, QRect(540, 38, 16, 21), glyph(strips.green, 1, kSmallGlyph)));
 }
 
-TEST_F(FacePaint, CoinsMeterAtTenTwentyFourUsesOneLargeCell)
+TEST_F(FacePaint, CoinsAndWinningsMetersShareTheirArea)
 {
-    auto form = makeForm(1024, 768);
-    form->state().CoinsBet = 3;
-    form->DrawCoinsMeter();
-    Canvas &canvas = form->canvas();
-    EXPECT_TRUE(sameArea(canvas, QRect(320, 48, 32, 42), glyph(form->face().digitStrips().green, 3, kLargeGlyph)));
-    EXPECT_TRUE(allBlack(canvas, QRect(352, 48, 32, 42)));
-}
+    // At 1024 the coins take one large green cell, with one black cell to its right.
+    auto wide = makeForm(1024, 768);
+    wide->state().CoinsBet = 3;
+    wide->DrawCoinsMeter();
+    const QImage three = glyph(wide->face().digitStrips().green, 3, kLargeGlyph);
+    EXPECT_TRUE(sameArea(wide->canvas(), QRect(320, 48, 32, 42), three));
+    EXPECT_TRUE(allBlack(wide->canvas(), QRect(352, 48, 32, 42)));
 
-TEST_F(FacePaint, WinningsMeterIsRedAndBlankedByTheCoinsMeter)
-{
+    // The winnings are red and right-aligned at 440; the coins meter blanks them.
     auto form = makeForm(800, 600);
     Canvas &canvas = form->canvas();
     form->DrawWinningsMeter(25);
-    // Right edge at 440: "25" from 408.
     EXPECT_TRUE(sameArea(canvas, QRect(408, 38, 16, 21), glyph(form->face().digitStrips().red, 2, kSmallGlyph)));
     EXPECT_TRUE(sameArea(canvas, QRect(424, 38, 16, 21), glyph(form->face().digitStrips().red, 5, kSmallGlyph)));
     form->DrawCoinsMeter();
