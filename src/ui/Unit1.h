@@ -6,6 +6,7 @@
 #include "bonus/BonusPrizes.h"
 #include "core/EvaluationEvents.h"
 #include "core/GameState.h"
+#include "core/Input.h"
 #include "core/Random.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
@@ -178,6 +179,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // One press or key step, as the input map of the face orders it.
+    void runInputAction(InputAction action, int reel);
     void FormCreate();
     void FormClose();
     void buildMenu();

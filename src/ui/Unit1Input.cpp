@@ -9,40 +9,21 @@ namespace varnholt {
 
 void TForm1::FormMouseDown(int X, int Y)
 {
-    for (const PressStep &step : planPress(Game, face_->layout(), X, Y)) {
-        switch (step.action) {
-        case InputAction::NudgeReel:
-            NudgeReel(step.reel);
-            break;
-        case InputAction::BetOne:
-            BetOne();
-            break;
-        case InputAction::BetMax:
-            BetMax();
-            break;
-        case InputAction::Spin:
-            Spin();
-            break;
-        case InputAction::CloseNudgeOfferIfOut:
-            if (closeNudgeOfferIfOut(Game))
-                nudgeButtonsOff();
-            break;
-        case InputAction::OpenGamesPage:
-            if (openGamesPage)
-                openGamesPage();
-            break;
-        }
-    }
+    for (const PressStep &step : planPress(Game, face_->layout(), X, Y))
+        runInputAction(step.action, step.reel);
 }
 
 void TForm1::FormKeyDown(int Key)
 {
-    const std::optional<InputAction> action = actionForKey(Game, Key);
-    if (!action)
-        return;
-    switch (*action) {
-    case InputAction::Spin:
-        Spin();
+    if (const std::optional<InputAction> action = actionForKey(Game, Key))
+        runInputAction(*action, -1);
+}
+
+void TForm1::runInputAction(InputAction action, int reel)
+{
+    switch (action) {
+    case InputAction::NudgeReel:
+        NudgeReel(reel);
         break;
     case InputAction::BetOne:
         BetOne();
@@ -50,7 +31,16 @@ void TForm1::FormKeyDown(int Key)
     case InputAction::BetMax:
         BetMax();
         break;
-    default:
+    case InputAction::Spin:
+        Spin();
+        break;
+    case InputAction::CloseNudgeOfferIfOut:
+        if (closeNudgeOfferIfOut(Game))
+            nudgeButtonsOff();
+        break;
+    case InputAction::OpenGamesPage:
+        if (openGamesPage)
+            openGamesPage();
         break;
     }
 }
