@@ -11,8 +11,10 @@ namespace varnholt {
 // Largest value a credit counter may hold; no counter is allowed to wrap past it.
 inline constexpr std::int32_t kCounterLimit = 2147483647;
 
-struct GameState {
-    // Saved with the game.
+// The part of the game state that a saved game keeps.
+struct SavedFields {
+    std::string GameName;
+    std::string GameDate;
     std::int32_t Credits = 1000;
     std::int32_t Borrowed = 1000;
     std::int32_t Spins = 0;
@@ -20,9 +22,11 @@ struct GameState {
     std::int32_t BonusWon = 0;
     std::int32_t BonusPts = 0;
     std::int32_t Nudges = 0;
-    std::string GameName;
-    std::string GameDate;
 
+    bool operator==(const SavedFields &) const = default;
+};
+
+struct GameState : SavedFields {
     // Not saved.
     std::int32_t CoinsBet = 0;
     std::int32_t LastBet = 0;

@@ -26,21 +26,12 @@ std::string slotSection(int Slot)
 
 SavedFields savedFieldsOf(const GameState &state)
 {
-    return {state.GameName, state.GameDate, state.Credits,  state.Borrowed, state.Spins,
-            state.TotalBets, state.BonusWon, state.BonusPts, state.Nudges};
+    return state;
 }
 
 void applySavedFields(GameState &state, const SavedFields &fields)
 {
-    state.GameName = fields.GameName;
-    state.GameDate = fields.GameDate;
-    state.Credits = fields.Credits;
-    state.Borrowed = fields.Borrowed;
-    state.Spins = fields.Spins;
-    state.TotalBets = fields.TotalBets;
-    state.BonusWon = fields.BonusWon;
-    state.BonusPts = fields.BonusPts;
-    state.Nudges = fields.Nudges;
+    static_cast<SavedFields &>(state) = fields;
 }
 
 SavedFields readSlot(const IniFile &file, int Slot, std::string_view todayText)

@@ -21,21 +21,6 @@ inline constexpr std::string_view kCurrentGameSection = "CurrentGame";
 inline constexpr std::size_t kGameNameLimit = 30;
 inline constexpr std::size_t kGameDateLimit = 10;
 
-// The part of the game state that a slot keeps.
-struct SavedFields {
-    std::string GameName;
-    std::string GameDate;
-    std::int32_t Credits = 1000;
-    std::int32_t Borrowed = 1000;
-    std::int32_t Spins = 0;
-    std::int32_t TotalBets = 0;
-    std::int32_t BonusWon = 0;
-    std::int32_t BonusPts = 0;
-    std::int32_t Nudges = 0;
-
-    bool operator==(const SavedFields &) const = default;
-};
-
 // The saved-game file and the date its saves are stamped with.
 struct SavedGameFile {
     std::string path;
