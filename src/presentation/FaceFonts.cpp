@@ -4,7 +4,6 @@
 
 namespace varnholt {
 
-namespace {
 QFont windowFont(int pixels, bool bold)
 {
     QFont font;
@@ -15,7 +14,6 @@ QFont windowFont(int pixels, bool bold)
     font.setBold(bold);
     return font;
 }
-} // namespace
 
 int pointsToPixels(int points, int pixelsPerInch)
 {

@@ -16,6 +16,10 @@ struct FaceFonts {
 // 8 and 14 below 800. Points become pixels at the screen's pixels per inch.
 FaceFonts faceFonts(int screenWidth, int pixelsPerInch);
 
+// The plain sans serif the machine and its dialogs are lettered in ("MS Sans Serif" where
+// installed, else the closest shipped face), at a pixel size.
+QFont windowFont(int pixels, bool bold);
+
 // Pixels of a point size at a resolution, rounded.
 int pointsToPixels(int points, int pixelsPerInch);
 

@@ -1,0 +1,16 @@
+#pragma once
+// What every side window of the machine shares: a fixed client size, a caption, only the close
+// box among its frame buttons, and a place centred on the screen.
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace varnholt {
+
+// Fixes the window's client area to `client`, sets its caption and frame, and centres it on
+// the screen it will show on. Escape and the close box close a QDialog as usual.
+void setUpFixedWindow(QWidget &window, QSize client, const QString &caption);
+
+} // namespace varnholt
