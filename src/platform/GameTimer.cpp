@@ -4,6 +4,8 @@ namespace varnholt {
 
 GameTimer::GameTimer(int interval, bool enabled) : interval_(interval), enabled_(enabled)
 {
+    // Coarse timers may fire up to 5 % early or late; the lamp and ball phases are timed.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (enabled_ && OnTimer)
             OnTimer();

@@ -13,6 +13,7 @@ namespace varnholt {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+std::function<void()> quitHandler;
 
 // Only async-signal-safe work here: one byte into the pipe.
 void onSignal(int signalNumber)
@@ -25,17 +26,18 @@ void onSignal(int signalNumber)
 
 bool routeQuitSignals(std::function<void()> onQuit)
 {
+    quitHandler = std::move(onQuit);
     if (signalPipe[0] >= 0)
-        return false;
+        return true;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return false;
     ::fcntl(signalPipe[1], F_SETFL, ::fcntl(signalPipe[1], F_GETFL) | O_NONBLOCK);
 
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [onQuit = std::move(onQuit)] {
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
-        if (::read(signalPipe[0], &byte, 1) == 1 && onQuit)
-            onQuit();
+        if (::read(signalPipe[0], &byte, 1) == 1 && quitHandler)
+            quitHandler();
     });
 
     struct sigaction action = {};

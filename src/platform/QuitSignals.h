@@ -6,8 +6,9 @@
 
 namespace varnholt {
 
-// Installs the handlers (once per process). onQuit runs in the event loop, once per signal
-// received. Returns false when the signals could not be routed there.
+// Installs the handlers (once per process; a later call hands the signals to its own onQuit
+// instead). onQuit runs in the event loop, once per signal received. Returns false when the
+// signals could not be routed there.
 bool routeQuitSignals(std::function<void()> onQuit);
 
 } // namespace varnholt

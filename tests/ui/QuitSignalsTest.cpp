@@ -14,10 +14,10 @@ using namespace varnholt;
 TEST(QuitSignals, EachSignalArrivesOnTheEventLoop)
 {
     test::testApp();
-    std::vector<int> calls;
+    std::vector<int> calls, replaced;
+    ASSERT_TRUE(routeQuitSignals([&] { replaced.push_back(0); }));
     int seen = 0;
-    ASSERT_TRUE(routeQuitSignals([&] { calls.push_back(++seen); }));
-    EXPECT_FALSE(routeQuitSignals([] {})) << "installed once per process";
+    ASSERT_TRUE(routeQuitSignals([&] { calls.push_back(++seen); })) << "a later route replaces the first";
 
     for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         const std::size_t before = calls.size();
@@ -31,4 +31,6 @@ TEST(QuitSignals, EachSignalArrivesOnTheEventLoop)
             loop.exec();
         EXPECT_EQ(calls.size(), before + 1) << "signal " << signalNumber;
     }
+    EXPECT_TRUE(replaced.empty());
+    routeQuitSignals({});
 }
