@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs (when missing) and builds it into build/.
+# Installs the Debian packages the game needs (when missing) and builds into build/: the named
+# targets, or everything (game, tests, tools, benchmarks) when none is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,4 +16,6 @@ packages=(
 bash scripts/install-packages.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+targets=()
+for target in "$@"; do targets+=(--target "$target"); done
+cmake --build build -j"$(nproc)" "${targets[@]}"
