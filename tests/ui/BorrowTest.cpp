@@ -3,6 +3,7 @@
 #include "SideWindowsFixture.h"
 
 #include "core/Borrowing.h"
+#include "ui/HelpContext.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -100,9 +101,14 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
     EXPECT_EQ(texts().back(), kBorrowLimitMessage);
 }
 
-TEST_F(BorrowDialog, HelpMessageHasItsTwoLineBreaks)
+TEST_F(BorrowDialog, HelpMessageHasItsTwoLineBreaksAndTopicsLeadToTheDialogsPages)
 {
-    withDialog([&](TBorrowC &dialog) { dialog.BitBtn7->click(); });
+    withDialog([&](TBorrowC &dialog) {
+        EXPECT_EQ(helpContextOf(&dialog), kHelpMachine);
+        EXPECT_EQ(helpContextOf(dialog.BitBtn3), kHelpBorrowControls);
+        EXPECT_EQ(helpContextOf(dialog.RadioButton2), kHelpBorrowControls);
+        dialog.BitBtn7->click();
+    });
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.endsWith("(or pay back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" "
                                           "select the mode."));

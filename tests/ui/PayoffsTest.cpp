@@ -3,6 +3,7 @@
 #include "SideWindowsFixture.h"
 
 #include "platform/PictureLoader.h"
+#include "ui/HelpContext.h"
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -16,6 +17,7 @@ protected:
         QSize size;
         whileOpen<TPaychart>(form, &TForm1::Payoffs1Click, [&](TPaychart &chart) {
             EXPECT_EQ(chart.windowTitle(), "Payoff Chart");
+            EXPECT_EQ(helpContextOf(&chart), kHelpPayoffChart);
             size = chart.size();
             shown = chart.image1Canvas().image().copy();
         });
