@@ -139,6 +139,9 @@ void TForm1::buildMenu()
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
+    Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
+    Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
+    Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
     refreshCommands();
 }
 
@@ -146,6 +149,8 @@ void TForm1::refreshCommands()
 {
     if (NewGame1)
         NewGame1->setEnabled(gameCommandsAvailable(Game));
+    if (Borrow1)
+        Borrow1->setEnabled(gameCommandsAvailable(Game));
 }
 
 void TForm1::centreOnScreen()

@@ -31,6 +31,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QMenu;
 
 namespace varnholt {
@@ -104,6 +105,9 @@ public:
     // Menu commands.
     void NewGame1Click();
     void Exit1Click();
+    void Borrow1Click();
+    void Stats1Click();
+    void Payoffs1Click();
 
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -138,6 +142,9 @@ public:
     std::function<void(TTrickForm &)> showBonusWindow;
     // The maker's games page, opened by a press on the logo; empty: nothing happens.
     std::function<void()> openGamesPage;
+    // Runs a side window (borrowing, statistics, payoff chart) until it closes. Empty: shown
+    // modally; tests drive the window in it instead.
+    std::function<void(QDialog &)> showSideWindow;
 
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
@@ -170,6 +177,9 @@ public:
     QMenu *Options1 = nullptr;
     QAction *Sound1 = nullptr;
     QAction *Music1 = nullptr;
+    QAction *Borrow1 = nullptr;
+    QAction *Stats1 = nullptr;
+    QAction *Payoffs1 = nullptr;
 
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
@@ -187,6 +197,7 @@ private:
     void centreOnScreen();
     // Game-changing menu commands follow the Busy lock.
     void refreshCommands();
+    void runSideWindow(QDialog &window);
 
     // Play bookkeeping around a spin or nudge (Unit1Play.cpp).
     void beginPlay();

@@ -1,0 +1,156 @@
+#include "ui/Borrow.h"
+
+#include "core/Borrowing.h"
+#include "platform/CanvasWidget.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureLoader.h"
+#include "presentation/FaceFonts.h"
+#include "ui/DialogControls.h"
+#include "ui/DialogFrame.h"
+#include "ui/HelpContext.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace varnholt {
+
+namespace {
+
+constexpr const char *kHelpText =
+    "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+    "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
+    "To switch between \"borrow\" and \"pay back\" select the mode.";
+
+// The chip pictures by button tag, and the teal they stand on, which the buttons leave out.
+constexpr std::array<const char *, 4> kChipPictures{"chip1.gif", "chip2.gif", "chip3.gif", "chip4.gif"};
+constexpr std::array<QPushButton *TBorrowC::*, 4> kChipButtons{&TBorrowC::BitBtn1, &TBorrowC::BitBtn2,
+                                                               &TBorrowC::BitBtn3, &TBorrowC::BitBtn4};
+constexpr QRgb kSeeThroughTeal = qRgb(0, 128, 128);
+constexpr QSize kChipSize(66, 42);
+constexpr int kFirstChipLeft = 89;
+constexpr int kChipPitch = 112;
+constexpr int kChipTop = 104;
+constexpr QSize kChipButtonSize(80, 57);
+constexpr int kCaptionPoints = 10;
+constexpr int kDesignPixelsPerInch = 96; // the dialog is laid out in unscaled pixels
+
+QIcon chipIcon(const char *name)
+{
+    QImage chip = loadBuiltinPicture(name).value_or(QImage());
+    if (chip.isNull()) {
+        chip = QImage(kChipSize, QImage::Format_RGB32);
+        chip.fill(kSeeThroughTeal);
+    }
+    chip = chip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < chip.height(); ++y)
+        for (int x = 0; x < chip.width(); ++x)
+            if ((chip.pixel(x, y) & RGB_MASK) == (kSeeThroughTeal & RGB_MASK))
+                chip.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return QIcon(QPixmap::fromImage(chip));
+}
+
+} // namespace
+
+TBorrowC::TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &messages, QString messageCaption,
+                   QWidget *parent)
+    : QDialog(parent), state_(state), strips_(strips), messages_(messages), messageCaption_(std::move(messageCaption))
+{
+    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), "Use this form to borrow or pay back credits");
+    setFont(windowFont(13, false));
+    setHelpContext(*this, kHelpMachine);
+
+    // The surface lies under every control and takes no focus, so Tab runs through the controls.
+    surface_ = new CanvasWidget(this);
+    surface_->setFocusPolicy(Qt::NoFocus);
+    surface_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    surface_->resetCanvas(QSize(kClientWidth, kClientHeight), strips_.red.devicePixelRatio());
+    makeControls();
+    FormPaint();
+}
+
+void TBorrowC::makeControls()
+{
+    for (int tag = 0; tag < int(kChipButtons.size()); ++tag) {
+        auto *button = new QPushButton(this);
+        button->setIcon(chipIcon(kChipPictures[std::size_t(tag)]));
+        button->setIconSize(kChipSize);
+        button->setGeometry(QRect(QPoint(kFirstChipLeft + tag * kChipPitch, kChipTop), kChipButtonSize));
+        connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
+        this->*kChipButtons[std::size_t(tag)] = button;
+    }
+    Label1 = makeLabel(*this, "Mode:", QRect(56, 192, 54, 24), windowFont(19, false), Qt::red);
+    RadioButton1 = new QRadioButton("Borrow Credits", this);
+    RadioButton1->setGeometry(147, 192, 190, 33);
+    RadioButton2 = new QRadioButton("Pay Back Credits", this);
+    RadioButton2->setGeometry(355, 192, 190, 33);
+    for (QRadioButton *mode : {RadioButton1, RadioButton2})
+        mode->setFont(windowFont(16, false));
+    RadioButton1->setChecked(true);
+
+    OKBtn = makeOkButton(*this, "&OK", QRect(442, 246, 127, 46));
+    BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Help", this);
+    BitBtn7->setGeometry(10, 246, 127, 46);
+    connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+
+    for (QWidget *control : std::initializer_list<QWidget *>{BitBtn1, BitBtn2, BitBtn3, BitBtn4, RadioButton1,
+                                                             RadioButton2, OKBtn, BitBtn7})
+        setHelpContext(*control, kHelpBorrowControls);
+}
+
+void TBorrowC::BitBtn1Click(int Tag)
+{
+    if (Tag < 0 || Tag >= int(kBorrowAmounts.size()))
+        return;
+    const std::int32_t amount = kBorrowAmounts[std::size_t(Tag)];
+    const MoneyMove move = RadioButton1->isChecked() ? borrow(state_, amount) : payBack(state_, amount);
+    if (move.done)
+        FormPaint();
+    else
+        messages_.show(this, messageCaption_, QString::fromStdString(move.message), MessageIcon::Information);
+}
+
+void TBorrowC::BitBtn7Click()
+{
+    messages_.show(this, messageCaption_, kHelpText, MessageIcon::Information);
+}
+
+void TBorrowC::FormPaint()
+{
+    Canvas &canvas = surface_->canvas();
+    const QPalette &colours = palette();
+    canvas.fill(0, 0, kClientWidth, kClientHeight, colours.color(QPalette::Button));
+    canvas.setFont(windowFont(pointsToPixels(kCaptionPoints, kDesignPixelsPerInch), true));
+    const QColor ink = colours.color(QPalette::ButtonText);
+
+    // "Credits:" keeps its distance from the outer edge of the window, frame included.
+    const int outerWidth = std::max(frameGeometry().width(), width());
+    const QString credits = QStringLiteral("Credits:");
+    creditsCaptionAt_ = QPoint(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop);
+    canvas.textOut(creditsCaptionAt_.x(), creditsCaptionAt_.y(), credits, ink);
+    canvas.textOut(kBorrowedLeft, kCaptionTop, QStringLiteral("Borrowed:"), ink);
+
+    DrawDigitMeter(canvas, strips_, state_.Credits, false, true, width() - kCreditsRightInset, kMeterTop);
+    DrawDigitMeter(canvas, strips_, state_.Borrowed, true, false, kBorrowedLeft, kMeterTop);
+}
+
+const Canvas &TBorrowC::canvas() const
+{
+    return surface_->canvas();
+}
+
+void TBorrowC::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormPaint();
+}
+
+void TBorrowC::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    if (isVisible())
+        FormPaint();
+}
+
+} // namespace varnholt

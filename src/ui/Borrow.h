@@ -1,0 +1,77 @@
+#pragma once
+// The borrowing dialog: four chip buttons move credits between the player and the bank at the
+// click, in borrow or pay-back mode, and two digit meters show the balance and the debt.
+
+#include "presentation/DigitMeter.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace varnholt {
+
+struct GameState;
+class Canvas;
+class CanvasWidget;
+class MessageSink;
+
+class TBorrowC : public QDialog {
+public:
+    static constexpr int kClientWidth = 582;
+    static constexpr int kClientHeight = 300;
+    static constexpr int kCaptionTop = 20;
+    static constexpr int kMeterTop = 40;
+    static constexpr int kBorrowedLeft = 20;
+    static constexpr int kCreditsRightInset = 30;      // from the client area's right edge
+    static constexpr int kCreditsCaptionRightInset = 35; // from the window's outer right edge
+
+    // strips: the main window's glyph strips. messageCaption: the caption of refusals and help.
+    TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &messages, QString messageCaption,
+             QWidget *parent = nullptr);
+
+    // Any chip button; Tag 0..3 stands for 1000, 100, 10 and 1 credits.
+    void BitBtn1Click(int Tag);
+    void BitBtn7Click();
+    // Captions and meters onto the dialog's surface.
+    void FormPaint();
+
+    const Canvas &canvas() const;
+    // Where FormPaint last wrote "Credits:" (its left edge and top).
+    QPoint creditsCaptionAt() const { return creditsCaptionAt_; }
+
+    // The chip buttons by tag: 1000, 100, 10 and 1 credits.
+    std::array<QPushButton *, 4> chipButtons() const { return {BitBtn1, BitBtn2, BitBtn3, BitBtn4}; }
+
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
+    QPushButton *BitBtn4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr; // borrow
+    QRadioButton *RadioButton2 = nullptr; // pay back
+    QPushButton *OKBtn = nullptr;
+    QPushButton *BitBtn7 = nullptr;
+
+protected:
+    // The outer width the caption depends on is known once the window system framed the window.
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void makeControls();
+
+    GameState &state_;
+    const DigitStrips &strips_;
+    MessageSink &messages_;
+    QString messageCaption_;
+    CanvasWidget *surface_ = nullptr;
+    QPoint creditsCaptionAt_;
+};
+
+} // namespace varnholt

@@ -1,0 +1,34 @@
+#pragma once
+// The payoff chart: one picture of the pay table and the bonus features, the built-in one or
+// "Paychart.jpg" beside the program, in a window the picture's size.
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+
+namespace varnholt {
+
+class Canvas;
+class CanvasWidget;
+class MessageSink;
+
+class TPaychart : public QDialog {
+public:
+    static constexpr int kBuiltinWidth = 640;
+    static constexpr int kBuiltinHeight = 560;
+
+    // exeDir: where "Paychart.jpg" is looked for. A file there that cannot be read is reported
+    // through messages (under messageCaption) and the built-in chart shown instead.
+    TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
+              QWidget *parent = nullptr);
+
+    const Canvas &image1Canvas() const;
+
+private:
+    void FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption);
+
+    CanvasWidget *Image1 = nullptr;
+};
+
+} // namespace varnholt
