@@ -120,6 +120,7 @@ HelpViewer &HelpViewerHolder::show(const QString &helpFile, int topic)
     else if (modal && viewer_->parentWidget() != modal && viewer_ != modal)
         viewer_->setParent(modal, Qt::Window);
     viewer_->showTopic(helpFile, topic);
+    viewer_->setWindowState(viewer_->windowState() & ~Qt::WindowMinimized);
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();
