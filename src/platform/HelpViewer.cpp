@@ -1,5 +1,6 @@
 #include "platform/HelpViewer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeySequence>
@@ -48,7 +49,11 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     bar->addWidget(findText_);
     addButton(*bar, "Find Next", {QKeySequence::FindNext}, [this] { findNext(); });
     bar->addWidget(notFound);
-    addButton(*bar, "", {QKeySequence::Find}, [this] { findText_->setFocus(); findText_->selectAll(); })->setVisible(false);
+    // Ctrl+F has no button: the find field stands in the bar already.
+    auto *find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] { findText_->setFocus(); findText_->selectAll(); });
+    addAction(find);
 
     back->setEnabled(false);
     forward->setEnabled(false);
