@@ -24,6 +24,7 @@ TForm1::TForm1(FormServices services, QWidget *parent)
 {
     clock_ = services_.clock ? std::move(services_.clock) : std::make_unique<SystemClock>();
     messages_ = services_.messages ? std::move(services_.messages) : makeDesktopMessageSink();
+    webOpener_ = services_.webOpener ? std::move(services_.webOpener) : makeDesktopWebOpener();
     if (!services_.screen)
         services_.screen = primaryScreenInfo;
     sounds_ = std::make_unique<SoundEffects>(
@@ -67,9 +68,11 @@ void TForm1::FormCreate()
     WindowTitle = settings.WindowTitle;
     AssetPrefix = settings.AssetPrefix;
 
-    // 6. Caption.
+    // 6. Caption, menu and help file.
     setWindowTitle(QString::fromStdString(WindowTitle));
     buildMenu();
+    HelpFile = ExeDir + ExeStem + ".hlp";
+    openGamesPage = [this] { OpenWebPage(kGamesPageNumber); };
 
     // 7. The screen. A face wider than the screen's 4:3 part would push the buttons below its
     // bottom edge, so the face is laid out for the widest 4:3 area the screen holds.
@@ -142,6 +145,7 @@ void TForm1::buildMenu()
     Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
     Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
+    setUpHelp();
     refreshCommands();
 }
 

@@ -11,9 +11,11 @@
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
 #include "platform/GameTimer.h"
+#include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
+#include "platform/WebOpener.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -37,6 +39,7 @@ class QMenu;
 namespace varnholt {
 
 class TTrickForm;
+class HelpKeyFilter;
 
 // What the window is given from outside. Anything left empty takes the desktop's own service.
 struct FormServices {
@@ -45,6 +48,7 @@ struct FormServices {
     std::unique_ptr<WavePlayer> wavePlayer;
     std::unique_ptr<MidiPlayer> midiPlayer;
     std::unique_ptr<MessageSink> messages;
+    std::unique_ptr<WebOpener> webOpener;
     std::string programPath;   // the program file; its folder is ExeDir
     std::string savedGamePath; // empty: the user's data folder, named after the program
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
@@ -60,6 +64,7 @@ public:
 
     // Configuration, set once by start-up.
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
+    std::string HelpFile; // ExeDir + ExeStem + ".hlp"
     std::string VersionText = "2.2";
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
@@ -109,6 +114,17 @@ public:
     void Stats1Click();
     void Payoffs1Click();
 
+    // The Help menu, the maker's web pages and the help viewer (Unit1Help.cpp).
+    void Version1Click();
+    void GloamwickSlotsManual1Click();
+    void BrennovaHomepage1Click();
+    void CompayInformation1Click();
+    void OpenWebPage(unsigned Number);
+    // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
+    // and the help key come here.
+    void showHelpTopic(int topic);
+    HelpViewer *helpViewer() const { return help_.viewer(); }
+
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
     void FormKeyDown(int Key);        // key code; Enter is 13
@@ -140,7 +156,7 @@ public:
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.
     std::function<void(TTrickForm &)> showBonusWindow;
-    // The maker's games page, opened by a press on the logo; empty: nothing happens.
+    // The maker's games page, opened by a press on the logo (OpenWebPage(2) from start-up).
     std::function<void()> openGamesPage;
     // Runs a side window (borrowing, statistics, payoff chart) until it closes. Empty: shown
     // modally; tests drive the window in it instead.
@@ -180,6 +196,9 @@ public:
     QAction *Borrow1 = nullptr;
     QAction *Stats1 = nullptr;
     QAction *Payoffs1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *Version1 = nullptr, *N6 = nullptr, *GloamwickSlotsManual1 = nullptr, *N4 = nullptr;
+    QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
 
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
@@ -194,6 +213,7 @@ private:
     void FormCreate();
     void FormClose();
     void buildMenu();
+    void setUpHelp(); // the Help menu, the window's topic and the help key
     void centreOnScreen();
     // Game-changing menu commands follow the Busy lock.
     void refreshCommands();
@@ -212,6 +232,9 @@ private:
     FormServices services_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<MessageSink> messages_;
+    std::unique_ptr<WebOpener> webOpener_;
+    HelpViewerHolder help_;
+    HelpKeyFilter *helpKey_ = nullptr;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     CanvasWidget *faceWidget_ = nullptr;

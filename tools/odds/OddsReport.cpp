@@ -1,4 +1,5 @@
 #include "OddsReport.h"
+#include "OddsText.h"
 
 #include <array>
 #include <cstdio>
@@ -8,35 +9,11 @@ namespace varnholt::odds {
 
 namespace {
 
-struct SymbolName {
-    const char *key;   // for name=value lines
-    const char *label; // for the table
-};
-
-// By symbol code, for the symbols of the pay table.
-constexpr std::array<SymbolName, 8> kSymbolNames{{
-    {"gold_bars", "gold bars"},
-    {"knight", "knight"},
-    {"horse", "horse"},
-    {"gold_shield", "gold shield"},
-    {"cross_shield", "cross shield"},
-    {"scrolls", "scrolls"},
-    {"swords", "swords"},
-    {"skull", "skull"},
-}};
-
 std::string decimal(double value)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%.6f", value);
     return text;
-}
-
-std::string exact(const Fraction &f)
-{
-    if (f.denominator == 1)
-        return std::to_string(f.numerator);
-    return std::to_string(f.numerator) + "/" + std::to_string(f.denominator);
 }
 
 double perSpin(std::int64_t count, const SimulationResult &r)
@@ -57,7 +34,7 @@ void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional
     line("combinations", std::to_string(odds.combinations));
     line("paying_combinations", std::to_string(odds.payingCombinations));
     line("line_pay_total", std::to_string(odds.linePayTotal));
-    line("line_pay_mean", exact(odds.meanLinePay));
+    line("line_pay_mean", exactText(odds.meanLinePay));
     line("line_pay_mean_decimal", decimal(odds.meanLinePay.value()));
     for (const SymbolPays &pays : odds.paysBySymbol) {
         const std::string key = std::string("pays_") + kSymbolNames[pays.symbol].key;
@@ -67,16 +44,16 @@ void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional
     }
     line("bonus_three_bonus_per_row", std::to_string(odds.threeBonusPerRow));
     line("bonus_two_bonus_wild_per_row", std::to_string(odds.bonusWildPerRow));
-    line("bonus_mean_prize", exact(odds.meanBonusPrize));
+    line("bonus_mean_prize", exactText(odds.meanBonusPrize));
     line("bonus_nudge_prize_value", "0");
     for (const CoinFigures &f : odds.byCoins) {
         const std::string coins = std::to_string(f.coins) + "coin";
         line("hit_frequency_" + coins, decimal(f.hitFrequency.value()));
-        line("hit_frequency_" + coins + "_exact", exact(f.hitFrequency));
+        line("hit_frequency_" + coins + "_exact", exactText(f.hitFrequency));
         line("bonus_frequency_" + coins, decimal(f.bonusFrequency.value()));
-        line("bonus_frequency_" + coins + "_exact", exact(f.bonusFrequency));
+        line("bonus_frequency_" + coins + "_exact", exactText(f.bonusFrequency));
         line("rtp_excluding_nudges_" + coins, decimal(f.returnToPlayer.value()));
-        line("rtp_excluding_nudges_" + coins + "_exact", exact(f.returnToPlayer));
+        line("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer));
     }
     if (!run)
         return;
@@ -106,7 +83,7 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
     row("  Stop combinations                %d (30 x 30 x 30, equally likely)", odds.combinations);
     row("  Paying combinations, one line    %d", odds.payingCombinations);
     row("  Credits paid, one line           %lld", (long long)odds.linePayTotal);
-    row("  Mean pay per line                %s = %s credits", exact(odds.meanLinePay).c_str(),
+    row("  Mean pay per line                %s = %s credits", exactText(odds.meanLinePay).c_str(),
         decimal(odds.meanLinePay.value()).c_str());
     out << "\n  Pays by symbol (one line)   pays  combinations  with Wild  credits\n";
     for (const SymbolPays &pays : odds.paysBySymbol)
@@ -116,13 +93,13 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
     row("    Bonus, Bonus, Bonus (any row)          %d", odds.threeBonusPerRow);
     row("    Bonus, Bonus, Wild (covered row only)  %d", odds.bonusWildPerRow);
     row("  Bonus game valued at the mean prize: %s credits (the \"6 Nudges\" prize counts as 0 credits)",
-        exact(odds.meanBonusPrize).c_str());
+        exactText(odds.meanBonusPrize).c_str());
 
     out << "\n  Coins  Hit frequency            Bonus game frequency     Return to player (no nudges)\n";
     for (const CoinFigures &f : odds.byCoins) {
-        const std::string hit = exact(f.hitFrequency) + " = " + decimal(f.hitFrequency.value());
-        const std::string bonus = exact(f.bonusFrequency) + " = " + decimal(f.bonusFrequency.value());
-        const std::string rtp = exact(f.returnToPlayer) + " = " + decimal(f.returnToPlayer.value());
+        const std::string hit = exactText(f.hitFrequency) + " = " + decimal(f.hitFrequency.value());
+        const std::string bonus = exactText(f.bonusFrequency) + " = " + decimal(f.bonusFrequency.value());
+        const std::string rtp = exactText(f.returnToPlayer) + " = " + decimal(f.returnToPlayer.value());
         row("  %5d  %-24s %-24s %s", f.coins, hit.c_str(), bonus.c_str(), rtp.c_str());
     }
     out << "  (a spin is a hit when it pays credits; a bonus game with no line win is a hit 4 times in 5)\n";

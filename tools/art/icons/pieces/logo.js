@@ -40,7 +40,7 @@ function logoSvg() {
     `<ellipse cx="${cx}" cy="${cy}" rx="${cx - 6.3}" ry="${cy - 6.3}" fill="url(#field)"/>` +
     `<ellipse cx="${cx}" cy="${cy}" rx="${cx - 9.2}" ry="${cy - 9.2}" fill="none" stroke="#e8b84a" stroke-width="0.6" stroke-dasharray="1.5 1.5"/>` +
     icon('crown', { x: cx - 12, y: 8.5, size: 24, outline: 1.6, paint: () => 'url(#gold)', holeColour: () => '#7a1010', bevel: false }) +
-    letters('BRENNOVA', { face: 'cinzelBlack', size: 18, cx, cy: 39.5, fill: 'url(#logoText)', outline: '#1a0e02',
+    letters('TUMBLEWICK', { face: 'cinzelBlack', size: 18, cx, cy: 39.5, fill: 'url(#logoText)', outline: '#1a0e02',
       outlineWidth: 2.2, maxWidth: 102, bevel: false }) +
     // A gold rule with a diamond under the name.
     `<path d="M34 53.5H57M68 53.5H91" stroke="#e8b84a" stroke-width="1" stroke-linecap="round"/>` +

@@ -1,0 +1,48 @@
+#pragma once
+// The game's own help window: one HTML document with an anchor per topic number, shown in a text
+// browser with links, Back/Forward, Find and zoom. It keeps nothing between runs.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+class QTextBrowser;
+
+namespace varnholt {
+
+class HelpViewer final : public QWidget {
+public:
+    explicit HelpViewer(QWidget *parent = nullptr);
+
+    // Shows the help file at a topic (0: its contents page). A file that cannot be read is
+    // reported in this window instead.
+    void showTopic(const QString &helpFile, int topic);
+
+    int topic() const { return topic_; }
+    QTextBrowser &browser() { return *browser_; }
+
+private:
+    bool loadFile(const QString &helpFile);
+    void findNext();
+
+    QTextBrowser *browser_ = nullptr;
+    QLineEdit *findText_ = nullptr;
+    QString loadedFile_;
+    int topic_ = 0;
+};
+
+// One viewer for the whole program: a second request brings the same window to the front at the
+// new topic. A modal window on screen would block a separate window, so the viewer then opens
+// over that modal window instead.
+class HelpViewerHolder {
+public:
+    HelpViewer &show(const QString &helpFile, int topic);
+    HelpViewer *viewer() const { return viewer_.data(); }
+    ~HelpViewerHolder();
+
+private:
+    QPointer<HelpViewer> viewer_;
+};
+
+} // namespace varnholt

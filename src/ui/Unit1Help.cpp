@@ -1,0 +1,71 @@
+// The main window's Help menu, the help key and the maker's web pages.
+
+#include "ui/Unit1.h"
+
+#include "records/Settings.h"
+#include "ui/HelpContext.h"
+#include "ui/HelpKey.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace varnholt {
+
+void TForm1::setUpHelp()
+{
+    setHelpContext(*this, kHelpMachine);
+    Help1 = menuBar()->addMenu("&Help");
+    Version1 = Help1->addAction("Version", [this] { Version1Click(); });
+    N6 = Help1->addSeparator();
+    GloamwickSlotsManual1 = Help1->addAction(QString::fromStdString(manualMenuCaption(WindowTitle)),
+                                             [this] { GloamwickSlotsManual1Click(); });
+    // F1 itself is answered by the help key below, which knows the focused control; the item
+    // only shows the key (and takes it while the menu is open).
+    GloamwickSlotsManual1->setShortcut(QKeySequence(Qt::Key_F1));
+    GloamwickSlotsManual1->setShortcutContext(Qt::WidgetShortcut);
+    N4 = Help1->addSeparator();
+    BrennovaHomepage1 = Help1->addAction("&Tumblewick Games Page", [this] { BrennovaHomepage1Click(); });
+    N3 = Help1->addSeparator();
+    CompayInformation1 = Help1->addAction("&Company Information", [this] { CompayInformation1Click(); });
+
+    helpKey_ = new HelpKeyFilter([this](int topic) { showHelpTopic(topic); }, this);
+    qApp->installEventFilter(helpKey_);
+}
+
+void TForm1::Version1Click()
+{
+    showMessage(QString::fromStdString(versionMessage(WindowTitle, VersionText)));
+}
+
+void TForm1::GloamwickSlotsManual1Click()
+{
+    showHelpTopic(kHelpContents);
+}
+
+void TForm1::BrennovaHomepage1Click()
+{
+    OpenWebPage(kGamesPageNumber);
+}
+
+void TForm1::CompayInformation1Click()
+{
+    showHelpTopic(kHelpCompany);
+}
+
+void TForm1::OpenWebPage(unsigned Number)
+{
+    const std::string_view address = makerWebPage(Number);
+    if (!address.empty() && webOpener_->open(QString::fromUtf8(address.data(), qsizetype(address.size()))))
+        return;
+    showMessage("Could not find a web browser on your system!", MessageIcon::Error);
+    showMessage(QString("Please visit Tumblewick at:  ") + QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size())));
+}
+
+void TForm1::showHelpTopic(int topic)
+{
+    help_.show(QString::fromStdString(HelpFile), topic);
+}
+
+} // namespace varnholt

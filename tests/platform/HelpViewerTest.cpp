@@ -1,0 +1,40 @@
+#include "TestApp.h"
+
+#include "platform/HelpViewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+using namespace varnholt;
+
+TEST(HelpViewer, OpensAtTheTopicAndReportsAFileItCannotRead)
+{
+    test::testApp();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.hlp");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><head><title>Game Help</title></head><body><a name=\"contents\"></a><p>Start</p>"
+               "<a name=\"41009\"></a><p>Company</p></body></html>");
+    file.close();
+
+    HelpViewerHolder holder;
+    HelpViewer &viewer = holder.show(path, 41009);
+    EXPECT_EQ(viewer.browser().source().fragment(), "41009");
+    EXPECT_TRUE(viewer.browser().toPlainText().contains("Company"));
+    EXPECT_EQ(viewer.windowTitle(), "Game Help");
+    EXPECT_EQ(&holder.show(path, 0), &viewer);
+    EXPECT_EQ(viewer.browser().source().fragment(), "contents");
+    EXPECT_TRUE(viewer.browser().isBackwardAvailable());
+
+    for (const QString &bad : {dir.filePath("missing.hlp"), dir.path()}) {
+        holder.show(bad, 41009);
+        EXPECT_EQ(viewer.browser().toPlainText(), "Cannot open the help file " + bad + ".");
+    }
+    holder.show(path, 41009);
+    EXPECT_TRUE(viewer.browser().toPlainText().contains("Company")) << "a readable file again";
+}

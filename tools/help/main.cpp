@@ -1,0 +1,71 @@
+// varnholt-help: writes the game's manual, one self-contained HTML file, from the pages in
+// tools/help/pages, the symbol sheet and the machine's exact odds.
+//   varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT
+
+#include "ManualFigures.h"
+#include "SymbolPictures.h"
+
+#include <array>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+using namespace varnholt;
+using namespace varnholt::help;
+
+namespace {
+
+// The pages in reading order; each starts with the anchor of its topic.
+constexpr std::array kPages{"contents.html", "playing.html",  "paytable.html",   "wild-nudges.html",
+                            "vault.html",    "saving.html",   "borrowing.html",  "statistics.html",
+                            "payoffs.html",  "odds.html",     "company.html"};
+
+void replaceAll(std::string &text, const std::string &placeholder, const std::string &value)
+{
+    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 4) {
+        std::cerr << "usage: varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT\n";
+        return 2;
+    }
+    std::string error;
+    const std::optional<SymbolImages> images = symbolImages(argv[2], error);
+    if (!images) {
+        std::cerr << "varnholt-help: cannot read the symbol sheet " << error << '\n';
+        return 1;
+    }
+    const ExactOdds odds = computeExactOdds();
+
+    std::string manual = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Varnholt Slots Help</title>"
+                         "</head><body>\n";
+    for (const char *page : kPages) {
+        std::ifstream in(std::string(argv[1]) + "/" + page, std::ios::binary);
+        if (!in) {
+            std::cerr << "varnholt-help: cannot read the page " << argv[1] << '/' << page << '\n';
+            return 1;
+        }
+        std::ostringstream text;
+        text << in.rdbuf();
+        manual += text.str() + "<hr>\n";
+    }
+    replaceAll(manual, "{{pay-table}}", payTableHtml(odds, *images));
+    replaceAll(manual, "{{odds}}", oddsHtml(odds, *images));
+    for (int code = 0; code < int(images->size()); ++code)
+        replaceAll(manual, "{{symbol-" + std::to_string(code) + "}}", (*images)[std::size_t(code)]);
+    manual += "</body></html>\n";
+
+    std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
+    out << manual;
+    out.close();
+    if (!out) {
+        std::cerr << "varnholt-help: cannot write " << argv[3] << '\n';
+        return 1;
+    }
+    return 0;
+}
