@@ -76,6 +76,16 @@ std::string modelPage(std::string_view pattern)
     return page + ".html";
 }
 
+std::string advertisedPrinterName(std::string_view queue, std::string_view description)
+{
+    // A print server describes a queue added without a description by its queue name.
+    if (!description.empty() && description != queue)
+        return std::string(description);
+    std::string name(queue);
+    std::replace(name.begin(), name.end(), '_', ' ');
+    return name;
+}
+
 PrinterSpecial findPrinterSpecial(std::string_view name)
 {
     for (std::size_t i = 0; i < kPrinterTable.size(); ++i) {

@@ -33,6 +33,10 @@ std::string_view modelName(std::string_view pattern);
 // The model's page: its name in lower case, blanks as "_", then ".html".
 std::string modelPage(std::string_view pattern);
 
+// The name a printer is advertised under: its description when it has one other than the queue
+// name, else its queue name with "_" shown as blanks.
+std::string advertisedPrinterName(std::string_view queue, std::string_view description);
+
 // The first row of the table the name matches, with its page and price.
 PrinterSpecial findPrinterSpecial(std::string_view name);
 

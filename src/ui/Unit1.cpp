@@ -139,6 +139,7 @@ void TForm1::buildMenu()
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
+    Inkfairn1 = menuBar()->addAction("Inkf&airn", this, [this] { Inkfairn1Click(); });
     refreshCommands();
 }
 

@@ -10,10 +10,12 @@
 #include "core/Random.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
+#include "platform/DefaultPrinter.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
+#include "platform/WebOpener.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -35,6 +37,7 @@ class QMenu;
 
 namespace varnholt {
 
+class TPrinterForm;
 class TTrickForm;
 
 // What the window is given from outside. Anything left empty takes the desktop's own service.
@@ -48,6 +51,8 @@ struct FormServices {
     std::string savedGamePath; // empty: the user's data folder, named after the program
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
     DateSource today;          // empty: the local date
+    std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
+    std::unique_ptr<WebOpener> webOpener;
 };
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
@@ -104,6 +109,7 @@ public:
     // Menu commands.
     void NewGame1Click();
     void Exit1Click();
+    void Inkfairn1Click();
 
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -136,6 +142,8 @@ public:
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.
     std::function<void(TTrickForm &)> showBonusWindow;
+    // Shows the advert; empty: shown modally.
+    std::function<void(TPrinterForm &)> showPrinterForm;
     // The maker's games page, opened by a press on the logo; empty: nothing happens.
     std::function<void()> openGamesPage;
 
@@ -170,6 +178,7 @@ public:
     QMenu *Options1 = nullptr;
     QAction *Sound1 = nullptr;
     QAction *Music1 = nullptr;
+    QAction *Inkfairn1 = nullptr;
 
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }

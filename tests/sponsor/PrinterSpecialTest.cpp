@@ -61,6 +61,13 @@ TEST(PrinterSpecial, WordsKeepTheirBlankAndDropALastLetter)
     EXPECT_TRUE(nameMatchesPattern("Photo 75", "Epson Stylus Photo 750"));
 }
 
+TEST(PrinterSpecial, PrinterIsAdvertisedByDescriptionElseQueueName)
+{
+    EXPECT_EQ(advertisedPrinterName("office_1", "Epson Stylus Photo 750"), "Epson Stylus Photo 750");
+    EXPECT_EQ(advertisedPrinterName("HP_Deskjet_900", ""), "HP Deskjet 900");
+    EXPECT_EQ(advertisedPrinterName("HP_Deskjet_900", "HP_Deskjet_900"), "HP Deskjet 900");
+}
+
 TEST(PrinterTable, ModelNamesEndAtSlashCommaOrSeries)
 {
     EXPECT_EQ(modelName("Canon BJC-4000 series"), "Canon BJC-4000");

@@ -27,7 +27,7 @@ TEST_F(StartUp, CaptionAndFileMenu)
     EXPECT_EQ(form->windowTitle(), "Varnholt Slots");
     EXPECT_EQ(form->AssetPrefix, "Vrn");
     const auto menus = form->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_GE(menus.size(), 2); // later items: the menu-bar tests of their own windows
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(menus[1]->text(), "Options");
     QStringList items;
