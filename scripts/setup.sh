@@ -10,6 +10,8 @@ packages=(
   libjpeg62-turbo-dev libgif-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The advert asks CUPS for the default printer; its test runs a private print server.
+  libcups2-dev cups cups-client
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
 )

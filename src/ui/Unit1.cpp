@@ -145,6 +145,7 @@ void TForm1::buildMenu()
     Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
     Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
+    Inkfairn1 = menuBar()->addAction("Inkf&airn", this, [this] { Inkfairn1Click(); });
     setUpHelp();
     refreshCommands();
 }

@@ -10,6 +10,7 @@
 #include "core/Random.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
+#include "platform/DefaultPrinter.h"
 #include "platform/GameTimer.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
@@ -38,6 +39,7 @@ class QMenu;
 
 namespace varnholt {
 
+class TPrinterForm;
 class TTrickForm;
 class HelpKeyFilter;
 
@@ -53,6 +55,7 @@ struct FormServices {
     std::string savedGamePath; // empty: the user's data folder, named after the program
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
     DateSource today;          // empty: the local date
+    std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
 };
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
@@ -110,6 +113,7 @@ public:
     // Menu commands.
     void NewGame1Click();
     void Exit1Click();
+    void Inkfairn1Click();
     void Borrow1Click();
     void Stats1Click();
     void Payoffs1Click();
@@ -156,6 +160,8 @@ public:
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.
     std::function<void(TTrickForm &)> showBonusWindow;
+    // Shows the advert; empty: shown modally.
+    std::function<void(TPrinterForm &)> showPrinterForm;
     // The maker's games page, opened by a press on the logo (OpenWebPage(2) from start-up).
     std::function<void()> openGamesPage;
     // Runs a side window (borrowing, statistics, payoff chart) until it closes. Empty: shown
@@ -199,6 +205,7 @@ public:
     QMenu *Help1 = nullptr;
     QAction *Version1 = nullptr, *N6 = nullptr, *GloamwickSlotsManual1 = nullptr, *N4 = nullptr;
     QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
+    QAction *Inkfairn1 = nullptr;
 
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }

@@ -1,0 +1,27 @@
+#pragma once
+// The desktop's default printer, by the name the advert shows. Windows take a source so that
+// tests can name any printer without a print server.
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace varnholt {
+
+class DefaultPrinter {
+public:
+    virtual ~DefaultPrinter() = default;
+    // The default printer's description, else its queue name with blanks for "_"; nothing when
+    // there is no default printer, no print server, or no answer in time.
+    virtual std::optional<std::string> name() = 0;
+};
+
+// How long the advert waits for the print server before it opens without the special.
+inline constexpr std::chrono::milliseconds kDefaultPrinterWait{500};
+
+// Asks the CUPS server (as CUPS_SERVER or the client configuration names it). The caller waits
+// at most `limit`; a server that answers later is not waited for.
+std::unique_ptr<DefaultPrinter> makeCupsDefaultPrinter(std::chrono::milliseconds limit);
+
+} // namespace varnholt

@@ -1,0 +1,18 @@
+#include "ui/Unit1.h"
+
+#include "ui/printerunit.h"
+
+namespace varnholt {
+
+void TForm1::Inkfairn1Click()
+{
+    if (!services_.defaultPrinter)
+        services_.defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
+    TPrinterForm advert(*services_.defaultPrinter, *webOpener_, this);
+    if (showPrinterForm)
+        showPrinterForm(advert);
+    else
+        advert.exec();
+}
+
+} // namespace varnholt

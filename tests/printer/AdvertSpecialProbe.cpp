@@ -1,0 +1,35 @@
+// Opens the advert offscreen with the desktop's real default printer and prints what it shows,
+// one "key=value" a line, for the tests that run a print server of their own.
+
+#include "platform/DefaultPrinter.h"
+#include "platform/WebOpener.h"
+#include "ui/LinkLabel.h"
+#include "ui/printerunit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+
+#include <cstdio>
+
+namespace {
+class NoWeb final : public varnholt::WebOpener {
+public:
+    bool open(const QString &) override { return false; }
+};
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    const auto printer = varnholt::makeCupsDefaultPrinter(varnholt::kDefaultPrinterWait);
+    NoWeb web;
+    const varnholt::TPrinterForm advert(*printer, web);
+    std::printf("panel=%s\n", advert.Panel1->isHidden() ? "hidden" : "shown");
+    std::printf("name=%s\n", qPrintable(advert.Label1->text()));
+    std::printf("price=%s\n", qPrintable(advert.Label2->text()));
+    std::printf("link=%s\n", qPrintable(advert.specialLink()));
+    std::printf("blinking=%s\n", advert.Timer1.Enabled() ? "yes" : "no");
+    return 0;
+}

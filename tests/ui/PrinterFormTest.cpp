@@ -1,0 +1,165 @@
+#include "ui/printerunit.h"
+
+#include "FormFixture.h"
+
+#include "platform/Canvas.h"
+#include "platform/CanvasWidget.h"
+#include "platform/PictureLoader.h"
+#include "ui/LinkLabel.h"
+
+#include <QFrame>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class FixedPrinter final : public DefaultPrinter {
+public:
+    explicit FixedPrinter(std::optional<std::string> name) : name_(std::move(name)) {}
+    std::optional<std::string> name() override { return name_; }
+
+private:
+    std::optional<std::string> name_;
+};
+
+class RecordingWeb final : public WebOpener {
+public:
+    explicit RecordingWeb(std::vector<QString> &log) : log_(log) {}
+    bool open(const QString &address) override
+    {
+        log_.push_back(address);
+        return false; // not reported either way
+    }
+
+private:
+    std::vector<QString> &log_;
+};
+
+const QString kSite = "https://inkfairn.example/";
+
+class PrinterFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { testApp(); }
+
+    std::unique_ptr<TPrinterForm> open(std::optional<std::string> name)
+    {
+        printer = std::make_unique<FixedPrinter>(std::move(name));
+        return std::make_unique<TPrinterForm>(*printer, web);
+    }
+
+    std::unique_ptr<FixedPrinter> printer;
+    std::vector<QString> opened;
+    RecordingWeb web{opened};
+};
+
+QColor textColour(const QWidget &w) { return w.palette().color(QPalette::WindowText); }
+
+void clickOn(QWidget &target)
+{
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, target.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&target, &press);
+}
+
+} // namespace
+
+TEST_F(PrinterFormTest, NoDefaultPrinterHidesTheSpecialAndStopsTheBlinking)
+{
+    for (const std::optional<std::string> &none : {std::optional<std::string>{}, std::optional<std::string>{"None"}}) {
+        const auto form = open(none);
+        EXPECT_TRUE(form->Panel1->isHidden());
+        EXPECT_FALSE(form->Timer1.Enabled());
+        form->Label5Click(); // the rest of the window still works
+    }
+    EXPECT_EQ(opened, (std::vector<QString>{kSite + "canon.html", kSite + "canon.html"}));
+}
+
+TEST_F(PrinterFormTest, SpecialIsCentredInThePanelAndLinksToItsPage)
+{
+    for (const char *name : {"Epson Stylus Photo 750", "HP DeskJet 970C Series with a rather long name", ""}) {
+        const auto form = open(name);
+        const QLabel &n = *form->Label1, &p = *form->Label2;
+        EXPECT_TRUE(form->Timer1.Enabled());
+        const int total = n.width() + p.width() + 8;
+        EXPECT_EQ(n.x(), 481 / 2 - total / 2) << name;
+        EXPECT_EQ(p.x(), n.x() + n.width() + 8) << name;
+        EXPECT_EQ(n.text(), name);
+        EXPECT_EQ(n.toolTip(), form->specialLink());
+    }
+    const auto form = open("Epson Stylus Photo 750");
+    EXPECT_EQ(form->Label2->text(), "$7.95");
+    form->Label1Click();
+    clickOn(*form->Label2);
+    EXPECT_EQ(opened, std::vector<QString>(2, kSite + "epson_stylus_photo_750.html"));
+}
+
+TEST_F(PrinterFormTest, PriceAlternatesRedAndYellowOnTheTimer)
+{
+    const auto form = open("Canon BJC-4000");
+    const QColor red(255, 0, 0), yellow(255, 255, 0);
+    EXPECT_EQ(textColour(*form->Label2), red);
+    for (const QColor &next : {yellow, red, yellow, red}) {
+        form->Timer1Timer();
+        EXPECT_EQ(textColour(*form->Label2), next);
+    }
+}
+
+TEST_F(PrinterFormTest, BrandLabelsAndBannerAreasOpenTheirPages)
+{
+    const auto form = open("HP");
+    const std::pair<LinkLabel *, const char *> rows[] = {
+        {form->Label3, "apple.html"},      {form->Label4, "brother.html"}, {form->Label5, "canon.html"},
+        {form->Label7, "epson.html"},      {form->Label6, "hp.html"},      {form->Label8, "lexmark.html"},
+        {form->Label9, "ibm.html"},        {form->Label23, "panasonic.html"}, {form->Label10, "xerox.html"},
+        {form->Label20, "otherbrands.html"},
+    };
+    int y = 240;
+    for (const auto &[label, page] : rows) {
+        opened.clear();
+        clickOn(*label);
+        EXPECT_EQ(opened, std::vector<QString>{kSite + page}) << page;
+        EXPECT_EQ(label->geometry().topLeft(), QPoint(48, y));
+        EXPECT_EQ(label->toolTip(), label->text());
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        y += 24;
+    }
+    opened.clear();
+    form->Image3MouseDown(355, 50);
+    form->Image3MouseDown(600, 10);
+    form->Label20Click();
+    EXPECT_EQ(opened, (std::vector<QString>{kSite + "canon.html", kSite, kSite + "otherbrands.html"}));
+}
+
+TEST_F(PrinterFormTest, PicturesAndPanelAreDrawnInPlace)
+{
+    const auto form = open("Epson Stylus Photo 750");
+    const std::optional<QImage> banner = loadBuiltinPicture("banner.gif");
+    ASSERT_TRUE(banner);
+    EXPECT_EQ(form->Image3->geometry(), QRect(4, 8, 600, 75));
+    EXPECT_TRUE(sameArea(form->Image3->canvas(), QRect(0, 0, 600, 75), *banner));
+    const QImage shot = form->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(60, 195)), QColor(255, 255, 0)); // inside the panel
+    EXPECT_EQ(QColor(shot.pixel(2, 300)), QColor(Qt::white));
+}
+
+TEST_F(FormTest, InkfairnOnTheMenuBarOpensTheAdvert)
+{
+    FormServices services = testServices(800, 600);
+    services.defaultPrinter = std::make_unique<FixedPrinter>("Epson Stylus Photo 750");
+    std::vector<QString> log;
+    services.webOpener = std::make_unique<RecordingWeb>(log);
+    TForm1 form(std::move(services));
+    EXPECT_EQ(form.Inkfairn1->text(), "Inkf&airn");
+    QString shownPrice;
+    form.showPrinterForm = [&](TPrinterForm &advert) {
+        shownPrice = advert.Label2->text();
+        advert.Label1Click();
+    };
+    form.Inkfairn1->trigger();
+    EXPECT_EQ(shownPrice, "$7.95");
+    EXPECT_EQ(log, std::vector<QString>{kSite + "epson_stylus_photo_750.html"});
+}
