@@ -11,6 +11,7 @@
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
 #include "platform/GameTimer.h"
+#include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
@@ -35,6 +36,7 @@ class QMenu;
 
 namespace varnholt {
 
+class TLoadSave;
 class TTrickForm;
 
 // What the window is given from outside. Anything left empty takes the desktop's own service.
@@ -44,6 +46,7 @@ struct FormServices {
     std::unique_ptr<WavePlayer> wavePlayer;
     std::unique_ptr<MidiPlayer> midiPlayer;
     std::unique_ptr<MessageSink> messages;
+    std::unique_ptr<InputBox> inputBox; // asks for a saved game's name
     std::string programPath;   // the program file; its folder is ExeDir
     std::string savedGamePath; // empty: the user's data folder, named after the program
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
@@ -103,7 +106,12 @@ public:
 
     // Menu commands.
     void NewGame1Click();
+    void OpenGame1Click();
+    void SaveGame1Click();
     void Exit1Click();
+
+    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
+    int SlotDialogMode = 0;
 
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -138,6 +146,10 @@ public:
     std::function<void(TTrickForm &)> showBonusWindow;
     // The maker's games page, opened by a press on the logo; empty: nothing happens.
     std::function<void()> openGamesPage;
+    // Shows the slot dialog until it closes. Empty: shown modally; tests drive it instead.
+    std::function<void(TLoadSave &)> showSlotDialog;
+    // Opens the help file at a topic; empty: the dialogs' Help buttons are disabled.
+    std::function<void(int topic)> openHelpTopic;
 
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
@@ -166,6 +178,8 @@ public:
 
     QMenu *File1 = nullptr;
     QAction *NewGame1 = nullptr;
+    QAction *OpenGame1 = nullptr;
+    QAction *SaveGame1 = nullptr;
     QAction *Exit1 = nullptr;
     QMenu *Options1 = nullptr;
     QAction *Sound1 = nullptr;
@@ -195,12 +209,16 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
+    void runSlotDialog();
+    void closeSlotDialog();
 
     GameState Game;
     RandomSource Random;
     FormServices services_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<MessageSink> messages_;
+    std::unique_ptr<InputBox> inputBox_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     CanvasWidget *faceWidget_ = nullptr;
@@ -215,6 +233,7 @@ private:
     bool hurry_ = false;              // a close is waiting: finish the play without waits
     GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
+    TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
 };
 

@@ -32,9 +32,8 @@ TEST_F(StartUp, CaptionAndFileMenu)
     EXPECT_EQ(menus[1]->text(), "Options");
     QStringList items;
     for (QAction *action : form->File1->actions())
-        if (!action->isSeparator())
-            items << action->text();
-    EXPECT_EQ(items, (QStringList{"&New Game", "E&xit"}));
+        items << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(items, (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
 }
 
 TEST_F(StartUp, SettingsFileRenamesTheWindow)
