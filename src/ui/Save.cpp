@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 
@@ -49,9 +50,21 @@ QLabel *addLabel(QWidget &parent, const QString &componentName, QRect place, Qt:
     return label;
 }
 
-QPushButton *addButton(QWidget &parent, const QString &caption, QRect place, QStyle::StandardPixmap glyph)
+// The green tick of the slot buttons; the style's own OK glyph is not a tick everywhere.
+QIcon tickGlyph()
 {
-    auto *button = new QPushButton(parent.style()->standardIcon(glyph), caption, &parent);
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    return QIcon(pixmap);
+}
+
+QPushButton *addButton(QWidget &parent, const QString &caption, QRect place, const QIcon &glyph)
+{
+    auto *button = new QPushButton(glyph, caption, &parent);
     button->setGeometry(place);
     // Enter belongs to the name edits (each chooses its own slot), not to one default button.
     button->setAutoDefault(false);
@@ -93,10 +106,12 @@ void TLoadSave::buildControls()
     BitBtn6 = addSlotPanel(7, Panel7, Name7);
     BitBtn7 = addSlotPanel(8, Panel8, Name8);
 
-    HelpBtn = addButton(*this, QStringLiteral("&Help"), kHelpPlace, QStyle::SP_DialogHelpButton);
+    HelpBtn = addButton(*this, QStringLiteral("&Help"), kHelpPlace,
+                        style()->standardIcon(QStyle::SP_DialogHelpButton));
     HelpBtn->setEnabled(static_cast<bool>(setup_.openHelp));
     connect(HelpBtn, &QPushButton::clicked, this, [this] { setup_.openHelp(helpContextOf(HelpBtn)); });
-    CancelBtn = addButton(*this, QStringLiteral("&Cancel"), kCancelPlace, QStyle::SP_DialogCancelButton);
+    CancelBtn = addButton(*this, QStringLiteral("&Cancel"), kCancelPlace,
+                          style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrderThroughSlots();
 }
@@ -124,7 +139,7 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     addLabel(*panel, QStringLiteral("credits%1").arg(k), kCreditsPlace, Qt::AlignLeft);
     addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
 
-    QPushButton *button = addButton(*panel, QStringLiteral("OK"), kSlotButtonPlace, QStyle::SP_DialogOkButton);
+    QPushButton *button = addButton(*panel, QStringLiteral("OK"), kSlotButtonPlace, tickGlyph());
     button->setFont(font());
     button->setProperty(kTagProperty, k);
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn7Click(button); });
