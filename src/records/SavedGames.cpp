@@ -88,14 +88,4 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
     return ini.UpdateFile();
 }
 
-std::array<SavedFields, kNamedSlotCount> readNamedSlots(const SavedGameFile &file)
-{
-    const IniFile ini = IniFile::load(file.path);
-    const std::string today = todayText(file);
-    std::array<SavedFields, kNamedSlotCount> slots;
-    for (int slot = 0; slot < kNamedSlotCount; ++slot)
-        slots[static_cast<std::size_t>(slot)] = readSlot(ini, slot, today);
-    return slots;
-}
-
 } // namespace varnholt

@@ -6,7 +6,6 @@
 #include "records/IniFile.h"
 #include "records/RecordResult.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,8 +48,5 @@ void writeSlot(IniFile &file, int Slot, const SavedFields &fields, std::string_v
 // overwritten, so the other slots are not lost. Loading always succeeds.
 RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot, bool Save,
                           std::string_view Name);
-
-// The eight named slots as the slot dialog lists them, read in one pass over the file.
-std::array<SavedFields, kNamedSlotCount> readNamedSlots(const SavedGameFile &file);
 
 } // namespace varnholt

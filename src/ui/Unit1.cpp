@@ -25,6 +25,7 @@ TForm1::TForm1(FormServices services, QWidget *parent)
     clock_ = services_.clock ? std::move(services_.clock) : std::make_unique<SystemClock>();
     messages_ = services_.messages ? std::move(services_.messages) : makeDesktopMessageSink();
     webOpener_ = services_.webOpener ? std::move(services_.webOpener) : makeDesktopWebOpener();
+    inputBox_ = services_.inputBox ? std::move(services_.inputBox) : makeDesktopInputBox();
     if (!services_.screen)
         services_.screen = primaryScreenInfo;
     sounds_ = std::make_unique<SoundEffects>(
@@ -137,6 +138,9 @@ void TForm1::buildMenu()
     File1 = menuBar()->addMenu("&File");
     NewGame1 = File1->addAction("&New Game", [this] { NewGame1Click(); });
     File1->addSeparator();
+    OpenGame1 = File1->addAction("&Open Game", [this] { OpenGame1Click(); });
+    SaveGame1 = File1->addAction("&Save Game", [this] { SaveGame1Click(); });
+    File1->addSeparator();
     Exit1 = File1->addAction("E&xit", [this] { Exit1Click(); });
     Options1 = menuBar()->addMenu("Options");
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
@@ -152,10 +156,9 @@ void TForm1::buildMenu()
 
 void TForm1::refreshCommands()
 {
-    if (NewGame1)
-        NewGame1->setEnabled(gameCommandsAvailable(Game));
-    if (Borrow1)
-        Borrow1->setEnabled(gameCommandsAvailable(Game));
+    for (QAction *command : {NewGame1, OpenGame1, SaveGame1, Borrow1})
+        if (command)
+            command->setEnabled(gameCommandsAvailable(Game));
 }
 
 void TForm1::centreOnScreen()
@@ -277,6 +280,8 @@ void TForm1::Exit1Click()
 
 bool TForm1::saveGameInProgress()
 {
+    // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
+    closeSlotDialog();
     // A save in the middle of a play keeps the game as it stood before the play began, never a
     // bet taken and not yet judged. Coins put in but not spun go back to the credits: they are
     // not kept anywhere else.

@@ -13,6 +13,7 @@
 #include "platform/DefaultPrinter.h"
 #include "platform/GameTimer.h"
 #include "platform/HelpViewer.h"
+#include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
@@ -40,6 +41,7 @@ class QMenu;
 namespace varnholt {
 
 class TPrinterForm;
+class TLoadSave;
 class TTrickForm;
 class HelpKeyFilter;
 
@@ -51,6 +53,7 @@ struct FormServices {
     std::unique_ptr<MidiPlayer> midiPlayer;
     std::unique_ptr<MessageSink> messages;
     std::unique_ptr<WebOpener> webOpener;
+    std::unique_ptr<InputBox> inputBox; // asks for a saved game's name
     std::string programPath;   // the program file; its folder is ExeDir
     std::string savedGamePath; // empty: the user's data folder, named after the program
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
@@ -112,6 +115,8 @@ public:
 
     // Menu commands.
     void NewGame1Click();
+    void OpenGame1Click();
+    void SaveGame1Click();
     void Exit1Click();
     void Inkfairn1Click();
     void Borrow1Click();
@@ -128,6 +133,9 @@ public:
     // and the help key come here.
     void showHelpTopic(int topic);
     HelpViewer *helpViewer() const { return help_.viewer(); }
+
+    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
+    int SlotDialogMode = 0;
 
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -167,6 +175,11 @@ public:
     // Runs a side window (borrowing, statistics, payoff chart) until it closes. Empty: shown
     // modally; tests drive the window in it instead.
     std::function<void(QDialog &)> showSideWindow;
+    // Shows the slot dialog until it closes. Empty: shown modally; tests drive it instead.
+    std::function<void(TLoadSave &)> showSlotDialog;
+    // How the dialogs' Help buttons open the help file at a topic (showHelpTopic from start-up;
+    // empty: the buttons are disabled).
+    std::function<void(int topic)> openHelpTopic;
 
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
@@ -195,6 +208,8 @@ public:
 
     QMenu *File1 = nullptr;
     QAction *NewGame1 = nullptr;
+    QAction *OpenGame1 = nullptr;
+    QAction *SaveGame1 = nullptr;
     QAction *Exit1 = nullptr;
     QMenu *Options1 = nullptr;
     QAction *Sound1 = nullptr;
@@ -233,6 +248,9 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
+    void runSlotDialog();
+    void closeSlotDialog();
 
     GameState Game;
     RandomSource Random;
@@ -242,6 +260,7 @@ private:
     std::unique_ptr<WebOpener> webOpener_;
     HelpViewerHolder help_;
     HelpKeyFilter *helpKey_ = nullptr;
+    std::unique_ptr<InputBox> inputBox_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     CanvasWidget *faceWidget_ = nullptr;
@@ -256,6 +275,7 @@ private:
     bool hurry_ = false;              // a close is waiting: finish the play without waits
     GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
+    TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
 };
 

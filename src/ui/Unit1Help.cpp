@@ -16,6 +16,7 @@ namespace varnholt {
 void TForm1::setUpHelp()
 {
     setHelpContext(*this, kHelpMachine);
+    openHelpTopic = [this](int topic) { showHelpTopic(topic); };
     Help1 = menuBar()->addMenu("&Help");
     Version1 = Help1->addAction("Version", [this] { Version1Click(); });
     N6 = Help1->addSeparator();

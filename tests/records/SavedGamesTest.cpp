@@ -45,9 +45,8 @@ TEST_F(SavedGamesTest, NoFileGivesTheDefaultGame)
 {
     EXPECT_EQ(load(kCurrentGameSlot),
               (SavedFields{"CurrentGame", "12/06/26", 1000, 1000, 0, 0, 0, 0, 0}));
-    const auto slots = readNamedSlots(file);
     for (int slot = 0; slot < kNamedSlotCount; ++slot)
-        EXPECT_EQ(slots[slot], (SavedFields{"GameNo" + std::to_string(slot + 1), "12/06/26", 1000,
+        EXPECT_EQ(load(slot), (SavedFields{"GameNo" + std::to_string(slot + 1), "12/06/26", 1000,
                                             1000, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(std::filesystem::exists(file.path)) << "reading must not create the file";
 }
@@ -57,7 +56,6 @@ TEST_F(SavedGamesTest, SaveThenLoadRoundTripsEverySavedFieldAndNothingElse)
     ASSERT_TRUE(save(2, "My lucky game").ok());
     ASSERT_TRUE(save(5, "Extremes", INT_MIN).ok());
     EXPECT_EQ(load(2), (SavedFields{"My lucky game", "12/06/26", 1234, 500, 77, 150, 60, 11, 4}));
-    EXPECT_EQ(readNamedSlots(file)[2], load(2));
     EXPECT_EQ(load(5).Credits, INT_MIN);
     EXPECT_EQ(load(3).GameName, "GameNo4") << "other slots stay unsaved";
 

@@ -33,9 +33,8 @@ TEST_F(StartUp, CaptionAndFileMenu)
     EXPECT_EQ(bar, (QStringList{"&File", "Options", "&Borrow", "&Stats", "&Payoffs", "Inkf&airn", "&Help"}));
     QStringList items;
     for (QAction *action : form->File1->actions())
-        if (!action->isSeparator())
-            items << action->text();
-    EXPECT_EQ(items, (QStringList{"&New Game", "E&xit"}));
+        items << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(items, (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
 }
 
 TEST_F(StartUp, SettingsFileRenamesTheWindow)

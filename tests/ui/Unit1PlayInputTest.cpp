@@ -100,20 +100,28 @@ TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)
     EXPECT_EQ(g.Spins, 4);
 }
 
-TEST_F(PlayInput, NewGameIsOfferedOnlyWhileTheMachineIsIdle)
+TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
 {
     auto form = makePlayForm();
     EXPECT_TRUE(form->NewGame1->isEnabled());
     std::vector<bool> duringSpin;
+    int slotDialogsShown = 0;
+    form->showSlotDialog = [&](TLoadSave &) { ++slotDialogsShown; };
     clock->duringWait = [&] {
-        duringSpin.push_back(form->NewGame1->isEnabled());
+        for (QAction *command : {form->NewGame1, form->OpenGame1, form->SaveGame1})
+            duringSpin.push_back(command->isEnabled());
         form->NewGame1Click();
+        form->OpenGame1Click();
+        form->SaveGame1Click();
     };
     form->state().Credits = 10;
     form->BetMax();
     ASSERT_FALSE(duringSpin.empty());
     EXPECT_EQ(std::count(duringSpin.begin(), duringSpin.end(), true), 0);
     EXPECT_LT(form->state().Credits, 100) << "New Game did not run inside the spin";
+    EXPECT_EQ(slotDialogsShown, 0);
     EXPECT_TRUE(form->NewGame1->isEnabled());
+    EXPECT_TRUE(form->OpenGame1->isEnabled());
+    EXPECT_TRUE(form->SaveGame1->isEnabled());
 }
 

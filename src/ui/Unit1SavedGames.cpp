@@ -1,0 +1,58 @@
+// The main window's part in saved games: the File menu's Open and Save commands and the slot
+// dialog they share.
+
+#include "ui/Unit1.h"
+
+#include "core/NewGame.h"
+#include "ui/Save.h"
+
+
+namespace varnholt {
+
+void TForm1::SaveGame1Click()
+{
+    if (!gameCommandsAvailable(Game))
+        return;
+    SlotDialogMode = 1;
+    runSlotDialog();
+}
+
+void TForm1::OpenGame1Click()
+{
+    if (!gameCommandsAvailable(Game))
+        return;
+    SlotDialogMode = 0;
+    runSlotDialog();
+    FormPaint(); // the meters show the game now in progress
+}
+
+void TForm1::runSlotDialog()
+{
+    // The dialog lends the game state to the slots it reads, so play stays locked meanwhile;
+    // the modal run already keeps the player's input away, this keeps any other away too.
+    const bool wasBusy = Game.Busy;
+    Game.Busy = true;
+    refreshCommands();
+    {
+        LoadSaveSetup setup{SlotDialogMode, QString::fromStdString(WindowTitle), openHelpTopic};
+        TLoadSave dialog(Game, savedGames_, *messages_, *inputBox_, std::move(setup), this);
+        slotDialog_ = &dialog;
+        if (dialog.ready()) {
+            if (showSlotDialog)
+                showSlotDialog(dialog);
+            else
+                dialog.exec();
+        }
+        slotDialog_ = nullptr;
+    }
+    Game.Busy = wasBusy;
+    refreshCommands();
+}
+
+void TForm1::closeSlotDialog()
+{
+    if (slotDialog_)
+        slotDialog_->reject();
+}
+
+} // namespace varnholt
