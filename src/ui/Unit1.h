@@ -59,7 +59,7 @@ public:
 
     // Configuration, set once by start-up.
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
-    std::string VersionText = "2.2";
+    std::string VersionText = VARNHOLT_VERSION;
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
