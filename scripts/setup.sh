@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
+  # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.
+  desktop-file-utils appstream inotify-tools dpkg-dev file
 )
 bash scripts/install-packages.sh "${packages[@]}"
 

@@ -158,16 +158,30 @@ void TForm1::centreOnScreen()
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (frameFitted_)
+    fitFrameToScreen();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrameToScreen();
+}
+
+void TForm1::fitFrameToScreen()
+{
+    // A window manager frames the window only after it is shown, and says so with a move; with
+    // no window manager there is never a frame and the window stays as start-up placed it.
+    if (frameFitted_ || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0)
         return;
     frameFitted_ = true;
-    // The requested size is the outer size; once the window system has added its frame, give
-    // the frame its share so the whole window still fits the screen.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        setFixedSize(requestedSize_ - frame);
-        centreOnScreen();
-    }
+    // The requested size is the outer size: the frame takes its share from the client area,
+    // whose face is cut at the bottom, and panels keep theirs.
+    const QRect outer = outerWindowArea(requestedSize_, primaryScreenFreeArea());
+    setFixedSize(outer.size() - frame);
+    move(outer.topLeft());
 }
 
 void TForm1::showMessage(const QString &text, MessageIcon icon)

@@ -177,6 +177,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // One press or key step, as the input map of the face orders it.
@@ -185,6 +186,8 @@ private:
     void FormClose();
     void buildMenu();
     void centreOnScreen();
+    // Once a window manager has framed the window: frame included, it fits the free screen.
+    void fitFrameToScreen();
     // Game-changing menu commands follow the Busy lock.
     void refreshCommands();
 
