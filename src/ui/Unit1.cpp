@@ -169,19 +169,22 @@ void TForm1::moveEvent(QMoveEvent *event)
 
 void TForm1::fitFrameToScreen()
 {
-    // A window manager frames the window only after it is shown, and says so with a move; with
-    // no window manager there is never a frame and the window stays as start-up placed it.
-    if (frameFitted_ || !isVisible())
+    // A window manager frames the window only after it is shown, and may first report a frame
+    // without its borders, then the whole one: fit again whenever the frame changes. With no
+    // window manager there is never a frame and the window stays as start-up placed it.
+    if (!isVisible())
         return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() <= 0 && frame.height() <= 0)
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull() || frame == fittedFrame_)
         return;
-    frameFitted_ = true;
+    fittedFrame_ = frame;
     // The requested size is the outer size: the frame takes its share from the client area,
     // whose face is cut at the bottom, and panels keep theirs.
-    const QRect outer = outerWindowArea(requestedSize_, primaryScreenFreeArea());
-    setFixedSize(outer.size() - frame);
-    move(outer.topLeft());
+    const QRect area = outerWindowArea(requestedSize_, primaryScreenFreeArea());
+    setFixedSize(area.size().shrunkBy(frame));
+    move(area.topLeft());
 }
 
 void TForm1::showMessage(const QString &text, MessageIcon icon)

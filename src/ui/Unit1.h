@@ -210,7 +210,7 @@ private:
     std::unique_ptr<MachineFace> face_;
     SavedGameFile savedGames_;
     QSize requestedSize_;
-    bool frameFitted_ = false;
+    QMargins fittedFrame_; // the window manager's frame the window was last fitted to
     bool savedAtClose_ = false;
 
     bool playing_ = false;
