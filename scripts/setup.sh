@@ -14,6 +14,8 @@ packages=(
   libcups2-dev cups cups-client
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
+  # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.
+  desktop-file-utils appstream inotify-tools dpkg-dev file
 )
 bash scripts/install-packages.sh "${packages[@]}"
 

@@ -21,4 +21,15 @@ ScreenInfo primaryScreenInfo()
     return info;
 }
 
+QRect primaryScreenFreeArea()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect outerWindowArea(QSize wanted, const QRect &freeArea)
+{
+    return QRect(freeArea.topLeft(), wanted.boundedTo(freeArea.size()));
+}
+
 } // namespace varnholt

@@ -1,6 +1,8 @@
 #pragma once
 // What the game reads about the display: its size, pixels per inch and device pixel ratio, all
-// in device-independent pixels.
+// in device-independent pixels; and the part panels leave free.
+
+#include <QRect>
 
 namespace varnholt {
 
@@ -13,5 +15,12 @@ struct ScreenInfo {
 
 // The primary screen's full size and resolution as the window system reports them.
 ScreenInfo primaryScreenInfo();
+
+// The part of the primary screen that panels and docks leave free.
+QRect primaryScreenFreeArea();
+
+// Where a window whose outer size (frame included) should be `wanted` goes: at the top-left
+// corner of the free area, cut to it.
+QRect outerWindowArea(QSize wanted, const QRect &freeArea);
 
 } // namespace varnholt

@@ -171,16 +171,33 @@ void TForm1::centreOnScreen()
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (frameFitted_)
+    fitFrameToScreen();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrameToScreen();
+}
+
+void TForm1::fitFrameToScreen()
+{
+    // A window manager frames the window only after it is shown, and may first report a frame
+    // without its borders, then the whole one: fit again whenever the frame changes. With no
+    // window manager there is never a frame and the window stays as start-up placed it.
+    if (!isVisible())
         return;
-    frameFitted_ = true;
-    // The requested size is the outer size; once the window system has added its frame, give
-    // the frame its share so the whole window still fits the screen.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) {
-        setFixedSize(requestedSize_ - frame);
-        centreOnScreen();
-    }
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull() || frame == fittedFrame_)
+        return;
+    fittedFrame_ = frame;
+    // The requested size is the outer size: the frame takes its share from the client area,
+    // whose face is cut at the bottom, and panels keep theirs.
+    const QRect area = outerWindowArea(requestedSize_, primaryScreenFreeArea());
+    setFixedSize(area.size().shrunkBy(frame));
+    move(area.topLeft());
 }
 
 void TForm1::showMessage(const QString &text, MessageIcon icon)

@@ -71,7 +71,7 @@ public:
     // Configuration, set once by start-up.
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
     std::string HelpFile; // ExeDir + ExeStem + ".hlp"
-    std::string VersionText = "2.2";
+    std::string VersionText = VARNHOLT_VERSION;
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
@@ -228,6 +228,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // One press or key step, as the input map of the face orders it.
@@ -237,6 +238,8 @@ private:
     void buildMenu();
     void setUpHelp(); // the Help menu, the window's topic and the help key
     void centreOnScreen();
+    // Once a window manager has framed the window: frame included, it fits the free screen.
+    void fitFrameToScreen();
     // Game-changing menu commands follow the Busy lock.
     void refreshCommands();
     void runSideWindow(QDialog &window);
@@ -267,7 +270,7 @@ private:
     std::unique_ptr<MachineFace> face_;
     SavedGameFile savedGames_;
     QSize requestedSize_;
-    bool frameFitted_ = false;
+    QMargins fittedFrame_; // the window manager's frame the window was last fitted to
     bool savedAtClose_ = false;
 
     bool playing_ = false;

@@ -1,14 +1,26 @@
 #include "platform/QuitSignals.h"
 #include "platform/Sound.h"
+#include "ui/AppIdentity.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSessionManager>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnholt Slots");
+    QApplication::setApplicationVersion(VARNHOLT_VERSION);
+    // The task bar and switcher match the window to its desktop entry and show its icon.
+    QGuiApplication::setDesktopFileName(varnholt::kAppId);
+    QApplication::setWindowIcon(varnholt::appIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("A three-reel casino slot machine.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
 
     varnholt::FormServices services;
     services.programPath = QCoreApplication::applicationFilePath().toStdString();

@@ -1,6 +1,7 @@
 'use strict';
 // Renders the machine face, its dimmed panels and lit crystal ball, the bonus vault
-// and its chests, the payoff chart and the advert pictures into assets/pictures.
+// and its chests, the payoff chart and the advert pictures into assets/pictures, and the
+// program's icon into assets/icons.
 // Usage: node tools/art/scenes/generate.js [name ...]   (no names: all of them)
 
 const fs = require('fs');
@@ -11,9 +12,11 @@ const { FACE, faceSvg } = require('./lib/face');
 const { VAULT, vaultSvg } = require('./lib/vault');
 const { paychartSvg } = require('./lib/paychart');
 const { BANNER, bannerSvg, printerSvg, cartridgesSvg } = require('./lib/advert');
+const { APP_ID, ICON_SIZES, appIconSvg } = require('./lib/appicon');
 
 const repo = path.resolve(__dirname, '../../..');
 const pictures = path.join(repo, 'assets/pictures');
+const icons = path.join(repo, 'assets/icons/hicolor');
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'varnholt-scenes-'));
 
 function png(name, svg, w, h) {
@@ -48,6 +51,16 @@ const jobs = {
     pngToGif(png('banner', bannerSvg(), BANNER.width, BANNER.height), path.join(pictures, 'banner.gif'));
     pngToJpeg(png('printer1', printerSvg(), 100, 100), path.join(pictures, 'printer1.jpg'));
     pngToJpeg(png('printer2', cartridgesSvg(), 100, 100), path.join(pictures, 'printer2.jpg'));
+  },
+  appicon() {
+    const scalable = path.join(icons, 'scalable/apps');
+    fs.mkdirSync(scalable, { recursive: true });
+    fs.writeFileSync(path.join(scalable, `${APP_ID}.svg`), appIconSvg());
+    for (const size of ICON_SIZES) {
+      const folder = path.join(icons, `${size}x${size}/apps`);
+      fs.mkdirSync(folder, { recursive: true });
+      fs.copyFileSync(png(`appicon-${size}`, appIconSvg(size), size, size), path.join(folder, `${APP_ID}.png`));
+    }
   },
 };
 

@@ -4,6 +4,8 @@
 const { linear, radial, metals } = require('./kit');
 const { stoneDefs, bulbDefs, torchDefs, clothDefs } = require('./parts');
 
+const TEXT_GOLD = [[0, '#fffbe0'], [0.35, '#ffe27a'], [0.55, '#e8a92a'], [1, '#a86a10']];
+
 function commonDefs() {
   return [
     linear('goldV', metals.gold),
@@ -12,7 +14,7 @@ function commonDefs() {
     linear('brassV', metals.brass),
     linear('steelV', metals.steel),
     linear('ironV2', metals.iron),
-    linear('textGold', [[0, '#fffbe0'], [0.35, '#ffe27a'], [0.55, '#e8a92a'], [1, '#a86a10']]),
+    linear('textGold', TEXT_GOLD),
     linear('textGoldDim', [[0, '#8a7440'], [0.5, '#6a4e18'], [1, '#3e2a08']]),
     linear('crimsonV', [[0, '#9c1520'], [0.5, '#6e0b13'], [1, '#3c050a']]),
     linear('crimsonH', [[0, '#3c050a'], [0.2, '#861019'], [0.5, '#a3182a'], [0.8, '#861019'], [1, '#3c050a']], 0, 0, 1, 0),
@@ -23,4 +25,4 @@ function commonDefs() {
   ].join('\n');
 }
 
-module.exports = { commonDefs };
+module.exports = { commonDefs, TEXT_GOLD };

@@ -7,6 +7,7 @@
 const { textPath, textWidth, icon, seeded, svgDoc, embossedText, n2, linear, radial } = require('./kit');
 const { rect, stoneWall, goldFrame, bulbRing, bulb, torch, banner } = require('./parts');
 const { commonDefs } = require('./common');
+const { coinDefs, coinMedallion } = require('./coin');
 
 // Where the game draws; the generator and the tests agree on these.
 const FACE = {
@@ -36,7 +37,7 @@ function faceDefs() {
     linear('tableCloth', [[0, '#1b2f7a'], [0.6, '#0f1d52'], [1, '#060d2a']]),
     linear('floorV', [[0, '#2a1a10'], [1, '#120a05']]),
     linear('plateInset', [[0, '#2a0408'], [0.5, '#4a0a10'], [1, '#1e0205']]),
-    radial('coinFace', [[0, '#fff4c4'], [0.55, '#f0c450'], [0.85, '#c48a1c'], [1, '#8a5a0c']], 0.4, 0.35, 0.7),
+    coinDefs(),
     radial('ballUnlit', [[0, '#3a4a8a'], [0.5, '#1c2560'], [0.85, '#0c1034'], [1, '#05071a']], 0.42, 0.38, 0.62),
     radial('ballLit', [[0, '#ffffff'], [0.18, '#dff6ff'], [0.45, '#7fd4ff'], [0.75, '#4a5fe0'], [1, '#2a1a8a']], 0.45, 0.45, 0.6),
     radial('ballHalo', [[0, '#bfeaff', 0.85], [0.35, '#7fc8ff', 0.45], [0.7, '#6a5aff', 0.12], [1, '#6a5aff', 0]], 0.5, 0.5, 0.5),
@@ -237,19 +238,7 @@ function cabinet(state) {
   }
   const motto = textPath('cinzel', 'THREE BONUS CHESTS OPEN THE VAULT', 396, 532, 11.5, 'middle', 1.2);
   parts.push(`<path d="${motto}" fill="url(#textGold)"/>`);
-  // coin medallion
-  const coinC = { x: 601.5, y: 140 };
-  let ridges = '';
-  for (let i = 0; i < 48; i++) {
-    const a = (i / 48) * Math.PI * 2;
-    ridges += `<path d="M${n2(coinC.x + Math.cos(a) * 36.5)} ${n2(coinC.y + Math.sin(a) * 36.5)} L${n2(coinC.x + Math.cos(a) * 40)} ${n2(coinC.y + Math.sin(a) * 40)}" stroke="#7a4e0a" stroke-width="1.3"/>`;
-  }
-  const dollar = textPath('bonum', '$1', coinC.x, coinC.y + 13, 38, 'middle', 0);
-  parts.push(`<circle cx="${coinC.x}" cy="${coinC.y}" r="43" fill="#1a0204" stroke="url(#goldV)" stroke-width="2"/>`);
-  parts.push(`<g filter="url(#shadow)"><circle cx="${coinC.x}" cy="${coinC.y}" r="40.5" fill="url(#coinFace)" stroke="#5a3a06" stroke-width="1.2"/></g>`);
-  parts.push(ridges);
-  parts.push(`<circle cx="${coinC.x}" cy="${coinC.y}" r="31" fill="none" stroke="#8a5a10" stroke-width="1.5"/><circle cx="${coinC.x}" cy="${coinC.y}" r="30" fill="none" stroke="#fff2b8" stroke-width="0.8" opacity="0.7"/>`);
-  parts.push(embossedText(dollar, 'url(#textGold)', { outline: '#5a2a02', outlineWidth: 2.5 }));
+  parts.push(...coinMedallion(601.5, 140));
   parts.push(`<path d="${textPath('cinzel', 'INSERT COIN', 608, 197, 9.5, 'middle', 1)}" fill="url(#textGold)"/>`);
   parts.push(rect(591, 203, 35, 8, 'fill="#050302" stroke="url(#goldV)" stroke-width="1.5"', 3));
   // bonus meter and nudge counter box

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix and checks the tree: the program folder holds the program and
+# every file it reads beside itself, bin links to it, the desktop entry and metainfo validate,
+# and the icon is there at every size.
+#   check-tree.sh BUILD_DIR SOURCE_DIR
+source "$(dirname "$0")/installed.sh"
+source_dir="$2"
+id=org.varnholt.Slots
+
+[ -x "$programDir/varnholt-slots" ] || fail "no program in $programDir"
+for f in "$source_dir"/assets/beside/*; do
+  [ -f "$programDir/$(basename "$f")" ] || fail "$(basename "$f") is not beside the program"
+done
+while read -r name; do
+  [ -z "$name" ] || [ -f "$programDir/$name" ] || fail "registered file $name is not beside the program"
+done < "$build/desktop/beside-files.txt"
+
+link="$prefix/bin/varnholt-slots"
+[ -L "$link" ] || fail "bin/varnholt-slots is not a link"
+case "$(readlink "$link")" in /*) fail "bin/varnholt-slots is an absolute link" ;; esac
+[ "$(readlink -f "$link")" = "$(readlink -f "$programDir/varnholt-slots")" ] || fail "bin/varnholt-slots does not lead to the program"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry does not validate"
+report="$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1)" || fail "metainfo does not validate"
+if grep -E '^[EW]:' <<<"$report"; then fail "metainfo has errors or warnings"; fi
+[ -s "$prefix/share/man/man6/varnholt-slots.6" ] || fail "no manual page"
+
+icons="$prefix/share/icons/hicolor"
+[ -s "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"
+for size in 16 22 24 32 48 64 128 256; do
+  png="$icons/${size}x$size/apps/$id.png"
+  if [ ! -f "$png" ]; then fail "no $size px icon"; continue; fi
+  # Width and height are the big-endian words at bytes 16 and 20 of a PNG.
+  read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$png")
+  [ "$w $h" = "$size $size" ] || fail "$size px icon is $w x $h"
+done
+exit $((failures > 0))
