@@ -20,6 +20,7 @@
 #include "presentation/SoundEffects.h"
 #include "records/GameDate.h"
 #include "records/SavedGames.h"
+#include "ui/FaceWidget.h"
 
 #include <QMainWindow>
 
@@ -68,7 +69,7 @@ public:
     Clock &clock() { return *clock_; }
     MachineFace &face() { return *face_; }
     Canvas &canvas() { return faceWidget_->canvas(); }
-    CanvasWidget &faceWidget() { return *faceWidget_; }
+    FaceWidget &faceWidget() { return *faceWidget_; }
     SoundEffects &sounds() { return *sounds_; }
     MusicCycle &music() { return *music_; }
     int Scale(double v) const { return face_->Scale(v); }
@@ -125,6 +126,7 @@ public:
     void wildSeen(int row) override;
     void winFlashingOff() override;
     void runBonusGame(const BonusPrizes &prizes) override;
+    void lineWon(int line) override;
     void nudgeCounterChanged() override;
     void playWinSound() override;
     void winFlashingOn() override;
@@ -195,6 +197,8 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    // The win flashing with the guides of the lines won lit, or neither.
+    void setWinFlashing(bool on);
 
     GameState Game;
     RandomSource Random;
@@ -203,7 +207,7 @@ private:
     std::unique_ptr<MessageSink> messages_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
-    CanvasWidget *faceWidget_ = nullptr;
+    FaceWidget *faceWidget_ = nullptr;
     std::unique_ptr<MachineFace> face_;
     SavedGameFile savedGames_;
     QSize requestedSize_;
@@ -216,6 +220,7 @@ private:
     GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
+    std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
 };
 
 } // namespace varnholt

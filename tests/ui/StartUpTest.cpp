@@ -29,12 +29,15 @@ TEST_F(StartUp, CaptionAndFileMenu)
     const auto menus = form->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[1]->text(), "Options");
+    EXPECT_EQ(menus[1]->text(), "&Options");
     QStringList items;
     for (QAction *action : form->File1->actions())
         if (!action->isSeparator())
             items << action->text();
     EXPECT_EQ(items, (QStringList{"&New Game", "E&xit"}));
+    // The shortcuts belong to the items themselves, so they act and grey out with them.
+    EXPECT_EQ(form->NewGame1->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(form->Exit1->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
 TEST_F(StartUp, SettingsFileRenamesTheWindow)
