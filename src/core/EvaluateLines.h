@@ -82,14 +82,18 @@ void EvaluateLines(GameState &state, RandomSource &random, Events &events)
             events.wildSeen(row);
         }
         // A matching pay row decides the line even when the line is not covered.
+        bool opened = false;
         if (const int pays = linePays(s1, s2, s3); pays > 0) {
             if (played)
                 state.SpinWin = addCapped(state.SpinWin, pays);
         } else if (triggersBonus(s1, s2, s3, played)) {
             playBonusGame(state, random, events);
-            bonusPlayed = true;
+            bonusPlayed = opened = true;
         }
-        if (state.SpinWin > previousTotal) {
+        const bool raised = state.SpinWin > previousTotal;
+        if (raised || opened)
+            events.lineWon(line);
+        if (raised) {
             if (s3 == Wild)
                 state.Nudges = addCapped(state.Nudges, kWildLineNudges);
             events.nudgeCounterChanged();

@@ -22,6 +22,8 @@ public:
     // Show the bonus game with the dealt prizes until the player has picked. The picked prize
     // must be in the game state when this returns: applyBonusPrize(state, prizes[chest]).
     virtual void runBonusGame(const BonusPrizes &prizes) = 0;
+    // This line paid or opened the bonus game: its guide is drawn lit while the win flashing runs.
+    virtual void lineWon(int line) = 0;
     // Nudges may have changed: redraw the nudge counter.
     virtual void nudgeCounterChanged() = 0;
     // Play the win sound and wait until it has finished.

@@ -48,24 +48,41 @@ bool onLogo(const Layout &layout, int x, int y)
     return corner <= x && x <= corner + kLogoWidth && corner <= y && y <= corner + kLogoHeight;
 }
 
+void addStep(PressPlan &plan, InputAction action, int reel = -1)
+{
+    plan.steps[plan.count++] = {action, reel};
+}
+
+// Nudges are ignored while the machine is busy, so none can start inside a spin or another nudge.
+bool nudgeOffered(const GameState &state)
+{
+    return state.NudgeAllowed && state.Nudges > 0 && !state.Busy;
+}
+
+const KeyBinding *bindingFor(int keyCode)
+{
+    for (const KeyBinding &binding : kKeyBindings)
+        if (binding.keyCode == keyCode)
+            return &binding;
+    return nullptr;
+}
+
 } // namespace
 
 PressPlan planPress(const GameState &state, const Layout &layout, int x, int y)
 {
     PressPlan plan;
-    auto add = [&plan](InputAction action, int reel = -1) { plan.steps[plan.count++] = {action, reel}; };
-
-    if (state.NudgeAllowed && state.Nudges > 0 && !state.Busy)
+    if (nudgeOffered(state))
         if (const auto reel = nudgeButtonAt(layout, x, y))
-            add(InputAction::NudgeReel, *reel);
+            addStep(plan, InputAction::NudgeReel, *reel);
     if (!state.Busy)
         if (const auto button = machineButtonAt(layout, x, y))
-            add(*button);
+            addStep(plan, *button);
     if (!state.Busy && kCoinSlotArea.contains(layout, x, y))
-        add(InputAction::BetOne);
-    add(InputAction::CloseNudgeOfferIfOut);
+        addStep(plan, InputAction::BetOne);
+    addStep(plan, InputAction::CloseNudgeOfferIfOut);
     if (onLogo(layout, x, y))
-        add(InputAction::OpenGamesPage);
+        addStep(plan, InputAction::OpenGamesPage);
     return plan;
 }
 
@@ -79,19 +96,27 @@ bool closeNudgeOfferIfOut(GameState &state)
 
 std::optional<InputAction> actionForKey(const GameState &state, int keyCode)
 {
-    if (state.Busy)
+    const KeyBinding *binding = bindingFor(keyCode);
+    if (state.Busy || !binding || binding->action == InputAction::NudgeReel)
         return std::nullopt;
-    switch (keyCode) {
-    case kKeyEnter:
-    case kKeySpace:
-        return InputAction::Spin;
-    case kKeyB:
-        return InputAction::BetOne;
-    case kKeyM:
-        return InputAction::BetMax;
-    default:
-        return std::nullopt;
+    return binding->action;
+}
+
+PressPlan planKey(const GameState &state, int keyCode)
+{
+    PressPlan plan;
+    const KeyBinding *binding = bindingFor(keyCode);
+    if (!binding)
+        return plan;
+    if (binding->action != InputAction::NudgeReel) {
+        if (const auto action = actionForKey(state, keyCode))
+            addStep(plan, *action);
+        return plan;
     }
+    if (nudgeOffered(state))
+        addStep(plan, InputAction::NudgeReel, binding->reel);
+    addStep(plan, InputAction::CloseNudgeOfferIfOut);
+    return plan;
 }
 
 } // namespace varnholt

@@ -69,8 +69,34 @@ inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyB = 66;
 inline constexpr int kKeyM = 77;
+// Digits by their character code; the keypad's digits arrive as the same codes.
+inline constexpr int kKey1 = '1';
+// Arrow keys, by the codes the window toolkit gives them (above every character code).
+inline constexpr int kKeyLeft = 0x01000012;
+inline constexpr int kKeyRight = 0x01000014;
+
+// Keys standing for a press on a face control.
+struct KeyBinding {
+    int keyCode;
+    InputAction action;
+    int reel = -1; // for NudgeReel
+};
+
+inline constexpr std::array<KeyBinding, 7> kKeyBindings{{
+    {kKeyEnter, InputAction::Spin},
+    {kKeySpace, InputAction::Spin},
+    {kKeyB, InputAction::BetOne},
+    {kKeyM, InputAction::BetMax},
+    {kKey1, InputAction::NudgeReel, 0},
+    {kKey1 + 1, InputAction::NudgeReel, 1},
+    {kKey1 + 2, InputAction::NudgeReel, 2},
+}};
 
 // Enter and Space spin, B bets one, M bets max; only while the machine is idle.
 std::optional<InputAction> actionForKey(const GameState &state, int keyCode);
+
+// The steps of one key press. A nudge key is a press on its reel's nudge button: it nudges under
+// the press's conditions and, like every press there, closes the offer once nudges are out.
+PressPlan planKey(const GameState &state, int keyCode);
 
 } // namespace varnholt

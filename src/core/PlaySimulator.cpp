@@ -36,6 +36,7 @@ public:
 
     void wildSeen(int) override {}
     void winFlashingOff() override {}
+    void lineWon(int) override {}
     void nudgeCounterChanged() override {}
     void playWinSound() override {}
     void winFlashingOn() override {}

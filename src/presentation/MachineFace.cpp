@@ -10,6 +10,7 @@ namespace varnholt {
 
 namespace {
 const QColor kGuideGrey(128, 128, 128);
+const QColor kLitGuide(255, 196, 0);
 const QColor kCaptionWhite(255, 255, 255);
 const QColor kNudgeYellow(255, 255, 0);
 const QColor kNudgeRed(255, 0, 0);
@@ -97,12 +98,42 @@ void MachineFace::DrawBlurFrame(int reel, int offset)
     DrawPaylineGuides();
 }
 
-void MachineFace::DrawPaylineGuides()
+int MachineFace::guideY(int row) const
 {
     const Layout &l = layout();
-    const int half = l.SymbolSize / 2;
-    for (int row = 0; row < 3; ++row)
-        canvas_.horizontalLine(Scale(247), Scale(544), l.ReelsTop + row * l.SymbolSize + half, kGuideGrey);
+    return l.ReelsTop + row * l.SymbolSize + l.SymbolSize / 2;
+}
+
+QRect MachineFace::litGuideBand(int row) const
+{
+    const int thickness = std::max(2, Scale(2.5));
+    return QRect(Scale(247), guideY(row) - thickness / 2, Scale(544) - Scale(247), thickness);
+}
+
+void MachineFace::DrawPaylineGuides()
+{
+    for (int row = 0; row < 3; ++row) {
+        if (litRows_[row]) {
+            const QRect band = litGuideBand(row);
+            canvas_.fill(band.left(), band.top(), band.right() + 1, band.bottom() + 1, kLitGuide);
+        } else
+            canvas_.horizontalLine(Scale(247), Scale(544), guideY(row), kGuideGrey);
+    }
+}
+
+void MachineFace::setLitLines(const std::array<bool, kLineCount> &lines, const std::array<int, kReelCount> &stops)
+{
+    const std::array<bool, 3> before = litRows_;
+    for (int line = 0; line < kLineCount; ++line)
+        litRows_[kLineRows[line]] = lines[line];
+    for (int row = 0; row < 3; ++row) {
+        if (!before[row] || litRows_[row])
+            continue;
+        copyFromFace(litGuideBand(row));
+        for (int reel = 0; reel < kReelCount; ++reel)
+            DrawSymbolCell(visibleColumn(reel, stops[reel])[row], reel, row);
+    }
+    DrawPaylineGuides();
 }
 
 void MachineFace::DrawSymbolCell(int code, int reel, int row)
@@ -173,23 +204,44 @@ void MachineFace::DrawLogo()
 void MachineFace::DrawCreditsMeter(std::int32_t Credits)
 {
     DrawDigitMeter(canvas_, strips_, Credits, true, true, Scale(620), Scale(38));
+    ShownMeters meters = shown_;
+    meters.credits = Credits;
+    show(meters);
 }
 
 void MachineFace::DrawCoinsMeter(std::int32_t CoinsBet)
 {
     ClearWinningsArea();
     DrawDigitMeter(canvas_, strips_, CoinsBet, true, false, Scale(250), Scale(38));
+    ShownMeters meters = shown_;
+    meters.coins = CoinsBet;
+    show(meters);
 }
 
 void MachineFace::DrawWinningsMeter(std::int32_t amount)
 {
     DrawDigitMeter(canvas_, strips_, amount, false, true, Scale(440), Scale(38));
+    ShownMeters meters = shown_;
+    meters.winnings = amount;
+    show(meters);
 }
 
 void MachineFace::ClearWinningsArea()
 {
     canvas_.fill(Scale(320), Scale(38), Scale(450), Scale(70), Qt::black);
     caption("Coins", Scale(250), false);
+    ShownMeters meters = shown_;
+    meters.winnings.reset();
+    show(meters);
+}
+
+void MachineFace::show(ShownMeters meters)
+{
+    if (meters == shown_)
+        return;
+    shown_ = meters;
+    if (metersChanged)
+        metersChanged();
 }
 
 void MachineFace::caption(const QString &text, int x, bool rightEdge)
@@ -226,6 +278,9 @@ void MachineFace::DrawNudgeCounter(std::int32_t Nudges)
     canvas_.setFont(fonts_.nudgeValue);
     const QString value = QString::number(Nudges);
     canvas_.textOut(centre - canvas_.textWidth(value) / 2, Scale(250), value, kNudgeRed);
+    ShownMeters meters = shown_;
+    meters.nudges = Nudges;
+    show(meters);
 }
 
 void MachineFace::DrawBonusMeter(std::int32_t &BonusPts)

@@ -5,12 +5,17 @@
 
 #include "core/GameState.h"
 #include "core/Layout.h"
+#include "core/PayTable.h"
+#include "core/Reels.h"
 #include "platform/Canvas.h"
 #include "presentation/DigitMeter.h"
 #include "presentation/FaceFonts.h"
 #include "presentation/FacePictures.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace varnholt {
 
@@ -18,6 +23,13 @@ namespace varnholt {
 inline constexpr char kBet1Button = '1';
 inline constexpr char kBet3Button = '5';
 inline constexpr char kSpinButton = 'S';
+
+// The values the meters show now. The Winnings meter is blank between count-ups.
+struct ShownMeters {
+    std::int32_t credits = 0, coins = 0, nudges = 0;
+    std::optional<std::int32_t> winnings;
+    bool operator==(const ShownMeters &) const = default;
+};
 
 class MachineFace {
 public:
@@ -40,6 +52,12 @@ public:
     void DrawReel(int reel, int stop);
     void DrawBlurFrame(int reel, int offset);
     void DrawPaylineGuides();
+    // The guides of these lines drawn lit, the others plain grey. Where a lit guide is taken
+    // away the face and the reels' cells at `stops` are drawn again under it.
+    void setLitLines(const std::array<bool, kLineCount> &lines, const std::array<int, kReelCount> &stops);
+    bool rowLit(int row) const { return litRows_[row]; }
+    // The band a lit guide covers on its screen row: thicker on larger faces.
+    QRect litGuideBand(int row) const;
     // One symbol-sheet cell into a reel's row, e.g. a frame of the Wild; guides redrawn after.
     void DrawSymbolCell(int code, int reel, int row);
 
@@ -63,18 +81,26 @@ public:
     // "Winnings" alone, as the win count-up starts.
     void DrawWinningsCaption();
 
+    const ShownMeters &shownMeters() const { return shown_; }
+    // Told whenever a meter comes to show another value.
+    std::function<void()> metersChanged;
+
     // A design rectangle (left, top)-(right, bottom), scaled, right and bottom exclusive.
     QRect scaledRect(int left, int top, int right, int bottom) const;
 
 private:
     void copyFromFace(const QRect &area);
     void caption(const QString &text, int x, bool rightEdge);
+    int guideY(int row) const;
+    void show(ShownMeters meters);
 
     Canvas &canvas_;
     FacePictures pictures_;
     SizedPictures sized_;
     DigitStrips strips_;
     FaceFonts fonts_;
+    std::array<bool, 3> litRows_{}; // by screen row
+    ShownMeters shown_;
 };
 
 } // namespace varnholt

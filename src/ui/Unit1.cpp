@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -45,7 +46,12 @@ TForm1::TForm1(FormServices services, QWidget *parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The face goes before the widget showing it.
+    if (faceWidget_)
+        faceWidget_->setFace(nullptr);
+}
 
 void TForm1::FormCreate()
 {
@@ -91,7 +97,7 @@ void TForm1::FormCreate()
 
     // 11. Symbol sheet and reel metrics; the canvas the face is painted on.
     SizedPictures sized = LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
-    faceWidget_ = new CanvasWidget(this);
+    faceWidget_ = new FaceWidget(this);
     setCentralWidget(faceWidget_);
     faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
     faceWidget_->onKeyDown = [this](int key) { FormKeyDown(key); };
@@ -99,6 +105,7 @@ void TForm1::FormCreate()
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
     face_ = std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
+    faceWidget_->setFace(face_.get());
 
     // 12. Reels at their start-up stops.
     InitReels(Game);
@@ -137,12 +144,17 @@ void TForm1::buildMenu()
 {
     File1 = menuBar()->addMenu("&File");
     NewGame1 = File1->addAction("&New Game", [this] { NewGame1Click(); });
+    NewGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     File1->addSeparator();
     OpenGame1 = File1->addAction("&Open Game", [this] { OpenGame1Click(); });
+    OpenGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     SaveGame1 = File1->addAction("&Save Game", [this] { SaveGame1Click(); });
+    SaveGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     File1->addSeparator();
     Exit1 = File1->addAction("E&xit", [this] { Exit1Click(); });
-    Options1 = menuBar()->addMenu("Options");
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The desktop's convention: every top-level menu opens with Alt and a letter.
+    Options1 = menuBar()->addMenu("&Options");
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;

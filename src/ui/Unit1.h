@@ -24,6 +24,7 @@
 #include "presentation/SoundEffects.h"
 #include "records/GameDate.h"
 #include "records/SavedGames.h"
+#include "ui/FaceWidget.h"
 
 #include <QMainWindow>
 
@@ -80,7 +81,7 @@ public:
     Clock &clock() { return *clock_; }
     MachineFace &face() { return *face_; }
     Canvas &canvas() { return faceWidget_->canvas(); }
-    CanvasWidget &faceWidget() { return *faceWidget_; }
+    FaceWidget &faceWidget() { return *faceWidget_; }
     SoundEffects &sounds() { return *sounds_; }
     MusicCycle &music() { return *music_; }
     int Scale(double v) const { return face_->Scale(v); }
@@ -157,6 +158,7 @@ public:
     void wildSeen(int row) override;
     void winFlashingOff() override;
     void runBonusGame(const BonusPrizes &prizes) override;
+    void lineWon(int line) override;
     void nudgeCounterChanged() override;
     void playWinSound() override;
     void winFlashingOn() override;
@@ -254,6 +256,8 @@ private:
     // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
     void runSlotDialog();
     void closeSlotDialog();
+    // The win flashing with the guides of the lines won lit, or neither.
+    void setWinFlashing(bool on);
 
     GameState Game;
     RandomSource Random;
@@ -266,7 +270,7 @@ private:
     std::unique_ptr<InputBox> inputBox_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
-    CanvasWidget *faceWidget_ = nullptr;
+    FaceWidget *faceWidget_ = nullptr;
     std::unique_ptr<MachineFace> face_;
     SavedGameFile savedGames_;
     QSize requestedSize_;
@@ -280,6 +284,7 @@ private:
     TTrickForm *bonusWindow_ = nullptr;
     TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
+    std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
 };
 
 } // namespace varnholt

@@ -1,4 +1,4 @@
-// The main window's input: presses on the machine face, the four keys, and the two bets.
+// The main window's input: presses on the machine face, its keys, and the two bets.
 
 #include "ui/Unit1.h"
 
@@ -15,8 +15,8 @@ void TForm1::FormMouseDown(int X, int Y)
 
 void TForm1::FormKeyDown(int Key)
 {
-    if (const std::optional<InputAction> action = actionForKey(Game, Key))
-        runInputAction(*action, -1);
+    for (const PressStep &step : planKey(Game, Key))
+        runInputAction(step.action, step.reel);
 }
 
 void TForm1::runInputAction(InputAction action, int reel)

@@ -22,6 +22,10 @@ void TForm1::NudgeReel(int reel)
 
 void TForm1::nudgeStarting(int)
 {
+    // A nudge comes only after a result that paid nothing, so no win flashing runs; the guides
+    // go plain all the same, ready for the lines this nudge may win.
+    wonLines_ = {};
+    face_->setLitLines({}, Game.ReelStops);
     Timer6.setEnabled(false);
     Timer7.setEnabled(false);
     refreshCommands();

@@ -53,7 +53,8 @@ void TForm1::rebetPlaced()
 void TForm1::spinStarting()
 {
     Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
+    wonLines_ = {};
+    setWinFlashing(false);
     Timer6.setEnabled(false);
     Timer7.setEnabled(false);
     DrawTitlePanel(true);
@@ -143,9 +144,16 @@ void TForm1::spinFinished()
 // Evaluation effects --------------------------------------------------------------------------
 
 void TForm1::wildSeen(int) { Timer6.setEnabled(true); }
-void TForm1::winFlashingOff() { Timer3.setEnabled(false); }
+void TForm1::winFlashingOff() { setWinFlashing(false); }
+void TForm1::lineWon(int line) { wonLines_[line] = true; }
 void TForm1::nudgeCounterChanged() { DrawNudgeCounter(); }
-void TForm1::winFlashingOn() { Timer3.setEnabled(true); }
+void TForm1::winFlashingOn() { setWinFlashing(true); }
+
+void TForm1::setWinFlashing(bool on)
+{
+    Timer3.setEnabled(on);
+    face_->setLitLines(on ? wonLines_ : std::array<bool, kLineCount>{}, Game.ReelStops);
+}
 void TForm1::nudgeButtonsBlinking() { Timer7.setEnabled(true); }
 
 void TForm1::playWinSound()

@@ -1,6 +1,7 @@
 #include "ui/Unit2.h"
 
 #include "core/GameState.h"
+#include "core/Input.h"
 #include "platform/Canvas.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
@@ -10,6 +11,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -56,6 +58,7 @@ void TTrickForm::FormCreate()
 {
     BonusPrize = 0;
     pick_ = BonusPick{};
+    highlight_ = ChestHighlight{};
 
     setModal(true);
     setAutoFillBackground(true);
@@ -118,27 +121,58 @@ void TTrickForm::Timer2Timer()
 
 void TTrickForm::Image3MouseDown(int X, int Y)
 {
-    const std::optional<int> chest = pickChest(pick_, X, Y);
-    if (!chest)
-        return;
+    if (const std::optional<int> chest = pickChest(pick_, X, Y))
+        openChest(*chest);
+}
+
+void TTrickForm::FormKeyDown(int Key)
+{
+    const int shown = highlight_.chest();
+    const ChestKeyResult result = pressChestKey(pick_, highlight_, Key);
+    if (result.highlightMoved) {
+        if (shown >= 0)
+            drawHighlight(shown, false);
+        drawHighlight(highlight_.chest(), true);
+    }
+    if (result.picked)
+        openChest(*result.picked);
+}
+
+void TTrickForm::keyPressEvent(QKeyEvent *event)
+{
+    // The game knows Enter by its character code, 13, whichever Enter key it was.
+    const int key = event->key();
+    const int code = key == Qt::Key_Return || key == Qt::Key_Enter ? kKeyEnter : key;
+    if (isChestKey(code))
+        FormKeyDown(code);
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void TTrickForm::openChest(int chest)
+{
+    // The highlight goes with the pick.
+    if (highlight_.place)
+        drawHighlight(highlight_.chest(), false);
+    highlight_.place.reset();
 
     // The prize is paid at the pick: nothing that ends the window later can lose or repeat it.
-    const std::int32_t prize = setup_.BonusPrizes[*chest];
+    const std::int32_t prize = setup_.BonusPrizes[chest];
     applyBonusPrize(state_, prize);
     BonusPrize = prizeCredits(prize);
     prizeText_ = QString::fromStdString(varnholt::prizeText(prize));
 
     playEffect("2.wav");
-    const QPoint corner(kChestPlacements[*chest].left, kChestPlacements[*chest].top);
-    Image3->canvas().copyAt(boxHalfOpen_[*chest], corner);
+    const QPoint corner(kChestPlacements[chest].left, kChestPlacements[chest].top);
+    Image3->canvas().copyAt(boxHalfOpen_[chest], corner);
 
     const QPointer<TTrickForm> alive(this);
     Delay(clock_, kOpenStepSeconds);
     if (!alive)
         return;
 
-    Image3->canvas().copyAt(boxWideOpen_[*chest], corner);
-    drawPrizeText(prizeText_, *chest);
+    Image3->canvas().copyAt(boxWideOpen_[chest], corner);
+    drawPrizeText(prizeText_, chest);
     if (result() != QDialog::Accepted) // not already ended by a press during the opening
         Timer1.setEnabled(true);
 }
@@ -172,6 +206,24 @@ void TTrickForm::done(int)
     }
     Timer1.setEnabled(false);
     QDialog::done(QDialog::Accepted);
+}
+
+void TTrickForm::drawHighlight(int chest, bool shown)
+{
+    // A frame just inside the chest's place; taken away, the room shows there again.
+    const ChestPlacement &p = kChestPlacements[chest];
+    const QRect place(p.left, p.top, p.width, p.height);
+    Canvas &canvas = Image3->canvas();
+    if (!shown) {
+        canvas.copyAt(Image1, place, place.topLeft());
+        return;
+    }
+    const QColor lamp(255, 226, 64);
+    const int t = kHighlightThickness;
+    canvas.fill(place.left(), place.top(), place.right() + 1, place.top() + t, lamp);
+    canvas.fill(place.left(), place.bottom() + 1 - t, place.right() + 1, place.bottom() + 1, lamp);
+    canvas.fill(place.left(), place.top(), place.left() + t, place.bottom() + 1, lamp);
+    canvas.fill(place.right() + 1 - t, place.top(), place.right() + 1, place.bottom() + 1, lamp);
 }
 
 void TTrickForm::prompt()

@@ -6,6 +6,7 @@
 // be closed.
 
 #include "bonus/BonusPrizes.h"
+#include "bonus/ChestKeys.h"
 #include "bonus/Chests.h"
 #include "platform/GameTimer.h"
 #include "platform/Screen.h"
@@ -45,6 +46,7 @@ public:
     static constexpr double kOpenStepSeconds = 0.25; // half open to wide open
     static constexpr int kCloseAfterMs = 3000;       // pick to closing
     static constexpr int kOpeningSoundMs = 200;
+    static constexpr int kHighlightThickness = 4;
 
     TTrickForm(GameState &state, WavePlayer &sound, Clock &clock, MessageSink &messages, TrickFormSetup setup,
                QWidget *parent = nullptr);
@@ -55,12 +57,14 @@ public:
     void Image3MouseDown(int X, int Y); // picture coordinates
     void Timer1Timer();
     void FormMouseDown(int X, int Y); // window coordinates, outside the picture
+    void FormKeyDown(int Key);        // key code; Enter is 13
 
     // What the player sees and what has been settled.
     const Canvas &image3Canvas() const;
     QPoint image3Position() const;
     bool boxPicked() const { return pick_.BoxPicked; }
     int pickedChest() const { return pick_.chest + 1; } // 1..5; 0 before a pick
+    int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
     std::int32_t bonusPrize() const { return BonusPrize; }
     const QString &prizeText() const { return prizeText_; }
     const GameTimer &timer1() const { return Timer1; }
@@ -70,11 +74,14 @@ protected:
     // Every way of ending the window passes here; before a pick it is refused.
     void done(int result) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();
     void centreImage3();
+    void openChest(int chest);
+    void drawHighlight(int chest, bool shown);
     void drawPrizeText(const QString &text, int chest);
     void playEffect(const char *ending);
     void prompt();
@@ -94,6 +101,7 @@ private:
 
     std::int32_t BonusPrize = 0; // credits won; 0 before a pick or for the nudge prize
     BonusPick pick_;
+    ChestHighlight highlight_;
     QString prizeText_;
 };
 

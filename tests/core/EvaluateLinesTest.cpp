@@ -49,6 +49,7 @@ TEST_F(Evaluation, UncoveredLinesPayNothingButStillShowTheWild)
     // Skull, skull, skull on the top row with one coin: line 1 is not covered.
     evaluate(stopsShowingOnly(0, {Skull, Skull, Skull}), 1);
     EXPECT_EQ(events.log, (Log{"blink"}));
+    EXPECT_TRUE(events.wonLines.empty());
     EXPECT_TRUE(state.NudgeAllowed);
 
     // Gold bars, gold bars, Wild on the bottom row with two coins: animated, not paid, no nudges.
@@ -84,6 +85,9 @@ TEST_F(Evaluation, EachCoveredRowPaysItsOwnAmountInOneCountUp)
     evaluate(stops, 3);
 
     EXPECT_EQ(state.Credits, expected);
+    EXPECT_EQ(events.wonLines.size(), 2u) << "each paying line reported once";
+    for (const int line : events.wonLines)
+        EXPECT_GT(linePays(rows[kLineRows[line]][0], rows[kLineRows[line]][1], rows[kLineRows[line]][2]), 0);
     EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "countUp"), 1);
     EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "winSound " + std::to_string(expected)), 1);
 }
@@ -107,6 +111,7 @@ TEST_F(Evaluation, ThreeBonusOnAnUncoveredRowOpensTheBonusGame)
 
     EXPECT_EQ(events.log, (Log{"winFlashingOff", "bonus 25 Credits", "nudges 0", "nudges 0", "winSound 25",
                                "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.wonLines, std::vector<int>{2}) << "the line that opened the bonus game";
     EXPECT_EQ(state.Credits, 25);
     EXPECT_EQ(state.BonusWon, 30);
     EXPECT_EQ(events.steps.size(), 21u); // one 5, then twenty 1s
@@ -128,6 +133,7 @@ TEST_F(Evaluation, BonusBonusWildOpensTheGameOnlyOnACoveredLine)
     evaluate(stops, 2);
     EXPECT_EQ(events.log, (Log{"wild 0 row=0", "winFlashingOff", "bonus 100 Credits", "nudges 1", "nudges 3",
                                "winSound 100", "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.wonLines, std::vector<int>{1}) << "opened and paid, reported once";
     EXPECT_EQ(state.Credits, 100);
     EXPECT_EQ(state.BonusWon, 100);
     EXPECT_EQ(state.Nudges, 3);

@@ -139,3 +139,28 @@ TEST(Keys, SpinAndBetKeysActOnlyWhenIdle)
     for (const int key : {kKeyEnter, kKeySpace, kKeyB, kKeyM})
         EXPECT_EQ(actionForKey(state, key), std::nullopt) << key;
 }
+
+TEST(Keys, NudgeKeysActUnderTheNudgeButtonsConditions)
+{
+    GameState state = idle();
+    state.NudgeAllowed = true;
+    state.Nudges = 1;
+    for (int reel = 0; reel < 3; ++reel) {
+        const PressPlan plan = planKey(state, '1' + reel);
+        ASSERT_EQ(actions(plan), (Actions{A::NudgeReel, A::CloseNudgeOfferIfOut})) << reel;
+        EXPECT_EQ(plan.steps[0].reel, reel);
+    }
+    EXPECT_EQ(actionForKey(state, '1'), std::nullopt) << "a nudge key is no machine-button key";
+    EXPECT_EQ(actions(planKey(state, '4')), Actions{});
+
+    // Each condition of the press on its own: not offered, none in hand, busy.
+    const auto without = [&](auto change) {
+        GameState s = state;
+        change(s);
+        return actions(planKey(s, '2'));
+    };
+    EXPECT_EQ(without([](GameState &s) { s.NudgeAllowed = false; }), Actions{A::CloseNudgeOfferIfOut});
+    EXPECT_EQ(without([](GameState &s) { s.Nudges = 0; }), Actions{A::CloseNudgeOfferIfOut});
+    EXPECT_EQ(without([](GameState &s) { s.Busy = true; }), Actions{A::CloseNudgeOfferIfOut});
+    EXPECT_EQ(actions(planKey(state, kKeySpace)), Actions{A::Spin});
+}

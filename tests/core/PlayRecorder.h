@@ -35,6 +35,7 @@ public:
     std::int32_t wantedPrize = 25;  // the bonus chest picked is one holding this prize
     bool exitDuringAnimation = false;
     std::function<void()> duringScroll; // runs while a nudge scrolls
+    std::vector<int> wonLines;
 
     void wildSeen(int row) override { log.push_back("wild " + std::to_string(row) + " row=" + std::to_string(state_.WildRow)); }
     void winFlashingOff() override { log.push_back("winFlashingOff"); }
@@ -46,6 +47,7 @@ public:
         log.push_back("bonus " + prizeText(*chest));
         applyBonusPrize(state_, *chest);
     }
+    void lineWon(int line) override { wonLines.push_back(line); }
     void nudgeCounterChanged() override { log.push_back("nudges " + std::to_string(state_.Nudges)); }
     void playWinSound() override { log.push_back("winSound " + std::to_string(state_.SpinWin)); }
     void winFlashingOn() override { log.push_back("winFlashingOn"); }

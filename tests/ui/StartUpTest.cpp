@@ -30,11 +30,16 @@ TEST_F(StartUp, CaptionAndFileMenu)
     QStringList bar;
     for (const QAction *menu : menus)
         bar << menu->text();
-    EXPECT_EQ(bar, (QStringList{"&File", "Options", "&Borrow", "&Stats", "&Payoffs", "Inkf&airn", "&Help"}));
+    EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Borrow", "&Stats", "&Payoffs", "Inkf&airn", "&Help"}));
     QStringList items;
     for (QAction *action : form->File1->actions())
         items << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(items, (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
+    // The shortcuts belong to the items themselves, so they act and grey out with them.
+    EXPECT_EQ(form->NewGame1->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(form->OpenGame1->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(form->SaveGame1->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(form->Exit1->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
 TEST_F(StartUp, SettingsFileRenamesTheWindow)

@@ -6,6 +6,8 @@
 #include "bonus/Nudges.h"
 #include "core/Input.h"
 
+#include <QKeyEvent>
+
 #include <algorithm>
 
 using namespace varnholt;
@@ -140,3 +142,31 @@ TEST_F(PlayNudge, NothingElseStartsWhileANudgeIsUnderWay)
     EXPECT_TRUE(form->NewGame1->isEnabled());
 }
 
+
+TEST_F(PlayNudge, NumberKeysNudgeLikeTheButtons)
+{
+    auto form = afterLosingSpin(kLosingStops, 1);
+    GameState &g = form->state();
+    const GameState before = g;
+    const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, code, modifiers);
+        QCoreApplication::sendEvent(&form->faceWidget(), &event);
+    };
+    int waits = 0;
+    clock->duringWait = [&] {
+        if (waits++ == 0)
+            key(Qt::Key_3); // busy with the nudge
+    };
+    key(Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_GT(waits, 0);
+    EXPECT_EQ(g.ReelStops[1], before.ReelStops[1] == 1 ? 30 : before.ReelStops[1] - 1);
+    EXPECT_EQ(g.ReelStops[2], before.ReelStops[2]);
+    EXPECT_EQ(g.Nudges, 0);
+    EXPECT_FALSE(form->Timer7.Enabled());
+
+    // None left: the offer stays closed whatever key is pressed.
+    g.NudgeAllowed = true;
+    key(Qt::Key_1);
+    EXPECT_EQ(g.ReelStops[0], before.ReelStops[0]);
+    EXPECT_FALSE(g.NudgeAllowed);
+}

@@ -388,3 +388,35 @@ TEST_F(TrickFormTest, RoomPictureBesideTheProgramReplacesTheBuiltIn)
     auto fallback = open({800, 600}, kDeal, dir.path().toStdString() + "/");
     EXPECT_NE(QColor(fallback->image3Canvas().pixel(400, 50)).green(), QColor(corner).green());
 }
+
+// ---- Keyboard play ----
+
+TEST_F(TrickFormTest, KeyboardAloneHighlightsPicksAndEndsWithThePrizePaid)
+{
+    auto form = open({1024, 768}, {10, 20, 30, 40, 50});
+    const QImage room = snapshot(*form);
+    const auto key = [&](int code) {
+        // To the widget holding the focus, as the window system would deliver it.
+        QWidget *target = form->focusWidget() ? form->focusWidget() : form.get();
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    QTimer::singleShot(0, form.get(), [&] {
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        EXPECT_EQ(form->highlightedChest(), 4) << "second from the left: the back-left chest";
+        const QImage lit = snapshot(*form);
+        EXPECT_NE(lit.pixel(238 + 1, 368 + 1), room.pixel(238 + 1, 368 + 1)) << "the highlight shows";
+        key(Qt::Key_Left);
+        EXPECT_EQ(snapshot(*form).pixel(238 + 1, 368 + 1), room.pixel(238 + 1, 368 + 1)) << "and moves on";
+        key(Qt::Key_Return);
+        EXPECT_EQ(form->pickedChest(), 1);
+        key(Qt::Key_5); // too late
+        form->Timer1Timer();
+    });
+    EXPECT_EQ(form->exec(), QDialog::Accepted);
+    EXPECT_EQ(form->pickedChest(), 1);
+    EXPECT_EQ(state.SpinWin, 7 + 10);
+    EXPECT_EQ(form->highlightedChest(), 0);
+    EXPECT_TRUE(log.empty()) << "no prompt on the way";
+}

@@ -15,7 +15,7 @@ function commonDefs() {
     linear('steelV', metals.steel),
     linear('ironV2', metals.iron),
     linear('textGold', TEXT_GOLD),
-    linear('textGoldDim', [[0, '#8a7440'], [0.5, '#6a4e18'], [1, '#3e2a08']]),
+    linear('textGoldDim', [[0, '#a08a52'], [0.5, '#7a5a20'], [1, '#4a3210']]),
     linear('crimsonV', [[0, '#9c1520'], [0.5, '#6e0b13'], [1, '#3c050a']]),
     linear('crimsonH', [[0, '#3c050a'], [0.2, '#861019'], [0.5, '#a3182a'], [0.8, '#861019'], [1, '#3c050a']], 0, 0, 1, 0),
     linear('royalV', [[0, '#1a3a8a'], [0.5, '#0f2460'], [1, '#071238']]),

@@ -112,7 +112,7 @@ function titlePanel(lit) {
     <path d="M0 112 C 50 96 90 104 130 110 C 180 100 230 92 302 108 V143 H0 Z" fill="url(#hillFar)"/>
     ${castle(w / 2, 134, 0.72, lit ? '#120a1e' : '#07040c', winFill)}
     <path d="M0 126 C 60 118 110 124 151 128 C 200 122 250 118 302 124 V143 H0 Z" fill="url(#hillNear)"/>
-    <g opacity="${lit ? 1 : 0.55}">
+    <g>
       ${embossedText(name, lit ? 'url(#textGold)' : 'url(#textGoldDim)', { outlineWidth: 4.5 })}
       ${flourish(-1)}${flourish(1)}
       ${embossedText(slots, lit ? 'url(#textGold)' : 'url(#textGoldDim)', { outlineWidth: 3.5 })}
