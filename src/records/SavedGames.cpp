@@ -73,7 +73,7 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
     if (!validSlot(Slot))
         return {"There is no saved-game slot " + std::to_string(Slot) + "."};
 
-    IniFile ini = IniFile::load(file.path);
+    IniFile ini = IniFile::load(file.path, kSavedGameFileCap);
     if (!Save) {
         applySavedFields(state, readSlot(ini, Slot, todayText(file)));
         return {};
@@ -90,7 +90,7 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
 
 std::array<SavedFields, kNamedSlotCount> readNamedSlots(const SavedGameFile &file)
 {
-    const IniFile ini = IniFile::load(file.path);
+    const IniFile ini = IniFile::load(file.path, kSavedGameFileCap);
     const std::string today = todayText(file);
     std::array<SavedFields, kNamedSlotCount> slots;
     for (int slot = 0; slot < kNamedSlotCount; ++slot)
