@@ -48,9 +48,10 @@ DecodedPicture decodePicture(std::span<const std::byte> data, long long maxPixel
     return DecodedPicture::failure("not a JPEG or GIF picture");
 }
 
-DecodedPicture decodePicture(const QByteArray &data)
+DecodedPicture decodePicture(const QByteArray &data, long long maxPixels)
 {
-    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))));
+    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))),
+                         maxPixels);
 }
 
 DecodedPicture loadPictureFile(const std::string &path, long long maxPixels)

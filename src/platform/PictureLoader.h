@@ -20,7 +20,7 @@ namespace varnholt {
 // Pictures of more than `maxPixels` are refused before their pixels are allocated.
 DecodedPicture decodePicture(std::span<const std::byte> data,
                              long long maxPixels = kMaxPicturePixels);
-DecodedPicture decodePicture(const QByteArray &data);
+DecodedPicture decodePicture(const QByteArray &data, long long maxPixels = kMaxPicturePixels);
 
 // Reads a whole file (a real path, read safely, or a Qt resource path such as
 // ":/pictures/face.jpg") and decodes it.
