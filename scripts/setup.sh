@@ -9,6 +9,8 @@ packages=(
   libjpeg62-turbo-dev libgif-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The fuzz targets need clang's libFuzzer; the sanitizers its runtime.
+  clang libclang-rt-14-dev
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
 )
