@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # The advert asks CUPS for the default printer; its test runs a private print server.
   libcups2-dev cups cups-client
+  # The fuzz targets need clang's libFuzzer; the sanitizers its runtime.
+  clang libclang-rt-14-dev
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
   # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.

@@ -23,7 +23,9 @@ struct DecodedPicture {
     explicit operator bool() const { return image.has_value(); }
 };
 
-// Empty when width x height is an acceptable picture size, otherwise the reason it is not.
-std::string checkPictureSize(long long width, long long height);
+// Empty when width x height is an acceptable picture size of at most `maxPixels`, otherwise
+// the reason it is not.
+std::string checkPictureSize(long long width, long long height,
+                             long long maxPixels = kMaxPicturePixels);
 
 } // namespace varnholt

@@ -2,6 +2,7 @@
 
 #include "platform/MusicFile.h"
 #include "platform/SdlAudio.h"
+#include "records/SafeRead.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -11,23 +12,8 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace varnholt {
-
-namespace {
-
-std::vector<std::uint8_t> readWhole(const std::string &path, bool &ok)
-{
-    std::ifstream in(path, std::ios::binary);
-    ok = static_cast<bool>(in);
-    if (!ok)
-        return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
 
 std::string findGeneralMidiSoundFont()
 {
@@ -87,13 +73,13 @@ FluidMidiPlayer::~FluidMidiPlayer()
 bool FluidMidiPlayer::open(const std::string &path, std::string *error)
 {
     close();
-    bool readable = false;
-    std::vector<std::uint8_t> bytes = readWhole(path, readable);
-    if (!readable) {
+    const FileContents file = readFileSafely(path, kMusicFileCap);
+    if (file.status != FileStatus::Loaded) {
         if (error)
             *error = "the file cannot be read";
         return false;
     }
+    std::vector<std::uint8_t> bytes(file.bytes.begin(), file.bytes.end());
     const std::optional<MidiPiece> piece = readMidiPiece(bytes, error);
     if (!piece)
         return false;

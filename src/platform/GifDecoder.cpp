@@ -123,7 +123,7 @@ QImage paint(const Frame &frame, const ColorMapObject &colours, int transparentI
 
 } // namespace
 
-DecodedPicture decodeGif(std::span<const std::byte> data)
+DecodedPicture decodeGif(std::span<const std::byte> data, long long maxPixels)
 {
     MemoryReader reader{data};
     int error = 0;
@@ -158,9 +158,9 @@ DecodedPicture decodeGif(std::span<const std::byte> data)
     // grows to hold it rather than cutting it off.
     const long long canvasWidth = std::max<long long>(gif->SWidth, 0LL + frame.left + frame.width);
     const long long canvasHeight = std::max<long long>(gif->SHeight, 0LL + frame.top + frame.height);
-    if (std::string problem = checkPictureSize(frame.width, frame.height); !problem.empty())
+    if (std::string problem = checkPictureSize(frame.width, frame.height, maxPixels); !problem.empty())
         return DecodedPicture::failure("GIF: " + problem);
-    if (std::string problem = checkPictureSize(canvasWidth, canvasHeight); !problem.empty())
+    if (std::string problem = checkPictureSize(canvasWidth, canvasHeight, maxPixels); !problem.empty())
         return DecodedPicture::failure("GIF: " + problem);
 
     const ColorMapObject *colours = desc.ColorMap != nullptr ? desc.ColorMap : gif->SColorMap;

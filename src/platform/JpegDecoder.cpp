@@ -24,7 +24,6 @@ struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    bool endedEarly = false;
 };
 
 ErrorManager &errorsOf(j_common_ptr cinfo) { return *reinterpret_cast<ErrorManager *>(cinfo->err); }
@@ -36,12 +35,18 @@ ErrorManager &errorsOf(j_common_ptr cinfo) { return *reinterpret_cast<ErrorManag
     std::longjmp(errors.jump, 1);
 }
 
-// Warnings and trace messages are never printed. The one warning that matters is the data
-// ending early: libjpeg then pads the picture with grey, and we would rather keep the old one.
+// Warnings that say nothing about the picture data itself.
+bool isHarmlessWarning(int code)
+{
+    return code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC;
+}
+
+// Trace messages are never printed. Any other warning means damaged data, which libjpeg would
+// pad with grey (a 50 KB file could claim 16384 x 4096 pixels); the decode stops at once.
 void onMessage(j_common_ptr cinfo, int level)
 {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
-        errorsOf(cinfo).endedEarly = true;
+    if (level < 0 && !isHarmlessWarning(cinfo->err->msg_code))
+        onFatalError(cinfo);
 }
 
 void onSilentOutput(j_common_ptr) {}
@@ -95,7 +100,7 @@ struct Decoder {
     Decoder &operator=(const Decoder &) = delete;
 
     // Returns an error text, empty on success. Only called once setjmp is armed.
-    std::string run(std::span<const std::byte> data)
+    std::string run(std::span<const std::byte> data, long long maxPixels)
     {
         jpeg_create_decompress(&cinfo);
         cinfo.progress = &progress;
@@ -105,7 +110,7 @@ struct Decoder {
 
         // No object with a destructor may be alive across a libjpeg call: a longjmp out of
         // it would skip that destructor.
-        if (std::string problem = checkPictureSize(cinfo.image_width, cinfo.image_height);
+        if (std::string problem = checkPictureSize(cinfo.image_width, cinfo.image_height, maxPixels);
             !problem.empty())
             return problem;
 
@@ -133,8 +138,6 @@ struct Decoder {
                 cmykRowToRgb32(cmykRow.data(), reinterpret_cast<QRgb *>(image.scanLine(y)),
                                cinfo.output_width, cinfo.saw_Adobe_marker);
         }
-        if (errors.endedEarly)
-            return "the picture data ends early";
         jpeg_finish_decompress(&cinfo);
         return {};
     }
@@ -142,14 +145,14 @@ struct Decoder {
 
 } // namespace
 
-DecodedPicture decodeJpeg(std::span<const std::byte> data)
+DecodedPicture decodeJpeg(std::span<const std::byte> data, long long maxPixels)
 {
     if (data.empty())
         return DecodedPicture::failure("JPEG: no data");
     const auto decoder = std::make_unique<Decoder>();
     if (setjmp(decoder->errors.jump))
         return DecodedPicture::failure(std::string("JPEG: ") + decoder->errors.message);
-    std::string problem = decoder->run(data);
+    std::string problem = decoder->run(data, maxPixels);
     if (!problem.empty())
         return DecodedPicture::failure("JPEG: " + problem);
     return DecodedPicture::success(std::move(decoder->image));

@@ -8,7 +8,9 @@
 
 namespace varnholt {
 
-// A file that ends before its last scanline is refused rather than shown half grey.
-DecodedPicture decodeJpeg(std::span<const std::byte> data);
+// A file with damaged data is refused rather than shown partly grey: libjpeg's corrupt-data
+// warnings (data ending early, a segment cut short, a bad code) fail the decode.
+DecodedPicture decodeJpeg(std::span<const std::byte> data,
+                          long long maxPixels = kMaxPicturePixels);
 
 } // namespace varnholt

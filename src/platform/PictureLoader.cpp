@@ -3,6 +3,8 @@
 #include "platform/FileLookup.h"
 #include "platform/GifDecoder.h"
 #include "platform/JpegDecoder.h"
+#include "platform/PictureBudget.h"
+#include "records/SafeRead.h"
 
 #include <QFile>
 
@@ -11,8 +13,22 @@
 namespace varnholt {
 namespace {
 
-// No picture of ours comes near this; a bigger file is not read into memory at all.
-constexpr qint64 kMaxPictureFileBytes = 64LL * 1024 * 1024;
+constexpr long long kBytesPerPixel = 4;
+
+bool isResourcePath(const std::string &path) { return path.starts_with(":/"); }
+
+// Files beside the program go through the safe reader; the pictures built into the program
+// are Qt resources, which only Qt can open.
+FileContents readPictureBytes(const std::string &path)
+{
+    if (!isResourcePath(path))
+        return readFileSafely(path, kPictureFileCap);
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileStatus::Missing, {}, {}};
+    const QByteArray data = file.readAll();
+    return {FileStatus::Loaded, data.toStdString(), {}};
+}
 
 bool startsWith(std::span<const std::byte> data, const char *magic, std::size_t length)
 {
@@ -21,33 +37,31 @@ bool startsWith(std::span<const std::byte> data, const char *magic, std::size_t 
 
 } // namespace
 
-DecodedPicture decodePicture(std::span<const std::byte> data)
+DecodedPicture decodePicture(std::span<const std::byte> data, long long maxPixels)
 {
     if (data.empty())
         return DecodedPicture::failure("the picture file is empty");
     if (startsWith(data, "\xFF\xD8", 2))
-        return decodeJpeg(data);
+        return decodeJpeg(data, maxPixels);
     if (startsWith(data, "GIF8", 4))
-        return decodeGif(data);
+        return decodeGif(data, maxPixels);
     return DecodedPicture::failure("not a JPEG or GIF picture");
 }
 
-DecodedPicture decodePicture(const QByteArray &data)
+DecodedPicture decodePicture(const QByteArray &data, long long maxPixels)
 {
-    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))));
+    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))),
+                         maxPixels);
 }
 
-DecodedPicture loadPictureFile(const std::string &path)
+DecodedPicture loadPictureFile(const std::string &path, long long maxPixels)
 {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::ReadOnly))
-        return DecodedPicture::failure("cannot open " + path + ": " + file.errorString().toStdString());
-    if (file.size() > kMaxPictureFileBytes)
-        return DecodedPicture::failure(path + " is too large to be a picture");
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return DecodedPicture::failure("cannot read " + path + ": " + file.errorString().toStdString());
-    DecodedPicture picture = decodePicture(data);
+    const FileContents file = readPictureBytes(path);
+    if (file.status == FileStatus::Missing)
+        return DecodedPicture::failure("cannot open " + path);
+    if (file.status != FileStatus::Loaded)
+        return DecodedPicture::failure(file.problem);
+    DecodedPicture picture = decodePicture(std::as_bytes(std::span(file.bytes)), maxPixels);
     if (!picture)
         picture.error = path + ": " + picture.error;
     return picture;
@@ -63,7 +77,10 @@ std::optional<QImage> loadReplacementPicture(const std::string &dir, const std::
     const std::optional<std::string> path = findFileIgnoringCase(dir, name);
     if (!path)
         return std::nullopt;
-    return loadPictureFile(*path).image;
+    PictureBudget &budget = replacementPictureBudget();
+    const DecodedPicture picture = loadPictureFile(*path, budget.allowanceFor(name) / kBytesPerPixel);
+    budget.record(name, picture ? picture.image->sizeInBytes() : 0);
+    return picture.image;
 }
 
 } // namespace varnholt

@@ -17,20 +17,23 @@ namespace varnholt {
 
 // Decodes a JPEG (opaque, Format_RGB32) or the first frame of a GIF (Format_RGB32, or
 // Format_ARGB32 when it has a transparent colour) held in memory.
-DecodedPicture decodePicture(std::span<const std::byte> data);
-DecodedPicture decodePicture(const QByteArray &data);
+// Pictures of more than `maxPixels` are refused before their pixels are allocated.
+DecodedPicture decodePicture(std::span<const std::byte> data,
+                             long long maxPixels = kMaxPicturePixels);
+DecodedPicture decodePicture(const QByteArray &data, long long maxPixels = kMaxPicturePixels);
 
-// Reads a whole file (a real path or a Qt resource path such as ":/pictures/face.jpg") and
-// decodes it.
-DecodedPicture loadPictureFile(const std::string &path);
+// Reads a whole file (a real path, read safely, or a Qt resource path such as
+// ":/pictures/face.jpg") and decodes it.
+DecodedPicture loadPictureFile(const std::string &path, long long maxPixels = kMaxPicturePixels);
 
 // A picture built into the program, stored under ":/pictures/<name>". Nothing when the program
 // has no such picture or it cannot be decoded.
 std::optional<QImage> loadBuiltinPicture(const std::string &name);
 
 // A replacement picture beside the program: the file in dir whose name matches name without
-// regard to letter case, decoded. Nothing when there is no such file or it cannot be decoded,
-// so the caller keeps its built-in picture.
+// regard to letter case, decoded. Nothing when there is no such file, it cannot be decoded, or
+// it would take the replacement pictures past their budget (PictureBudget.h), so the caller
+// keeps its built-in picture.
 std::optional<QImage> loadReplacementPicture(const std::string &dir, const std::string &name);
 
 } // namespace varnholt

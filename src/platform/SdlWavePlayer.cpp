@@ -1,16 +1,14 @@
 #include "platform/SdlWavePlayer.h"
 
 #include "platform/SdlAudio.h"
+#include "records/SafeRead.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <chrono>
 #include <condition_variable>
-#include <fstream>
-#include <iterator>
 #include <mutex>
-#include <vector>
 
 namespace varnholt {
 
@@ -33,12 +31,14 @@ void onChannelFinished(int channel)
     channelDone.notify_all();
 }
 
-std::vector<char> readWhole(const std::string &path)
+// A wave file decoded from memory; null when it cannot be read safely or decoded.
+Mix_Chunk *loadWave(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const FileContents file = readFileSafely(path, kSoundFileCap);
+    if (file.status != FileStatus::Loaded || file.bytes.empty())
+        return nullptr;
+    SDL_RWops *memory = SDL_RWFromConstMem(file.bytes.data(), static_cast<int>(file.bytes.size()));
+    return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
 }
 
 std::chrono::milliseconds lengthOf(const Mix_Chunk *chunk)
@@ -69,12 +69,8 @@ SdlWavePlayer::~SdlWavePlayer()
 
 bool SdlWavePlayer::loadClip(int id, const std::string &path)
 {
-    // The file is read whole first so that the clip never touches the disk again.
-    const std::vector<char> bytes = readWhole(path);
-    if (bytes.empty())
-        return false;
-    SDL_RWops *memory = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    Mix_Chunk *chunk = memory ? Mix_LoadWAV_RW(memory, 1) : nullptr;
+    // Decoded whole into memory, so the clip never touches the disk again.
+    Mix_Chunk *chunk = loadWave(path);
     if (!chunk)
         return false;
     if (auto old = clips_.find(id); old != clips_.end()) {
@@ -93,7 +89,7 @@ void SdlWavePlayer::playClip(int id)
 
 void SdlWavePlayer::playFile(const std::string &path, bool wait)
 {
-    Mix_Chunk *chunk = Mix_LoadWAV(path.c_str());
+    Mix_Chunk *chunk = loadWave(path);
     if (!chunk)
         return;
     if (!start(chunk)) {

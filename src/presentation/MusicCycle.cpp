@@ -1,5 +1,7 @@
 #include "presentation/MusicCycle.h"
 
+#include "records/Settings.h"
+
 #include <filesystem>
 
 namespace varnholt {
@@ -24,7 +26,7 @@ MusicCycle::~MusicCycle()
 void MusicCycle::setMusicFiles(const std::string &exeDir, const std::string &assetPrefix)
 {
     for (std::size_t i = 0; i < MusicFiles.size(); ++i)
-        MusicFiles[i] = exeDir + assetPrefix + std::to_string(i) + ".mid";
+        MusicFiles[i] = assetFilePath(exeDir, assetPrefix, std::to_string(i) + ".mid");
 }
 
 void MusicCycle::requestFirstTrack()

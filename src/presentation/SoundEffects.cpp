@@ -1,5 +1,7 @@
 #include "presentation/SoundEffects.h"
 
+#include "records/Settings.h"
+
 namespace varnholt {
 
 namespace {
@@ -13,7 +15,13 @@ SoundEffects::SoundEffects(GameState &state, std::unique_ptr<WavePlayer> player)
 
 void SoundEffects::setFileNames(const std::string &exeDir, const std::string &assetPrefix)
 {
-    stem_ = exeDir + assetPrefix;
+    exeDir_ = exeDir;
+    assetPrefix_ = assetPrefix;
+}
+
+std::string SoundEffects::fileName(const std::string &ending) const
+{
+    return assetFilePath(exeDir_, assetPrefix_, ending);
 }
 
 bool SoundEffects::LoadClickSounds()

@@ -35,7 +35,7 @@ public:
     bool Sound1Click();
     bool soundOn() const { return state_.SoundOn; }
 
-    std::string fileName(const std::string &ending) const { return stem_ + ending; }
+    std::string fileName(const std::string &ending) const;
     // The player itself, for the bonus window, which plays its own two sounds.
     WavePlayer &player() { return *player_; }
 
@@ -44,7 +44,7 @@ private:
 
     GameState &state_;
     std::unique_ptr<WavePlayer> player_;
-    std::string stem_;  // exeDir + assetPrefix
+    std::string exeDir_, assetPrefix_;
 };
 
 } // namespace varnholt

@@ -6,41 +6,45 @@ namespace varnholt {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool isBlankLine(std::string_view text) { return trimBlanks(text).empty(); }
+
+// The line end the text uses first: LF, CRLF or a lone CR; LF when it has none.
+std::string firstLineEnd(std::string_view text)
+{
+    const std::size_t at = text.find_first_of("\r\n");
+    if (at == std::string_view::npos || text[at] == '\n')
+        return "\n";
+    return text.substr(at, 2) == "\r\n" ? "\r\n" : "\r";
+}
 
 } // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
-IniFile IniFile::load(const std::string &path)
+IniFile IniFile::load(const std::string &path, std::size_t byteCap)
 {
-    FileContents contents = readWholeFile(path);
+    FileContents contents = readFileSafely(path, byteCap);
     IniFile file = fromText(contents.bytes, path);
     file.status_ = contents.status;
     return file;
 }
 
-IniFile IniFile::fromText(std::string_view text, std::string path)
+IniFile IniFile::fromText(std::string_view bytes, std::string path)
 {
     IniFile file(std::move(path));
     file.status_ = FileStatus::Loaded;
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        file.byteOrderMark_ = true;
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    const std::size_t firstBreak = text.find('\n');
-    if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r')
-        file.lineEnd_ = "\r\n";
+    DecodedText decoded = decodeText(bytes);
+    file.encoding_ = decoded.encoding;
+    std::string_view text = decoded.utf8;
+    file.lineEnd_ = firstLineEnd(text);
 
     while (!text.empty()) {
-        const std::size_t lineBreak = text.find('\n');
-        std::string_view line = text.substr(0, lineBreak);
-        text.remove_prefix(lineBreak == std::string_view::npos ? text.size() : lineBreak + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        file.lines_.push_back(parseLine(std::string(line)));
+        const std::size_t lineBreak = text.find_first_of("\r\n");
+        Line &line = file.lines_.emplace_back(parseLine(std::string(text.substr(0, lineBreak))));
+        if (lineBreak == std::string_view::npos)
+            break;
+        line.end = text.substr(lineBreak, 2) == "\r\n" ? "\r\n" : text.substr(lineBreak, 1);
+        text.remove_prefix(lineBreak + line.end.size());
     }
     return file;
 }
@@ -145,10 +149,10 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, std::
 
 std::string IniFile::text() const
 {
-    std::string result = byteOrderMark_ ? std::string(kByteOrderMark) : std::string();
+    std::string result;
     for (const Line &line : lines_)
-        result += line.text + lineEnd_;
-    return result;
+        result += line.text + (line.end.empty() ? lineEnd_ : line.end);
+    return encodeText(result, encoding_);
 }
 
 RecordResult IniFile::UpdateFile() const { return writeFileAtomically(path_, text()); }

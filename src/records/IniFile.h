@@ -6,9 +6,14 @@
 // sections or keys. Writing changes only the line of the key written (a new key goes to the end
 // of its section, a new section to the end of the file); every other line stays as it was.
 // Writes collect in memory until UpdateFile() puts the whole file on disk in one step.
+//
+// Lines may end in LF, CRLF or a lone CR alike. A UTF-8 byte-order mark is skipped and UTF-16
+// with a byte-order mark is read; the file is written back in the encoding and with the line
+// ends it was read in: a line read keeps its own break, a line added takes the first line's.
 
 #include "records/RecordFile.h"
 #include "records/RecordResult.h"
+#include "records/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,11 +29,12 @@ public:
     // An empty file that will be written to `path`.
     explicit IniFile(std::string path = {});
 
-    // Reads the file; a missing or unreadable file gives an empty one (see status()).
-    static IniFile load(const std::string &path);
+    // Reads the file through readFileSafely() with `byteCap`; a missing file, or one that
+    // cannot be read safely, gives an empty one (see status()).
+    static IniFile load(const std::string &path, std::size_t byteCap);
 
-    // Parses text as if it were the file's contents.
-    static IniFile fromText(std::string_view text, std::string path = {});
+    // Parses the bytes as if they were the file's contents.
+    static IniFile fromText(std::string_view bytes, std::string path = {});
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
@@ -43,8 +49,8 @@ public:
     // Puts the whole text on disk, crash-safe. On failure the file on disk is unchanged.
     RecordResult UpdateFile() const;
 
-    // The file's text as it would be written: each line ends as the loaded file's first line
-    // did (LF for a new file), and the last line ends too.
+    // The file's bytes as they would be written: in the loaded file's encoding, each line
+    // ending as its first line did (LF for a new file), the last line too.
     std::string text() const;
 
     const std::string &path() const { return path_; }
@@ -56,6 +62,7 @@ private:
         std::string text;
         LineKind kind = LineKind::Other;
         std::string name; // the trimmed section or key name
+        std::string end;  // the line's own break as read; empty for a line of ours or the last
     };
     struct SectionSpan {
         std::size_t header; // index of the "[name]" line
@@ -70,7 +77,7 @@ private:
     FileStatus status_ = FileStatus::Missing;
     std::vector<Line> lines_;
     std::string lineEnd_ = "\n";
-    bool byteOrderMark_ = false;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };
 
 } // namespace varnholt

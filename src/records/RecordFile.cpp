@@ -1,8 +1,11 @@
 #include "records/RecordFile.h"
 
+#include "records/FileDescriptor.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,28 +15,8 @@ namespace varnholt {
 
 namespace {
 
-// Closes a descriptor when the scope ends, whatever path leaves it.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { close(); }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    bool close()
-    {
-        if (fd_ < 0)
-            return true;
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0;
-    }
-
-private:
-    int fd_;
-};
+constexpr std::size_t kRandomLength = 6; // mkstemp's "XXXXXX"
+constexpr std::time_t kStaleAfterSeconds = 60;
 
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -61,56 +44,61 @@ std::string replacementTarget(const std::string &path)
     return resolved;
 }
 
+std::filesystem::path folderOf(const std::filesystem::path &target)
+{
+    return target.parent_path().empty() ? "." : target.parent_path();
+}
+
+// The name of our temporary files for `target`, up to mkstemp's six random characters.
+std::string temporaryPrefix(const std::filesystem::path &target)
+{
+    std::string name = "." + target.filename().string() + ".";
+    if (name.size() + kRandomLength > NAME_MAX)
+        name = ".record."; // a long file name must not stop the save
+    return name;
+}
+
 std::string temporaryPattern(const std::filesystem::path &target)
 {
-    std::string name = "." + target.filename().string() + ".XXXXXX";
-    if (name.size() > NAME_MAX)
-        name = ".record.XXXXXX"; // a long file name must not stop the save
-    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    return (folder / name).string();
+    return (folderOf(target) / (temporaryPrefix(target) + "XXXXXX")).string();
+}
+
+// A save killed between creating its temporary file and the rename leaves the file behind.
+// One older than a minute belongs to no save still running, so it goes.
+void removeStaleTemporaries(const std::filesystem::path &target)
+{
+    const std::string prefix = temporaryPrefix(target);
+    const std::time_t staleBefore = std::time(nullptr) - kStaleAfterSeconds;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folderOf(target), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == ::geteuid() && info.st_mtime < staleBefore)
+            ::unlink(it->path().c_str());
+    }
+}
+
+// The owner's write permission counts even for the superuser: a player who made the file
+// read-only meant it. Anyone else is asked of the system.
+bool mayReplace(const std::string &path, const struct stat &info)
+{
+    if (info.st_uid == ::geteuid())
+        return (info.st_mode & S_IWUSR) != 0;
+    return ::access(path.c_str(), W_OK) == 0;
 }
 
 void syncFolderOf(const std::filesystem::path &target)
 {
-    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor dir(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
         ::fsync(dir.get()); // best effort: the rename itself has already succeeded
 }
 
 } // namespace
-
-FileContents readWholeFile(const std::string &path)
-{
-    FileContents result;
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.valid()) {
-        result.status = (errno == ENOENT || errno == ENOTDIR) ? FileStatus::Missing
-                                                              : FileStatus::Unreadable;
-        return result;
-    }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        result.status = FileStatus::Unreadable;
-        return result;
-    }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result.status = FileStatus::Unreadable;
-            result.bytes.clear();
-            return result;
-        }
-        if (got == 0)
-            break;
-        result.bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    result.status = FileStatus::Loaded;
-    return result;
-}
 
 std::string unableToWriteMessage(const std::string &path) { return "Unable to write to " + path; }
 
@@ -121,8 +109,10 @@ RecordResult writeFileAtomically(const std::string &path, std::string_view conte
 
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
-    if (hadOld && !S_ISREG(old.st_mode))
+    if (hadOld && (!S_ISREG(old.st_mode) || !mayReplace(target, old)))
         return failed;
+
+    removeStaleTemporaries(target);
 
     std::string temporary = temporaryPattern(target);
     FileDescriptor file(::mkstemp(temporary.data()));

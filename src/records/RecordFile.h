@@ -2,24 +2,12 @@
 // Whole-file reads and crash-safe whole-file writes for the record files.
 
 #include "records/RecordResult.h"
+#include "records/SafeRead.h"
 
 #include <string>
 #include <string_view>
 
 namespace varnholt {
-
-enum class FileStatus {
-    Loaded,     // the file was read whole
-    Missing,    // there is no such file
-    Unreadable, // something is there but could not be read (a directory, no permission, I/O error)
-};
-
-struct FileContents {
-    FileStatus status = FileStatus::Missing;
-    std::string bytes;
-};
-
-FileContents readWholeFile(const std::string &path);
 
 // The message shown when a record file cannot be written.
 std::string unableToWriteMessage(const std::string &path);
@@ -27,7 +15,9 @@ std::string unableToWriteMessage(const std::string &path);
 // Replaces the file with `contents` so that it is either wholly old or wholly new, even after a
 // crash: the new text goes to a temporary file in the same folder, is flushed to disk and then
 // renamed over the old one. An existing file keeps its permissions; a symbolic link keeps
-// pointing at the same file. On failure the old file is untouched.
+// pointing at the same file. A file that is not a regular file, or that its owner made
+// read-only, is not replaced. On failure the old file is untouched. Temporary files of ours
+// left over from a save that was killed part-way are removed once they are a minute old.
 RecordResult writeFileAtomically(const std::string &path, std::string_view contents);
 
 // Creates the folder that will hold `path`, with any missing parents.

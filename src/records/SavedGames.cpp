@@ -73,7 +73,7 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
     if (!validSlot(Slot))
         return {"There is no saved-game slot " + std::to_string(Slot) + "."};
 
-    IniFile ini = IniFile::load(file.path);
+    IniFile ini = IniFile::load(file.path, kSavedGameFileCap);
     if (!Save) {
         applySavedFields(state, readSlot(ini, Slot, todayText(file)));
         return {};

@@ -34,7 +34,7 @@ Settings ReadSettings(const std::string &exeDir, const Settings &current)
     const auto path = findSettingsFile(exeDir);
     if (!path)
         return current;
-    const IniFile ini = IniFile::load(*path);
+    const IniFile ini = IniFile::load(*path, kSettingsFileCap);
     Settings settings;
     settings.AssetPrefix = ini.ReadString("Settings", "SoundRoot", current.AssetPrefix);
     settings.WindowTitle = cutToCharacters(
@@ -55,6 +55,14 @@ std::string manualMenuCaption(const std::string &windowTitle)
 std::string versionMessage(const std::string &windowTitle, const std::string &versionText)
 {
     return windowTitle + "\r\n\r\nVersion:  " + versionText;
+}
+
+std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix,
+                          std::string_view ending)
+{
+    if (assetPrefix.find_first_of("/\\") != std::string_view::npos)
+        return {};
+    return exeDir + std::string(assetPrefix) + std::string(ending);
 }
 
 } // namespace varnholt

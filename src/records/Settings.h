@@ -35,4 +35,10 @@ std::string manualMenuCaption(const std::string &windowTitle);
 // The Version box: the title, an empty line, then "Version:  " and the version.
 std::string versionMessage(const std::string &windowTitle, const std::string &versionText);
 
+// `exeDir` + `assetPrefix` + `ending`: a sound or music file beside the program. A prefix
+// holding a path separator would reach outside the program's folder, so it names no file
+// (empty) and the game stays silent, as the picture lookup refuses such names too.
+std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix,
+                          std::string_view ending);
+
 } // namespace varnholt

@@ -1,5 +1,7 @@
 #include "records/SlotSession.h"
 
+#include "records/SafeRead.h"
+
 namespace varnholt {
 
 SlotListing SlotSession::begin(GameState &state)
@@ -33,7 +35,7 @@ RecordResult SlotSession::openSlot(GameState &state, int Slot)
 
 void SlotSession::end(GameState &state)
 {
-    const IniFile ini = IniFile::load(file_.path);
+    const IniFile ini = IniFile::load(file_.path, kSavedGameFileCap);
     if (ini.status() == FileStatus::Loaded && ini.SectionExists(kCurrentGameSection))
         SaveLoadGame(file_, state, kCurrentGameSlot, false, "");
     else

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
 #include "platform/Sound.h"
+#include "records/Settings.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -245,7 +246,7 @@ void TTrickForm::drawPrizeText(const QString &text, int chest)
 void TTrickForm::playEffect(const char *ending)
 {
     if (state_.SoundOn)
-        sound_.playFile(besideProgram(setup_.ExeDir, setup_.AssetPrefix + ending), false);
+        sound_.playFile(assetFilePath(besideProgram(setup_.ExeDir, {}), setup_.AssetPrefix, ending), false);
 }
 
 } // namespace varnholt

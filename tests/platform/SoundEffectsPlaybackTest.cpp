@@ -16,6 +16,7 @@
 #include <mutex>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace varnholt;
@@ -184,6 +185,21 @@ TEST_F(EffectsPlayback, MissingOrBrokenFilesPlayNothingAndNeverWait)
     player->playFile((dir / "absent.wav").string(), true);
     player->playFile((dir / "junk.wav").string(), false);
     tap->waitFrames(kRate / 10);
+    EXPECT_EQ(tap->peakSince(start), 0);
+}
+
+TEST_F(EffectsPlayback, DirectoryOrFifoInPlaceOfAWaveNeitherLoadsNorBlocks)
+{
+    fs::create_directory(dir / "Vrn0.wav");
+    ::mkfifo((dir / "Vrn7.wav").c_str(), 0600); // no writer: a plain open would wait forever
+    for (const char *name : {"Vrn0.wav", "Vrn7.wav"}) {
+        const std::string path = (dir / name).string();
+        EXPECT_FALSE(player->loadClip(0, path)) << name;
+        player->playFile(path, false);
+        player->playFile(path, true);
+    }
+    const long long start = tap->frames();
+    tap->waitFrames(kRate / 20);
     EXPECT_EQ(tap->peakSince(start), 0);
 }
 

@@ -251,6 +251,8 @@ TEST_F(MusicCycleTest, FileNamesFollowThePrefix)
     cycle->setMusicFiles("/opt/slots/", "Abc");
     EXPECT_EQ(cycle->MusicFiles[0], "/opt/slots/Abc0.mid");
     EXPECT_EQ(cycle->MusicFiles[4], "/opt/slots/Abc4.mid");
+    cycle->setMusicFiles("/opt/slots/", "../Abc"); // outside the program's folder: no music
+    EXPECT_EQ(cycle->MusicFiles[0], "");
 }
 
 } // namespace

@@ -101,4 +101,15 @@ TEST_F(SoundEffectsTest, PrefixFromTheSettingsNamesEveryFile)
     EXPECT_EQ(wave->heard, (std::vector<std::string>{"/game/Abc7.wav", "/game/AbcWin.wav (waited)"}));
 }
 
+TEST_F(SoundEffectsTest, PrefixWithAPathSeparatorNamesNoFile)
+{
+    for (const char *prefix : {"../Vrn", "/etc/Vrn"}) {
+        effects->setFileNames("/game/", prefix);
+        effects->LoadClickSounds();
+        effects->playStartSound();
+        EXPECT_EQ(wave->clips[0], "") << prefix;
+        EXPECT_EQ(wave->heard.back(), "") << prefix;
+    }
+}
+
 } // namespace

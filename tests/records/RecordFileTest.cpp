@@ -24,12 +24,13 @@ TEST(RecordFile, ReadsAndReplacesWholeFilesKeepingPermissionsAndLinks)
 {
     TempFolder folder;
     const std::string path = folder.file("game.ini");
-    EXPECT_EQ(readWholeFile(path).status, FileStatus::Missing);
-    EXPECT_EQ(readWholeFile(folder.path().string()).status, FileStatus::Unreadable);
+    EXPECT_EQ(readFileSafely(path, kSavedGameFileCap).status, FileStatus::Missing);
+    EXPECT_EQ(readFileSafely(folder.path().string(), kSavedGameFileCap).status,
+              FileStatus::Unreadable);
 
     const std::string bytes = std::string("x\0y\r\n", 5) + std::string(200000, 'q');
     ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
-    EXPECT_EQ(readWholeFile(path).bytes, bytes);
+    EXPECT_EQ(readFileSafely(path, kSavedGameFileCap).bytes, bytes);
 
     ::chmod(path.c_str(), 0600);
     const std::string link = folder.file("link.ini");
