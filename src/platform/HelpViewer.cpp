@@ -1,8 +1,9 @@
 #include "platform/HelpViewer.h"
 
+#include "records/SafeRead.h"
+
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,13 +25,34 @@ QAction *addButton(QToolBar &bar, const QString &text, QList<QKeySequence> keys,
     action->setShortcutContext(Qt::WindowShortcut);
     return action;
 }
+// A browser that takes the help document from bytes read safely (a FIFO or a huge file in its
+// place must not hang or exhaust the game) and everything else, the inlined pictures, as usual.
+class HelpBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    void setDocumentBytes(const QUrl &file, const std::string &bytes)
+    {
+        file_ = file;
+        html_ = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    }
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type == QTextDocument::HtmlResource && name.adjusted(QUrl::RemoveFragment) == file_)
+            return html_;
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    QUrl file_;
+    QString html_;
+};
 } // namespace
 
 HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Help");
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setOpenExternalLinks(true);
     findText_ = new QLineEdit(this);
     findText_->setPlaceholderText("Find (Ctrl+F)");
@@ -74,8 +96,8 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 
 bool HelpViewer::loadFile(const QString &helpFile)
 {
-    QFile file(helpFile);
-    if (!file.open(QIODevice::ReadOnly) || file.read(1).isEmpty()) {
+    const FileContents contents = readFileSafely(helpFile.toStdString(), kHelpFileCap);
+    if (contents.status != FileStatus::Loaded || contents.bytes.empty()) {
         loadedFile_.clear();
         browser_->clearHistory();
         browser_->setPlainText(QString("Cannot open the help file %1.").arg(helpFile));
@@ -83,6 +105,7 @@ bool HelpViewer::loadFile(const QString &helpFile)
         return false;
     }
     if (loadedFile_ != helpFile) {
+        static_cast<HelpBrowser *>(browser_)->setDocumentBytes(QUrl::fromLocalFile(helpFile), contents.bytes);
         browser_->clearHistory();
         browser_->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
         loadedFile_ = helpFile;

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <sys/stat.h>
+
 using namespace varnholt;
 
 TEST(HelpViewer, OpensAtTheTopicAndReportsAFileItCannotRead)
@@ -31,7 +33,10 @@ TEST(HelpViewer, OpensAtTheTopicAndReportsAFileItCannotRead)
     EXPECT_EQ(viewer.browser().source().fragment(), "contents");
     EXPECT_TRUE(viewer.browser().isBackwardAvailable());
 
-    for (const QString &bad : {dir.filePath("missing.hlp"), dir.path()}) {
+    // A FIFO in the file's place would block a plain read until a writer came.
+    const QString fifo = dir.filePath("fifo.hlp");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString &bad : {dir.filePath("missing.hlp"), dir.path(), fifo}) {
         holder.show(bad, 41009);
         EXPECT_EQ(viewer.browser().toPlainText(), "Cannot open the help file " + bad + ".");
     }
