@@ -42,12 +42,6 @@ std::optional<InputAction> machineButtonAt(const Layout &layout, int x, int y)
     return std::nullopt;
 }
 
-bool onLogo(const Layout &layout, int x, int y)
-{
-    const int corner = layout.Scale(kLogoCorner);
-    return corner <= x && x <= corner + kLogoWidth && corner <= y && y <= corner + kLogoHeight;
-}
-
 void addStep(PressPlan &plan, InputAction action, int reel = -1)
 {
     plan.steps[plan.count++] = {action, reel};
@@ -68,6 +62,12 @@ const KeyBinding *bindingFor(int keyCode)
 }
 
 } // namespace
+
+bool onLogo(const Layout &layout, int x, int y)
+{
+    const int corner = layout.Scale(kLogoCorner);
+    return corner <= x && x <= corner + kLogoWidth && corner <= y && y <= corner + kLogoHeight;
+}
 
 PressPlan planPress(const GameState &state, const Layout &layout, int x, int y)
 {

@@ -33,6 +33,9 @@ inline constexpr int kLogoCorner = 10;
 inline constexpr int kLogoWidth = 125;
 inline constexpr int kLogoHeight = 70;
 
+// The logo's area on the window, both ends inclusive.
+bool onLogo(const Layout &layout, int x, int y);
+
 enum class InputAction {
     NudgeReel,            // NudgeReel(reel)
     BetOne,               // BetOne, then Spin if it says so

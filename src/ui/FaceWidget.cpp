@@ -1,6 +1,7 @@
 #include "ui/FaceWidget.h"
 
 #include "presentation/FaceControls.h"
+#include "records/Settings.h"
 #include "ui/FaceAccessible.h"
 
 #include <QAccessible>
@@ -22,12 +23,26 @@ void FaceWidget::setFace(MachineFace *face)
         face_->metersChanged = [this] { metersChanged(); };
 }
 
-QString FaceWidget::toolTipAt(QPoint at) const
+FaceWidget::Hint FaceWidget::hintAt(QPoint at) const
 {
     if (!face_)
         return {};
-    const auto control = faceControlAt(face_->layout(), at.x(), at.y());
-    return control ? QString::fromUtf8(kFaceControls[*control].toolTip) : QString();
+    const Layout &layout = face_->layout();
+    if (const auto control = faceControlAt(layout, at.x(), at.y())) {
+        const FaceControl &hit = kFaceControls[*control];
+        return {QString::fromUtf8(hit.toolTip), faceControlRect(layout, hit)};
+    }
+    if (onLogo(layout, at.x(), at.y())) {
+        const int corner = layout.Scale(kLogoCorner);
+        return {QStringLiteral("The maker's games page: ") + QString::fromUtf8(kMakerGamesPage.data(), qsizetype(kMakerGamesPage.size())),
+                QRect(corner, corner, kLogoWidth + 1, kLogoHeight + 1)};
+    }
+    return {};
+}
+
+QString FaceWidget::toolTipAt(QPoint at) const
+{
+    return hintAt(at).text;
 }
 
 bool FaceWidget::event(QEvent *event)
@@ -35,15 +50,14 @@ bool FaceWidget::event(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return CanvasWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const auto control = face_ ? faceControlAt(face_->layout(), help->pos().x(), help->pos().y()) : std::nullopt;
-    if (!control) {
+    const Hint hint = hintAt(help->pos());
+    if (hint.text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
     // Shown while the pointer stays on the control's area.
-    const FaceControl &hit = kFaceControls[*control];
-    QToolTip::showText(help->globalPos(), QString::fromUtf8(hit.toolTip), this, faceControlRect(face_->layout(), hit));
+    QToolTip::showText(help->globalPos(), hint.text, this, hint.area);
     return true;
 }
 

@@ -4,6 +4,9 @@
 
 #include "platform/CanvasWidget.h"
 
+#include <QRect>
+#include <QString>
+
 namespace varnholt {
 
 class MachineFace;
@@ -21,6 +24,12 @@ public:
     QString toolTipAt(QPoint at) const;
 
 protected:
+    struct Hint {
+        QString text;
+        QRect area; // the hint stays while the pointer is in here
+    };
+    Hint hintAt(QPoint at) const;
+
     bool event(QEvent *event) override;
 
 private:

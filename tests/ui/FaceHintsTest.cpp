@@ -42,6 +42,10 @@ TEST_F(FaceHints, HintsAtTheHitAreas)
     EXPECT_TRUE(at(617, 250).startsWith("Nudges"));
     EXPECT_TRUE(at(600, 50).startsWith("Credits"));
     EXPECT_TRUE(at(400, 300).isEmpty()) << "the reels have none";
+    // The logo keeps its picture's size: its far corner is unscaled.
+    const int logo = form->Scale(10);
+    EXPECT_TRUE(face.toolTipAt({logo + 125, logo + 70}).endsWith("https://tumblewick.example/games/"));
+    EXPECT_TRUE(face.toolTipAt({logo + 126, logo + 70}).isEmpty());
     // The Spin button's edge is its press area's edge.
     EXPECT_FALSE(face.toolTipAt({738, form->Scale(300)}).isEmpty());
     EXPECT_TRUE(face.toolTipAt({737, form->Scale(300)}).isEmpty());
