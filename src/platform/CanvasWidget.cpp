@@ -49,7 +49,9 @@ void CanvasWidget::mousePressEvent(QMouseEvent *event)
 
 void CanvasWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (onKeyDown) {
+    // Alt, Ctrl or Meta with a key is a menu's mnemonic or shortcut, never the machine's B or M.
+    const bool commandKey = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    if (onKeyDown && !commandKey) {
         // The game knows Enter by its character code, 13, whichever Enter key it was.
         const int key = event->key();
         onKeyDown(key == Qt::Key_Return || key == Qt::Key_Enter ? 13 : key);

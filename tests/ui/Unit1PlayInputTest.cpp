@@ -49,6 +49,10 @@ TEST_F(PlayInput, ThirdCoinSpinsWhicheverControlPutItIn)
     press(*form, kCoinSlotX, kCoinSlotY);
     sendKey(*form, Qt::Key_B, Qt::ShiftModifier);
     EXPECT_EQ(g.CoinsBet, 2);
+    // Alt+B is the Borrow command's mnemonic and Ctrl+M no key of the machine: no coin goes in.
+    sendKey(*form, Qt::Key_B, Qt::AltModifier);
+    sendKey(*form, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(g.CoinsBet, 2);
     sendKey(*form, Qt::Key_B);
     EXPECT_EQ(g.Spins, 2);
     EXPECT_EQ(waves->count("Vrn1.wav"), 6);
