@@ -289,7 +289,7 @@ void MachineFace::DrawBonusMeter(std::int32_t &BonusPts)
         BonusPts = kBonusPointsTop;
     // The cell may lie partly or wholly outside the picture; what lies outside shows black.
     const QImage &strip = pictures_.NudgeButtonBitmap;
-    const long long cellTop = ((long long)kBonusPointsTop - BonusPts) * kBonusCellHeight;
+    const long long cellTop = (static_cast<long long>(kBonusPointsTop) - BonusPts) * kBonusCellHeight;
     QImage cell(kBonusCellWidth, kBonusCellHeight, QImage::Format_RGB32);
     cell.fill(Qt::black);
     const QRect wanted(0, 0, kBonusCellWidth, kBonusCellHeight);
