@@ -14,6 +14,8 @@ packages=(
   libcups2-dev cups cups-client
   # The fuzz targets need clang's libFuzzer; the sanitizers its runtime.
   clang libclang-rt-14-dev
+  # The format check of changed lines.
+  clang-format git
   # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
   fonts-dejavu-core fonts-texgyre
   # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.
@@ -21,7 +23,9 @@ packages=(
 )
 bash scripts/install-packages.sh "${packages[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# VARNHOLT_CMAKE_ARGS: extra configure arguments, split on spaces (CI: -DVARNHOLT_WERROR=ON).
+read -r -a extra_args <<<"${VARNHOLT_CMAKE_ARGS:-}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra_args[@]}"
 targets=()
 for target in "$@"; do targets+=(--target "$target"); done
 cmake --build build -j"$(nproc)" "${targets[@]}"

@@ -1,5 +1,6 @@
 #include "presentation/MachineFace.h"
 
+#include "bonus/BonusMeter.h"
 #include "core/Reels.h"
 
 #include <QFontMetrics>
@@ -14,11 +15,6 @@ const QColor kLitGuide(255, 196, 0);
 const QColor kCaptionWhite(255, 255, 255);
 const QColor kNudgeYellow(255, 255, 0);
 const QColor kNudgeRed(255, 0, 0);
-
-// Bonus-meter cells: a vertical strip of 13, 12 points at the top.
-constexpr int kBonusCellWidth = 78;
-constexpr int kBonusCellHeight = 59;
-constexpr int kBonusPointsTop = 12;
 } // namespace
 
 MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures sized, int pixelsPerInch)
@@ -285,25 +281,19 @@ void MachineFace::DrawNudgeCounter(std::int32_t Nudges)
 
 void MachineFace::DrawBonusMeter(std::int32_t &BonusPts)
 {
-    if (BonusPts > kBonusPointsTop)
-        BonusPts = kBonusPointsTop;
+    BonusPts = clampBonusPoints(BonusPts);
     // The cell may lie partly or wholly outside the picture; what lies outside shows black.
     const QImage &strip = pictures_.NudgeButtonBitmap;
-    const long long cellTop = ((long long)kBonusPointsTop - BonusPts) * kBonusCellHeight;
-    QImage cell(kBonusCellWidth, kBonusCellHeight, QImage::Format_RGB32);
+    const PixelRect from = bonusMeterSource(BonusPts);
+    QImage cell(kBonusMeterCellWidth, kBonusMeterCellHeight, QImage::Format_RGB32);
     cell.fill(Qt::black);
-    const QRect wanted(0, 0, kBonusCellWidth, kBonusCellHeight);
-    if (cellTop < strip.height()) {
-        const QRect source = QRect(0, int(cellTop), kBonusCellWidth, kBonusCellHeight) & strip.rect();
-        for (int y = 0; y < source.height(); ++y)
-            for (int x = 0; x < source.width(); ++x)
-                cell.setPixel(x, y, strip.pixel(source.x() + x, source.y() + y));
-    }
-    QRect target = scaledRect(578, 223, 656, 282);
-    if (layout().width >= 800)
-        target = QRect(target.left() + (target.width() - kBonusCellWidth) / 2,
-                       target.top() + (target.height() - kBonusCellHeight) / 2, kBonusCellWidth, kBonusCellHeight);
-    canvas_.copy(cell, wanted, target);
+    const QRect source =
+        QRect(from.left, from.top, kBonusMeterCellWidth, kBonusMeterCellHeight) & strip.rect();
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            cell.setPixel(x, y, strip.pixel(source.x() + x, source.y() + y));
+    const PixelRect to = bonusMeterTarget(layout());
+    canvas_.copy(cell, cell.rect(), QRect(to.left, to.top, to.right - to.left, to.bottom - to.top));
 }
 
 } // namespace varnholt

@@ -45,7 +45,6 @@ void SoundEffects::playCountClick()
 
 void SoundEffects::playCoinSound() { playFileIfOn("1.wav"); }
 void SoundEffects::playStartSound() { playFileIfOn("7.wav"); }
-void SoundEffects::playChestSound() { playFileIfOn("2.wav"); }
 
 void SoundEffects::playWinSound() { player_->playFile(fileName("Win.wav"), true); }
 

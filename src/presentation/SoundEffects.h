@@ -25,7 +25,6 @@ public:
     void playCountClick();   // each step of the win count-up
     void playCoinSound();    // each coin put in by Bet 1 or Bet 3
     void playStartSound();   // start-up completion; the bonus window opening
-    void playChestSound();   // a chest is picked in the bonus game
     // After a paying evaluation: returns only when the sound has ended, and plays whether
     // Sound is on or off.
     void playWinSound();

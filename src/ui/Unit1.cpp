@@ -302,7 +302,7 @@ void TForm1::NewGame1Click()
 void TForm1::Exit1Click()
 {
     // While playing, Exiting would leave the spin under way unjudged; the close waits instead.
-    if (!playing_)
+    if (!isPlaying(phase_))
         Game.Exiting = true;
     close();
 }
@@ -311,12 +311,7 @@ bool TForm1::saveGameInProgress()
 {
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
-    // A save in the middle of a play keeps the game as it stood before the play began, never a
-    // bet taken and not yet judged. Coins put in but not spun go back to the credits: they are
-    // not kept anywhere else.
-    GameState kept = playing_ ? stateBeforePlay_ : Game;
-    kept.Credits = addCapped(kept.Credits, kept.CoinsBet);
-    kept.CoinsBet = 0;
+    GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
     const RecordResult result =
         SaveLoadGame(savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (!result.ok())
@@ -336,15 +331,14 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     // A spin or nudge under way finishes first, at once and without its waits, so the bet it
     // took is judged before the game is kept.
-    if (playing_) {
-        closePending_ = true;
-        hurry_ = true;
+    const CloseStep step = closeStep(phase_);
+    phase_ = nextPhase(phase_, PlayEvent::CloseAsked);
+    if (step == CloseStep::FinishPlayFirst) {
         event->ignore();
         if (bonusWindow_)
             QMetaObject::invokeMethod(this, [this] { hurryBonusWindow(); }, Qt::QueuedConnection);
         return;
     }
-    closePending_ = false;
     FormClose();
     QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/Input.h"
+#include "core/PlayLifecycle.h"
 #include "core/Random.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Clock.h"
@@ -186,9 +187,9 @@ public:
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
     // A spin or nudge is under way (it may be waiting on the event loop).
-    bool playing() const { return playing_; }
+    bool playing() const { return isPlaying(phase_); }
     // A close asked for while playing waits for the play to end, which then hurries.
-    bool closePending() const { return closePending_; }
+    bool closePending() const { return isClosePending(phase_); }
 
     // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
     bool saveGameInProgress();
@@ -277,9 +278,7 @@ private:
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
     bool savedAtClose_ = false;
 
-    bool playing_ = false;
-    bool closePending_ = false;
-    bool hurry_ = false;              // a close is waiting: finish the play without waits
+    PlayPhase phase_ = PlayPhase::Idle;
     GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
     TLoadSave *slotDialog_ = nullptr;

@@ -11,9 +11,8 @@ namespace varnholt {
 
 void TForm1::runBonusGame(const BonusPrizes &prizes)
 {
-    if (hurry_) {
-        // Closing: the chests were dealt at random, so the first one is as fair a pick as any.
-        applyBonusPrize(Game, prizes[0]);
+    if (isHurried(phase_)) {
+        applyBonusPrize(Game, prizes[kClosingChest]);
         return;
     }
     TrickFormSetup setup;
@@ -33,7 +32,7 @@ void TForm1::runBonusGame(const BonusPrizes &prizes)
     // A pick is paid into the game state as it is made. Only a program being torn down ends the
     // window without one; the spin is still judged, with the first chest's prize.
     if (!window.boxPicked())
-        applyBonusPrize(Game, prizes[0]);
+        applyBonusPrize(Game, prizes[kClosingChest]);
 }
 
 void TForm1::hurryBonusWindow()

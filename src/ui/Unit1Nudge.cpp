@@ -48,7 +48,7 @@ void TForm1::scrollNudge(int reel, const std::array<int, 4> &stripSymbols)
     const auto tops = nudgeScrollTops(layout);
     for (std::size_t frame = 0; frame < tops.size(); ++frame) {
         // Hurrying to a close, only the landing frame is drawn.
-        if (hurry_ && frame + 1 < tops.size())
+        if (isHurried(phase_) && frame + 1 < tops.size())
             continue;
         canvas().copyAt(strip.image(), QRect(0, tops[frame], size, 3 * size), window);
         DrawPaylineGuides();
@@ -58,14 +58,14 @@ void TForm1::scrollNudge(int reel, const std::array<int, 4> &stripSymbols)
 
 void TForm1::nudgeSettled(int reel)
 {
-    if (!hurry_)
+    if (!isHurried(phase_))
         sounds_->playStopClick();
     BounceReel(reel);
 }
 
 void TForm1::BounceReel(int reel)
 {
-    if (hurry_)
+    if (isHurried(phase_))
         return;
     const Layout &layout = face_->layout();
     const QPoint window(layout.ReelsLeft + (reel % kReelCount) * layout.ReelPitch, layout.ReelsTop);

@@ -25,22 +25,21 @@ void TForm1::Spin()
 void TForm1::beginPlay()
 {
     stateBeforePlay_ = Game;
-    playing_ = true;
+    phase_ = nextPhase(phase_, PlayEvent::PlayStarted);
 }
 
 void TForm1::endPlay()
 {
-    playing_ = false;
-    hurry_ = false;
+    phase_ = nextPhase(phase_, PlayEvent::PlayEnded);
     refreshCommands();
     // The close asked for during the play goes ahead now that the play has been judged.
-    if (closePending_)
+    if (isClosePending(phase_))
         QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void TForm1::playDelay(double seconds)
 {
-    if (!hurry_)
+    if (!isHurried(phase_))
         Delay(seconds);
 }
 
@@ -76,15 +75,15 @@ void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
     reelFrameTicks_.clear();
     std::int64_t last = clock_->GetTickCount();
     int frame = 0;
-    while (frame < kReelFrameCount && !hurry_) {
+    while (frame < kReelFrameCount && !isHurried(phase_)) {
         // One frame per pass however late the pass is: a slow machine slows the reels down
         // rather than skipping frames.
         clock_->waitUntil(last + kReelFrameMs);
         const std::int64_t now = clock_->GetTickCount();
         // A wait cut short means the event loop is going away: finish rather than spin.
         if (now - last < kReelFrameMs)
-            hurry_ = true;
-        if (hurry_)
+            phase_ = nextPhase(phase_, PlayEvent::LoopEnding);
+        if (isHurried(phase_))
             break;
         last = now;
         ++frame;
@@ -159,7 +158,7 @@ void TForm1::nudgeButtonsBlinking() { Timer7.setEnabled(true); }
 void TForm1::playWinSound()
 {
     // The sound holds the machine until it ends; a close in waiting does not wait for it.
-    if (hurry_)
+    if (isHurried(phase_))
         return;
     // Nothing repaints while it plays, so the window shows now what the play has drawn: the
     // reel's last frame, or the face where the bonus room was.
@@ -178,7 +177,7 @@ void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }
 
 void TForm1::countUpStep(int, int counted)
 {
-    if (!hurry_)
+    if (!isHurried(phase_))
         sounds_->playCountClick();
     DrawCreditsMeter();
     DrawWinningsMeter(counted);

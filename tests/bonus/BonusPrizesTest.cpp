@@ -115,30 +115,16 @@ TEST(BonusMeter, CellPerPointsAndClamp)
     EXPECT_EQ(clampBonusPoints(40), 12);
     EXPECT_EQ(clampBonusPoints(12), 12);
     EXPECT_EQ(clampBonusPoints(-3), -3);
-    EXPECT_EQ(bonusMeterSource(12).y, 0);
-    EXPECT_EQ(bonusMeterSource(0).y, 708);
-    EXPECT_EQ(bonusMeterSource(5).y, 413);
-    EXPECT_EQ(bonusMeterSource(5).width, 78);
-    EXPECT_EQ(bonusMeterSource(5).height, 59);
+    EXPECT_EQ(bonusMeterSource(12), (PixelRect{0, 0, 78, 59}));
+    EXPECT_EQ(bonusMeterSource(0), (PixelRect{0, 708, 78, 767}));
+    EXPECT_EQ(bonusMeterSource(5), (PixelRect{0, 413, 78, 472}));
+    EXPECT_LT(bonusMeterSource(INT32_MIN).top, bonusMeterSource(INT32_MIN).bottom); // no wrap
 }
 
 TEST(BonusMeter, CentredFromEightHundredUpStretchedBelow)
 {
-    const PixelRect at800 = bonusMeterTarget(makeLayout(800, false));
-    EXPECT_EQ(at800.x, 578);
-    EXPECT_EQ(at800.y, 223);
-    EXPECT_EQ(at800.width, 78);
-    EXPECT_EQ(at800.height, 59);
-
+    EXPECT_EQ(bonusMeterTarget(makeLayout(800, false)), (PixelRect{578, 223, 656, 282}));
     // 1024: box 739..839 x 285..360, so a 78 x 59 cell sits 11 and 8 pixels in.
-    const PixelRect at1024 = bonusMeterTarget(makeLayout(1024, false));
-    EXPECT_EQ(at1024.x, 750);
-    EXPECT_EQ(at1024.y, 293);
-    EXPECT_EQ(at1024.width, 78);
-
-    const PixelRect at640 = bonusMeterTarget(makeLayout(640, false));
-    EXPECT_EQ(at640.x, 462);
-    EXPECT_EQ(at640.y, 178);
-    EXPECT_EQ(at640.width, 524 - 462);
-    EXPECT_EQ(at640.height, 225 - 178);
+    EXPECT_EQ(bonusMeterTarget(makeLayout(1024, false)), (PixelRect{750, 293, 828, 352}));
+    EXPECT_EQ(bonusMeterTarget(makeLayout(640, false)), (PixelRect{462, 178, 524, 225}));
 }

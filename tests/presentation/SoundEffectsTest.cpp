@@ -51,7 +51,6 @@ protected:
         effects->playCountClick();
         effects->playCoinSound();
         effects->playStartSound();
-        effects->playChestSound();
         effects->playWinSound();
     }
 
@@ -65,8 +64,7 @@ TEST_F(SoundEffectsTest, EachMomentHasItsFileAndTheWinSoundWaits)
     ASSERT_TRUE(effects->LoadClickSounds());
     playAll();
     EXPECT_EQ(wave->heard, (std::vector<std::string>{"/game/Vrn0.wav", "/game/Vrn3.wav", "/game/Vrn1.wav",
-                                                      "/game/Vrn7.wav", "/game/Vrn2.wav",
-                                                      "/game/VrnWin.wav (waited)"}));
+                                                     "/game/Vrn7.wav", "/game/VrnWin.wav (waited)"}));
 }
 
 TEST_F(SoundEffectsTest, SoundOffSilencesAllButTheWinSound)

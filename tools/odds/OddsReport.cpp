@@ -82,13 +82,13 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
     out << "Varnholt Slots: exact figures over every stop combination\n\n";
     row("  Stop combinations                %d (30 x 30 x 30, equally likely)", odds.combinations);
     row("  Paying combinations, one line    %d", odds.payingCombinations);
-    row("  Credits paid, one line           %lld", (long long)odds.linePayTotal);
+    row("  Credits paid, one line           %lld", static_cast<long long>(odds.linePayTotal));
     row("  Mean pay per line                %s = %s credits", exactText(odds.meanLinePay).c_str(),
         decimal(odds.meanLinePay.value()).c_str());
     out << "\n  Pays by symbol (one line)   pays  combinations  with Wild  credits\n";
     for (const SymbolPays &pays : odds.paysBySymbol)
         row("    %-24s %5d  %12d  %9d  %7lld", kSymbolNames[pays.symbol].label, pays.pays, pays.combinations,
-            pays.wildCombinations, (long long)pays.credits);
+            pays.wildCombinations, static_cast<long long>(pays.credits));
     out << "\n  Bonus game openings per row\n";
     row("    Bonus, Bonus, Bonus (any row)          %d", odds.threeBonusPerRow);
     row("    Bonus, Bonus, Wild (covered row only)  %d", odds.bonusWildPerRow);
@@ -109,8 +109,8 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
         return;
     }
     const SimulationResult &r = run->result;
-    row("\nSimulated play: %lld spins of %d coin%s, seed %u", (long long)r.spins, run->settings.coins,
-        run->settings.coins == 1 ? "" : "s", run->settings.seed);
+    row("\nSimulated play: %lld spins of %d coin%s, seed %u", static_cast<long long>(r.spins),
+        run->settings.coins, run->settings.coins == 1 ? "" : "s", run->settings.seed);
     out << "  (nudges: after a result that paid nothing, nudge the first reel whose one nudge makes a\n"
            "   covered line pay or opens the bonus game, otherwise keep them; chests picked at random)\n";
     row("  Return to player, nudges included  %s +/- %s (95 %% confidence)", decimal(r.returnToPlayer).c_str(),

@@ -1,2 +1,0 @@
-// Keeps the resource library non-empty before any picture exists.
-namespace varnholt_assets_placeholder { int unused = 0; }
