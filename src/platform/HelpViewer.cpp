@@ -51,6 +51,8 @@ private:
 HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The manual never keeps the program running once the machine's own window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle("Help");
     browser_ = new HelpBrowser(this);
     browser_->setOpenExternalLinks(true);

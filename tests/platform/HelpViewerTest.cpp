@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -42,4 +43,25 @@ TEST(HelpViewer, OpensAtTheTopicAndReportsAFileItCannotRead)
     }
     holder.show(path, 41009);
     EXPECT_TRUE(viewer.browser().toPlainText().contains("Company")) << "a readable file again";
+}
+
+TEST(HelpViewer, ClosingTheLastOtherWindowEndsTheProgramWhileTheManualIsOpen)
+{
+    test::testApp();
+    QWidget machine;
+    machine.show();
+    HelpViewerHolder holder;
+    holder.show("missing.hlp", 0);
+    // The application notices its last window only while its event loop runs; a guard ends the
+    // loop should it not (quitting closes every window, so only a close before it counts).
+    bool guardFired = false, closedByMachine = false;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &machine,
+                     [&] { closedByMachine = !guardFired; });
+    QTimer::singleShot(0, &machine, [&] { machine.close(); });
+    QTimer::singleShot(5000, qApp, [&] {
+        guardFired = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_TRUE(closedByMachine);
 }
