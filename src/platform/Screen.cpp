@@ -27,9 +27,16 @@ QRect primaryScreenFreeArea()
     return screen ? screen->availableGeometry() : QRect();
 }
 
+namespace {
+constexpr int kNarrowedSpare = 10; // the inset every window keeps; more spare width is a narrowed face
+} // namespace
+
 QRect outerWindowArea(QSize wanted, const QRect &freeArea)
 {
-    return QRect(freeArea.topLeft(), wanted.boundedTo(freeArea.size()));
+    const QSize size = wanted.boundedTo(freeArea.size());
+    const int spare = freeArea.width() - size.width();
+    const int left = freeArea.left() + (spare > kNarrowedSpare ? spare / 2 : 0);
+    return QRect(QPoint(left, freeArea.top()), size);
 }
 
 } // namespace varnholt

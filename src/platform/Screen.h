@@ -20,7 +20,8 @@ ScreenInfo primaryScreenInfo();
 QRect primaryScreenFreeArea();
 
 // Where a window whose outer size (frame included) should be `wanted` goes: at the top-left
-// corner of the free area, cut to it.
+// corner of the free area, cut to it. A window narrowed to the screen's 4:3 part, with more
+// width spare than the 10-pixel inset, stands in the middle of the free width instead.
 QRect outerWindowArea(QSize wanted, const QRect &freeArea);
 
 } // namespace varnholt

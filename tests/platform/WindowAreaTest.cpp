@@ -16,6 +16,8 @@ TEST(WindowAreaTest, OuterWindowSitsAtTheFreeCornerAndNeverCoversPanels)
     EXPECT_EQ(outerWindowArea(wanted, QRect(0, 30, 1024, 738)), QRect(0, 30, 1014, 738));
     // A 48-pixel dock on the left.
     EXPECT_EQ(outerWindowArea(wanted, QRect(48, 0, 976, 768)), QRect(48, 0, 976, 758));
+    // A face narrowed to 4:3 on a wide screen (1440 - 10 of 1920) stays in the middle.
+    EXPECT_EQ(outerWindowArea(QSize(1430, 1070), QRect(0, 0, 1920, 1080)), QRect(245, 0, 1430, 1070));
 }
 
 } // namespace
