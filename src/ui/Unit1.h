@@ -42,7 +42,6 @@ class QMenu;
 
 namespace varnholt {
 
-class TPrinterForm;
 class TLoadSave;
 class TTrickForm;
 class HelpKeyFilter;
@@ -171,15 +170,11 @@ public:
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.
     std::function<void(TTrickForm &)> showBonusWindow;
-    // Shows the advert; empty: shown modally.
-    std::function<void(TPrinterForm &)> showPrinterForm;
     // The maker's games page, opened by a press on the logo (OpenWebPage(2) from start-up).
     std::function<void()> openGamesPage;
-    // Runs a side window (borrowing, statistics, payoff chart) until it closes. Empty: shown
-    // modally; tests drive the window in it instead.
+    // Runs a side window (slot dialog, borrowing, statistics, payoff chart, advert) until it
+    // closes. Empty: shown modally; tests drive the window in it instead.
     std::function<void(QDialog &)> showSideWindow;
-    // Shows the slot dialog until it closes. Empty: shown modally; tests drive it instead.
-    std::function<void(TLoadSave &)> showSlotDialog;
     // How the dialogs' Help buttons open the help file at a topic (showHelpTopic from start-up;
     // empty: the buttons are disabled).
     std::function<void(int topic)> openHelpTopic;

@@ -9,10 +9,7 @@ void TForm1::Inkfairn1Click()
     if (!services_.defaultPrinter)
         services_.defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
     TPrinterForm advert(*services_.defaultPrinter, *webOpener_, this);
-    if (showPrinterForm)
-        showPrinterForm(advert);
-    else
-        advert.exec();
+    runSideWindow(advert);
 }
 
 } // namespace varnholt

@@ -6,7 +6,6 @@
 #include "core/NewGame.h"
 #include "ui/Save.h"
 
-
 namespace varnholt {
 
 void TForm1::SaveGame1Click()
@@ -37,12 +36,8 @@ void TForm1::runSlotDialog()
         LoadSaveSetup setup{SlotDialogMode, QString::fromStdString(WindowTitle), openHelpTopic};
         TLoadSave dialog(Game, savedGames_, *messages_, *inputBox_, std::move(setup), this);
         slotDialog_ = &dialog;
-        if (dialog.ready()) {
-            if (showSlotDialog)
-                showSlotDialog(dialog);
-            else
-                dialog.exec();
-        }
+        if (dialog.ready())
+            runSideWindow(dialog);
         slotDialog_ = nullptr;
     }
     Game.Busy = wasBusy;

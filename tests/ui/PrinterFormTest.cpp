@@ -155,7 +155,8 @@ TEST_F(FormTest, InkfairnOnTheMenuBarOpensTheAdvert)
     TForm1 form(std::move(services));
     EXPECT_EQ(form.Inkfairn1->text(), "Inkf&airn");
     QString shownPrice;
-    form.showPrinterForm = [&](TPrinterForm &advert) {
+    form.showSideWindow = [&](QDialog &window) {
+        auto &advert = dynamic_cast<TPrinterForm &>(window);
         shownPrice = advert.Label2->text();
         advert.Label1Click();
     };

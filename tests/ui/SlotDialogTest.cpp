@@ -51,9 +51,11 @@ protected:
     static bool run(TForm1 &form, void (TForm1::*command)(), const std::function<void(TLoadSave &)> &drive)
     {
         bool shown = false;
-        form.showSlotDialog = [&](TLoadSave &dialog) { shown = true, drive(dialog); };
+        form.showSideWindow = [&](QDialog &dialog) {
+            shown = true, drive(dynamic_cast<TLoadSave &>(dialog));
+        };
         (form.*command)();
-        form.showSlotDialog = nullptr;
+        form.showSideWindow = nullptr;
         return shown;
     }
 

@@ -110,7 +110,7 @@ TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
     EXPECT_TRUE(form->NewGame1->isEnabled());
     std::vector<bool> duringSpin;
     int slotDialogsShown = 0;
-    form->showSlotDialog = [&](TLoadSave &) { ++slotDialogsShown; };
+    form->showSideWindow = [&](QDialog &) { ++slotDialogsShown; };
     clock->duringWait = [&] {
         for (QAction *command : {form->NewGame1, form->OpenGame1, form->SaveGame1})
             duringSpin.push_back(command->isEnabled());
