@@ -21,9 +21,4 @@ void NewGame(GameState &state)
     state.Busy = false;
 }
 
-bool gameCommandsAvailable(const GameState &state)
-{
-    return !state.Busy;
-}
-
 } // namespace varnholt

@@ -1,24 +1,32 @@
 #pragma once
-// The main window's play lifecycle as one phase: whether a spin or nudge is under way, whether it
-// must finish without its waits, and whether a close is waiting for it. Also what a save in the
-// middle of a play keeps, and the chest a close during the bonus game takes.
+// The main window's lifecycle as one phase: starting up, idle, a play under way (and whether it
+// must finish without its waits or a close is waiting for it), the slot dialog holding the game,
+// closed. From it follow which commands may run now, what a close does, and what a save keeps.
+// The game state's Busy and Exiting are kept in step with it (busyIn, exitingIn); during a play
+// the play's own rules hold Busy.
 
 #include "core/GameState.h"
 
 namespace varnholt {
 
 enum class PlayPhase {
+    StartingUp,  // the face is up but start-up has not finished: input stays locked
     Idle,        // nothing under way
     Playing,     // a spin or nudge (with any bonus game it opens) is under way
     Hurrying,    // the event loop is going away: the play finishes without waits
     Closing,     // a close was asked for during the play: it finishes without waits, then closes
     CloseQueued, // the play is judged; the waiting close is on its way
+    SlotsOpen,   // the slot dialog has the game state to show saved slots in
+    Closed,      // the game has been kept for the next run; nothing more happens
 };
 
 enum class PlayEvent {
+    StartUpDone,
     PlayStarted,
     PlayEnded,
     LoopEnding, // a wait came back early: nothing more will be shown
+    SlotsOpened,
+    SlotsClosed,
     CloseAsked,
 };
 
@@ -31,8 +39,38 @@ bool isHurried(PlayPhase phase);
 // A close asked for during a play waits for the play to end.
 bool isClosePending(PlayPhase phase);
 
-// What a close asked for now does: the play under way finishes first, else the window closes.
-enum class CloseStep { FinishPlayFirst, CloseNow };
+// Busy outside a play: input and the game-changing commands are locked.
+bool busyIn(PlayPhase phase);
+// Exiting: the machine is closed and shows nothing more.
+bool exitingIn(PlayPhase phase);
+
+// Everything a player can ask of the main window, from its face, keys and menus.
+enum class Command {
+    BetOne,
+    BetMax,
+    Spin,
+    Nudge,
+    NewGame,
+    OpenGame,
+    SaveGame,
+    Borrow,
+    Stats,
+    Payoffs,
+    Advert,
+    SoundOption,
+    MusicOption,
+    Help,
+    WebPage,
+    Exit,
+};
+
+// Whether a command may run in this phase. The play's own rules may refuse it further (a bet
+// without credits, a nudge not offered).
+bool mayRun(Command command, PlayPhase phase);
+
+// What a close asked for now does: the play under way finishes first, the window closes and
+// keeps the game, or nothing more happens because the game has been kept already.
+enum class CloseStep { FinishPlayFirst, CloseNow, AlreadyClosed };
 CloseStep closeStep(PlayPhase phase);
 
 // The game a save keeps: in the middle of a play the game as it stood before the play began,

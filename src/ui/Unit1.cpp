@@ -66,7 +66,7 @@ void TForm1::FormCreate()
     ExeStem = exeStemFromPath(services_.programPath);
 
     // 3. Input stays locked until the first tick of Timer1.
-    Game.Busy = true;
+    Game.Busy = busyIn(phase_);
     attractLamps.LastAttractButton = 0;
 
     // 4-5. Names, and the settings file beside the program when there is one.
@@ -166,11 +166,38 @@ void TForm1::buildMenu()
     refreshCommands();
 }
 
+void TForm1::enterPhase(PlayEvent event)
+{
+    phase_ = nextPhase(phase_, event);
+    // A play's own rules hold Busy while it runs.
+    if (!isPlaying(phase_)) {
+        Game.Busy = busyIn(phase_);
+        Game.Exiting = exitingIn(phase_);
+    }
+    refreshCommands();
+}
+
 void TForm1::refreshCommands()
 {
-    for (QAction *command : {NewGame1, OpenGame1, SaveGame1, Borrow1})
-        if (command)
-            command->setEnabled(gameCommandsAvailable(Game));
+    const std::pair<QAction *, Command> commands[] = {
+        {NewGame1, Command::NewGame},
+        {OpenGame1, Command::OpenGame},
+        {SaveGame1, Command::SaveGame},
+        {Exit1, Command::Exit},
+        {Sound1, Command::SoundOption},
+        {Music1, Command::MusicOption},
+        {Borrow1, Command::Borrow},
+        {Stats1, Command::Stats},
+        {Payoffs1, Command::Payoffs},
+        {Inkfairn1, Command::Advert},
+        {Version1, Command::Help},
+        {GloamwickSlotsManual1, Command::Help},
+        {BrennovaHomepage1, Command::WebPage},
+        {CompayInformation1, Command::Help},
+    };
+    for (const auto &[action, command] : commands)
+        if (action)
+            action->setEnabled(mayRun(command, phase_));
 }
 
 void TForm1::centreOnScreen()
@@ -245,8 +272,7 @@ void TForm1::Timer1Timer()
     if (Game.MusicOn)
         music_->requestFirstTrack();
     sounds_->playStartSound();
-    Game.Busy = false;
-    refreshCommands();
+    enterPhase(PlayEvent::StartUpDone);
 }
 
 void TForm1::Timer2Timer()
@@ -292,8 +318,7 @@ void TForm1::Timer7Timer()
 
 void TForm1::NewGame1Click()
 {
-    // A spin or nudge under way is working on this state; the command waits for idle.
-    if (!gameCommandsAvailable(Game))
+    if (!mayRun(Command::NewGame, phase_))
         return;
     NewGame(Game);
     FormPaint();
@@ -301,10 +326,8 @@ void TForm1::NewGame1Click()
 
 void TForm1::Exit1Click()
 {
-    // While playing, Exiting would leave the spin under way unjudged; the close waits instead.
-    if (!isPlaying(phase_))
-        Game.Exiting = true;
-    close();
+    if (mayRun(Command::Exit, phase_))
+        close();
 }
 
 bool TForm1::saveGameInProgress()
@@ -321,25 +344,27 @@ bool TForm1::saveGameInProgress()
 
 void TForm1::FormClose()
 {
-    Game.Exiting = true;
-    if (!savedAtClose_)
-        saveGameInProgress();
-    savedAtClose_ = true;
+    enterPhase(PlayEvent::CloseAsked);
+    saveGameInProgress();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
     // A spin or nudge under way finishes first, at once and without its waits, so the bet it
     // took is judged before the game is kept.
-    const CloseStep step = closeStep(phase_);
-    phase_ = nextPhase(phase_, PlayEvent::CloseAsked);
-    if (step == CloseStep::FinishPlayFirst) {
+    switch (closeStep(phase_)) {
+    case CloseStep::FinishPlayFirst:
+        enterPhase(PlayEvent::CloseAsked);
         event->ignore();
         if (bonusWindow_)
             QMetaObject::invokeMethod(this, [this] { hurryBonusWindow(); }, Qt::QueuedConnection);
         return;
+    case CloseStep::CloseNow:
+        FormClose();
+        break;
+    case CloseStep::AlreadyClosed: // a second close (a signal after the close box): kept already
+        break;
     }
-    FormClose();
     QMainWindow::closeEvent(event);
 }
 

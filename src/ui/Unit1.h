@@ -238,7 +238,9 @@ private:
     void centreOnScreen();
     // Once a window manager has framed the window: frame included, it fits the free screen.
     void fitFrameToScreen();
-    // Game-changing menu commands follow the Busy lock.
+    // Moves the lifecycle on, keeps Busy and Exiting in step with it outside a play, and
+    // enables the menu commands the new phase allows.
+    void enterPhase(PlayEvent event);
     void refreshCommands();
     void runSideWindow(QDialog &window);
 
@@ -271,9 +273,8 @@ private:
     SavedGameFile savedGames_;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
-    bool savedAtClose_ = false;
 
-    PlayPhase phase_ = PlayPhase::Idle;
+    PlayPhase phase_ = PlayPhase::StartingUp;
     GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
     TLoadSave *slotDialog_ = nullptr;

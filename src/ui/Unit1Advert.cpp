@@ -6,6 +6,8 @@ namespace varnholt {
 
 void TForm1::Inkfairn1Click()
 {
+    if (!mayRun(Command::Advert, phase_))
+        return;
     if (!services_.defaultPrinter)
         services_.defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
     TPrinterForm advert(*services_.defaultPrinter, *webOpener_, this);

@@ -37,6 +37,8 @@ void TForm1::setUpHelp()
 
 void TForm1::Version1Click()
 {
+    if (!mayRun(Command::Help, phase_))
+        return;
     showMessage(QString::fromStdString(versionMessage(WindowTitle, VersionText)));
 }
 
@@ -57,6 +59,8 @@ void TForm1::CompayInformation1Click()
 
 void TForm1::OpenWebPage(unsigned Number)
 {
+    if (!mayRun(Command::WebPage, phase_))
+        return;
     const std::string_view address = makerWebPage(Number);
     if (!address.empty() && webOpener_->open(QString::fromUtf8(address.data(), qsizetype(address.size()))))
         return;
@@ -66,6 +70,8 @@ void TForm1::OpenWebPage(unsigned Number)
 
 void TForm1::showHelpTopic(int topic)
 {
+    if (!mayRun(Command::Help, phase_))
+        return;
     help_.show(QString::fromStdString(HelpFile), topic);
 }
 

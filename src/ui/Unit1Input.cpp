@@ -47,6 +47,8 @@ void TForm1::runInputAction(InputAction action, int reel)
 
 void TForm1::BetOne()
 {
+    if (!mayRun(Command::BetOne, phase_))
+        return;
     const BetOutcome outcome = varnholt::BetOne(Game);
     if (outcome.message) {
         showMessage(QString::fromLatin1(outcome.message));
@@ -63,6 +65,8 @@ void TForm1::BetOne()
 
 void TForm1::BetMax()
 {
+    if (!mayRun(Command::BetMax, phase_))
+        return;
     const BetOutcome outcome = varnholt::BetMax(Game);
     for (int coin = 0; coin < outcome.coinsAdded; ++coin)
         sounds_->playCoinSound();

@@ -15,6 +15,8 @@ constexpr double kBounceFrameSeconds = 0.02;
 
 void TForm1::NudgeReel(int reel)
 {
+    if (!mayRun(Command::Nudge, phase_))
+        return;
     beginPlay();
     varnholt::NudgeReel(Game, reel, Random, *this);
     endPlay();
@@ -28,7 +30,6 @@ void TForm1::nudgeStarting(int)
     face_->setLitLines({}, Game.ReelStops);
     Timer6.setEnabled(false);
     Timer7.setEnabled(false);
-    refreshCommands();
 }
 
 void TForm1::scrollNudge(int reel, const std::array<int, 4> &stripSymbols)

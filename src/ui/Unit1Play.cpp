@@ -12,7 +12,7 @@ namespace varnholt {
 
 void TForm1::Spin()
 {
-    if (Game.Busy)
+    if (!mayRun(Command::Spin, phase_))
         return;
     music_->StartPendingMusic();
     beginPlay();
@@ -25,13 +25,12 @@ void TForm1::Spin()
 void TForm1::beginPlay()
 {
     stateBeforePlay_ = Game;
-    phase_ = nextPhase(phase_, PlayEvent::PlayStarted);
+    enterPhase(PlayEvent::PlayStarted);
 }
 
 void TForm1::endPlay()
 {
-    phase_ = nextPhase(phase_, PlayEvent::PlayEnded);
-    refreshCommands();
+    enterPhase(PlayEvent::PlayEnded);
     // The close asked for during the play goes ahead now that the play has been judged.
     if (isClosePending(phase_))
         QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
@@ -62,7 +61,6 @@ void TForm1::spinStarting()
     DrawMachineButton(kBet3Button, false);
     DrawMachineButton(kSpinButton, false);
     DrawNudgeButtons(false);
-    refreshCommands();
 }
 
 void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
@@ -82,7 +80,7 @@ void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
         const std::int64_t now = clock_->GetTickCount();
         // A wait cut short means the event loop is going away: finish rather than spin.
         if (now - last < kReelFrameMs)
-            phase_ = nextPhase(phase_, PlayEvent::LoopEnding);
+            enterPhase(PlayEvent::LoopEnding);
         if (isHurried(phase_))
             break;
         last = now;
@@ -137,7 +135,6 @@ void TForm1::spinFinished()
     DrawMachineButton(kBet3Button, true);
     DrawMachineButton(kSpinButton, true);
     Timer2.setEnabled(true);
-    refreshCommands();
 }
 
 // Evaluation effects --------------------------------------------------------------------------

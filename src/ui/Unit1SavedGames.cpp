@@ -3,14 +3,13 @@
 
 #include "ui/Unit1.h"
 
-#include "core/NewGame.h"
 #include "ui/Save.h"
 
 namespace varnholt {
 
 void TForm1::SaveGame1Click()
 {
-    if (!gameCommandsAvailable(Game))
+    if (!mayRun(Command::SaveGame, phase_))
         return;
     SlotDialogMode = 1;
     runSlotDialog();
@@ -18,7 +17,7 @@ void TForm1::SaveGame1Click()
 
 void TForm1::OpenGame1Click()
 {
-    if (!gameCommandsAvailable(Game))
+    if (!mayRun(Command::OpenGame, phase_))
         return;
     SlotDialogMode = 0;
     runSlotDialog();
@@ -29,9 +28,7 @@ void TForm1::runSlotDialog()
 {
     // The dialog lends the game state to the slots it reads, so play stays locked meanwhile;
     // the modal run already keeps the player's input away, this keeps any other away too.
-    const bool wasBusy = Game.Busy;
-    Game.Busy = true;
-    refreshCommands();
+    enterPhase(PlayEvent::SlotsOpened);
     {
         LoadSaveSetup setup{SlotDialogMode, QString::fromStdString(WindowTitle), openHelpTopic};
         TLoadSave dialog(Game, savedGames_, *messages_, *inputBox_, std::move(setup), this);
@@ -40,8 +37,7 @@ void TForm1::runSlotDialog()
             runSideWindow(dialog);
         slotDialog_ = nullptr;
     }
-    Game.Busy = wasBusy;
-    refreshCommands();
+    enterPhase(PlayEvent::SlotsClosed);
 }
 
 void TForm1::closeSlotDialog()

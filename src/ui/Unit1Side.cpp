@@ -3,7 +3,6 @@
 
 #include "ui/Unit1.h"
 
-#include "core/NewGame.h"
 #include "ui/Borrow.h"
 #include "ui/Payoffs.h"
 #include "ui/Stats.h"
@@ -20,8 +19,7 @@ void TForm1::runSideWindow(QDialog &window)
 
 void TForm1::Borrow1Click()
 {
-    // A spin or nudge under way is counting on these credits; borrowing waits for idle.
-    if (!gameCommandsAvailable(Game))
+    if (!mayRun(Command::Borrow, phase_))
         return;
     TBorrowC window(Game, face_->digitStrips(), *messages_, QString::fromStdString(WindowTitle), this);
     runSideWindow(window);
@@ -30,12 +28,16 @@ void TForm1::Borrow1Click()
 
 void TForm1::Stats1Click()
 {
+    if (!mayRun(Command::Stats, phase_))
+        return;
     TStatsForm window(Game, this);
     runSideWindow(window);
 }
 
 void TForm1::Payoffs1Click()
 {
+    if (!mayRun(Command::Payoffs, phase_))
+        return;
     TPaychart window(ExeDir, *messages_, QString::fromStdString(WindowTitle), this);
     runSideWindow(window);
 }

@@ -57,14 +57,6 @@ TEST(NewGame, ResetsTheGameButKeepsCoinsReelsAndOffer)
     EXPECT_EQ(state.ReelStops, (std::array<int, 3>{8, 9, 7}));
 }
 
-TEST(NewGame, GameCommandsWaitWhileTheMachineIsBusy)
-{
-    GameState state = idleState();
-    EXPECT_TRUE(gameCommandsAvailable(state));
-    state.Busy = true;
-    EXPECT_FALSE(gameCommandsAvailable(state));
-}
-
 TEST(Bets, BetOneAddsCoinsAndTheThirdSpins)
 {
     GameState state = idleState();
