@@ -157,29 +157,25 @@ void MachineFace::DrawMachineButton(char button, bool lit)
 
 void MachineFace::DrawTitlePanel(bool lit)
 {
-    const QRect target = scaledRect(247, 98, 549, 241);
-    if (lit)
-        copyFromFace(target);
-    else
-        canvas_.copy(pictures_.DimTitleBitmap, pictures_.DimTitleBitmap.rect(), target);
+    faceOrPicture(scaledRect(247, 98, 549, 241), lit, pictures_.DimTitleBitmap);
 }
 
 void MachineFace::DrawNamePlate(bool lit)
 {
-    const QRect target = scaledRect(221, 551, 657, 600);
-    if (lit)
-        copyFromFace(target);
-    else
-        canvas_.copy(pictures_.DimNamePlateBitmap, pictures_.DimNamePlateBitmap.rect(), target);
+    faceOrPicture(scaledRect(221, 551, 657, 600), lit, pictures_.DimNamePlateBitmap);
 }
 
 void MachineFace::DrawCrystalBall(bool lit)
 {
-    const QRect target = scaledRect(26, 361, 193, 547);
-    if (lit)
-        canvas_.copy(pictures_.CrystalBallBitmap, pictures_.CrystalBallBitmap.rect(), target);
-    else
+    faceOrPicture(scaledRect(26, 361, 193, 547), !lit, pictures_.CrystalBallBitmap);
+}
+
+void MachineFace::faceOrPicture(const QRect &target, bool face, const QImage &picture)
+{
+    if (face)
         copyFromFace(target);
+    else
+        canvas_.copy(picture, picture.rect(), target);
 }
 
 void MachineFace::DrawNudgeButtons(bool lit)

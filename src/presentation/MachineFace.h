@@ -90,6 +90,8 @@ public:
 
 private:
     void copyFromFace(const QRect &area);
+    // The face's own pixels in the area, or the whole picture scaled into it.
+    void faceOrPicture(const QRect &target, bool face, const QImage &picture);
     void caption(const QString &text, int x, bool rightEdge);
     int guideY(int row) const;
     void show(ShownMeters meters);
