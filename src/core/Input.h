@@ -14,7 +14,7 @@ enum class InputAction {
     BetOne,               // BetOne, then Spin if it says so
     BetMax,               // BetMax, then Spin if it says so
     Spin,                 // Spin
-    CloseNudgeOfferIfOut, // closeNudgeOfferIfOut; on true: Timer7 off, nudge buttons unlit
+    CloseNudgeOfferIfOut, // closeNudgeOfferIfOut; on true the nudge offer is withdrawn
     OpenGamesPage,        // the maker's games page
 };
 
