@@ -2,9 +2,9 @@
 // the prize deal that dominates a bonus game's cost.
 
 #include "bonus/BonusPrizes.h"
-#include "core/ExactOdds.h"
-#include "core/PlaySimulator.h"
 #include "core/Random.h"
+#include "play/ExactOdds.h"
+#include "play/PlaySimulator.h"
 
 #include <benchmark/benchmark.h>
 

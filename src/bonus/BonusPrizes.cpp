@@ -81,16 +81,21 @@ constexpr DealTables makeDealTables()
     return t;
 }
 
-constexpr DealTables kDealTables = makeDealTables();
+// Built at first use rather than by the compiler: some compilers stop constant evaluation of
+// this much work short of the end.
+const DealTables &dealTables()
+{
+    static const DealTables tables = makeDealTables();
+    return tables;
+}
 
 // Draw i of every round at once, weighted into the rounds' codes. The loop vectorizes; where
 // the processor has wider vectors, a second copy uses them.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__APPLE__)
 __attribute__((target_clones("avx2", "default")))
 #endif
-void roundCodes(std::uint32_t start, std::array<std::uint16_t, kPaddedRounds> &codes)
+void roundCodes(const DealTables &t, std::uint32_t start, std::array<std::uint16_t, kPaddedRounds> &codes)
 {
-    const DealTables &t = kDealTables;
     std::uint16_t weight = 1;
     for (int i = 0; i < kChestCount; ++i, weight *= kChestCount) {
         const auto &multipliers = t.jumpMultiplier[i];
@@ -106,10 +111,10 @@ void roundCodes(std::uint32_t start, std::array<std::uint16_t, kPaddedRounds> &c
 
 BonusPrizes ShuffleBonusPrizes(RandomSource &random)
 {
-    const DealTables &t = kDealTables;
+    const DealTables &t = dealTables();
     const std::uint32_t start = random.seed();
     std::array<std::uint16_t, kPaddedRounds> codes{};
-    roundCodes(start, codes);
+    roundCodes(t, start, codes);
 
     std::array<std::uint8_t, kRounds> rounds;
     for (int round = 0; round < kRounds; ++round)

@@ -2,55 +2,25 @@
 
 namespace varnholt {
 
-bool HitArea::containsX(const Layout &layout, int x) const
-{
-    return layout.Scale(left) <= x && x <= layout.Scale(right);
-}
-
-bool HitArea::containsY(const Layout &layout, int y) const
-{
-    return layout.Scale(top) <= y && y <= layout.Scale(bottom);
-}
-
-bool HitArea::contains(const Layout &layout, int x, int y) const
-{
-    return containsX(layout, x) && containsY(layout, y);
-}
-
 namespace {
 
-std::optional<int> nudgeButtonAt(const Layout &layout, int x, int y)
+// Each button of the column beside the reels starts the action of its name.
+InputAction actionOf(MachineButton button)
 {
-    if (!kNudgeButtonAreas[0].containsY(layout, y))
-        return std::nullopt;
-    for (int reel = 0; reel < int(kNudgeButtonAreas.size()); ++reel)
-        if (kNudgeButtonAreas[reel].containsX(layout, x))
-            return reel;
-    return std::nullopt; // between buttons
-}
-
-std::optional<InputAction> machineButtonAt(const Layout &layout, int x, int y)
-{
-    if (!kSpinButtonArea.containsX(layout, x))
-        return std::nullopt;
-    if (kBetOneButtonArea.containsY(layout, y))
+    switch (button) {
+    case MachineButton::BetOne:
         return InputAction::BetOne;
-    if (kBetMaxButtonArea.containsY(layout, y))
+    case MachineButton::BetMax:
         return InputAction::BetMax;
-    if (kSpinButtonArea.containsY(layout, y))
-        return InputAction::Spin;
-    return std::nullopt;
+    case MachineButton::Spin:
+        break;
+    }
+    return InputAction::Spin;
 }
 
 void addStep(PressPlan &plan, InputAction action, int reel = -1)
 {
     plan.steps[plan.count++] = {action, reel};
-}
-
-// Nudges are ignored while the machine is busy, so none can start inside a spin or another nudge.
-bool nudgeOffered(const GameState &state)
-{
-    return state.NudgeAllowed && state.Nudges > 0 && !state.Busy;
 }
 
 const KeyBinding *bindingFor(int keyCode)
@@ -63,21 +33,17 @@ const KeyBinding *bindingFor(int keyCode)
 
 } // namespace
 
-bool onLogo(const Layout &layout, int x, int y)
-{
-    const int corner = layout.Scale(kLogoCorner);
-    return corner <= x && x <= corner + kLogoWidth && corner <= y && y <= corner + kLogoHeight;
-}
+bool canNudge(const GameState &state) { return state.NudgeAllowed && state.Nudges > 0 && !state.Busy; }
 
 PressPlan planPress(const GameState &state, const Layout &layout, int x, int y)
 {
     PressPlan plan;
-    if (nudgeOffered(state))
+    if (canNudge(state))
         if (const auto reel = nudgeButtonAt(layout, x, y))
             addStep(plan, InputAction::NudgeReel, *reel);
     if (!state.Busy)
         if (const auto button = machineButtonAt(layout, x, y))
-            addStep(plan, *button);
+            addStep(plan, actionOf(*button));
     if (!state.Busy && kCoinSlotArea.contains(layout, x, y))
         addStep(plan, InputAction::BetOne);
     addStep(plan, InputAction::CloseNudgeOfferIfOut);
@@ -113,7 +79,7 @@ PressPlan planKey(const GameState &state, int keyCode)
             addStep(plan, *action);
         return plan;
     }
-    if (nudgeOffered(state))
+    if (canNudge(state))
         addStep(plan, InputAction::NudgeReel, binding->reel);
     addStep(plan, InputAction::CloseNudgeOfferIfOut);
     return plan;

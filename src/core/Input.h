@@ -2,46 +2,19 @@
 // Where presses and keys on the machine face act, and what they do under the current state.
 
 #include "core/GameState.h"
-#include "core/Layout.h"
+#include "geometry/FaceAreas.h"
 
 #include <array>
 #include <optional>
 
 namespace varnholt {
 
-// An area of the face in design coordinates; every bound is scaled and both ends belong to it.
-struct HitArea {
-    int left, right, top, bottom;
-    bool contains(const Layout &layout, int x, int y) const;
-    bool containsX(const Layout &layout, int x) const;
-    bool containsY(const Layout &layout, int y) const;
-};
-
-// One nudge button above each reel; together they span the nudge band.
-inline constexpr std::array<HitArea, 3> kNudgeButtonAreas{{
-    {260, 332, 246, 263},
-    {364, 436, 246, 263},
-    {468, 540, 246, 263},
-}};
-inline constexpr HitArea kSpinButtonArea{577, 655, 293, 352};
-inline constexpr HitArea kBetOneButtonArea{577, 655, 362, 421};
-inline constexpr HitArea kBetMaxButtonArea{577, 655, 432, 491};
-inline constexpr HitArea kCoinSlotArea{560, 643, 99, 181};
-
-// The logo's corner is scaled; its size is the picture's own, unscaled.
-inline constexpr int kLogoCorner = 10;
-inline constexpr int kLogoWidth = 125;
-inline constexpr int kLogoHeight = 70;
-
-// The logo's area on the window, both ends inclusive.
-bool onLogo(const Layout &layout, int x, int y);
-
 enum class InputAction {
     NudgeReel,            // NudgeReel(reel)
     BetOne,               // BetOne, then Spin if it says so
     BetMax,               // BetMax, then Spin if it says so
     Spin,                 // Spin
-    CloseNudgeOfferIfOut, // closeNudgeOfferIfOut; on true: Timer7 off, nudge buttons unlit
+    CloseNudgeOfferIfOut, // closeNudgeOfferIfOut; on true the nudge offer is withdrawn
     OpenGamesPage,        // the maker's games page
 };
 
@@ -57,6 +30,10 @@ struct PressPlan {
     const PressStep *begin() const { return steps.data(); }
     const PressStep *end() const { return steps.data() + count; }
 };
+
+// A nudge counts only while the offer is open, nudges are in hand and nothing else is running:
+// none can start inside a spin or another nudge.
+bool canNudge(const GameState &state);
 
 // What a press at window point (x, y) does: a nudge, a bet or a spin under its condition, then
 // the out-of-nudges check (every press), then the logo link (in every state). Nudge presses

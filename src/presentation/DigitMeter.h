@@ -2,7 +2,7 @@
 // Numbers drawn as rows of digit glyphs cut from the glyph strips, on a black box that also
 // wipes out the previous, one digit shorter value.
 
-#include "core/Meters.h"
+#include "geometry/Meters.h"
 #include "platform/Canvas.h"
 #include "presentation/FacePictures.h"
 

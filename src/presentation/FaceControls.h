@@ -4,7 +4,7 @@
 // Hover hints and the screen reader's view of the face both read it.
 
 #include "core/Input.h"
-#include "core/Layout.h"
+#include "geometry/Layout.h"
 #include "presentation/MachineFace.h"
 
 #include <QRect>

@@ -2,7 +2,7 @@
 // The pictures the machine face is painted from: built into the program, replaced by files
 // beside it where those exist, then sized once for the screen.
 
-#include "core/Layout.h"
+#include "geometry/Layout.h"
 
 #include <QImage>
 

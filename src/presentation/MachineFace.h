@@ -4,9 +4,9 @@
 // the layout's Scale. Everything draws straight onto the window's canvas.
 
 #include "core/GameState.h"
-#include "core/Layout.h"
 #include "core/PayTable.h"
 #include "core/Reels.h"
+#include "geometry/Layout.h"
 #include "platform/Canvas.h"
 #include "presentation/DigitMeter.h"
 #include "presentation/FaceFonts.h"

@@ -1,8 +1,8 @@
 #include "ui/Unit1.h"
 
 #include "core/Counters.h"
-#include "core/Layout.h"
 #include "core/NewGame.h"
+#include "geometry/Layout.h"
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"

@@ -4,7 +4,6 @@
 // a player can use, and closing keeps the game in progress for the next run.
 
 #include "bonus/BonusPrizes.h"
-#include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/Input.h"
 #include "core/PlayLifecycle.h"
@@ -19,6 +18,7 @@
 #include "platform/Screen.h"
 #include "platform/Sound.h"
 #include "platform/WebOpener.h"
+#include "play/EvaluationEvents.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -150,22 +150,22 @@ public:
     // PlayEvents: each effect at its moment in a spin, an evaluation or a nudge.
     void rebetPlaced() override;
     void spinStarting() override;
-    void animateReels(const std::array<int, kReelCount> &stripOffsets) override;
+    void reelsSpinning(const std::array<int, kReelCount> &stripOffsets) override;
     void spinFinished() override;
     void nudgeStarting(int reel) override;
-    void scrollNudge(int reel, const std::array<int, 4> &stripSymbols) override;
+    void reelNudging(int reel, const std::array<int, 4> &stripSymbols) override;
     void nudgeSettled(int reel) override;
-    void wildSeen(int row) override;
-    void winFlashingOff() override;
-    void runBonusGame(const BonusPrizes &prizes) override;
+    void wildLanded(int row) override;
+    void bonusGameOpening() override;
+    void bonusGameDealt(const BonusPrizes &prizes) override;
     void lineWon(int line) override;
-    void nudgeCounterChanged() override;
-    void playWinSound() override;
-    void winFlashingOn() override;
-    void nudgeButtonsOff() override;
+    void nudgesChanged() override;
+    void winAnnounced() override;
+    void winShown() override;
+    void nudgeOfferWithdrawn() override;
     void countUpStarted() override;
     void countUpStep(int step, int counted) override;
-    void nudgeButtonsBlinking() override;
+    void nudgesOffered() override;
 
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.

@@ -9,7 +9,7 @@
 
 namespace varnholt {
 
-void TForm1::runBonusGame(const BonusPrizes &prizes)
+void TForm1::bonusGameDealt(const BonusPrizes &prizes)
 {
     if (isHurried(phase_)) {
         applyBonusPrize(Game, prizes[kClosingChest]);

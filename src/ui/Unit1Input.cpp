@@ -36,7 +36,7 @@ void TForm1::runInputAction(InputAction action, int reel)
         break;
     case InputAction::CloseNudgeOfferIfOut:
         if (closeNudgeOfferIfOut(Game))
-            nudgeButtonsOff();
+            nudgeOfferWithdrawn();
         break;
     case InputAction::OpenGamesPage:
         if (openGamesPage)

@@ -2,7 +2,8 @@
 
 #include "ui/Unit1.h"
 
-#include "bonus/Nudges.h"
+#include "geometry/NudgeMotion.h"
+#include "play/NudgePlay.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ void TForm1::nudgeStarting(int)
     Timer7.setEnabled(false);
 }
 
-void TForm1::scrollNudge(int reel, const std::array<int, 4> &stripSymbols)
+void TForm1::reelNudging(int reel, const std::array<int, 4> &stripSymbols)
 {
     const Layout &layout = face_->layout();
     const int size = layout.SymbolSize;

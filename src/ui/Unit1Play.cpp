@@ -2,7 +2,7 @@
 
 #include "ui/Unit1.h"
 
-#include "core/Spin.h"
+#include "play/Spin.h"
 #include "ui/ReelFrames.h"
 
 #include <QMenuBar>
@@ -63,7 +63,7 @@ void TForm1::spinStarting()
     DrawNudgeButtons(false);
 }
 
-void TForm1::animateReels(const std::array<int, kReelCount> &stripOffsets)
+void TForm1::reelsSpinning(const std::array<int, kReelCount> &stripOffsets)
 {
     const Layout &layout = face_->layout();
     std::array<int, kReelCount> offset = stripOffsets;
@@ -139,20 +139,20 @@ void TForm1::spinFinished()
 
 // Evaluation effects --------------------------------------------------------------------------
 
-void TForm1::wildSeen(int) { Timer6.setEnabled(true); }
-void TForm1::winFlashingOff() { setWinFlashing(false); }
+void TForm1::wildLanded(int) { Timer6.setEnabled(true); }
+void TForm1::bonusGameOpening() { setWinFlashing(false); }
 void TForm1::lineWon(int line) { wonLines_[line] = true; }
-void TForm1::nudgeCounterChanged() { DrawNudgeCounter(); }
-void TForm1::winFlashingOn() { setWinFlashing(true); }
+void TForm1::nudgesChanged() { DrawNudgeCounter(); }
+void TForm1::winShown() { setWinFlashing(true); }
 
 void TForm1::setWinFlashing(bool on)
 {
     Timer3.setEnabled(on);
     face_->setLitLines(on ? wonLines_ : std::array<bool, kLineCount>{}, Game.ReelStops);
 }
-void TForm1::nudgeButtonsBlinking() { Timer7.setEnabled(true); }
+void TForm1::nudgesOffered() { Timer7.setEnabled(true); }
 
-void TForm1::playWinSound()
+void TForm1::winAnnounced()
 {
     // The sound holds the machine until it ends; a close in waiting does not wait for it.
     if (isHurried(phase_))
@@ -164,7 +164,7 @@ void TForm1::playWinSound()
     sounds_->playWinSound();
 }
 
-void TForm1::nudgeButtonsOff()
+void TForm1::nudgeOfferWithdrawn()
 {
     Timer7.setEnabled(false);
     DrawNudgeButtons(false);

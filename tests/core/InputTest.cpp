@@ -1,5 +1,5 @@
 #include "core/Input.h"
-#include "core/Layout.h"
+#include "geometry/Layout.h"
 
 #include <gtest/gtest.h>
 

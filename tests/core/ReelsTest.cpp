@@ -1,4 +1,3 @@
-#include "core/Layout.h"
 #include "core/Random.h"
 #include "core/Reels.h"
 
@@ -38,19 +37,4 @@ TEST(Random, FollowsTheGeneratorFormula)
     rng.setSeed(0xFFFFFFFFu);
     const std::uint32_t next = 0xFFFFFFFFu * 134775813u + 1u;
     EXPECT_EQ(rng.Random(1000), std::int32_t((std::uint64_t(next) * 1000u) >> 32));
-}
-
-TEST(Layout, ScaledMetricsForCommonWidths)
-{
-    const Layout w1366 = makeLayout(1366, false);
-    EXPECT_EQ(w1366.SymbolSize, 129);
-    EXPECT_EQ(w1366.ReelsLeft, 430);
-    EXPECT_EQ(w1366.ReelsTop, 464);
-    EXPECT_EQ(w1366.ReelPitch, 180);
-    EXPECT_EQ(makeLayout(1024, true).SymbolSize, 98);
-    EXPECT_EQ(makeLayout(1024, false).SymbolSize, 97);
-    EXPECT_EQ(makeLayout(800, false).SymbolSize, 76);
-    EXPECT_EQ(layoutWidthForScreen(1920, 1080), 1440);
-    EXPECT_EQ(layoutWidthForScreen(1280, 1024), 1280);
-    EXPECT_EQ(layoutWidthForScreen(1366, 768), 1024);
 }

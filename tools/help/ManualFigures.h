@@ -3,7 +3,7 @@
 // pictures, and the exact odds. Figures carry the odds tool's name=value key as their class, so a
 // check can hold the manual against the tool.
 
-#include "core/ExactOdds.h"
+#include "play/ExactOdds.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // Command line of the odds tool.
 
-#include "core/PlaySimulator.h"
+#include "play/PlaySimulator.h"
 
 #include <optional>
 #include <string>

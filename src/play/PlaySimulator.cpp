@@ -1,12 +1,12 @@
-#include "core/PlaySimulator.h"
+#include "play/PlaySimulator.h"
 
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"
-#include "bonus/Nudges.h"
 #include "core/Bets.h"
 #include "core/NewGame.h"
 #include "core/PayTable.h"
-#include "core/Spin.h"
+#include "play/NudgePlay.h"
+#include "play/Spin.h"
 
 #include <cmath>
 #include <vector>
@@ -27,28 +27,28 @@ public:
     std::int64_t won = 0;
     std::int64_t bonusGames = 0;
 
-    void runBonusGame(const BonusPrizes &prizes) override
+    void bonusGameDealt(const BonusPrizes &prizes) override
     {
         ++bonusGames;
         applyBonusPrize(state_, prizes[picks_.Random(kChestCount)]);
     }
     void countUpStep(int step, int) override { won += step; }
 
-    void wildSeen(int) override {}
-    void winFlashingOff() override {}
+    void wildLanded(int) override {}
+    void bonusGameOpening() override {}
     void lineWon(int) override {}
-    void nudgeCounterChanged() override {}
-    void playWinSound() override {}
-    void winFlashingOn() override {}
-    void nudgeButtonsOff() override {}
+    void nudgesChanged() override {}
+    void winAnnounced() override {}
+    void winShown() override {}
+    void nudgeOfferWithdrawn() override {}
     void countUpStarted() override {}
-    void nudgeButtonsBlinking() override {}
+    void nudgesOffered() override {}
     void rebetPlaced() override {}
     void spinStarting() override {}
-    void animateReels(const std::array<int, kReelCount> &) override {}
+    void reelsSpinning(const std::array<int, kReelCount> &) override {}
     void spinFinished() override {}
     void nudgeStarting(int) override {}
-    void scrollNudge(int, const std::array<int, 4> &) override {}
+    void reelNudging(int, const std::array<int, 4> &) override {}
     void nudgeSettled(int) override {}
 
 private:
@@ -119,7 +119,8 @@ public:
     {
         int wrapped[3];
         for (int reel = 0; reel < kReelCount; ++reel)
-            wrapped[reel] = stops[reel] >= 1 && stops[reel] <= kStripLength ? stops[reel] : wrapStop(stops[reel]);
+            wrapped[reel] =
+                stops[reel] >= 1 && stops[reel] <= kStripLength ? stops[reel] : wrapStop(stops[reel]);
         return choices_[stopIndex(wrapped)];
     }
 

@@ -1,6 +1,6 @@
 #include "PlayRecorder.h"
 
-#include "core/EvaluateLines.h"
+#include "play/EvaluateLines.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,8 @@ TEST_F(Evaluation, WildLineWinPaysCountsUpAndEarnsTwoNudges)
     state.Nudges = 6;
     evaluate(stopsShowingOnly(1, {GoldBars, GoldBars, Wild}), 1);
 
-    EXPECT_EQ(events.log, (Log{"wild 1 row=1", "nudges 8", "winSound 250", "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.log, (Log{"wild 1 row=1", "nudges 8", "winAnnounced 250", "winShown",
+                               "nudgeOfferWithdrawn", "countUp"}));
     EXPECT_EQ(state.Credits, 350);
     EXPECT_EQ(state.SpinWin, 0);
     EXPECT_EQ(state.Nudges, 8);
@@ -48,14 +49,14 @@ TEST_F(Evaluation, UncoveredLinesPayNothingButStillShowTheWild)
     state.Nudges = 3;
     // Skull, skull, skull on the top row with one coin: line 1 is not covered.
     evaluate(stopsShowingOnly(0, {Skull, Skull, Skull}), 1);
-    EXPECT_EQ(events.log, (Log{"blink"}));
+    EXPECT_EQ(events.log, (Log{"nudgesOffered"}));
     EXPECT_TRUE(events.wonLines.empty());
     EXPECT_TRUE(state.NudgeAllowed);
 
     // Gold bars, gold bars, Wild on the bottom row with two coins: animated, not paid, no nudges.
     events.log.clear();
     evaluate(stopsShowingOnly(2, {GoldBars, GoldBars, Wild}), 2);
-    EXPECT_EQ(events.log, (Log{"wild 2 row=2", "blink"}));
+    EXPECT_EQ(events.log, (Log{"wild 2 row=2", "nudgesOffered"}));
     EXPECT_EQ(state.Nudges, 3);
     EXPECT_EQ(state.WildRow, 2);
 }
@@ -89,14 +90,15 @@ TEST_F(Evaluation, EachCoveredRowPaysItsOwnAmountInOneCountUp)
     for (const int line : events.wonLines)
         EXPECT_GT(linePays(rows[kLineRows[line]][0], rows[kLineRows[line]][1], rows[kLineRows[line]][2]), 0);
     EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "countUp"), 1);
-    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "winSound " + std::to_string(expected)), 1);
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "winAnnounced " + std::to_string(expected)),
+              1);
 }
 
 TEST_F(Evaluation, SmallestWinAtFullStakeStillSoundsAndCountsInSingles)
 {
     state.Credits = 10;
     evaluate(stopsShowingOnly(2, {Skull, Skull, Skull}), 3);
-    EXPECT_EQ(events.log, (Log{"nudges 0", "winSound 3", "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.log, (Log{"nudges 0", "winAnnounced 3", "winShown", "nudgeOfferWithdrawn", "countUp"}));
     EXPECT_EQ(events.steps, (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(events.counted, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(state.Credits, 13);
@@ -109,8 +111,8 @@ TEST_F(Evaluation, ThreeBonusOnAnUncoveredRowOpensTheBonusGame)
     events.wantedPrize = 25;
     evaluate(stopsShowingOnly(2, {BonusSymbol, BonusSymbol, BonusSymbol}), 1);
 
-    EXPECT_EQ(events.log, (Log{"winFlashingOff", "bonus 25 Credits", "nudges 0", "nudges 0", "winSound 25",
-                               "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.log, (Log{"bonusGameOpening", "bonus 25 Credits", "nudges 0", "nudges 0",
+                               "winAnnounced 25", "winShown", "nudgeOfferWithdrawn", "countUp"}));
     EXPECT_EQ(events.wonLines, std::vector<int>{2}) << "the line that opened the bonus game";
     EXPECT_EQ(state.Credits, 25);
     EXPECT_EQ(state.BonusWon, 30);
@@ -122,7 +124,7 @@ TEST_F(Evaluation, BonusBonusWildOpensTheGameOnlyOnACoveredLine)
     const auto stops = stopsShowingOnly(0, {BonusSymbol, BonusSymbol, Wild});
     state.Nudges = 1;
     evaluate(stops, 1);
-    EXPECT_EQ(events.log, (Log{"wild 0 row=0", "blink"}));
+    EXPECT_EQ(events.log, (Log{"wild 0 row=0", "nudgesOffered"}));
     EXPECT_TRUE(events.dealtPrizes.empty());
     EXPECT_TRUE(state.NudgeAllowed);
 
@@ -131,8 +133,9 @@ TEST_F(Evaluation, BonusBonusWildOpensTheGameOnlyOnACoveredLine)
     events.wantedPrize = 100;
     state.Credits = 0;
     evaluate(stops, 2);
-    EXPECT_EQ(events.log, (Log{"wild 0 row=0", "winFlashingOff", "bonus 100 Credits", "nudges 1", "nudges 3",
-                               "winSound 100", "winFlashingOn", "nudgeButtonsOff", "countUp"}));
+    EXPECT_EQ(events.log,
+              (Log{"wild 0 row=0", "bonusGameOpening", "bonus 100 Credits", "nudges 1", "nudges 3",
+                   "winAnnounced 100", "winShown", "nudgeOfferWithdrawn", "countUp"}));
     EXPECT_EQ(events.wonLines, std::vector<int>{1}) << "opened and paid, reported once";
     EXPECT_EQ(state.Credits, 100);
     EXPECT_EQ(state.BonusWon, 100);
@@ -147,7 +150,8 @@ TEST_F(Evaluation, NudgePrizeLeavesTheOfferClosedButTheButtonsBlinking)
     evaluate(stopsShowingOnly(1, {BonusSymbol, BonusSymbol, Wild}), 1);
 
     // The Wild line did not raise SpinWin, so it earns no nudges of its own.
-    EXPECT_EQ(events.log, (Log{"wild 1 row=1", "winFlashingOff", "bonus 6 Nudges", "nudges 6", "blink"}));
+    EXPECT_EQ(events.log,
+              (Log{"wild 1 row=1", "bonusGameOpening", "bonus 6 Nudges", "nudges 6", "nudgesOffered"}));
     EXPECT_EQ(state.Nudges, 6);
     EXPECT_EQ(state.Credits, 40);
     EXPECT_FALSE(state.NudgeAllowed);

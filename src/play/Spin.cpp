@@ -1,4 +1,4 @@
-#include "core/Spin.h"
+#include "play/Spin.h"
 
 #include "core/Counters.h"
 

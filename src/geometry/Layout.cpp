@@ -1,4 +1,4 @@
-#include "core/Layout.h"
+#include "geometry/Layout.h"
 
 #include <algorithm>
 #include <array>
@@ -24,10 +24,7 @@ std::optional<SizedSheet> sizedSheetFor(int layoutWidth)
     return std::nullopt;
 }
 
-int Layout::Scale(double v) const
-{
-    return int(v * (double(width) / 800.0));
-}
+int Layout::Scale(double v) const { return int(v * (double(width) / 800.0)); }
 
 Layout makeLayout(int layoutWidth, bool sizedSheetExists, int stripHeight)
 {

@@ -1,11 +1,8 @@
-#include "core/Meters.h"
+#include "geometry/Meters.h"
 
 namespace varnholt {
 
-GlyphSize glyphSizeForWidth(int layoutWidth)
-{
-    return layoutWidth < 1000 ? kSmallGlyph : kLargeGlyph;
-}
+GlyphSize glyphSizeForWidth(int layoutWidth) { return layoutWidth < 1000 ? kSmallGlyph : kLargeGlyph; }
 
 MeterCells meterCells(std::int32_t value, bool rightAligned, int anchorX, int top, GlyphSize glyph)
 {

@@ -2,7 +2,7 @@
 
 #include "core/Bets.h"
 #include "core/NewGame.h"
-#include "core/Spin.h"
+#include "play/Spin.h"
 
 #include <gtest/gtest.h>
 
@@ -22,40 +22,6 @@ GameState idleState()
 }
 
 } // namespace
-
-TEST(NewGame, ResetsTheGameButKeepsCoinsReelsAndOffer)
-{
-    GameState state = idleState();
-    state.Credits = 5;
-    state.Borrowed = 9000;
-    state.Spins = 40;
-    state.TotalBets = 90;
-    state.BonusWon = 75;
-    state.BonusPts = 4;
-    state.Nudges = 1;
-    state.CoinsBet = 2;
-    state.LastBet = 3;
-    state.NudgeAllowed = true;
-    state.ReelStops = {1, 2, 3};
-    state.Busy = true;
-
-    NewGame(state);
-    EXPECT_EQ(state.Credits, 1000);
-    EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.Spins, 0);
-    EXPECT_EQ(state.TotalBets, 0);
-    EXPECT_EQ(state.BonusWon, 0);
-    EXPECT_EQ(state.BonusPts, 0);
-    EXPECT_EQ(state.Nudges, 6);
-    EXPECT_FALSE(state.Busy);
-    EXPECT_EQ(state.CoinsBet, 2);
-    EXPECT_EQ(state.LastBet, 3);
-    EXPECT_TRUE(state.NudgeAllowed);
-    EXPECT_EQ(state.ReelStops, (std::array<int, 3>{1, 2, 3}));
-
-    InitReels(state);
-    EXPECT_EQ(state.ReelStops, (std::array<int, 3>{8, 9, 7}));
-}
 
 TEST(Bets, BetOneAddsCoinsAndTheThirdSpins)
 {
@@ -182,7 +148,7 @@ TEST(Spin, ReBetsTheLastStakeWhenAffordable)
     EXPECT_TRUE(spin.rebet);
     EXPECT_EQ(events.log.at(0), "rebet");
     EXPECT_EQ(events.log.at(1), "spinStarting busy=1");
-    EXPECT_EQ(events.log.at(2), "animate");
+    EXPECT_EQ(events.log.at(2), "reelsSpinning");
     EXPECT_EQ(events.log.back(), "spinFinished busy=0");
     EXPECT_EQ(state.TotalBets, 3);
     EXPECT_EQ(state.Spins, 1);
@@ -219,7 +185,8 @@ TEST(Spin, ClosingDuringTheAnimationSkipsTheEvaluation)
     PlayRecorder events(state);
     events.exitDuringAnimation = true;
     EXPECT_TRUE(Spin(state, random, events, 456).played);
-    EXPECT_EQ(events.log, (std::vector<std::string>{"spinStarting busy=1", "animate", "spinFinished busy=0"}));
+    EXPECT_EQ(events.log,
+              (std::vector<std::string>{"spinStarting busy=1", "reelsSpinning", "spinFinished busy=0"}));
     EXPECT_EQ(state.LastBet, 1);
     EXPECT_EQ(state.CoinsBet, 0);
 }

@@ -8,11 +8,11 @@
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"
 #include "core/Counters.h"
-#include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/PayTable.h"
 #include "core/Random.h"
 #include "core/Reels.h"
+#include "play/EvaluationEvents.h"
 
 namespace varnholt {
 
@@ -33,8 +33,7 @@ constexpr int countUpStepSize(std::int32_t spinWin)
 
 // Moves SpinWin into Credits step by step, one countUpStep event per step. Credits stop at
 // kCounterLimit rather than wrap.
-template <class Events>
-void CountUpWinnings(GameState &state, Events &events)
+template <class Events> void CountUpWinnings(GameState &state, Events &events)
 {
     events.countUpStarted();
     std::int32_t counted = 0;
@@ -48,22 +47,20 @@ void CountUpWinnings(GameState &state, Events &events)
 }
 
 // The bonus game on a triggering line: deal the prizes and let the player pick (the events pay it).
-template <class Events>
-void playBonusGame(GameState &state, RandomSource &random, Events &events)
+template <class Events> void playBonusGame(GameState &state, RandomSource &random, Events &events)
 {
     state.NudgeAllowed = false;
-    events.winFlashingOff();
+    events.bonusGameOpening();
     const BonusPrizes prizes = ShuffleBonusPrizes(random);
     state.NudgeAllowed = false;
-    events.runBonusGame(prizes);
-    events.nudgeCounterChanged();
+    events.bonusGameDealt(prizes);
+    events.nudgesChanged();
     state.NudgeAllowed = false;
 }
 
 // Scores the reels at ReelStops for the coins in CoinsBet. Returns with SpinWin back at 0,
 // every win counted into Credits, and NudgeAllowed telling whether a nudge may follow.
-template <class Events>
-void EvaluateLines(GameState &state, RandomSource &random, Events &events)
+template <class Events> void EvaluateLines(GameState &state, RandomSource &random, Events &events)
 {
     state.SpinWin = 0;
     state.NudgeAllowed = false;
@@ -79,7 +76,7 @@ void EvaluateLines(GameState &state, RandomSource &random, Events &events)
         // The Wild is animated wherever it stands, covered or not.
         if (s3 == Wild) {
             state.WildRow = row;
-            events.wildSeen(row);
+            events.wildLanded(row);
         }
         // A matching pay row decides the line even when the line is not covered.
         bool opened = false;
@@ -96,18 +93,18 @@ void EvaluateLines(GameState &state, RandomSource &random, Events &events)
         if (raised) {
             if (s3 == Wild)
                 state.Nudges = addCapped(state.Nudges, kWildLineNudges);
-            events.nudgeCounterChanged();
+            events.nudgesChanged();
         }
         previousTotal = state.SpinWin;
     }
 
     // SpinWin > 0 as well: a stake of 0 must not sound a win of nothing.
     if (state.SpinWin > 0 && state.SpinWin >= state.CoinsBet)
-        events.playWinSound();
+        events.winAnnounced();
 
     if (state.SpinWin > 0) {
-        events.winFlashingOn();
-        events.nudgeButtonsOff();
+        events.winShown();
+        events.nudgeOfferWithdrawn();
         state.NudgeAllowed = false;
         CountUpWinnings(state, events);
     } else {
@@ -115,7 +112,7 @@ void EvaluateLines(GameState &state, RandomSource &random, Events &events)
         if (!bonusPlayed)
             state.NudgeAllowed = true;
         if (state.Nudges > 0)
-            events.nudgeButtonsBlinking();
+            events.nudgesOffered();
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // One spin, from the bet to the end of the count-up.
 
-#include "core/EvaluateLines.h"
-#include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/Random.h"
+#include "play/EvaluateLines.h"
+#include "play/EvaluationEvents.h"
 
 #include <array>
 
@@ -46,7 +46,7 @@ SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blu
     state.Busy = true;
     events.spinStarting();
     const auto offsets = SpinReels(state, random, blurStripHeight);
-    events.animateReels(offsets);
+    events.reelsSpinning(offsets);
     if (!state.Exiting)
         EvaluateLines(state, random, events);
     state.LastBet = state.CoinsBet;

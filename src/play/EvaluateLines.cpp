@@ -1,4 +1,4 @@
-#include "core/EvaluateLines.h"
+#include "play/EvaluateLines.h"
 
 namespace varnholt {
 

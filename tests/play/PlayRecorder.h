@@ -2,10 +2,10 @@
 // Test helpers: a play-events recorder and a finder for reel stops showing a wanted board.
 
 #include "bonus/BonusPrizes.h"
-#include "core/EvaluationEvents.h"
 #include "core/GameState.h"
 #include "core/PayTable.h"
 #include "core/Reels.h"
+#include "play/EvaluationEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +32,17 @@ public:
     std::vector<std::int32_t> creditsAtStep;
     int stepsOutOfPlace = 0;
     std::vector<BonusPrizes> dealtPrizes;
-    std::int32_t wantedPrize = 25;  // the bonus chest picked is one holding this prize
+    std::int32_t wantedPrize = 25; // the bonus chest picked is one holding this prize
     bool exitDuringAnimation = false;
     std::function<void()> duringScroll; // runs while a nudge scrolls
     std::vector<int> wonLines;
 
-    void wildSeen(int row) override { log.push_back("wild " + std::to_string(row) + " row=" + std::to_string(state_.WildRow)); }
-    void winFlashingOff() override { log.push_back("winFlashingOff"); }
-    void runBonusGame(const BonusPrizes &prizes) override
+    void wildLanded(int row) override
+    {
+        log.push_back("wild " + std::to_string(row) + " row=" + std::to_string(state_.WildRow));
+    }
+    void bonusGameOpening() override { log.push_back("bonusGameOpening"); }
+    void bonusGameDealt(const BonusPrizes &prizes) override
     {
         dealtPrizes.push_back(prizes);
         const auto chest = std::find(prizes.begin(), prizes.end(), wantedPrize);
@@ -48,10 +51,10 @@ public:
         applyBonusPrize(state_, *chest);
     }
     void lineWon(int line) override { wonLines.push_back(line); }
-    void nudgeCounterChanged() override { log.push_back("nudges " + std::to_string(state_.Nudges)); }
-    void playWinSound() override { log.push_back("winSound " + std::to_string(state_.SpinWin)); }
-    void winFlashingOn() override { log.push_back("winFlashingOn"); }
-    void nudgeButtonsOff() override { log.push_back("nudgeButtonsOff"); }
+    void nudgesChanged() override { log.push_back("nudges " + std::to_string(state_.Nudges)); }
+    void winAnnounced() override { log.push_back("winAnnounced " + std::to_string(state_.SpinWin)); }
+    void winShown() override { log.push_back("winShown"); }
+    void nudgeOfferWithdrawn() override { log.push_back("nudgeOfferWithdrawn"); }
     void countUpStarted() override { log.push_back("countUp"); }
     void countUpStep(int step, int total) override
     {
@@ -61,23 +64,23 @@ public:
         counted.push_back(total);
         creditsAtStep.push_back(state_.Credits);
     }
-    void nudgeButtonsBlinking() override { log.push_back("blink"); }
+    void nudgesOffered() override { log.push_back("nudgesOffered"); }
 
     void rebetPlaced() override { log.push_back("rebet"); }
     void spinStarting() override { log.push_back("spinStarting busy=" + std::to_string(state_.Busy)); }
-    void animateReels(const std::array<int, kReelCount> &offsets) override
+    void reelsSpinning(const std::array<int, kReelCount> &offsets) override
     {
         animatedOffsets = offsets;
-        log.push_back("animate");
+        log.push_back("reelsSpinning");
         if (exitDuringAnimation)
             state_.Exiting = true;
     }
     void spinFinished() override { log.push_back("spinFinished busy=" + std::to_string(state_.Busy)); }
     void nudgeStarting(int reel) override { log.push_back("nudgeStarting " + std::to_string(reel)); }
-    void scrollNudge(int reel, const std::array<int, 4> &strip) override
+    void reelNudging(int reel, const std::array<int, 4> &strip) override
     {
         scrolledStrip = strip;
-        log.push_back("scroll " + std::to_string(reel));
+        log.push_back("nudging " + std::to_string(reel));
         if (duringScroll)
             duringScroll();
     }
@@ -94,8 +97,7 @@ private:
 };
 
 // The first stops, in order of reel 1, 2, 3 positions, whose nine symbols satisfy `wanted`.
-template <class Wanted>
-std::array<int, 3> findStops(Wanted wanted)
+template <class Wanted> std::array<int, 3> findStops(Wanted wanted)
 {
     for (int a = 1; a <= kStripLength; ++a)
         for (int b = 1; b <= kStripLength; ++b)

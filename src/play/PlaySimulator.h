@@ -19,14 +19,14 @@ struct SimulationSettings {
 struct SimulationResult {
     std::int64_t spins = 0;
     std::int64_t coinsStaked = 0;
-    std::int64_t creditsWon = 0;      // counted into the credits, nudge and bonus wins included
-    std::int64_t winningSpins = 0;    // spins whose own result paid credits
-    std::int64_t nudgedWins = 0;      // nudges whose result paid credits
+    std::int64_t creditsWon = 0;   // counted into the credits, nudge and bonus wins included
+    std::int64_t winningSpins = 0; // spins whose own result paid credits
+    std::int64_t nudgedWins = 0;   // nudges whose result paid credits
     std::int64_t bonusGames = 0;
     std::int64_t nudgesEarned = 0;
     std::int64_t nudgesUsed = 0;
-    double returnToPlayer = 0;        // creditsWon / coinsStaked
-    double returnCi95 = 0;            // half-width of the 95 % confidence interval
+    double returnToPlayer = 0; // creditsWon / coinsStaked
+    double returnCi95 = 0;     // half-width of the 95 % confidence interval
 };
 
 // The machine draws from RandomSource(seed); the player's chest picks come from a second source

@@ -1,8 +1,8 @@
 #include "PlayRecorder.h"
 
 #include "bonus/Nudges.h"
-#include "core/EvaluateLines.h"
-#include "core/PlaySimulator.h"
+#include "play/EvaluateLines.h"
+#include "play/PlaySimulator.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,8 @@ TEST(PlaySimulator, NudgeLookAheadAgreesWithTheRealEvaluation)
             if (realEvaluationWins(nudged, coins))
                 expected = reel;
         }
-        ASSERT_EQ(winningNudgeReel(stops, coins), expected) << stops[0] << ' ' << stops[1] << ' ' << stops[2] << " coins " << coins;
+        ASSERT_EQ(winningNudgeReel(stops, coins), expected)
+            << stops[0] << ' ' << stops[1] << ' ' << stops[2] << " coins " << coins;
         winningNudges += expected >= 0;
     }
     EXPECT_GT(winningNudges, 100); // the comparison covered winning nudges, not only losing ones

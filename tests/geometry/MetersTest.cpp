@@ -1,6 +1,6 @@
 // Meter geometry at its limits; the ordinary placements are checked pixel by pixel on the face.
 
-#include "core/Meters.h"
+#include "geometry/Meters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/ExactOdds.h"
+#include "play/ExactOdds.h"
 
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"
@@ -23,8 +23,7 @@ Fraction reduced(std::int64_t numerator, std::int64_t denominator)
 
 namespace {
 
-template <class Visit>
-void forEachCombination(Visit visit)
+template <class Visit> void forEachCombination(Visit visit)
 {
     for (int a = 1; a <= kStripLength; ++a)
         for (int b = 1; b <= kStripLength; ++b)
@@ -67,7 +66,8 @@ ExactOdds computeExactOdds()
                     entry.credits += pays;
                 }
         }
-        odds.threeBonusPerRow += middle[0] == BonusSymbol && middle[1] == BonusSymbol && middle[2] == BonusSymbol;
+        odds.threeBonusPerRow +=
+            middle[0] == BonusSymbol && middle[1] == BonusSymbol && middle[2] == BonusSymbol;
         odds.bonusWildPerRow += middle[0] == BonusSymbol && middle[1] == BonusSymbol && middle[2] == Wild;
 
         for (int coins = 1; coins <= 3; ++coins) {

@@ -1,0 +1,49 @@
+#pragma once
+// One nudge played through: the reel moves down one symbol and the lines are judged again at
+// the stake of the last spin.
+
+#include "bonus/Nudges.h"
+#include "core/GameState.h"
+#include "core/Random.h"
+#include "play/EvaluateLines.h"
+#include "play/EvaluationEvents.h"
+
+namespace varnholt {
+
+// Uses one nudge on reel 0, 1 or 2 and judges the lines again with CoinsBet = LastBet for the
+// call. No credits are taken and it is not a spin. Coins put in before the nudge stay in.
+// The machine is busy for the whole nudge. Returns false (and changes nothing) when no nudge
+// may be used now.
+template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource &random, Events &events)
+{
+    if (reel < 0 || reel >= kReelCount || !canNudge(state))
+        return false;
+    state.Busy = true;
+    state.Nudging = true;
+    events.nudgeStarting(reel);
+    state.Nudges -= 1;
+    events.nudgesChanged();
+    state.NudgeAllowed = false;
+
+    const int newStop = nudgedStop(state.ReelStops[reel]);
+    events.reelNudging(reel, nudgeStripSymbols(reel, newStop));
+    state.ReelStops[reel] = newStop;
+    events.nudgeSettled(reel);
+
+    const int coinsIn = state.CoinsBet;
+    state.CoinsBet = state.LastBet;
+    EvaluateLines(state, random, events);
+    state.CoinsBet = coinsIn;
+
+    if (state.Nudges <= 0) {
+        state.NudgeAllowed = false;
+        events.nudgeOfferWithdrawn();
+    }
+    state.Nudging = false;
+    state.Busy = false;
+    return true;
+}
+
+extern template bool NudgeReel<PlayEvents>(GameState &, int, RandomSource &, PlayEvents &);
+
+} // namespace varnholt
