@@ -29,6 +29,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -76,43 +77,17 @@ public:
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
-    GameState &state() { return Game; }
-    RandomSource &random() { return Random; }
-    Clock &clock() { return *clock_; }
-    MachineFace &face() { return *face_; }
-    Canvas &canvas() { return faceWidget_->canvas(); }
+    // Read-only views of the machine: the game as played so far, the face's pictures and
+    // layout, and the canvas it is painted on.
+    const GameState &game() const { return Game; }
+    const MachineFace &face() const { return *face_; }
+    const Canvas &canvas() const { return faceWidget_->canvas(); }
+    // The face on the window, where presses, keys and hints arrive.
     FaceWidget &faceWidget() { return *faceWidget_; }
-    SoundEffects &sounds() { return *sounds_; }
-    MusicCycle &music() { return *music_; }
     int Scale(double v) const { return face_->Scale(v); }
 
     // A modal information message with the window title as caption.
     void showMessage(const QString &text, MessageIcon icon = MessageIcon::Information);
-    // Waits while the event loop runs.
-    void Delay(double seconds);
-
-    // Drawing operations the rest of the game calls; each draws the current game state.
-    void FormPaint();
-    void DrawReel(int reel);
-    void DrawBlurFrame(int reel, int offset);
-    void DrawPaylineGuides();
-    void DrawMachineButton(char button, bool lit);
-    void DrawTitlePanel(bool lit);
-    void DrawNamePlate(bool lit);
-    void DrawCreditsMeter();
-    void DrawCoinsMeter();
-    void DrawWinningsMeter(std::int32_t amount);
-    void DrawNudgeButtons(bool lit);
-    void DrawNudgeCounter();
-
-    // Timer handlers.
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Timer4Timer();
-    void Timer5Timer();
-    void Timer6Timer();
-    void Timer7Timer();
 
     // Menu commands.
     void NewGame1Click();
@@ -141,31 +116,6 @@ public:
     // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
     void FormMouseDown(int X, int Y); // face pixels
     void FormKeyDown(int Key);        // key code; Enter is 13
-    void BetOne();
-    void BetMax();
-    void Spin();
-    void NudgeReel(int reel);
-    void BounceReel(int reel);
-
-    // PlayEvents: each effect at its moment in a spin, an evaluation or a nudge.
-    void rebetPlaced() override;
-    void spinStarting() override;
-    void animateReels(const std::array<int, kReelCount> &stripOffsets) override;
-    void spinFinished() override;
-    void nudgeStarting(int reel) override;
-    void scrollNudge(int reel, const std::array<int, 4> &stripSymbols) override;
-    void nudgeSettled(int reel) override;
-    void wildSeen(int row) override;
-    void winFlashingOff() override;
-    void runBonusGame(const BonusPrizes &prizes) override;
-    void lineWon(int line) override;
-    void nudgeCounterChanged() override;
-    void playWinSound() override;
-    void winFlashingOn() override;
-    void nudgeButtonsOff() override;
-    void countUpStarted() override;
-    void countUpStep(int step, int counted) override;
-    void nudgeButtonsBlinking() override;
 
     // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
     // a chest in it instead.
@@ -189,21 +139,6 @@ public:
     // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
     bool saveGameInProgress();
 
-    GameTimer Timer1{250, true};  // start-up completion, one tick
-    GameTimer Timer2{200, true};  // button attract and Spin flashing
-    GameTimer Timer3{200, false}; // win flashing of the title panel and name plate
-    GameTimer Timer4{100, true};  // starts a pending music piece
-    GameTimer Timer5{CrystalBlink::kFirstInterval, true}; // crystal-ball flicker
-    GameTimer Timer6{300, true};  // the Wild's swing on reel 3
-    GameTimer Timer7{300, false}; // nudge-button flashing
-
-    // Lamp phases.
-    ButtonAttract attractLamps;
-    WinFlash winFlash;
-    CrystalBlink crystalBlink;
-    WildSwing wildSwing;
-    bool NudgeLampPhase = false;
-
     QMenu *File1 = nullptr;
     QAction *NewGame1 = nullptr;
     QAction *OpenGame1 = nullptr;
@@ -223,12 +158,74 @@ public:
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
 
+    // Runs the timer ticks that have fallen due by the clock's time, earliest first, as the
+    // event loop would have run them; lets a stopped clock drive the lamps.
+    void runDueTimers();
+    // The next random draws come from this seed, as FormServices::seed sets the first ones.
+    void reseedRandom(std::uint32_t seed) { Random.setSeed(seed); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    // Waits while the event loop runs.
+    void Delay(double seconds);
+
+    // Drawing operations the rest of the game calls; each draws the current game state.
+    void FormPaint();
+    void DrawReel(int reel);
+    void DrawBlurFrame(int reel, int offset);
+    void DrawPaylineGuides();
+    void DrawMachineButton(char button, bool lit);
+    void DrawTitlePanel(bool lit);
+    void DrawNamePlate(bool lit);
+    void DrawCreditsMeter();
+    void DrawCoinsMeter();
+    void DrawWinningsMeter(std::int32_t amount);
+    void DrawNudgeButtons(bool lit);
+    void DrawNudgeCounter();
+
+    // Timer handlers.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void Timer5Timer();
+    void Timer6Timer();
+    void Timer7Timer();
+
+    // Play operations the face's input starts (Unit1Play*.cpp).
+    void BetOne();
+    void BetMax();
+    void Spin();
+    void NudgeReel(int reel);
+    void BounceReel(int reel);
+
+    // The window as the rules see it: the receiver of their events.
+    PlayEvents &events() { return *this; }
+
+    // PlayEvents: each effect at its moment in a spin, an evaluation or a nudge.
+    void rebetPlaced() override;
+    void spinStarting() override;
+    void animateReels(const std::array<int, kReelCount> &stripOffsets) override;
+    void spinFinished() override;
+    void nudgeStarting(int reel) override;
+    void scrollNudge(int reel, const std::array<int, 4> &stripSymbols) override;
+    void nudgeSettled(int reel) override;
+    void wildSeen(int row) override;
+    void winFlashingOff() override;
+    void runBonusGame(const BonusPrizes &prizes) override;
+    void lineWon(int line) override;
+    void nudgeCounterChanged() override;
+    void playWinSound() override;
+    void winFlashingOn() override;
+    void nudgeButtonsOff() override;
+    void countUpStarted() override;
+    void countUpStep(int step, int counted) override;
+    void nudgeButtonsBlinking() override;
+
     // One press or key step, as the input map of the face orders it.
     void runInputAction(InputAction action, int reel);
     void FormCreate();
@@ -254,6 +251,23 @@ private:
     void closeSlotDialog();
     // The win flashing with the guides of the lines won lit, or neither.
     void setWinFlashing(bool on);
+
+    std::array<GameTimer *, 7> timers();
+
+    GameTimer Timer1{250, true};                          // start-up completion, one tick
+    GameTimer Timer2{200, true};                          // button attract and Spin flashing
+    GameTimer Timer3{200, false};                         // win flashing of the title panel and name plate
+    GameTimer Timer4{100, true};                          // starts a pending music piece
+    GameTimer Timer5{CrystalBlink::kFirstInterval, true}; // crystal-ball flicker
+    GameTimer Timer6{300, true};                          // the Wild's swing on reel 3
+    GameTimer Timer7{300, false};                         // nudge-button flashing
+
+    // Lamp phases.
+    ButtonAttract attractLamps;
+    WinFlash winFlash;
+    CrystalBlink crystalBlink;
+    WildSwing wildSwing;
+    bool NudgeLampPhase = false;
 
     GameState Game;
     RandomSource Random;
