@@ -82,8 +82,10 @@ TEST_F(FaceLamps, Timer2DrawsTheAttractLampOrTheFlashingSpin)
     ASSERT_EQ(form->game().CoinsBet, 0);
     passTime(*form, 200);
     const int first = stateOf(*form, kSpinArea, spinButton);
-    passTime(*form, 200);
-    EXPECT_EQ(stateOf(*form, kSpinArea, spinButton), 1 - first);
+    for (int tick = 1; tick < 4; ++tick) {
+        passTime(*form, 200);
+        EXPECT_EQ(shown(), (std::array<int, 3>{1, (first + tick) % 2, 1})) << tick;
+    }
 }
 
 TEST_F(FaceLamps, WildSwingsThroughItsFramesInItsRow)
