@@ -110,10 +110,7 @@ public:
     void showHelpTopic(int topic);
     HelpViewer *helpViewer() const { return help_.viewer(); }
 
-    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
-    int SlotDialogMode = 0;
-
-    // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
+    // The machine's input: presses on the face and keys (Unit1Input.cpp).
     void FormMouseDown(int X, int Y); // face pixels
     void FormKeyDown(int Key);        // key code; Enter is 13
 
@@ -246,6 +243,8 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
+    int SlotDialogMode = 0;
     // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
     void runSlotDialog();
     void closeSlotDialog();

@@ -30,10 +30,10 @@ protected:
     // The window again, with a game of this money kept from the last run.
     void money(std::int32_t credits, std::int32_t borrowed)
     {
-        SavedFields saved;
-        saved.Credits = credits;
-        saved.Borrowed = borrowed;
-        saveCurrentGame(saved);
+        saveCurrentGameWith([&](SavedFields &g) {
+            g.Credits = credits;
+            g.Borrowed = borrowed;
+        });
         form = makeStartedForm();
     }
 

@@ -170,9 +170,7 @@ TEST_F(FaceLamps, DimmedPanelsAtEightHundredReplaceTheirAreaExactly)
 
 TEST_F(FaceLamps, NudgeButtonsBlinkWithTimer7)
 {
-    SavedFields saved;
-    saved.Nudges = 3;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Nudges = 3; });
     auto form = makePlayForm();
     const QRect first(252, 243, 76, 20);
     ReferenceFace drawn(*form);

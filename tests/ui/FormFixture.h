@@ -105,6 +105,13 @@ protected:
         const SavedGameFile file{savedPath(), [] { return CalendarDate{2026, 12, 7}; }};
         ASSERT_TRUE(SaveLoadGame(file, state, kCurrentGameSlot, true, "").ok());
     }
+    // The same, from the defaults with a few fields changed.
+    void saveCurrentGameWith(const std::function<void(SavedFields &)> &change)
+    {
+        SavedFields fields;
+        change(fields);
+        saveCurrentGame(fields);
+    }
 
     std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
     {

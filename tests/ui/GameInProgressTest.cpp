@@ -31,8 +31,8 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
         auto form = makeStartedForm();
         const GameState &g = form->game();
         // Coins in but not spun go back to the credits when the game is kept.
-        press(*form, kBet1X, kBet1Y);
-        press(*form, kBet1X, kBet1Y);
+        betOne(*form);
+        betOne(*form);
         ASSERT_EQ(g.CoinsBet, 2);
         ASSERT_EQ(g.Credits, 1234);
         form->Exit1Click();
@@ -58,9 +58,7 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
 
 TEST_F(GameInProgress, ClosingTwiceSavesTheGameAsItStoodAtTheFirstClose)
 {
-    SavedFields saved;
-    saved.Credits = 500;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
     auto form = makeStartedForm();
     form->close();
     form->NewGame1Click();
@@ -86,18 +84,18 @@ TEST_F(GameInProgress, AFailedSaveIsReportedNotSwallowed)
 
 TEST_F(GameInProgress, NewGameRefillsTheMachineAndRepaints)
 {
-    SavedFields saved;
-    saved.Credits = 5;
-    saved.Nudges = 1;
-    saved.BonusPts = 9;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) {
+        g.Credits = 5;
+        g.BonusPts = 9;
+        g.Nudges = 1;
+    });
     auto form = makeStartedForm();
     const GameState &g = form->game();
     forceStops(*form, kLosingStops);
-    press(*form, kBet1X, kBet1Y);
-    press(*form, kSpinX, kSpinY);
-    press(*form, kBet1X, kBet1Y);
-    press(*form, kBet1X, kBet1Y);
+    betOne(*form);
+    spin(*form);
+    betOne(*form);
+    betOne(*form);
     ASSERT_EQ(g.CoinsBet, 2);
     form->NewGame1Click();
     EXPECT_EQ(g.Credits, 1000);

@@ -96,9 +96,7 @@ TEST_F(HelpMenu, GamesPageOpensQuietlyOrBothMessagesComeInOrder)
 
 TEST_F(HelpMenu, LogoOpensTheGamesPageInEveryState)
 {
-    SavedFields lastCoin;
-    lastCoin.Credits = 1;
-    saveCurrentGame(lastCoin);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 1; });
     auto form = makeFormWithOpener(true);
     const int left = form->Scale(kLogoCorner), top = form->Scale(kLogoCorner);
     form->FormMouseDown(left, top); // start-up lock
@@ -112,9 +110,7 @@ TEST_F(HelpMenu, LogoOpensTheGamesPageInEveryState)
     form->FormMouseDown(left, top); // out of credits
     EXPECT_EQ(opened.size(), 3u);
 
-    SavedFields nudges;
-    nudges.Nudges = 2;
-    saveCurrentGame(nudges);
+    saveCurrentGameWith([](SavedFields &g) { g.Nudges = 2; });
     auto playing = makePlayForm();
     bool pressed = false;
     std::vector<QString> spinOpened;

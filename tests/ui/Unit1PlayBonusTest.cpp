@@ -55,9 +55,7 @@ TEST_F(PlayBonus, BonusRowOpensTheBonusWindowAndPaysThePickOnce)
 {
     // A large screen: the margin asks for a pick first (in the main window's message box), and
     // after it closes the game at once.
-    SavedFields saved;
-    saved.Nudges = 2;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Nudges = 2; });
     auto form = makePlayForm(1920, 1080);
     const GameState &g = form->game();
     // A win flashing as the bonus spin starts.

@@ -55,9 +55,7 @@ TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
 
 TEST_F(PlayClose, SaveDuringAPlayKeepsTheGameAsBeforeIt)
 {
-    SavedFields kept;
-    kept.Credits = 500;
-    saveCurrentGame(kept);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
     auto form = makePlayForm();
     forceStops(*form, kGoldWildStops);
     betOne(*form);

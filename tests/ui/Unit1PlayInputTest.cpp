@@ -61,9 +61,7 @@ TEST_F(PlayInput, ThirdCoinSpinsWhicheverControlPutItIn)
 TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
 {
     // No credits: a single coin complains, Bet 3 and M put nothing in, silently.
-    SavedFields saved;
-    saved.Credits = 0;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 0; });
     auto form = makePlayForm();
     press(*form, kBet1X, kBet1Y);
     sendKey(*form, Qt::Key_B);
@@ -77,8 +75,7 @@ TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
 
     // No coins in and a last stake the credits cannot cover: nothing spins.
     messages.clear();
-    saved.Credits = 3;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 3; });
     form = makePlayForm();
     const GameState &g = form->game();
     forceStops(*form, kLosingStops);
@@ -115,9 +112,7 @@ TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)
 
 TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
 {
-    SavedFields saved;
-    saved.Credits = 10;
-    saveCurrentGame(saved);
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 10; });
     auto form = makePlayForm();
     EXPECT_TRUE(form->NewGame1->isEnabled());
     std::vector<bool> duringSpin;

@@ -20,9 +20,7 @@ protected:
     // A window after a one-coin spin that paid nothing at these stops.
     std::unique_ptr<TForm1> afterLosingSpin(std::array<int, 3> stops, int nudges = 6, int coins = 1)
     {
-        SavedFields saved;
-        saved.Nudges = nudges;
-        saveCurrentGame(saved);
+        saveCurrentGameWith([&](SavedFields &g) { g.Nudges = nudges; });
         auto form = makePlayForm();
         forceStops(*form, stops);
         for (int coin = 0; coin < coins; ++coin)

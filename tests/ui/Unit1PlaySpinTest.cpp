@@ -100,9 +100,7 @@ TEST_F(PlaySpin, SpinLocksTheMachineAndStopsTheLampsWhileTheReelsTurn)
 {
     // Before the spin: a win flashing with the Wild swinging, or nudges on offer blinking.
     for (const auto &firstStops : {kGoldWildStops, kLosingStops}) {
-        SavedFields saved;
-        saved.Nudges = 3;
-        saveCurrentGame(saved);
+        saveCurrentGameWith([](SavedFields &g) { g.Nudges = 3; });
         auto form = makePlayForm();
         const GameState &g = form->game();
         forceStops(*form, firstStops);
