@@ -42,6 +42,8 @@ TForm1::TForm1(FormServices services, QWidget *parent)
     Timer5.OnTimer = [this] { Timer5Timer(); };
     Timer6.OnTimer = [this] { Timer6Timer(); };
     Timer7.OnTimer = [this] { Timer7Timer(); };
+    for (GameTimer *timer : timers())
+        timer->followClock(*clock_);
 
     FormCreate();
 }
@@ -312,6 +314,25 @@ void TForm1::Timer7Timer()
 {
     NudgeLampPhase = !NudgeLampPhase;
     face_->DrawNudgeButtons(NudgeLampPhase);
+}
+
+std::array<GameTimer *, 7> TForm1::timers()
+{
+    return {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer7};
+}
+
+void TForm1::runDueTimers()
+{
+    for (;;) {
+        GameTimer *next = nullptr;
+        for (GameTimer *timer : timers())
+            if (timer->Enabled() && timer->Interval() > 0 && timer->dueAt() <= clock_->GetTickCount() &&
+                (!next || timer->dueAt() < next->dueAt()))
+                next = timer;
+        if (!next)
+            return;
+        next->runDueTick();
+    }
 }
 
 // Menu and closing --------------------------------------------------------------------------

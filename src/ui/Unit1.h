@@ -29,6 +29,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -76,18 +77,96 @@ public:
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
-    GameState &state() { return Game; }
-    RandomSource &random() { return Random; }
-    Clock &clock() { return *clock_; }
-    MachineFace &face() { return *face_; }
-    Canvas &canvas() { return faceWidget_->canvas(); }
+    // Read-only views of the machine: the game as played so far, the face's pictures and
+    // layout, and the canvas it is painted on.
+    const GameState &game() const { return Game; }
+    const MachineFace &face() const { return *face_; }
+    const Canvas &canvas() const { return faceWidget_->canvas(); }
+    // The face on the window, where presses, keys and hints arrive.
     FaceWidget &faceWidget() { return *faceWidget_; }
-    SoundEffects &sounds() { return *sounds_; }
-    MusicCycle &music() { return *music_; }
     int Scale(double v) const { return face_->Scale(v); }
 
     // A modal information message with the window title as caption.
     void showMessage(const QString &text, MessageIcon icon = MessageIcon::Information);
+
+    // Menu commands.
+    void NewGame1Click();
+    void OpenGame1Click();
+    void SaveGame1Click();
+    void Exit1Click();
+    void Inkfairn1Click();
+    void Borrow1Click();
+    void Stats1Click();
+    void Payoffs1Click();
+
+    // The Help menu, the maker's web pages and the help viewer (Unit1Help.cpp).
+    void Version1Click();
+    void GloamwickSlotsManual1Click();
+    void BrennovaHomepage1Click();
+    void CompayInformation1Click();
+    void OpenWebPage(unsigned Number);
+    // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
+    // and the help key come here.
+    void showHelpTopic(int topic);
+    HelpViewer *helpViewer() const { return help_.viewer(); }
+
+    // The machine's input: presses on the face and keys (Unit1Input.cpp).
+    void FormMouseDown(int X, int Y); // face pixels
+    void FormKeyDown(int Key);        // key code; Enter is 13
+
+    // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
+    // a chest in it instead.
+    std::function<void(TTrickForm &)> showBonusWindow;
+    // The maker's games page, opened by a press on the logo (OpenWebPage(2) from start-up).
+    std::function<void()> openGamesPage;
+    // Runs a side window (slot dialog, borrowing, statistics, payoff chart, advert) until it
+    // closes. Empty: shown modally; tests drive the window in it instead.
+    std::function<void(QDialog &)> showSideWindow;
+    // How the dialogs' Help buttons open the help file at a topic (showHelpTopic from start-up;
+    // empty: the buttons are disabled).
+    std::function<void(int topic)> openHelpTopic;
+
+    // The tick count at each frame of the last spin's reel animation.
+    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
+    // A spin or nudge is under way (it may be waiting on the event loop).
+    bool playing() const { return isPlaying(phase_); }
+    // A close asked for while playing waits for the play to end, which then hurries.
+    bool closePending() const { return isClosePending(phase_); }
+
+    // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
+    bool saveGameInProgress();
+
+    QMenu *File1 = nullptr;
+    QAction *NewGame1 = nullptr;
+    QAction *OpenGame1 = nullptr;
+    QAction *SaveGame1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QMenu *Options1 = nullptr;
+    QAction *Sound1 = nullptr;
+    QAction *Music1 = nullptr;
+    QAction *Borrow1 = nullptr;
+    QAction *Stats1 = nullptr;
+    QAction *Payoffs1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *Version1 = nullptr, *N6 = nullptr, *GloamwickSlotsManual1 = nullptr, *N4 = nullptr;
+    QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
+    QAction *Inkfairn1 = nullptr;
+
+    // The outer window size start-up asked for, before the window system's frame is known.
+    QSize requestedSize() const { return requestedSize_; }
+
+    // Runs the timer ticks that have fallen due by the clock's time, earliest first, as the
+    // event loop would have run them; lets a stopped clock drive the lamps.
+    void runDueTimers();
+    // The next random draws come from this seed, as FormServices::seed sets the first ones.
+    void reseedRandom(std::uint32_t seed) { Random.setSeed(seed); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
     // Waits while the event loop runs.
     void Delay(double seconds);
 
@@ -114,38 +193,15 @@ public:
     void Timer6Timer();
     void Timer7Timer();
 
-    // Menu commands.
-    void NewGame1Click();
-    void OpenGame1Click();
-    void SaveGame1Click();
-    void Exit1Click();
-    void Inkfairn1Click();
-    void Borrow1Click();
-    void Stats1Click();
-    void Payoffs1Click();
-
-    // The Help menu, the maker's web pages and the help viewer (Unit1Help.cpp).
-    void Version1Click();
-    void GloamwickSlotsManual1Click();
-    void BrennovaHomepage1Click();
-    void CompayInformation1Click();
-    void OpenWebPage(unsigned Number);
-    // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
-    // and the help key come here.
-    void showHelpTopic(int topic);
-    HelpViewer *helpViewer() const { return help_.viewer(); }
-
-    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
-    int SlotDialogMode = 0;
-
-    // Play: the machine's input and the operations it starts (Unit1Play*.cpp).
-    void FormMouseDown(int X, int Y); // face pixels
-    void FormKeyDown(int Key);        // key code; Enter is 13
+    // Play operations the face's input starts (Unit1Play*.cpp).
     void BetOne();
     void BetMax();
     void Spin();
     void NudgeReel(int reel);
     void BounceReel(int reel);
+
+    // The window as the rules see it: the receiver of their events.
+    PlayEvents &events() { return *this; }
 
     // PlayEvents: each effect at its moment in a spin, an evaluation or a nudge.
     void rebetPlaced() override;
@@ -167,68 +223,6 @@ public:
     void countUpStep(int step, int counted) override;
     void nudgesOffered() override;
 
-    // Shows the bonus window until the game in it is over. Empty: shown modally; tests pick
-    // a chest in it instead.
-    std::function<void(TTrickForm &)> showBonusWindow;
-    // The maker's games page, opened by a press on the logo (OpenWebPage(2) from start-up).
-    std::function<void()> openGamesPage;
-    // Runs a side window (slot dialog, borrowing, statistics, payoff chart, advert) until it
-    // closes. Empty: shown modally; tests drive the window in it instead.
-    std::function<void(QDialog &)> showSideWindow;
-    // How the dialogs' Help buttons open the help file at a topic (showHelpTopic from start-up;
-    // empty: the buttons are disabled).
-    std::function<void(int topic)> openHelpTopic;
-
-    // The tick count at each frame of the last spin's reel animation.
-    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
-    // A spin or nudge is under way (it may be waiting on the event loop).
-    bool playing() const { return isPlaying(phase_); }
-    // A close asked for while playing waits for the play to end, which then hurries.
-    bool closePending() const { return isClosePending(phase_); }
-
-    // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
-    bool saveGameInProgress();
-
-    GameTimer Timer1{250, true};  // start-up completion, one tick
-    GameTimer Timer2{200, true};  // button attract and Spin flashing
-    GameTimer Timer3{200, false}; // win flashing of the title panel and name plate
-    GameTimer Timer4{100, true};  // starts a pending music piece
-    GameTimer Timer5{CrystalBlink::kFirstInterval, true}; // crystal-ball flicker
-    GameTimer Timer6{300, true};  // the Wild's swing on reel 3
-    GameTimer Timer7{300, false}; // nudge-button flashing
-
-    // Lamp phases.
-    ButtonAttract attractLamps;
-    WinFlash winFlash;
-    CrystalBlink crystalBlink;
-    WildSwing wildSwing;
-    bool NudgeLampPhase = false;
-
-    QMenu *File1 = nullptr;
-    QAction *NewGame1 = nullptr;
-    QAction *OpenGame1 = nullptr;
-    QAction *SaveGame1 = nullptr;
-    QAction *Exit1 = nullptr;
-    QMenu *Options1 = nullptr;
-    QAction *Sound1 = nullptr;
-    QAction *Music1 = nullptr;
-    QAction *Borrow1 = nullptr;
-    QAction *Stats1 = nullptr;
-    QAction *Payoffs1 = nullptr;
-    QMenu *Help1 = nullptr;
-    QAction *Version1 = nullptr, *N6 = nullptr, *GloamwickSlotsManual1 = nullptr, *N4 = nullptr;
-    QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
-    QAction *Inkfairn1 = nullptr;
-
-    // The outer window size start-up asked for, before the window system's frame is known.
-    QSize requestedSize() const { return requestedSize_; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-
-private:
     // One press or key step, as the input map of the face orders it.
     void runInputAction(InputAction action, int reel);
     void FormCreate();
@@ -251,11 +245,30 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
+    int SlotDialogMode = 0;
     // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
     void runSlotDialog();
     void closeSlotDialog();
     // The win flashing with the guides of the lines won lit, or neither.
     void setWinFlashing(bool on);
+
+    std::array<GameTimer *, 7> timers();
+
+    GameTimer Timer1{250, true};                          // start-up completion, one tick
+    GameTimer Timer2{200, true};                          // button attract and Spin flashing
+    GameTimer Timer3{200, false};                         // win flashing of the title panel and name plate
+    GameTimer Timer4{100, true};                          // starts a pending music piece
+    GameTimer Timer5{CrystalBlink::kFirstInterval, true}; // crystal-ball flicker
+    GameTimer Timer6{300, true};                          // the Wild's swing on reel 3
+    GameTimer Timer7{300, false};                         // nudge-button flashing
+
+    // Lamp phases.
+    ButtonAttract attractLamps;
+    WinFlash winFlash;
+    CrystalBlink crystalBlink;
+    WildSwing wildSwing;
+    bool NudgeLampPhase = false;
 
     GameState Game;
     RandomSource Random;

@@ -19,7 +19,7 @@ void TForm1::NudgeReel(int reel)
     if (!mayRun(Command::Nudge, phase_))
         return;
     beginPlay();
-    varnholt::NudgeReel(Game, reel, Random, *this);
+    varnholt::NudgeReel(Game, reel, Random, events());
     endPlay();
 }
 
@@ -52,7 +52,7 @@ void TForm1::reelNudging(int reel, const std::array<int, 4> &stripSymbols)
         // Hurrying to a close, only the landing frame is drawn.
         if (isHurried(phase_) && frame + 1 < tops.size())
             continue;
-        canvas().copyAt(strip.image(), QRect(0, tops[frame], size, 3 * size), window);
+        faceWidget_->canvas().copyAt(strip.image(), QRect(0, tops[frame], size, 3 * size), window);
         DrawPaylineGuides();
         playDelay(kScrollFrameSeconds);
     }
@@ -77,12 +77,12 @@ void TForm1::BounceReel(int reel)
     const QPoint aboveCorner = window - QPoint(0, rise);
     const QImage above = canvas().grab(QRect(aboveCorner, QSize(layout.SymbolSize, rise)));
     for (std::size_t frame = 0; frame < kNudgeBounceOffsets.size(); ++frame) {
-        canvas().copyAt(copy, window + QPoint(0, kNudgeBounceOffsets[frame]));
+        faceWidget_->canvas().copyAt(copy, window + QPoint(0, kNudgeBounceOffsets[frame]));
         DrawPaylineGuides();
         if (frame + 1 < kNudgeBounceOffsets.size())
             playDelay(kBounceFrameSeconds);
     }
-    canvas().copyAt(above, aboveCorner);
+    faceWidget_->canvas().copyAt(above, aboveCorner);
     // The copies leave the reel's bottom rows stale; at rest it is drawn whole.
     DrawReel(reel);
 }

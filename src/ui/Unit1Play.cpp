@@ -16,7 +16,7 @@ void TForm1::Spin()
         return;
     music_->StartPendingMusic();
     beginPlay();
-    const SpinOutcome outcome = varnholt::Spin(Game, Random, *this, face_->layout().BlurStripHeight);
+    const SpinOutcome outcome = varnholt::Spin(Game, Random, events(), face_->layout().BlurStripHeight);
     endPlay();
     if (outcome.message)
         showMessage(QString::fromLatin1(outcome.message));
@@ -125,7 +125,8 @@ void TForm1::reelsSpinning(const std::array<int, kReelCount> &stripOffsets)
 void TForm1::drawReelShifted(int reel, const QImage &copy, int shift)
 {
     const Layout &layout = face_->layout();
-    canvas().copyAt(copy, QPoint(layout.ReelsLeft + reel * layout.ReelPitch, layout.ReelsTop + shift));
+    faceWidget_->canvas().copyAt(copy,
+                                 QPoint(layout.ReelsLeft + reel * layout.ReelPitch, layout.ReelsTop + shift));
     DrawPaylineGuides();
 }
 

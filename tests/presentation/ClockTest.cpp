@@ -7,6 +7,7 @@
 
 #include <QTimer>
 
+#include <cstdint>
 #include <ctime>
 
 using namespace varnholt;
@@ -60,6 +61,32 @@ TEST_F(ClockTest, IntervalChangesKeepTheEnabledState)
     GameTimer idle(300, false);
     idle.setInterval(100);
     EXPECT_FALSE(idle.Enabled());
+}
+
+TEST_F(ClockTest, FollowedClockSaysWhenTheNextTickFallsDue)
+{
+    struct StoppedClock final : Clock {
+        std::int64_t GetTickCount() const override { return now; }
+        void waitUntil(std::int64_t deadline) override { now = deadline; }
+        std::int64_t now = 1000;
+    } clock;
+    GameTimer timer(200, true);
+    int ticks = 0;
+    timer.OnTimer = [&] { ++ticks; };
+    timer.followClock(clock);
+    EXPECT_EQ(timer.dueAt(), 1200);
+    clock.now = 1200;
+    timer.runDueTick();
+    EXPECT_EQ(timer.dueAt(), 1400) << "one interval after the last";
+    clock.now = 2000; // ticks missed while the loop was held up come as one
+    timer.runDueTick();
+    EXPECT_EQ(timer.dueAt(), 2200);
+    EXPECT_EQ(ticks, 2);
+    timer.setInterval(50); // a new interval counts from now
+    EXPECT_EQ(timer.dueAt(), 2050);
+    timer.setEnabled(false);
+    timer.runDueTick();
+    EXPECT_EQ(ticks, 2) << "a disabled timer does not tick";
 }
 
 TEST_F(ClockTest, WaitingSleepsInsteadOfSpinning)

@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         SideWindowTest::SetUp();
-        form = makeForm(800, 600);
-        form->Timer1Timer(); // idle
+        form = makeStartedForm();
     }
 
     void withDialog(const std::function<void(TBorrowC &)> &drive)
@@ -28,10 +27,14 @@ protected:
         whileOpen<TBorrowC>(*form, &TForm1::Borrow1Click, drive);
     }
 
+    // The window again, with a game of this money kept from the last run.
     void money(std::int32_t credits, std::int32_t borrowed)
     {
-        form->state().Credits = credits;
-        form->state().Borrowed = borrowed;
+        saveCurrentGameWith([&](SavedFields &g) {
+            g.Credits = credits;
+            g.Borrowed = borrowed;
+        });
+        form = makeStartedForm();
     }
 
     std::unique_ptr<TForm1> form;
@@ -60,8 +63,8 @@ TEST_F(BorrowDialog, ChipsBorrowAtTheClickAndPayBackToZero)
         for (int i = 0; i < 4; ++i)
             dialog.BitBtn1->click();
     });
-    EXPECT_EQ(form->state().Credits, 5000);
-    EXPECT_EQ(form->state().Borrowed, 5000);
+    EXPECT_EQ(form->game().Credits, 5000);
+    EXPECT_EQ(form->game().Borrowed, 5000);
 
     money(100, 100);
     withDialog([&](TBorrowC &dialog) {
@@ -69,8 +72,8 @@ TEST_F(BorrowDialog, ChipsBorrowAtTheClickAndPayBackToZero)
         payBackMode(dialog);
         dialog.BitBtn2->click();
     });
-    EXPECT_EQ(form->state().Credits, 0);
-    EXPECT_EQ(form->state().Borrowed, 0);
+    EXPECT_EQ(form->game().Credits, 0);
+    EXPECT_EQ(form->game().Borrowed, 0);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -82,8 +85,8 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
             payBackMode(dialog);
             (dialog.*chip)->click();
         });
-        EXPECT_EQ(form->state().Credits, credits);
-        EXPECT_EQ(form->state().Borrowed, borrowed);
+        EXPECT_EQ(form->game().Credits, credits);
+        EXPECT_EQ(form->game().Borrowed, borrowed);
     };
     tryPayBack(999, 5000, &TBorrowC::BitBtn1);
     tryPayBack(0, 5, &TBorrowC::BitBtn4);
@@ -96,8 +99,8 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
 
     money(kCounterLimit - 999, 1000);
     withDialog([&](TBorrowC &dialog) { dialog.BitBtn1->click(); });
-    EXPECT_EQ(form->state().Credits, kCounterLimit - 999);
-    EXPECT_EQ(form->state().Borrowed, 1000);
+    EXPECT_EQ(form->game().Credits, kCounterLimit - 999);
+    EXPECT_EQ(form->game().Borrowed, 1000);
     EXPECT_EQ(texts().back(), kBorrowLimitMessage);
 }
 
@@ -140,20 +143,19 @@ TEST_F(BorrowDialog, MetersAndCaptionsStandWhereComputed)
 
 TEST_F(BorrowDialog, LargeGlyphsOnAWideScreenAndNoBorrowingWhileBusy)
 {
-    auto wide = makeForm(1280, 1024);
-    wide->Timer1Timer();
+    auto wide = makeStartedForm(1280, 1024);
     whileOpen<TBorrowC>(*wide, &TForm1::Borrow1Click, [&](TBorrowC &dialog) {
         const QImage zero = glyph(wide->face().digitStrips().red, 0, kLargeGlyph);
         EXPECT_TRUE(sameArea(dialog.canvas(), QRect(520, 40, 32, 42), zero)); // 1000 ends at 552
     });
 
     // While the machine is busy (here: starting up) borrowing waits; the two readers do not.
-    auto starting = makeForm(800, 600);
+    auto starting = makeClockedForm(testServices(800, 600));
     EXPECT_FALSE(starting->Borrow1->isEnabled());
     EXPECT_TRUE(starting->Stats1->isEnabled());
     EXPECT_TRUE(starting->Payoffs1->isEnabled());
     starting->showSideWindow = [](QDialog &) { ADD_FAILURE() << "opened while busy"; };
     starting->Borrow1Click();
-    starting->Timer1Timer();
+    passTime(*starting, kStartUpLock);
     EXPECT_TRUE(starting->Borrow1->isEnabled());
 }

@@ -71,16 +71,16 @@ TEST_F(FaceHints, ScreenReaderSeesNamedControlsAndLiveMeters)
     EXPECT_EQ(buttons, (QStringList{"Spin", "Bet 1", "Bet 3", "Coin slot", "Nudge reel 1", "Nudge reel 2", "Nudge reel 3"}));
     EXPECT_EQ(face->indexOfChild(face->child(3)), 3);
 
-    GameState &g = form->state();
+    const GameState &g = form->game();
     const auto before = meterValues(*face);
     EXPECT_EQ(before.at("Credits"), QString::number(g.Credits));
     EXPECT_EQ(before.at("Nudges"), QString::number(g.Nudges));
     EXPECT_EQ(before.at("Winnings"), "") << "blank until a win counts up";
 
     forceStops(*form, kSkullMiddleStops);
-    form->BetOne();
+    betOne(*form);
     EXPECT_EQ(meterValues(*face).at("Coins"), "1");
-    form->Spin();
+    spin(*form);
     const auto after = meterValues(*face);
     EXPECT_EQ(after.at("Credits"), QString::number(g.Credits));
     EXPECT_EQ(after.at("Winnings"), "3");

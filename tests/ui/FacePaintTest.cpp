@@ -29,7 +29,7 @@ bool allBlack(const Canvas &canvas, const QRect &area)
 
 QImage sheetCell(const TForm1 &form, int code)
 {
-    auto &face = const_cast<TForm1 &>(form).face();
+    const MachineFace &face = form.face();
     const int s = face.layout().SymbolSize;
     const QImage &sheet = face.sized().symbolSheet;
     const double k = sheet.devicePixelRatio();
@@ -58,8 +58,10 @@ bool reelCellShows(TForm1 &form, int reel, int row, int code)
 TEST_F(FacePaint, CreditsMeterCellsAndTheirBlackBox)
 {
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
-    const DigitStrips &strips = form->face().digitStrips();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
+    const DigitStrips &strips = face.digitStrips();
     ASSERT_EQ(strips.glyph, kSmallGlyph);
     // 1000: four green cells from 556 to 620, y 38 to 59, black from 540.
     const int digits[] = {1, 0, 0, 0};
@@ -68,20 +70,19 @@ TEST_F(FacePaint, CreditsMeterCellsAndTheirBlackBox)
     EXPECT_TRUE(allBlack(canvas, QRect(540, 38, 16, 21)));
 
     // 999 covers the old leading 1.
-    form->state().Credits = 999;
-    form->DrawCreditsMeter();
+    face.DrawCreditsMeter(999);
     EXPECT_TRUE(allBlack(canvas, QRect(540, 38, 32, 21)));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(sameArea(canvas, QRect(572 + 16 * i, 38, 16, 21), glyph(strips.green, 9, kSmallGlyph)));
 
     // 10000 -> 995: the old first digit at 540 stays until the next repaint.
-    form->state().Credits = 10000;
-    form->DrawCreditsMeter();
-    form->state().Credits = 995;
-    form->DrawCreditsMeter();
+    face.DrawCreditsMeter(10000);
+    face.DrawCreditsMeter(995);
     EXPECT_TRUE(sameArea(canvas, QRect(540, 38, 16, 21), glyph(strips.green, 1, kSmallGlyph)));
     EXPECT_TRUE(allBlack(canvas, QRect(556, 38, 16, 21)));
-    form->FormPaint();
+    GameState repainted;
+    repainted.Credits = 995;
+    face.FormPaint(repainted);
     EXPECT_FALSE(sameArea(canvas, QRect(540, 38, 16, 21), glyph(strips.green, 1, kSmallGlyph)));
 }
 
@@ -89,28 +90,31 @@ TEST_F(FacePaint, CoinsAndWinningsMetersShareTheirArea)
 {
     // At 1024 the coins take one large green cell, with one black cell to its right.
     auto wide = makeForm(1024, 768);
-    wide->state().CoinsBet = 3;
-    wide->DrawCoinsMeter();
+    ReferenceFace widePainted(*wide);
+    widePainted.face.DrawCoinsMeter(3);
     const QImage three = glyph(wide->face().digitStrips().green, 3, kLargeGlyph);
-    EXPECT_TRUE(sameArea(wide->canvas(), QRect(320, 48, 32, 42), three));
-    EXPECT_TRUE(allBlack(wide->canvas(), QRect(352, 48, 32, 42)));
+    EXPECT_TRUE(sameArea(widePainted.canvas, QRect(320, 48, 32, 42), three));
+    EXPECT_TRUE(allBlack(widePainted.canvas, QRect(352, 48, 32, 42)));
 
     // The winnings are red and right-aligned at 440; the coins meter blanks them.
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
-    form->DrawWinningsMeter(25);
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
+    face.DrawWinningsMeter(25);
     EXPECT_TRUE(sameArea(canvas, QRect(408, 38, 16, 21), glyph(form->face().digitStrips().red, 2, kSmallGlyph)));
     EXPECT_TRUE(sameArea(canvas, QRect(424, 38, 16, 21), glyph(form->face().digitStrips().red, 5, kSmallGlyph)));
-    form->DrawCoinsMeter();
+    face.DrawCoinsMeter(0);
     EXPECT_TRUE(allBlack(canvas, QRect(408, 38, 32, 21)));
 }
 
 TEST_F(FacePaint, NegativeMeterValueShowsAMinusSignInItsColour)
 {
     auto form = makeForm(800, 600);
-    form->state().Credits = -5;
-    form->DrawCreditsMeter();
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
+    face.DrawCreditsMeter(-5);
     const DigitStrips &strips = form->face().digitStrips();
     EXPECT_TRUE(sameArea(canvas, QRect(604, 38, 16, 21), glyph(strips.green, 5, kSmallGlyph)));
     // The sign's cell holds a bar in the green ink, black above and below it.
@@ -126,7 +130,9 @@ TEST_F(FacePaint, NegativeMeterValueShowsAMinusSignInItsColour)
 TEST_F(FacePaint, MachineButtonsFillTheirScaledRectanglesExactly)
 {
     auto form = makeForm(1024, 768);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     const struct {
         char button;
         QRect area;
@@ -138,7 +144,7 @@ TEST_F(FacePaint, MachineButtonsFillTheirScaledRectanglesExactly)
     for (const auto &b : buttons)
         for (bool lit : {true, false}) {
             fillSentinel(canvas);
-            form->DrawMachineButton(b.button, lit);
+            face.DrawMachineButton(b.button, lit);
             EXPECT_EQ(changedArea(canvas), b.area) << b.button << lit;
         }
 }
@@ -146,9 +152,11 @@ TEST_F(FacePaint, MachineButtonsFillTheirScaledRectanglesExactly)
 TEST_F(FacePaint, LogoKeepsItsOwnSizeAtTheScaledCorner)
 {
     auto form = makeForm(1280, 1024);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     fillSentinel(canvas);
-    form->face().DrawLogo();
+    face.DrawLogo();
     const QRect changed = changedArea(canvas);
     EXPECT_TRUE(QRect(16, 16, 125, 70).contains(changed)) << changed.x() << "," << changed.y() << " "
                                                            << changed.width() << "x" << changed.height();
@@ -174,9 +182,11 @@ TEST_F(FacePaint, StartStopsShowTheirNineSymbols)
 TEST_F(FacePaint, PaylineGuidesCrossTheReelsMidRow)
 {
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     fillSentinel(canvas);
-    form->DrawPaylineGuides();
+    face.DrawPaylineGuides();
     EXPECT_EQ(changedArea(canvas), QRect(QPoint(247, 272 + 38), QPoint(543, 272 + 2 * 76 + 38)));
     for (int row = 0; row < 3; ++row) {
         const int y = 272 + row * 76 + 38;
@@ -190,12 +200,14 @@ TEST_F(FacePaint, PaylineGuidesCrossTheReelsMidRow)
 TEST_F(FacePaint, BlurFrameWrapsRoundTheStrip)
 {
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     const Layout &l = form->face().layout();
     const QImage &strip = form->face().sized().blurStrip;
     fillSentinel(canvas);
     const int offset = l.BlurStripHeight - 100; // the band runs 100 rows to the end, then from row 0
-    form->DrawBlurFrame(1, offset);
+    face.DrawBlurFrame(1, offset);
     const int x = l.ReelsLeft + l.ReelPitch;
     EXPECT_EQ(changedArea(canvas).intersected(QRect(0, 0, 800, 600)),
               QRect(QPoint(247, l.ReelsTop), QPoint(543, l.ReelsTop + 3 * l.SymbolSize - 1)));
@@ -207,9 +219,11 @@ TEST_F(FacePaint, BlurFrameWrapsRoundTheStrip)
 TEST_F(FacePaint, CaptionsSitOnTheirEdgesInTheLabelFont)
 {
     auto form = makeForm(1024, 768);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     canvas.fill(0, 0, 1024, 768, Qt::black);
-    form->face().DrawCaptions();
+    face.DrawCaptions();
     // "Credits" ends by x 793, "Winnings" by 563, "Coins" starts at 320; tops at y 30.
     auto litColumns = [&](int from, int to) {
         int first = -1, last = -1, top = 1000;
@@ -239,14 +253,14 @@ TEST_F(FacePaint, CaptionsRedrawnManyTimesStayAsPainted)
 {
     // Bets and count-ups redraw the captions over themselves; smoothed text must not thicken.
     auto form = makeForm(800, 600);
-    form->FormPaint();
+    ReferenceFace redrawn(*form);
     const QRect band(240, 20, 400, 18);
     const QImage painted = form->canvas().grab(band);
     for (int i = 0; i < 5; ++i) {
-        form->face().DrawCaptions();
-        form->face().ClearWinningsArea();
+        redrawn.face.DrawCaptions();
+        redrawn.face.ClearWinningsArea();
     }
-    EXPECT_EQ(form->canvas().grab(band), painted);
+    EXPECT_EQ(redrawn.canvas.grab(band), painted);
 }
 
 TEST_F(FacePaint, FontsFollowWidthAndResolution)
@@ -274,10 +288,11 @@ TEST_F(FacePaint, FontsFollowWidthAndResolution)
 TEST_F(FacePaint, NudgeCounterBoxAndButtons)
 {
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     fillSentinel(canvas);
-    form->state().Nudges = 6;
-    form->DrawNudgeCounter();
+    face.DrawNudgeCounter(6);
     // The black box, with the count's glyphs free to hang a little below it.
     const QRect changed = changedArea(canvas);
     EXPECT_EQ(changed.topLeft(), QPoint(580, 230));
@@ -307,7 +322,7 @@ TEST_F(FacePaint, NudgeCounterBoxAndButtons)
     EXPECT_LT(yellowBottom, redTop + 3);
 
     fillSentinel(canvas);
-    form->DrawNudgeButtons(true);
+    face.DrawNudgeButtons(true);
     EXPECT_EQ(changedArea(canvas), QRect(QPoint(252, 243), QPoint(539, 262)));
     EXPECT_EQ(canvas.pixel(340, 250), kSentinel) << "gap between the first two buttons";
 }
@@ -315,35 +330,41 @@ TEST_F(FacePaint, NudgeCounterBoxAndButtons)
 TEST_F(FacePaint, BonusMeterIsCentredClampsToTwelveAndStretchesOnNarrowScreens)
 {
     auto form = makeForm(1024, 768);
-    Canvas &canvas = form->canvas();
+    ReferenceFace painted(*form);
+    Canvas &canvas = painted.canvas;
+    MachineFace &face = painted.face;
     fillSentinel(canvas);
-    form->state().BonusPts = 40;
-    form->face().DrawBonusMeter(form->state().BonusPts);
-    EXPECT_EQ(form->state().BonusPts, 12);
+    std::int32_t points = 40;
+    face.DrawBonusMeter(points);
+    EXPECT_EQ(points, 12);
     // Box (739, 285)-(839, 360): a 78 x 59 cell centred in it, unstretched.
     EXPECT_EQ(changedArea(canvas), QRect(739 + 11, 285 + 8, 78, 59));
 
     // Below the picture the cell shows black; negative points are left as they are.
-    form->state().BonusPts = -3;
-    form->face().DrawBonusMeter(form->state().BonusPts);
-    EXPECT_EQ(form->state().BonusPts, -3);
+    points = -3;
+    face.DrawBonusMeter(points);
+    EXPECT_EQ(points, -3);
     EXPECT_TRUE(allBlack(canvas, QRect(750, 293, 78, 59)));
 
     auto narrow = makeForm(640, 480);
-    fillSentinel(narrow->canvas());
-    narrow->face().DrawBonusMeter(narrow->state().BonusPts);
-    EXPECT_EQ(changedArea(narrow->canvas()), QRect(QPoint(462, 178), QPoint(523, 224)));
+    ReferenceFace narrowPainted(*narrow);
+    fillSentinel(narrowPainted.canvas);
+    points = narrow->game().BonusPts;
+    narrowPainted.face.DrawBonusMeter(points);
+    EXPECT_EQ(changedArea(narrowPainted.canvas), QRect(QPoint(462, 178), QPoint(523, 224)));
 }
 
 TEST_F(FacePaint, RepaintDrawsButtonsLitAndBlanksTheWinnings)
 {
     auto form = makeForm(800, 600);
-    Canvas &canvas = form->canvas();
+    ReferenceFace redrawn(*form);
+    Canvas &canvas = redrawn.canvas;
     const QRect spin(577, 293, 78, 59);
     const QImage painted = canvas.grab(spin);
-    form->DrawMachineButton(kSpinButton, false);
-    form->DrawWinningsMeter(250);
-    form->FormPaint();
+    redrawn.face.DrawMachineButton(kSpinButton, false);
+    redrawn.face.DrawWinningsMeter(250);
+    GameState game = form->game();
+    redrawn.face.FormPaint(game);
     EXPECT_EQ(canvas.grab(spin), painted);
     // Below the caption's descenders the meter's cells are blank.
     EXPECT_TRUE(allBlack(canvas, QRect(392, 42, 48, 17)));
@@ -352,7 +373,7 @@ TEST_F(FacePaint, RepaintDrawsButtonsLitAndBlanksTheWinnings)
 TEST_F(FacePaint, DenseScreenPaintsSharpGlyphsAtTwiceThePixels)
 {
     auto form = makeForm(800, 600, 2.0);
-    Canvas &canvas = form->canvas();
+    const Canvas &canvas = form->canvas();
     EXPECT_EQ(canvas.image().size(), QSize(1600, 1200));
     // The small cells come pixel for pixel from the large strip, which draws them at twice the size.
     const QImage large = form->face().pictures().GreenLarge.convertToFormat(QImage::Format_RGB32);

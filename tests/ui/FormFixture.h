@@ -4,6 +4,8 @@
 
 #include "ui/Unit1.h"
 
+#include "records/SavedGames.h"
+
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +14,36 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace varnholt::test {
+
+// Time stands still except in a wait, which runs a hook and then jumps to its deadline
+// (plus `lag`, for a machine slower than the frames ask).
+class TestClock final : public Clock {
+public:
+    std::int64_t GetTickCount() const override { return now; }
+    void waitUntil(std::int64_t deadline) override
+    {
+        waits.push_back(deadline - now);
+        if (duringWait)
+            duringWait();
+        if (deadline > now)
+            now = deadline + lag;
+    }
+
+    std::int64_t now = 5000;
+    std::int64_t lag = 0;
+    std::vector<std::int64_t> waits;
+    std::function<void()> duringWait;
+};
+
+// Start-up keeps input locked this long.
+inline constexpr int kStartUpLock = 250;
 
 struct RecordedMessage {
     QString caption, text;
@@ -70,13 +97,70 @@ protected:
         return services;
     }
 
+    // The game in progress the next window starts with, as an earlier run left it.
+    void saveCurrentGame(const SavedFields &fields)
+    {
+        GameState state;
+        static_cast<SavedFields &>(state) = fields;
+        const SavedGameFile file{savedPath(), [] { return CalendarDate{2026, 12, 7}; }};
+        ASSERT_TRUE(SaveLoadGame(file, state, kCurrentGameSlot, true, "").ok());
+    }
+    // The same, from the defaults with a few fields changed.
+    void saveCurrentGameWith(const std::function<void(SavedFields &)> &change)
+    {
+        SavedFields fields;
+        change(fields);
+        saveCurrentGame(fields);
+    }
+
     std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
     {
         return std::make_unique<TForm1>(testServices(width, height, ratio, ppi));
     }
 
+    // A window on a clock that only moves when told to.
+    std::unique_ptr<TForm1> makeClockedForm(FormServices services)
+    {
+        auto clockOwned = std::make_unique<TestClock>();
+        clock = clockOwned.get();
+        services.clock = std::move(clockOwned);
+        return std::make_unique<TForm1>(std::move(services));
+    }
+    // The same, past its start-up lock.
+    std::unique_ptr<TForm1> makeStartedForm(FormServices services)
+    {
+        auto form = makeClockedForm(std::move(services));
+        passTime(*form, kStartUpLock);
+        return form;
+    }
+    std::unique_ptr<TForm1> makeStartedForm(int width = 800, int height = 600)
+    {
+        return makeStartedForm(testServices(width, height));
+    }
+
+    // The clock moves on and the window's timers tick as they fall due.
+    void passTime(TForm1 &form, int milliseconds)
+    {
+        clock->now += milliseconds;
+        form.runDueTimers();
+    }
+
     QTemporaryDir programDir;
     std::vector<RecordedMessage> messages;
+    TestClock *clock = nullptr; // the clock of the last started window
+};
+
+// The window's face drawn again on a copy of its canvas, so a test can picture single parts
+// (a lamp lit or not) to compare the window with.
+struct ReferenceFace {
+    explicit ReferenceFace(const TForm1 &form)
+        : canvas(form.canvas().size(), form.canvas().devicePixelRatio()),
+          face(canvas, form.face().pictures(), form.face().sized(), 96)
+    {
+        canvas.copyAt(form.canvas().image(), QPoint(0, 0));
+    }
+    Canvas canvas;
+    MachineFace face;
 };
 
 // Fills the canvas with a colour no picture uses, so a drawing's exact extent can be read.

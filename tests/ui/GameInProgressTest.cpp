@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "Unit1PlayFixture.h"
 
 #include <QFileInfo>
 
@@ -6,43 +6,41 @@ using namespace varnholt;
 using namespace varnholt::test;
 
 namespace {
-class GameInProgress : public FormTest {};
+class GameInProgress : public PlayTest {};
 } // namespace
 
 TEST_F(GameInProgress, NoSavedFileStartsWithTheDefaults)
 {
     auto form = makeForm(800, 600);
-    EXPECT_EQ(form->state().Credits, 1000);
-    EXPECT_EQ(form->state().Borrowed, 1000);
-    EXPECT_EQ(form->state().Nudges, 0);
-    EXPECT_EQ(form->state().Spins, 0);
-    EXPECT_EQ(form->state().GameName, "CurrentGame");
-    EXPECT_EQ(form->state().CoinsBet, 0);
-    EXPECT_EQ(form->state().LastBet, 0);
-    EXPECT_TRUE(form->state().SoundOn);
-    EXPECT_TRUE(form->state().MusicOn);
+    EXPECT_EQ(form->game().Credits, 1000);
+    EXPECT_EQ(form->game().Borrowed, 1000);
+    EXPECT_EQ(form->game().Nudges, 0);
+    EXPECT_EQ(form->game().Spins, 0);
+    EXPECT_EQ(form->game().GameName, "CurrentGame");
+    EXPECT_EQ(form->game().CoinsBet, 0);
+    EXPECT_EQ(form->game().LastBet, 0);
+    EXPECT_TRUE(form->game().SoundOn);
+    EXPECT_TRUE(form->game().MusicOn);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
 {
     {
-        auto form = makeForm(800, 600);
-        GameState &g = form->state();
-        g.Credits = 1234;
-        g.Borrowed = 2000;
-        g.Spins = 17;
-        g.TotalBets = 40;
-        g.BonusWon = 75;
-        g.BonusPts = 3;
-        g.Nudges = 5;
-        g.CoinsBet = 2; // coins in but not spun go back to the credits when the game is kept
+        saveCurrentGame({"CurrentGame", "01/01/26", 1236, 2000, 17, 40, 75, 3, 5});
+        auto form = makeStartedForm();
+        const GameState &g = form->game();
+        // Coins in but not spun go back to the credits when the game is kept.
+        betOne(*form);
+        betOne(*form);
+        ASSERT_EQ(g.CoinsBet, 2);
+        ASSERT_EQ(g.Credits, 1234);
         form->Exit1Click();
         EXPECT_TRUE(g.Exiting);
         EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(savedPath())));
     }
     auto next = makeForm(1024, 768);
-    const GameState &g = next->state();
+    const GameState &g = next->game();
     EXPECT_EQ(g.Credits, 1236);
     EXPECT_EQ(g.Borrowed, 2000);
     EXPECT_EQ(g.Spins, 17);
@@ -60,13 +58,14 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
 
 TEST_F(GameInProgress, ClosingTwiceSavesTheGameAsItStoodAtTheFirstClose)
 {
-    auto form = makeForm(800, 600);
-    form->state().Credits = 500;
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
+    auto form = makeStartedForm();
     form->close();
-    form->state().Credits = 1;
+    form->NewGame1Click();
+    ASSERT_EQ(form->game().Credits, 1000);
     form->close();
     auto next = makeForm(800, 600);
-    EXPECT_EQ(next->state().Credits, 500);
+    EXPECT_EQ(next->game().Credits, 500);
 }
 
 TEST_F(GameInProgress, AFailedSaveIsReportedNotSwallowed)
@@ -85,21 +84,26 @@ TEST_F(GameInProgress, AFailedSaveIsReportedNotSwallowed)
 
 TEST_F(GameInProgress, NewGameRefillsTheMachineAndRepaints)
 {
-    auto form = makeForm(800, 600);
-    form->Timer1Timer();
-    GameState &g = form->state();
-    g.Credits = 3;
-    g.Nudges = 1;
-    g.BonusPts = 9;
-    g.CoinsBet = 2;
-    g.ReelStops = {1, 2, 3};
+    saveCurrentGameWith([](SavedFields &g) {
+        g.Credits = 5;
+        g.BonusPts = 9;
+        g.Nudges = 1;
+    });
+    auto form = makeStartedForm();
+    const GameState &g = form->game();
+    forceStops(*form, kLosingStops);
+    betOne(*form);
+    spin(*form);
+    betOne(*form);
+    betOne(*form);
+    ASSERT_EQ(g.CoinsBet, 2);
     form->NewGame1Click();
     EXPECT_EQ(g.Credits, 1000);
     EXPECT_EQ(g.Borrowed, 1000);
     EXPECT_EQ(g.Nudges, 6);
     EXPECT_EQ(g.BonusPts, 0);
     EXPECT_EQ(g.CoinsBet, 2) << "coins already in stay in";
-    EXPECT_EQ(g.ReelStops, (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ(g.ReelStops, kLosingStops);
     const DigitStrips &strips = form->face().digitStrips();
     EXPECT_TRUE(sameArea(form->canvas(), QRect(556, 38, 16, 21), strips.green.copy(16, 0, 16, 21)));
     EXPECT_TRUE(sameArea(form->canvas(), QRect(250, 38, 16, 21), strips.green.copy(32, 0, 16, 21)));

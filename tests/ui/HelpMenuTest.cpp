@@ -32,7 +32,7 @@ protected:
     {
         FormServices services = testServices(800, 600);
         services.webOpener = std::make_unique<FakeWebOpener>(opened, works);
-        return std::make_unique<TForm1>(std::move(services));
+        return makeClockedForm(std::move(services));
     }
 
     void writeSettings(const QByteArray &text)
@@ -96,19 +96,21 @@ TEST_F(HelpMenu, GamesPageOpensQuietlyOrBothMessagesComeInOrder)
 
 TEST_F(HelpMenu, LogoOpensTheGamesPageInEveryState)
 {
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 1; });
     auto form = makeFormWithOpener(true);
     const int left = form->Scale(kLogoCorner), top = form->Scale(kLogoCorner);
     form->FormMouseDown(left, top); // start-up lock
-    form->Timer1Timer();
+    passTime(*form, kStartUpLock);
     form->FormMouseDown(left + kLogoWidth, top + kLogoHeight);         // idle, far corner
     form->FormMouseDown(left + kLogoWidth + 1, top);                    // just beside it
-    form->state().NudgeAllowed = true;
-    form->FormMouseDown(left, top); // nudge offer
-    form->state().NudgeAllowed = false;
-    form->state().Credits = 0;
+    forceStops(*form, kLosingStops);
+    betOne(*form);
+    spin(*form);
+    ASSERT_EQ(form->game().Credits, 0);
     form->FormMouseDown(left, top); // out of credits
-    EXPECT_EQ(opened.size(), 4u);
+    EXPECT_EQ(opened.size(), 3u);
 
+    saveCurrentGameWith([](SavedFields &g) { g.Nudges = 2; });
     auto playing = makePlayForm();
     bool pressed = false;
     std::vector<QString> spinOpened;
@@ -119,9 +121,13 @@ TEST_F(HelpMenu, LogoOpensTheGamesPageInEveryState)
             playing->FormMouseDown(left, top);
         }
     };
-    playing->BetOne();
-    playing->Spin();
+    forceStops(*playing, kLosingStops);
+    betOne(*playing);
+    spin(*playing);
     EXPECT_EQ(spinOpened.size(), 1u) << "a press during a spin";
+    ASSERT_TRUE(playing->game().NudgeAllowed);
+    playing->FormMouseDown(left, top);
+    EXPECT_EQ(spinOpened.size(), 2u) << "a press while nudges are on offer";
     EXPECT_TRUE(messages.empty());
 }
 

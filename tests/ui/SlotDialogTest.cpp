@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "Unit1PlayFixture.h"
 
 #include "ui/HelpContext.h"
 #include "ui/Save.h"
@@ -25,7 +25,7 @@ struct ScriptedInputBox final : InputBox {
     }
 };
 
-class SlotDialog : public FormTest {
+class SlotDialog : public PlayTest {
 protected:
     // An idle machine with a game in progress that differs from every default.
     std::unique_ptr<TForm1> makeIdleForm()
@@ -34,17 +34,19 @@ protected:
         auto box = std::make_unique<ScriptedInputBox>();
         nameBox = box.get();
         services.inputBox = std::move(box);
-        auto form = std::make_unique<TForm1>(std::move(services));
-        form->Timer1Timer();
-        return form;
+        return makeStartedForm(std::move(services));
     }
 
-    static void setGame(GameState &g)
+    // The same, with a game in progress that differs from every default and two coins in.
+    std::unique_ptr<TForm1> makeFormWithGame()
     {
-        applySavedFields(g, {"CurrentGame", "12/07/26", 1500, 2000, 9, 45, 30, 4, 2});
-        g.CoinsBet = 2;
+        saveCurrentGame({"CurrentGame", "12/07/26", 1502, 2000, 9, 45, 30, 4, 2});
+        auto form = makeIdleForm();
+        betOne(*form);
+        betOne(*form);
+        return form;
     }
-    static SavedFields saved(TForm1 &form) { return form.state(); }
+    static SavedFields saved(const TForm1 &form) { return form.game(); }
     static QString text(const TLoadSave &dialog, const QString &label) { return dialog.label(label)->text(); }
 
     // Runs a menu command, handing the dialog it opens to `drive`; false when none opened.
@@ -81,8 +83,7 @@ QWidget *nextTabStop(QWidget *widget)
 
 TEST_F(SlotDialog, FirstRunListsEightDefaultSlotsAndEveryWayOutKeepsTheGame)
 {
-    auto form = makeIdleForm();
-    setGame(form->state());
+    auto form = makeFormWithGame();
     const SavedFields before = saved(*form);
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     for (int way = 0; way < 3; ++way) { // Cancel, Escape, the close box
@@ -97,10 +98,10 @@ TEST_F(SlotDialog, FirstRunListsEightDefaultSlotsAndEveryWayOutKeepsTheGame)
                 EXPECT_EQ(text(d, QString("credits%1").arg(k)), "1000 Credits");
                 EXPECT_EQ(text(d, QString("borrowed%1").arg(k)), "1000 Borrowed");
             }
-            EXPECT_EQ(form->state().GameName, "GameNo8") << "the slots are read through the game state";
+            EXPECT_EQ(form->game().GameName, "GameNo8") << "the slots are read through the game state";
             EXPECT_FALSE(form->OpenGame1->isEnabled());
             form->FormKeyDown(13); // Enter spins on an idle machine
-            EXPECT_EQ(form->state().Spins, 0) << "no spin while the dialog holds the game state";
+            EXPECT_EQ(form->game().Spins, 0) << "no spin while the dialog holds the game state";
             if (way == 0)
                 d.CancelBtn->click();
             else if (way == 1)
@@ -110,15 +111,14 @@ TEST_F(SlotDialog, FirstRunListsEightDefaultSlotsAndEveryWayOutKeepsTheGame)
             EXPECT_FALSE(d.isVisible());
         }));
         EXPECT_EQ(saved(*form), before);
-        EXPECT_EQ(form->state().CoinsBet, 2);
+        EXPECT_EQ(form->game().CoinsBet, 2);
         EXPECT_TRUE(form->OpenGame1->isEnabled());
     }
 }
 
 TEST_F(SlotDialog, SavedSlotIsListedNextTimeAndTheGameGoesOnUnchanged)
 {
-    auto form = makeIdleForm();
-    setGame(form->state());
+    auto form = makeFormWithGame();
     const SavedFields before = saved(*form);
     nameBox->reply = "Evening game";
     ASSERT_TRUE(run(*form, &TForm1::SaveGame1Click, [&](TLoadSave &d) {
@@ -153,14 +153,14 @@ TEST_F(SlotDialog, OpenedSlotIsInProgressAfterARestartAndOddValuesReadAsStored)
     file.write("[GameNo5]\nGameName=" + longName + "\nCredits=0x10\nBorrowed=abc\n");
     file.close();
     auto form = makeIdleForm();
-    fillSentinel(form->canvas());
+    fillSentinel(form->faceWidget().canvas()); // the screen painted over before the dialog
     ASSERT_TRUE(run(*form, &TForm1::OpenGame1Click, [&](TLoadSave &d) {
         EXPECT_EQ(d.Name5->text(), QString(30, 'x'));
         EXPECT_EQ(text(d, "credits5"), "16 Credits");
         EXPECT_EQ(text(d, "borrowed5"), "1000 Borrowed");
         d.BitBtn4->click();
     }));
-    EXPECT_EQ(form->state().Credits, 16);
+    EXPECT_EQ(form->game().Credits, 16);
     EXPECT_EQ(changedArea(form->canvas()), QRect(QPoint(0, 0), form->canvas().size())) << "repainted";
 
     // A name is stored whole, however much of it is shown.
@@ -169,17 +169,17 @@ TEST_F(SlotDialog, OpenedSlotIsInProgressAfterARestartAndOddValuesReadAsStored)
     EXPECT_TRUE(fileText().contains("[GameNo1]\nGameName=" + longName + "\n"));
 
     form->close();
-    EXPECT_EQ(makeIdleForm()->state().Credits, 16);
+    EXPECT_EQ(makeIdleForm()->game().Credits, 16);
 }
 
 TEST_F(SlotDialog, FailedWritesKeepTheFileAndTheGame)
 {
-    auto form = makeIdleForm();
-    setGame(form->state());
+    auto form = makeFormWithGame();
     const SavedFields before = saved(*form);
     // The saves folder is a plain file: not even the game in progress can be kept, so the
     // dialog does not open and reads nothing into the game.
     const QString saves = programDir.path() + "/saves";
+    ASSERT_TRUE(QDir(saves).removeRecursively());
     QFile blocker(saves);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -205,14 +205,13 @@ TEST_F(SlotDialog, FailedWritesKeepTheFileAndTheGame)
 
 TEST_F(SlotDialog, ClosingTheProgramWithTheDialogOpenKeepsTheGameInProgress)
 {
-    auto form = makeIdleForm();
-    setGame(form->state());
+    auto form = makeFormWithGame();
     ASSERT_TRUE(run(*form, &TForm1::OpenGame1Click, [&](TLoadSave &d) {
         d.show();
         form->close(); // a signal or the end of the session while the dialog is open
         EXPECT_FALSE(d.isVisible());
     }));
-    EXPECT_EQ(makeIdleForm()->state().Credits, 1502) << "the game, with its coins, not the last slot read";
+    EXPECT_EQ(makeIdleForm()->game().Credits, 1502) << "the game, with its coins, not the last slot read";
 }
 
 TEST_F(SlotDialog, LayoutKeyboardOrderAndHelp)

@@ -1,4 +1,4 @@
-#include "FormFixture.h"
+#include "Unit1PlayFixture.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -7,18 +7,26 @@ using namespace varnholt;
 using namespace varnholt::test;
 
 namespace {
-class StartUp : public FormTest {};
+class StartUp : public PlayTest {};
 } // namespace
 
 TEST_F(StartUp, InputStaysLockedUntilTheFirstTimer1Tick)
 {
-    auto form = makeForm(800, 600);
-    EXPECT_TRUE(form->state().Busy);
-    EXPECT_TRUE(form->Timer1.Enabled());
-    EXPECT_EQ(form->Timer1.Interval(), 250);
-    form->Timer1Timer();
-    EXPECT_FALSE(form->state().Busy);
-    EXPECT_FALSE(form->Timer1.Enabled()) << "Timer1 ticks only once";
+    auto wavesOwned = std::make_unique<RecordingWaves>();
+    const RecordingWaves &played = *wavesOwned;
+    FormServices services = testServices(800, 600);
+    services.wavePlayer = std::move(wavesOwned);
+    auto form = makeClockedForm(std::move(services));
+    EXPECT_TRUE(form->game().Busy);
+    passTime(*form, kStartUpLock - 1);
+    betOne(*form);
+    EXPECT_TRUE(form->game().Busy);
+    EXPECT_EQ(form->game().CoinsBet, 0) << "no coin goes in during start-up";
+    passTime(*form, 1);
+    EXPECT_FALSE(form->game().Busy);
+    EXPECT_EQ(played.count("Vrn7.wav"), 1) << "the start sound";
+    passTime(*form, 1000);
+    EXPECT_EQ(played.count("Vrn7.wav"), 1) << "Timer1 ticks only once";
 }
 
 TEST_F(StartUp, CaptionAndFileMenu)

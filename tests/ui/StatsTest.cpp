@@ -3,6 +3,7 @@
 #include "SideWindowsFixture.h"
 
 #include "core/Borrowing.h"
+#include "core/NewGame.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -32,14 +33,15 @@ int rightmostInk(QWidget &window, const QRect &band)
 
 TEST_F(StatsScreen, FiguresOfAGameWithBetsBonusAndBorrowing)
 {
-    auto form = makeForm(800, 600);
-    form->NewGame1Click();
-    GameState &game = form->state();
+    GameState game;
+    NewGame(game);
     game.Spins = 12;
     game.TotalBets = 200;
     game.Credits = 950;
     game.BonusWon = 20;
     ASSERT_TRUE(borrow(game, 500).done);
+    saveCurrentGame(game);
+    auto form = makeForm(800, 600);
     whileOpen<TStatsForm>(*form, &TForm1::Stats1Click, [](TStatsForm &stats) {
         EXPECT_EQ(stats.size(), QSize(632, 207));
         EXPECT_EQ(stats.windowTitle(), "Your Game Statistics");

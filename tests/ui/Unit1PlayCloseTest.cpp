@@ -17,10 +17,7 @@ namespace {
 class PlayClose : public PlayTest {
 protected:
     // The credits the next start-up restores.
-    std::int32_t keptCredits()
-    {
-        return TForm1(testServices(800, 600)).state().Credits;
-    }
+    std::int32_t keptCredits() { return TForm1(testServices(800, 600)).game().Credits; }
 };
 
 } // namespace
@@ -29,7 +26,7 @@ TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
 {
     for (const bool byMenu : {false, true}) {
         auto form = makePlayForm();
-        GameState &g = form->state();
+        const GameState &g = form->game();
         const std::int32_t start = g.Credits; // the second round starts from the first one's game
         forceStops(*form, kGoldWildStops);
         clock->duringWait = [&] {
@@ -40,8 +37,8 @@ TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
                     form->close();
             }
         };
-        form->BetOne();
-        form->Spin();
+        betOne(*form);
+        spin(*form);
         EXPECT_TRUE(form->closePending());
         EXPECT_LT(form->reelFrameTicks().size(), 47u) << "the rest of the animation is skipped";
         EXPECT_EQ(g.ReelStops, kGoldWildStops);
@@ -58,16 +55,16 @@ TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
 
 TEST_F(PlayClose, SaveDuringAPlayKeepsTheGameAsBeforeIt)
 {
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
     auto form = makePlayForm();
-    form->state().Credits = 500;
     forceStops(*form, kGoldWildStops);
-    form->BetOne();
+    betOne(*form);
     bool saved = false;
     clock->duringWait = [&] {
         if (!saved)
             saved = form->saveGameInProgress(); // the desktop session asking mid-spin
     };
-    form->Spin();
+    spin(*form);
     ASSERT_TRUE(saved);
     EXPECT_EQ(keptCredits(), 500) << "the coin of the unjudged spin is given back";
 }
@@ -75,7 +72,7 @@ TEST_F(PlayClose, SaveDuringAPlayKeepsTheGameAsBeforeIt)
 TEST_F(PlayClose, CloseDuringTheBonusGamePicksForThePlayerAndPaysOnce)
 {
     auto form = makePlayForm();
-    GameState &g = form->state();
+    const GameState &g = form->game();
     forceStops(*form, kBonusMiddleStops);
     // The close arrives while the bonus window runs modally. A guard ends the window if it
     // does not end by itself, so a failure cannot hang the tests.
@@ -91,8 +88,8 @@ TEST_F(PlayClose, CloseDuringTheBonusGamePicksForThePlayerAndPaysOnce)
         }
     });
     guard.start(3000);
-    form->BetOne();
-    form->Spin();
+    betOne(*form);
+    spin(*form);
     guard.stop();
     EXPECT_FALSE(guardUsed);
     QCoreApplication::processEvents();
@@ -109,9 +106,9 @@ TEST_F(PlayClose, CloseDuringTheBonusGamePicksForThePlayerAndPaysOnce)
 TEST_F(PlayClose, CloseWhileIdleIsImmediate)
 {
     auto form = makePlayForm();
-    form->BetOne();
+    betOne(*form);
     form->close();
     EXPECT_FALSE(form->closePending());
-    EXPECT_TRUE(form->state().Exiting);
+    EXPECT_TRUE(form->game().Exiting);
     EXPECT_EQ(keptCredits(), 1000) << "the coin not spun is given back";
 }

@@ -17,26 +17,6 @@
 
 namespace varnholt::test {
 
-// Time stands still except in a wait, which runs a hook and then jumps to its deadline
-// (plus `lag`, for a machine slower than the frames ask).
-class TestClock final : public Clock {
-public:
-    std::int64_t GetTickCount() const override { return now; }
-    void waitUntil(std::int64_t deadline) override
-    {
-        waits.push_back(deadline - now);
-        if (duringWait)
-            duringWait();
-        if (deadline > now)
-            now = deadline + lag;
-    }
-
-    std::int64_t now = 5000;
-    std::int64_t lag = 0;
-    std::vector<std::int64_t> waits;
-    std::function<void()> duringWait;
-};
-
 // The clips held in memory, as the sound effects number them.
 inline constexpr int kStopClickClip = 0;
 inline constexpr int kCountClickClip = 1;
@@ -96,30 +76,61 @@ inline std::uint32_t seedForStops(int stripHeight, std::array<int, 3> stops)
     }
 }
 
+// Centres of the face's controls, design coordinates.
+inline constexpr int kSpinX = 616, kSpinY = 322;
+inline constexpr int kBet1X = 616, kBet1Y = 391;
+inline constexpr int kBet3X = 616, kBet3Y = 461;
+inline constexpr int kCoinSlotX = 600, kCoinSlotY = 140;
+inline constexpr std::array<int, 3> kNudgeButtonX{296, 400, 504};
+inline constexpr int kNudgeButtonY = 254;
+
+// Where the lamps lie on the window's face.
+inline QRect buttonLamps(const TForm1 &form) // Spin, Bet 1 and Bet 3
+{
+    return form.face().scaledRect(577, 293, 655, 491);
+}
+inline QRect titlePanel(const TForm1 &form) { return form.face().scaledRect(247, 98, 549, 241); }
+inline QRect nudgeButtons(const TForm1 &form) { return form.face().scaledRect(252, 243, 552, 263); }
+// The cell of reel 3 where the Wild swings.
+inline QRect wildCell(const TForm1 &form)
+{
+    const Layout &l = form.face().layout();
+    return QRect(l.ReelsLeft + 2 * l.ReelPitch, l.ReelsTop + form.game().WildRow * l.SymbolSize, l.SymbolSize,
+                 l.SymbolSize);
+}
+
 class PlayTest : public FormTest {
 protected:
-    // A window past its start-up lock, at the given screen size.
+    // A window past its start-up lock, at the given screen size, its sounds recorded.
     std::unique_ptr<TForm1> makePlayForm(int width = 800, int height = 600)
     {
-        auto clockOwned = std::make_unique<TestClock>();
         auto wavesOwned = std::make_unique<RecordingWaves>();
-        clock = clockOwned.get();
         waves = wavesOwned.get();
         FormServices services = testServices(width, height);
-        services.clock = std::move(clockOwned);
         services.wavePlayer = std::move(wavesOwned);
-        auto form = std::make_unique<TForm1>(std::move(services));
+        auto form = makeStartedForm(std::move(services));
         waves->form = form.get();
-        form->Timer1Timer();
         waves->played.clear();
         return form;
+    }
+
+    // Whether the area shows something else once `milliseconds` have passed.
+    bool changesWithin(TForm1 &form, const QRect &area, int milliseconds)
+    {
+        form.runDueTimers();
+        const QImage before = form.canvas().grab(area);
+        passTime(form, milliseconds);
+        return form.canvas().grab(area) != before;
     }
 
     // The next spin of the form stops its reels here.
     static void forceStops(TForm1 &form, std::array<int, 3> stops)
     {
-        form.random().setSeed(seedForStops(form.face().layout().BlurStripHeight, stops));
+        form.reseedRandom(seedForStops(form.face().layout().BlurStripHeight, stops));
     }
+
+    static void betOne(TForm1 &form) { press(form, kBet1X, kBet1Y); }
+    static void spin(TForm1 &form) { press(form, kSpinX, kSpinY); }
 
     // A press at the centre of a design-coordinate button area.
     static void press(TForm1 &form, int designX, int designY)
@@ -135,17 +146,8 @@ protected:
         return texts;
     }
 
-    TestClock *clock = nullptr;
     RecordingWaves *waves = nullptr;
 };
-
-// Centres of the face's controls, design coordinates.
-inline constexpr int kSpinX = 616, kSpinY = 322;
-inline constexpr int kBet1X = 616, kBet1Y = 391;
-inline constexpr int kBet3X = 616, kBet3Y = 461;
-inline constexpr int kCoinSlotX = 600, kCoinSlotY = 140;
-inline constexpr std::array<int, 3> kNudgeButtonX{296, 400, 504};
-inline constexpr int kNudgeButtonY = 254;
 
 // Stops giving nothing on any row, no Wild in sight and no bonus combination.
 inline constexpr std::array<int, 3> kLosingStops{1, 1, 1};

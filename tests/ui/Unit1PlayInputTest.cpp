@@ -24,16 +24,16 @@ TEST_F(PlayInput, PressesAreReadOnTheScaledFace)
     // At 1024 the Spin button starts at 738; at the design's 800 that spot lies beside it.
     for (const auto &[x, spins] : {std::pair{738, true}, std::pair{737, false}}) {
         auto form = makePlayForm(1024, 768);
-        form->state().LastBet = 1;
+        betOne(*form);
         form->FormMouseDown(x, form->Scale(293));
-        EXPECT_EQ(form->state().Spins == 1, spins) << x;
+        EXPECT_EQ(form->game().Spins == 1, spins) << x;
     }
 }
 
 TEST_F(PlayInput, ThirdCoinSpinsWhicheverControlPutItIn)
 {
     auto form = makePlayForm();
-    GameState &g = form->state();
+    const GameState &g = form->game();
     press(*form, kBet1X, kBet1Y);
     press(*form, kBet1X, kBet1Y);
     EXPECT_EQ(g.CoinsBet, 2);
@@ -60,10 +60,9 @@ TEST_F(PlayInput, ThirdCoinSpinsWhicheverControlPutItIn)
 
 TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
 {
-    auto form = makePlayForm();
-    GameState &g = form->state();
     // No credits: a single coin complains, Bet 3 and M put nothing in, silently.
-    g.Credits = 0;
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 0; });
+    auto form = makePlayForm();
     press(*form, kBet1X, kBet1Y);
     sendKey(*form, Qt::Key_B);
     press(*form, kCoinSlotX, kCoinSlotY);
@@ -71,18 +70,25 @@ TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
     sendKey(*form, Qt::Key_M, Qt::ShiftModifier);
     EXPECT_EQ(messageTexts(), std::vector<QString>(3, "You are out of credits...better borrow some!"));
     EXPECT_EQ(messages[0].caption, "Varnholt Slots");
-    EXPECT_EQ(g.CoinsBet, 0);
+    EXPECT_EQ(form->game().CoinsBet, 0);
     EXPECT_TRUE(waves->played.empty());
 
     // No coins in and a last stake the credits cannot cover: nothing spins.
     messages.clear();
-    g.Credits = 1;
-    g.LastBet = 2;
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 3; });
+    form = makePlayForm();
+    const GameState &g = form->game();
+    forceStops(*form, kLosingStops);
+    betOne(*form);
+    betOne(*form);
+    spin(*form);
+    ASSERT_EQ(g.Credits, 1);
+    ASSERT_EQ(g.LastBet, 2);
     const std::array<int, 3> stops = g.ReelStops;
     press(*form, kSpinX, kSpinY);
     EXPECT_EQ(messageTexts(), std::vector<QString>{"No bet was placed!"});
     EXPECT_EQ(g.Credits, 1);
-    EXPECT_EQ(g.Spins, 0);
+    EXPECT_EQ(g.Spins, 1);
     EXPECT_EQ(g.ReelStops, stops);
     EXPECT_FALSE(g.Busy);
 }
@@ -90,7 +96,7 @@ TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
 TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)
 {
     auto form = makePlayForm();
-    GameState &g = form->state();
+    const GameState &g = form->game();
     sendKey(*form, Qt::Key_M);
     EXPECT_EQ(g.Spins, 1) << "three coins in spin at once";
     sendKey(*form, Qt::Key_Return);
@@ -106,6 +112,7 @@ TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)
 
 TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
 {
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 10; });
     auto form = makePlayForm();
     EXPECT_TRUE(form->NewGame1->isEnabled());
     std::vector<bool> duringSpin;
@@ -118,11 +125,10 @@ TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
         form->OpenGame1Click();
         form->SaveGame1Click();
     };
-    form->state().Credits = 10;
-    form->BetMax();
+    press(*form, kBet3X, kBet3Y);
     ASSERT_FALSE(duringSpin.empty());
     EXPECT_EQ(std::count(duringSpin.begin(), duringSpin.end(), true), 0);
-    EXPECT_LT(form->state().Credits, 100) << "New Game did not run inside the spin";
+    EXPECT_LT(form->game().Credits, 100) << "New Game did not run inside the spin";
     EXPECT_EQ(slotDialogsShown, 0);
     EXPECT_TRUE(form->NewGame1->isEnabled());
     EXPECT_TRUE(form->OpenGame1->isEnabled());

@@ -37,12 +37,13 @@ TEST_F(PlayLitLines, PayingLineLightsUntilTheNextSpin)
         auto form = makePlayForm(width, width * 3 / 4);
         ASSERT_GE(form->face().litGuideBand(1).height(), width > 800 ? 3 : 2) << "thicker on a larger face";
         forceStops(*form, kSkullMiddleStops);
-        form->BetOne();
-        form->Spin();
-        EXPECT_TRUE(form->Timer3.Enabled());
+        betOne(*form);
+        spin(*form);
+        EXPECT_TRUE(changesWithin(*form, titlePanel(*form), 200)) << "the win flashes";
         EXPECT_EQ(litOnCanvas(*form), kMiddle) << "only the paying middle line";
-        form->Timer6Timer(); // other drawing keeps it lit
-        form->FormPaint();
+        passTime(*form, 300); // the lamps' drawing keeps it lit
+        EXPECT_EQ(litOnCanvas(*form), kMiddle);
+        form->NewGame1Click(); // and so does a repaint of the whole face
         EXPECT_EQ(litOnCanvas(*form), kMiddle);
 
         std::array<bool, 3> duringSpin{true, true, true};
@@ -51,7 +52,7 @@ TEST_F(PlayLitLines, PayingLineLightsUntilTheNextSpin)
             clock->duringWait = nullptr;
         };
         forceStops(*form, kLosingStops);
-        form->Spin();
+        spin(*form);
         EXPECT_EQ(duringSpin, kNone) << "plain from the spin's start";
         EXPECT_EQ(litOnCanvas(*form), kNone);
     }
@@ -70,10 +71,10 @@ TEST_F(PlayLitLines, KeyboardBonusGameLightsItsLineWhenItPays)
         credits = window.bonusPrize();
         window.Timer1Timer();
     };
-    const std::int32_t before = form->state().Credits;
-    form->BetOne();
-    form->Spin();
+    const std::int32_t before = form->game().Credits;
+    betOne(*form);
+    spin(*form);
     ASSERT_GE(credits, 0) << "the chest was picked by keys alone";
-    EXPECT_EQ(form->state().Credits, before - 1 + credits) << "the prize is paid";
+    EXPECT_EQ(form->game().Credits, before - 1 + credits) << "the prize is paid";
     EXPECT_EQ(litOnCanvas(*form), credits > 0 ? kMiddle : kNone);
 }

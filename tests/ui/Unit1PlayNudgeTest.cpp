@@ -20,15 +20,15 @@ protected:
     // A window after a one-coin spin that paid nothing at these stops.
     std::unique_ptr<TForm1> afterLosingSpin(std::array<int, 3> stops, int nudges = 6, int coins = 1)
     {
+        saveCurrentGameWith([&](SavedFields &g) { g.Nudges = nudges; });
         auto form = makePlayForm();
-        form->state().Nudges = nudges;
         forceStops(*form, stops);
         for (int coin = 0; coin < coins; ++coin)
-            form->BetOne();
+            betOne(*form);
         if (coins < 3)
-            form->Spin();
-        EXPECT_TRUE(form->state().NudgeAllowed);
-        EXPECT_TRUE(form->Timer7.Enabled()) << "the nudge buttons blink";
+            spin(*form);
+        EXPECT_TRUE(form->game().NudgeAllowed);
+        EXPECT_TRUE(changesWithin(*form, nudgeButtons(*form), 300)) << "the nudge buttons blink";
         EXPECT_EQ(waves->count("VrnWin.wav") + waves->count(kCountClick), 0);
         waves->played.clear();
         clock->waits.clear();
@@ -40,6 +40,13 @@ protected:
         const Layout &l = form.face().layout();
         return QRect(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize);
     }
+
+    static bool nudgeButtonsShow(const TForm1 &form, bool lit)
+    {
+        ReferenceFace drawn(form);
+        drawn.face.DrawNudgeButtons(lit);
+        return form.canvas().grab(nudgeButtons(form)) == drawn.canvas.grab(nudgeButtons(form));
+    }
 };
 
 } // namespace
@@ -47,7 +54,7 @@ protected:
 TEST_F(PlayNudge, NudgeMovesTheReelOneSymbolAndPaysAtTheLastStake)
 {
     auto form = afterLosingSpin(kSkullAfterNudgeStops);
-    GameState &g = form->state();
+    const GameState &g = form->game();
     const GameState before = g;
     press(*form, kNudgeButtonX[0], kNudgeButtonY);
 
@@ -60,8 +67,8 @@ TEST_F(PlayNudge, NudgeMovesTheReelOneSymbolAndPaysAtTheLastStake)
     EXPECT_EQ(g.TotalBets, before.TotalBets);
     EXPECT_FALSE(g.NudgeAllowed) << "the offer closes once a nudge has paid";
     EXPECT_FALSE(g.Busy);
-    EXPECT_FALSE(form->Timer7.Enabled());
-    EXPECT_TRUE(form->Timer3.Enabled());
+    EXPECT_FALSE(changesWithin(*form, nudgeButtons(*form), 300));
+    EXPECT_TRUE(changesWithin(*form, titlePanel(*form), 200)) << "the win flashes";
     EXPECT_EQ(waves->count(kStopClick), 1);
     EXPECT_EQ(waves->count(kCountClick), 3);
 }
@@ -83,10 +90,11 @@ TEST_F(PlayNudge, SlidesInEightFramesThenSettlesWithABounce)
     EXPECT_EQ(clock->waits, expected);
 
     // The last scroll frame already shows the reel at its new stop, as it is finally drawn.
-    EXPECT_EQ(form->state().ReelStops[1], 30);
+    EXPECT_EQ(form->game().ReelStops[1], 30);
     const QImage atRest = form->canvas().grab(window);
-    form->DrawReel(1);
-    EXPECT_EQ(form->canvas().grab(window), atRest);
+    ReferenceFace redrawn(*form);
+    redrawn.face.DrawReel(1, 30);
+    EXPECT_EQ(redrawn.canvas.grab(window), atRest);
     ASSERT_EQ(shown.size(), 15u);
     EXPECT_EQ(shown[7], atRest);
     for (int frame = 0; frame < 7; ++frame)
@@ -99,28 +107,25 @@ TEST_F(PlayNudge, SlidesInEightFramesThenSettlesWithABounce)
 TEST_F(PlayNudge, LastNudgeTurnsTheButtonsOff)
 {
     auto form = afterLosingSpin(kLosingStops, 1);
-    GameState &g = form->state();
-    form->Timer7Timer(); // caught lit by the blinking
+    const GameState &g = form->game();
+    if (!nudgeButtonsShow(*form, true))
+        passTime(*form, 300);
+    ASSERT_TRUE(nudgeButtonsShow(*form, true)) << "caught lit by the blinking";
     press(*form, kNudgeButtonX[2], kNudgeButtonY);
     EXPECT_EQ(g.Nudges, 0);
     EXPECT_FALSE(g.NudgeAllowed);
-    EXPECT_FALSE(form->Timer7.Enabled());
+    EXPECT_FALSE(changesWithin(*form, nudgeButtons(*form), 300));
     const std::array<int, 3> stops = g.ReelStops;
     press(*form, kNudgeButtonX[2], kNudgeButtonY);
     EXPECT_EQ(g.ReelStops, stops);
 
-    // Drawn unlit: drawing them unlit again changes nothing.
-    const Layout &l = form->face().layout();
-    const QRect buttons(l.Scale(252), l.Scale(243), l.Scale(540) - l.Scale(252), l.Scale(20));
-    const QImage shown = form->canvas().grab(buttons);
-    form->DrawNudgeButtons(false);
-    EXPECT_EQ(form->canvas().grab(buttons), shown);
+    EXPECT_TRUE(nudgeButtonsShow(*form, false));
 }
 
 TEST_F(PlayNudge, NothingElseStartsWhileANudgeIsUnderWay)
 {
     auto form = afterLosingSpin(kLosingStops);
-    GameState &g = form->state();
+    const GameState &g = form->game();
     const GameState before = g;
     int calls = 0;
     clock->duringWait = [&] {
@@ -142,11 +147,10 @@ TEST_F(PlayNudge, NothingElseStartsWhileANudgeIsUnderWay)
     EXPECT_TRUE(form->NewGame1->isEnabled());
 }
 
-
 TEST_F(PlayNudge, NumberKeysNudgeLikeTheButtons)
 {
     auto form = afterLosingSpin(kLosingStops, 1);
-    GameState &g = form->state();
+    const GameState &g = form->game();
     const GameState before = g;
     const auto key = [&](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent event(QEvent::KeyPress, code, modifiers);
@@ -162,10 +166,9 @@ TEST_F(PlayNudge, NumberKeysNudgeLikeTheButtons)
     EXPECT_EQ(g.ReelStops[1], before.ReelStops[1] == 1 ? 30 : before.ReelStops[1] - 1);
     EXPECT_EQ(g.ReelStops[2], before.ReelStops[2]);
     EXPECT_EQ(g.Nudges, 0);
-    EXPECT_FALSE(form->Timer7.Enabled());
+    EXPECT_FALSE(changesWithin(*form, nudgeButtons(*form), 300));
 
     // None left: the offer stays closed whatever key is pressed.
-    g.NudgeAllowed = true;
     key(Qt::Key_1);
     EXPECT_EQ(g.ReelStops[0], before.ReelStops[0]);
     EXPECT_FALSE(g.NudgeAllowed);

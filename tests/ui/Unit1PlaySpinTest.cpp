@@ -52,14 +52,14 @@ TEST_F(PlaySpin, ReelsStopAtFrames21_30_39WithAClickEach)
         auto form = makePlayForm();
         clock->lag = lag; // a slow machine slows the reels, it does not skip frames
         forceStops(*form, kLosingStops);
-        form->BetOne();
-        form->Spin();
+        betOne(*form);
+        spin(*form);
         const auto &ticks = form->reelFrameTicks();
         ASSERT_EQ(ticks.size(), 47u) << "lag " << lag;
         for (std::size_t i = 1; i < ticks.size(); ++i)
             EXPECT_GE(ticks[i] - ticks[i - 1], 25) << "frame " << i + 1;
         EXPECT_EQ(waves->framesOf(kStopClick), (std::vector<int>{21, 30, 39})) << "lag " << lag;
-        EXPECT_EQ(form->state().ReelStops, kLosingStops);
+        EXPECT_EQ(form->game().ReelStops, kLosingStops);
     }
 }
 
@@ -72,8 +72,8 @@ TEST_F(PlaySpin, EachReelBouncesDownThreePixelsAndBack)
         if (frames.size() < form->reelFrameTicks().size())
             frames.push_back(form->canvas().image().copy());
     };
-    form->BetOne();
-    form->Spin();
+    betOne(*form);
+    spin(*form);
     frames.push_back(form->canvas().image().copy());
     ASSERT_EQ(frames.size(), 47u);
 
@@ -98,55 +98,59 @@ TEST_F(PlaySpin, EachReelBouncesDownThreePixelsAndBack)
 
 TEST_F(PlaySpin, SpinLocksTheMachineAndStopsTheLampsWhileTheReelsTurn)
 {
-    auto form = makePlayForm();
-    GameState &g = form->state();
-    // A losing spin first, so nudges are on offer when the next spin starts.
-    g.Nudges = 3;
-    forceStops(*form, kLosingStops);
-    form->BetOne();
-    form->Spin();
-    ASSERT_TRUE(g.NudgeAllowed);
-    ASSERT_TRUE(form->Timer7.Enabled());
-    form->Timer3.setEnabled(true);
+    // Before the spin: a win flashing with the Wild swinging, or nudges on offer blinking.
+    for (const auto &firstStops : {kGoldWildStops, kLosingStops}) {
+        saveCurrentGameWith([](SavedFields &g) { g.Nudges = 3; });
+        auto form = makePlayForm();
+        const GameState &g = form->game();
+        forceStops(*form, firstStops);
+        betOne(*form);
+        spin(*form);
+        const bool won = firstStops == kGoldWildStops;
+        ASSERT_EQ(g.NudgeAllowed, !won);
+        ASSERT_TRUE(changesWithin(*form, won ? titlePanel(*form) : nudgeButtons(*form), won ? 200 : 300));
+        const std::vector<QRect> lamps{buttonLamps(*form), titlePanel(*form), nudgeButtons(*form),
+                                       wildCell(*form)};
 
-    forceStops(*form, kLosingStops);
-    bool checked = false;
-    clock->duringWait = [&] {
-        if (checked)
-            return;
-        checked = true;
-        EXPECT_TRUE(g.Busy);
-        for (const GameTimer *timer : {&form->Timer2, &form->Timer3, &form->Timer6, &form->Timer7})
-            EXPECT_FALSE(timer->Enabled());
-        // Presses and keys during the animation start nothing inside it.
-        const int nudges = g.Nudges;
-        press(*form, kNudgeButtonX[0], kNudgeButtonY);
-        press(*form, kBet1X, kBet1Y);
-        press(*form, kSpinX, kSpinY);
-        form->FormKeyDown(kKeyB);
-        EXPECT_EQ(g.Nudges, nudges);
-        EXPECT_EQ(g.CoinsBet, 1);
+        forceStops(*form, kLosingStops);
+        bool checked = false;
+        clock->duringWait = [&] {
+            if (checked)
+                return;
+            checked = true;
+            EXPECT_TRUE(g.Busy);
+            for (const QRect &lamp : lamps)
+                EXPECT_FALSE(changesWithin(*form, lamp, 300)) << "lamp at " << lamp.x() << "," << lamp.y();
+            // Presses and keys during the animation start nothing inside it.
+            const int nudges = g.Nudges;
+            press(*form, kNudgeButtonX[0], kNudgeButtonY);
+            betOne(*form);
+            spin(*form);
+            form->FormKeyDown(kKeyB);
+            EXPECT_EQ(g.Nudges, nudges);
+            EXPECT_EQ(g.CoinsBet, 1);
+            EXPECT_EQ(g.Spins, 2);
+        };
+        spin(*form);
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(g.ReelStops, kLosingStops);
         EXPECT_EQ(g.Spins, 2);
-    };
-    form->Spin();
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(g.ReelStops, kLosingStops);
-    EXPECT_EQ(g.Spins, 2);
-    EXPECT_EQ(g.CoinsBet, 0);
-    EXPECT_EQ(g.LastBet, 1);
-    EXPECT_FALSE(g.Busy);
-    EXPECT_TRUE(form->Timer2.Enabled()) << "attract lamps back on";
+        EXPECT_EQ(g.CoinsBet, 0);
+        EXPECT_EQ(g.LastBet, 1);
+        EXPECT_FALSE(g.Busy);
+        EXPECT_TRUE(changesWithin(*form, buttonLamps(*form), 200)) << "attract lamps back on";
+    }
 }
 
 TEST_F(PlaySpin, WinSoundsThenCountsUpOnTheMeters)
 {
     auto form = makePlayForm();
-    GameState &g = form->state();
+    const GameState &g = form->game();
     forceStops(*form, kGoldWildStops);
     const int nudges = g.Nudges;
-    form->BetOne();
+    betOne(*form);
     clock->waits.clear();
-    form->Spin();
+    spin(*form);
 
     // 250 credits count up in 16 steps of 10, 14 of 5 and 20 of 1, each followed by 0.075 s.
     EXPECT_EQ(g.Credits, 999 + 250);
@@ -161,20 +165,20 @@ TEST_F(PlaySpin, WinSoundsThenCountsUpOnTheMeters)
     const auto firstCount = std::find_if(waves->played.begin(), waves->played.end(),
                                          [](const PlayedSound &s) { return s.name == kCountClick; });
     EXPECT_LT(win, firstCount) << "the count-up starts after the win sound";
-
-    EXPECT_TRUE(form->Timer3.Enabled()) << "the win flashes";
-    EXPECT_TRUE(form->Timer6.Enabled()) << "the Wild swings";
-    EXPECT_FALSE(form->Timer7.Enabled());
     EXPECT_FALSE(g.NudgeAllowed);
 
     // The meters show the count's end: redrawing them at their final values changes nothing.
     const Layout &l = form->face().layout();
     const QRect meters(0, 0, l.Scale(800), l.Scale(98)); // the band of the three meters
     const QImage shown = form->canvas().grab(meters);
-    form->DrawWinningsMeter(250);
-    form->DrawCreditsMeter();
-    EXPECT_EQ(form->canvas().grab(meters), shown);
-    form->DrawWinningsMeter(249);
-    EXPECT_NE(form->canvas().grab(meters), shown);
-}
+    ReferenceFace redrawn(*form);
+    redrawn.face.DrawWinningsMeter(250);
+    redrawn.face.DrawCreditsMeter(g.Credits);
+    EXPECT_EQ(redrawn.canvas.grab(meters), shown);
+    redrawn.face.DrawWinningsMeter(249);
+    EXPECT_NE(redrawn.canvas.grab(meters), shown);
 
+    EXPECT_TRUE(changesWithin(*form, titlePanel(*form), 200)) << "the win flashes";
+    EXPECT_TRUE(changesWithin(*form, wildCell(*form), 300)) << "the Wild swings";
+    EXPECT_FALSE(changesWithin(*form, nudgeButtons(*form), 300));
+}
