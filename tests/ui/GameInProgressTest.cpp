@@ -56,13 +56,15 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
     EXPECT_TRUE(sameArea(next->canvas(), QRect(793 - 32, 48, 32, 42), six));
 }
 
-TEST_F(GameInProgress, ClosingTwiceSavesTheGameAsItStoodAtTheFirstClose)
+TEST_F(GameInProgress, AClosedMachineTakesNoMoreCommandsAndKeepsItsGame)
 {
     saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
     auto form = makeStartedForm();
     form->close();
+    EXPECT_FALSE(form->NewGame1->isEnabled());
+    EXPECT_FALSE(form->Exit1->isEnabled());
     form->NewGame1Click();
-    ASSERT_EQ(form->game().Credits, 1000);
+    EXPECT_EQ(form->game().Credits, 500) << "New Game after the close";
     form->close();
     auto next = makeForm(800, 600);
     EXPECT_EQ(next->game().Credits, 500);
