@@ -135,6 +135,20 @@ private:
 
 } // namespace
 
+double batchMeansCi95(const std::array<double, kReturnBatches> &batchReturns)
+{
+    // Student's t for 29 degrees of freedom, two-sided 95 %.
+    constexpr double kT = 2.0452;
+    double mean = 0;
+    for (const double r : batchReturns)
+        mean += r;
+    mean /= kReturnBatches;
+    double squares = 0;
+    for (const double r : batchReturns)
+        squares += (r - mean) * (r - mean);
+    return kT * std::sqrt(squares / (kReturnBatches - 1) / kReturnBatches);
+}
+
 int winningNudgeReel(const int (&stops)[3], int coins)
 {
     const signed char *columns[kReelCount];
@@ -163,7 +177,9 @@ SimulationResult simulatePlay(const SimulationSettings &settings)
     const NudgeChoices nudgeChoices(settings.coins);
 
     SimulationResult result;
-    std::int64_t sumSquares = 0;
+    std::array<double, kReturnBatches> batchReturns{};
+    int batch = 0;
+    std::int64_t batchEnd = settings.spins / kReturnBatches, batchWon = 0, batchStaked = 0;
     for (std::int64_t spin = 0; spin < settings.spins; ++spin) {
         const std::int64_t wonBefore = player.won;
         const std::int32_t nudgesBefore = state.Nudges;
@@ -185,8 +201,14 @@ SimulationResult simulatePlay(const SimulationSettings &settings)
         result.nudgesUsed += used;
         result.nudgesEarned += state.Nudges - nudgesBefore + used;
 
-        const std::int64_t won = player.won - wonBefore;
-        sumSquares += won * won;
+        if (spin + 1 == batchEnd) {
+            batchReturns[std::size_t(batch)] =
+                double(player.won - batchWon) / double(result.coinsStaked - batchStaked);
+            batchWon = player.won;
+            batchStaked = result.coinsStaked;
+            ++batch;
+            batchEnd = settings.spins * (batch + 1) / kReturnBatches;
+        }
     }
 
     result.spins = settings.spins;
@@ -194,13 +216,8 @@ SimulationResult simulatePlay(const SimulationSettings &settings)
     result.bonusGames = player.bonusGames;
     if (result.coinsStaked > 0)
         result.returnToPlayer = double(result.creditsWon) / double(result.coinsStaked);
-    if (result.spins > 1) {
-        const double n = double(result.spins);
-        const double mean = double(result.creditsWon) / n;
-        const double variance = (double(sumSquares) - n * mean * mean) / (n - 1);
-        const double coinsPerSpin = double(result.coinsStaked) / n;
-        result.returnCi95 = 1.96 * std::sqrt(variance > 0 ? variance / n : 0) / coinsPerSpin;
-    }
+    if (settings.spins >= kReturnBatches)
+        result.returnCi95 = batchMeansCi95(batchReturns);
     return result;
 }
 

@@ -6,6 +6,7 @@
 // whose single nudge makes the result pay credits on a covered line or open the bonus game;
 // otherwise keep the nudges.
 
+#include <array>
 #include <cstdint>
 
 namespace varnholt {
@@ -26,8 +27,16 @@ struct SimulationResult {
     std::int64_t nudgesEarned = 0;
     std::int64_t nudgesUsed = 0;
     double returnToPlayer = 0; // creditsWon / coinsStaked
-    double returnCi95 = 0;     // half-width of the 95 % confidence interval
+    double returnCi95 = 0;     // half-width of the 95 % confidence interval; 0 below kReturnBatches spins
 };
+
+// The spins carry the nudge stock from one to the next, so they are not independent: a stock run
+// dry holds the return down for a stretch of spins. The interval is therefore worked out from the
+// returns of kReturnBatches consecutive stretches of equal length (batch means), not spin by spin.
+inline constexpr int kReturnBatches = 30;
+
+// Half-width of the 95 % interval of the mean of these batch returns (Student's t).
+double batchMeansCi95(const std::array<double, kReturnBatches> &batchReturns);
 
 // The machine draws from RandomSource(seed); the player's chest picks come from a second source
 // derived from the seed, so the machine's draws follow exactly the order of real play.

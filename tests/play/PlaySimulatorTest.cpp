@@ -71,3 +71,16 @@ TEST(PlaySimulator, SameSeedSamePlayAndConsistentTotals)
     }
     EXPECT_NE(simulatePlay({20000, 9, 3}).creditsWon, simulatePlay({20000, 10, 3}).creditsWon);
 }
+
+TEST(PlaySimulator, IntervalFromBatchReturns)
+{
+    // Fifteen stretches returned 1 per coin and fifteen 2: mean 1.5, sample variance 7.5 / 29,
+    // so the half-width is t(29) x sqrt(7.5 / 29 / 30) = 2.0452 x 0.092848.
+    std::array<double, kReturnBatches> returns{};
+    for (std::size_t i = 0; i < returns.size(); ++i)
+        returns[i] = i % 2 == 0 ? 1.0 : 2.0;
+    EXPECT_NEAR(batchMeansCi95(returns), 0.18989, 1e-5);
+
+    returns.fill(1.25);
+    EXPECT_EQ(batchMeansCi95(returns), 0.0);
+}

@@ -2,6 +2,7 @@
 
 #include "OddsText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -9,6 +10,7 @@ namespace varnholt::help {
 
 namespace {
 
+using odds::decimalText;
 using odds::exactText;
 using odds::kSymbolNames;
 
@@ -26,10 +28,21 @@ std::string figure(const std::string &key, const std::string &value)
     return "<span class=\"" + key + "\">" + value + "</span>";
 }
 
-std::string percent(const Fraction &f)
+std::string percent(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f %%", f.value() * 100.0);
+    std::snprintf(text, sizeof text, "%.2f %%", value * 100.0);
+    return text;
+}
+
+std::string percent(const Fraction &f) { return percent(f.value()); }
+
+// 8000000 as 8,000,000.
+std::string grouped(std::int64_t value)
+{
+    std::string text = std::to_string(value);
+    for (auto at = std::ptrdiff_t(text.size()) - 3; at > 0; at -= 3)
+        text.insert(std::size_t(at), ",");
     return text;
 }
 
@@ -45,16 +58,19 @@ std::string cell(const std::string &content, const char *align = "left")
     return std::string("<td align=\"") + align + "\">" + content + "</td>";
 }
 
+std::string coinsText(int coins) { return std::to_string(coins) + (coins == 1 ? " coin" : " coins"); }
+
 std::string coinsRow(const CoinFigures &f)
 {
     const std::string coins = std::to_string(f.coins) + "coin";
-    return "<tr>" + cell(std::to_string(f.coins) + (f.coins == 1 ? " coin" : " coins")) +
+    return "<tr>" + cell(coinsText(f.coins)) +
            cell(percent(f.hitFrequency) + "<br><small>" + oneIn(f.hitFrequency) + "; exactly " +
                 figure("hit_frequency_" + coins + "_exact", exactText(f.hitFrequency)) + "</small>") +
            cell(percent(f.bonusFrequency) + "<br><small>" + oneIn(f.bonusFrequency) + "; exactly " +
                 figure("bonus_frequency_" + coins + "_exact", exactText(f.bonusFrequency)) + "</small>") +
            cell(percent(f.returnToPlayer) + "<br><small>exactly " +
-                figure("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer)) + "</small>") +
+                figure("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer)) +
+                "</small>") +
            "</tr>\n";
 }
 
@@ -100,6 +116,41 @@ std::string oddsHtml(const ExactOdds &odds, const SymbolImages &images)
             " more with two chests and the Wild on a line you paid for. A chest is worth " +
             figure("bonus_mean_prize", exactText(odds.meanBonusPrize)) +
             " credits on average, counting the 6 Nudges as nothing.</p>\n";
+    return html;
+}
+
+std::string nudgeOddsHtml(const ExactOdds &odds, const NudgeRuns &runs)
+{
+    std::string html = kTable;
+    html += "<tr><th>Coins</th><th>Never nudging</th><th>Nudging as above</th></tr>\n";
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const SimulationResult &run = runs[i];
+        const std::string coins = std::to_string(i + 1) + "coin";
+        char interval[32];
+        std::snprintf(interval, sizeof interval, " &plusmn; %.2f", run.returnCi95 * 100.0);
+        html += "<tr>" + cell(coinsText(int(i) + 1)) + cell(percent(odds.byCoins[i].returnToPlayer)) +
+                cell(percent(run.returnToPlayer) + interval + "<br><small>per coin " +
+                     figure("sim_rtp_" + coins, decimalText(run.returnToPlayer)) + " &plusmn; " +
+                     figure("sim_rtp_ci95_" + coins, decimalText(run.returnCi95)) + "</small>") +
+                "</tr>\n";
+    }
+    html += "</table>\n<p>Each figure with nudges comes from " + figure("sim_spins", grouped(kNudgeSpins)) +
+            " spins played through the machine's rules at that stake, from a new game, with the random "
+            "numbers started at " +
+            figure("sim_seed", std::to_string(kNudgeSeed)) +
+            ". The figure after &plusmn; is the 95 % interval in points: worked out this way, such an "
+            "interval holds the machine's true figure 19 times in 20.</p>\n";
+
+    // Claims that hold only while the figures bear them out.
+    const auto low = [&runs](std::size_t i) { return runs[i].returnToPlayer - runs[i].returnCi95; };
+    const auto high = [&runs](std::size_t i) { return runs[i].returnToPlayer + runs[i].returnCi95; };
+    if (low(0) > 1 && low(1) > 1 && low(2) > 1)
+        html += "<p>Played this way, the machine pays back more than you bet, whatever your stake.</p>\n";
+    const auto exact = [&odds](std::size_t i) { return odds.byCoins[i].returnToPlayer.value(); };
+    if (exact(0) > std::max(exact(1), exact(2)) && low(0) > std::max(high(1), high(2)))
+        html += "<p>Every coin buys another line to win on, but three Bonus chests open the vault on any "
+                "row, whatever you bet. So the first coin carries the most value, and the return per coin "
+                "is highest when you play one coin at a time, with or without nudges.</p>\n";
     return html;
 }
 

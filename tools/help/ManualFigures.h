@@ -1,7 +1,10 @@
 #pragma once
 // The parts of the manual written from the machine's own rules: the pay table with the symbol
-// pictures, and the exact odds. Figures carry the odds tool's name=value key as their class, so a
-// check can hold the manual against the tool.
+// pictures, the exact odds and the return with nudges. Figures carry the odds tool's name=value
+// key as their class (with the coin count for simulated play), so a check can hold the manual
+// against the tool.
+
+#include "NudgeFigures.h"
 
 #include "play/ExactOdds.h"
 
@@ -15,5 +18,6 @@ using SymbolImages = std::array<std::string, 10>;
 
 std::string payTableHtml(const ExactOdds &odds, const SymbolImages &images);
 std::string oddsHtml(const ExactOdds &odds, const SymbolImages &images);
+std::string nudgeOddsHtml(const ExactOdds &odds, const NudgeRuns &runs);
 
 } // namespace varnholt::help

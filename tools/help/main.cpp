@@ -1,5 +1,5 @@
 // varnholt-help: writes the game's manual, one self-contained HTML file, from the pages in
-// tools/help/pages, the symbol sheet and the machine's exact odds.
+// tools/help/pages, the symbol sheet, the machine's exact odds and its simulated play with nudges.
 //   varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT
 
 #include "ManualFigures.h"
@@ -41,6 +41,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const ExactOdds odds = computeExactOdds();
+    const NudgeRuns nudgeRuns = simulateNudgePlay();
 
     std::string manual = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Varnholt Slots Help</title>"
                          "</head><body>\n";
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
     }
     replaceAll(manual, "{{pay-table}}", payTableHtml(odds, *images));
     replaceAll(manual, "{{odds}}", oddsHtml(odds, *images));
+    replaceAll(manual, "{{nudge-odds}}", nudgeOddsHtml(odds, nudgeRuns));
     for (int code = 0; code < int(images->size()); ++code)
         replaceAll(manual, "{{symbol-" + std::to_string(code) + "}}", (*images)[std::size_t(code)]);
     manual += "</body></html>\n";

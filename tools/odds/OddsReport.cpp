@@ -9,13 +9,6 @@ namespace varnholt::odds {
 
 namespace {
 
-std::string decimal(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
 double perSpin(std::int64_t count, const SimulationResult &r)
 {
     return r.spins > 0 ? double(count) / double(r.spins) : 0.0;
@@ -35,7 +28,7 @@ void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional
     line("paying_combinations", std::to_string(odds.payingCombinations));
     line("line_pay_total", std::to_string(odds.linePayTotal));
     line("line_pay_mean", exactText(odds.meanLinePay));
-    line("line_pay_mean_decimal", decimal(odds.meanLinePay.value()));
+    line("line_pay_mean_decimal", decimalText(odds.meanLinePay.value()));
     for (const SymbolPays &pays : odds.paysBySymbol) {
         const std::string key = std::string("pays_") + kSymbolNames[pays.symbol].key;
         line(key + "_combinations", std::to_string(pays.combinations));
@@ -48,11 +41,11 @@ void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional
     line("bonus_nudge_prize_value", "0");
     for (const CoinFigures &f : odds.byCoins) {
         const std::string coins = std::to_string(f.coins) + "coin";
-        line("hit_frequency_" + coins, decimal(f.hitFrequency.value()));
+        line("hit_frequency_" + coins, decimalText(f.hitFrequency.value()));
         line("hit_frequency_" + coins + "_exact", exactText(f.hitFrequency));
-        line("bonus_frequency_" + coins, decimal(f.bonusFrequency.value()));
+        line("bonus_frequency_" + coins, decimalText(f.bonusFrequency.value()));
         line("bonus_frequency_" + coins + "_exact", exactText(f.bonusFrequency));
-        line("rtp_excluding_nudges_" + coins, decimal(f.returnToPlayer.value()));
+        line("rtp_excluding_nudges_" + coins, decimalText(f.returnToPlayer.value()));
         line("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer));
     }
     if (!run)
@@ -61,13 +54,13 @@ void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional
     line("sim_spins", std::to_string(r.spins));
     line("sim_seed", std::to_string(run->settings.seed));
     line("sim_coins", std::to_string(run->settings.coins));
-    line("sim_rtp", decimal(r.returnToPlayer));
-    line("sim_rtp_ci95", decimal(r.returnCi95));
-    line("sim_hit_frequency", decimal(perSpin(r.winningSpins, r)));
-    line("sim_bonus_games_per_spin", decimal(perSpin(r.bonusGames, r)));
-    line("sim_nudges_earned_per_spin", decimal(perSpin(r.nudgesEarned, r)));
-    line("sim_nudges_used_per_spin", decimal(perSpin(r.nudgesUsed, r)));
-    line("sim_nudged_wins_per_spin", decimal(perSpin(r.nudgedWins, r)));
+    line("sim_rtp", decimalText(r.returnToPlayer));
+    line("sim_rtp_ci95", decimalText(r.returnCi95));
+    line("sim_hit_frequency", decimalText(perSpin(r.winningSpins, r)));
+    line("sim_bonus_games_per_spin", decimalText(perSpin(r.bonusGames, r)));
+    line("sim_nudges_earned_per_spin", decimalText(perSpin(r.nudgesEarned, r)));
+    line("sim_nudges_used_per_spin", decimalText(perSpin(r.nudgesUsed, r)));
+    line("sim_nudged_wins_per_spin", decimalText(perSpin(r.nudgedWins, r)));
     line("sim_spins_per_second", std::to_string(std::int64_t(spinsPerSecond(*run))));
 }
 
@@ -84,7 +77,7 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
     row("  Paying combinations, one line    %d", odds.payingCombinations);
     row("  Credits paid, one line           %lld", static_cast<long long>(odds.linePayTotal));
     row("  Mean pay per line                %s = %s credits", exactText(odds.meanLinePay).c_str(),
-        decimal(odds.meanLinePay.value()).c_str());
+        decimalText(odds.meanLinePay.value()).c_str());
     out << "\n  Pays by symbol (one line)   pays  combinations  with Wild  credits\n";
     for (const SymbolPays &pays : odds.paysBySymbol)
         row("    %-24s %5d  %12d  %9d  %7lld", kSymbolNames[pays.symbol].label, pays.pays, pays.combinations,
@@ -97,9 +90,9 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
 
     out << "\n  Coins  Hit frequency            Bonus game frequency     Return to player (no nudges)\n";
     for (const CoinFigures &f : odds.byCoins) {
-        const std::string hit = exactText(f.hitFrequency) + " = " + decimal(f.hitFrequency.value());
-        const std::string bonus = exactText(f.bonusFrequency) + " = " + decimal(f.bonusFrequency.value());
-        const std::string rtp = exactText(f.returnToPlayer) + " = " + decimal(f.returnToPlayer.value());
+        const std::string hit = exactText(f.hitFrequency) + " = " + decimalText(f.hitFrequency.value());
+        const std::string bonus = exactText(f.bonusFrequency) + " = " + decimalText(f.bonusFrequency.value());
+        const std::string rtp = exactText(f.returnToPlayer) + " = " + decimalText(f.returnToPlayer.value());
         row("  %5d  %-24s %-24s %s", f.coins, hit.c_str(), bonus.c_str(), rtp.c_str());
     }
     out << "  (a spin is a hit when it pays credits; a bonus game with no line win is a hit 4 times in 5)\n";
@@ -113,13 +106,13 @@ void printTable(std::ostream &out, const ExactOdds &odds, const std::optional<Si
         run->settings.coins, run->settings.coins == 1 ? "" : "s", run->settings.seed);
     out << "  (nudges: after a result that paid nothing, nudge the first reel whose one nudge makes a\n"
            "   covered line pay or opens the bonus game, otherwise keep them; chests picked at random)\n";
-    row("  Return to player, nudges included  %s +/- %s (95 %% confidence)", decimal(r.returnToPlayer).c_str(),
-        decimal(r.returnCi95).c_str());
-    row("  Hit frequency (the spin itself)    %s", decimal(perSpin(r.winningSpins, r)).c_str());
-    row("  Bonus games per spin               %s", decimal(perSpin(r.bonusGames, r)).c_str());
-    row("  Nudges earned per spin             %s", decimal(perSpin(r.nudgesEarned, r)).c_str());
-    row("  Nudges used per spin               %s", decimal(perSpin(r.nudgesUsed, r)).c_str());
-    row("  Wins made by a nudge per spin      %s", decimal(perSpin(r.nudgedWins, r)).c_str());
+    row("  Return to player, nudges included  %s +/- %s (95 %% confidence)",
+        decimalText(r.returnToPlayer).c_str(), decimalText(r.returnCi95).c_str());
+    row("  Hit frequency (the spin itself)    %s", decimalText(perSpin(r.winningSpins, r)).c_str());
+    row("  Bonus games per spin               %s", decimalText(perSpin(r.bonusGames, r)).c_str());
+    row("  Nudges earned per spin             %s", decimalText(perSpin(r.nudgesEarned, r)).c_str());
+    row("  Nudges used per spin               %s", decimalText(perSpin(r.nudgesUsed, r)).c_str());
+    row("  Wins made by a nudge per spin      %s", decimalText(perSpin(r.nudgedWins, r)).c_str());
     row("  Spins per second                   %.0f", spinsPerSecond(*run));
 }
 

@@ -4,6 +4,7 @@
 #include "play/ExactOdds.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 namespace varnholt::odds {
@@ -30,6 +31,14 @@ inline std::string exactText(const Fraction &f)
     if (f.denominator == 1)
         return std::to_string(f.numerator);
     return std::to_string(f.numerator) + "/" + std::to_string(f.denominator);
+}
+
+// Six decimal places, as the name=value lines give every figure that is not exact.
+inline std::string decimalText(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
 }
 
 } // namespace varnholt::odds
