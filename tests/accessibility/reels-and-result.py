@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The screen reader's side of reels-and-result.sh: finds the running game on the accessibility
-bus, presses Spin through the bus, picks a chest if the vault opens, and checks that the reels
+bus, puts a coin in and presses Spin through the bus, picks a chest if the vault opens, and checks that the reels
 read as symbols and the result is announced once as the face's description."""
 import re
 import sys
@@ -49,17 +49,18 @@ def main():
     app, face = wait_for_game()
     time.sleep(1)  # start-up unlocks the machine a moment after the face shows
     children = [face.getChildAtIndex(i) for i in range(face.childCount)]
+    bet = next((c for c in children if c.name == "Bet 1"), None)
     spin = next((c for c in children if c.name == "Spin"), None)
-    result = next((c for c in children if c.getDescription() == "The result of the last spin or nudge"), None)
-    if spin is None or result is None:
+    result = next((c for c in children if c.description == "The result of the last spin or nudge"), None)
+    if bet is None or spin is None or result is None:
         fail("no Spin button or result line among the face's children: {}".format([c.name for c in children]))
 
     spoken = []
     state = {"vault": False, "deadline": time.monotonic() + 40}
 
     def on_description(event):
-        if event.source.name == "Slot machine" and event.source.getDescription():
-            spoken.append(event.source.getDescription())
+        if event.source.name == "Slot machine" and event.source.description:
+            spoken.append(event.source.description)
 
     def check():
         vault = find(app, lambda n: n.name == "The vault")
@@ -75,6 +76,7 @@ def main():
         return True
 
     pyatspi.Registry.registerEventListener(on_description, "object:property-change:accessible-description")
+    bet.queryAction().doAction(0)
     spin.queryAction().doAction(0)
     GLib.timeout_add(200, check)
     pyatspi.Registry.start()
