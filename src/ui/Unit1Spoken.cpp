@@ -5,6 +5,8 @@
 
 #include "core/Input.h"
 
+#include <algorithm>
+
 namespace varnholt {
 
 void TForm1::startResult()
@@ -22,7 +24,7 @@ void TForm1::announceResult()
     if (resultAnnounced_)
         return;
     resultAnnounced_ = true;
-    result_.lineCredits = Game.SpinWin - result_.vaultCredits;
+    result_.lineCredits = std::max(0, Game.SpinWin - result_.vaultCredits);
     result_.nudgesWon = std::max(0, Game.Nudges - nudgesBeforeJudging_ - result_.vaultNudges);
     result_.nudgesToUse = canNudge(Game) ? Game.Nudges : 0;
     announce(describePlayResult(result_));
