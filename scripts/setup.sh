@@ -20,6 +20,8 @@ packages=(
   fonts-dejavu-core fonts-texgyre
   # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.
   desktop-file-utils appstream inotify-tools dpkg-dev file
+  # The screen-reader test: a private accessibility bus, a virtual screen and pyatspi.
+  at-spi2-core dbus python3-pyatspi xvfb
 )
 bash scripts/install-packages.sh "${packages[@]}"
 

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace varnholt {
 
@@ -38,6 +39,14 @@ inline constexpr std::array<FaceControl, 11> kFaceControls{{
     {"Winnings", {330, 440, 24, 70}, FaceMeter::Winnings, "Winnings: the credits the last win paid"},
     {"Nudges", {580, 654, 230, 276}, FaceMeter::Nudges, "Nudges: the nudges you hold"},
 }};
+
+// The three nudge buttons' places in the list, reel 1 first.
+inline constexpr int kFirstNudgeControl = 4;
+static_assert(std::string_view(kFaceControls[kFirstNudgeControl].name) == "Nudge reel 1");
+constexpr bool isNudgeControl(int index)
+{
+    return index >= kFirstNudgeControl && index < kFirstNudgeControl + kReelCount;
+}
 
 // The control whose area holds the window point, if any.
 std::optional<int> faceControlAt(const Layout &layout, int x, int y);

@@ -73,6 +73,7 @@ void MachineFace::DrawReel(int reel, int stop)
                        QPoint(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize));
     }
     DrawPaylineGuides();
+    showReel(reel, stop);
 }
 
 void MachineFace::DrawBlurFrame(int reel, int offset)
@@ -92,6 +93,7 @@ void MachineFace::DrawBlurFrame(int reel, int offset)
         }
     }
     DrawPaylineGuides();
+    showReel(reel, std::nullopt);
 }
 
 int MachineFace::guideY(int row) const
@@ -234,6 +236,15 @@ void MachineFace::show(ShownMeters meters)
     shown_ = meters;
     if (metersChanged)
         metersChanged();
+}
+
+void MachineFace::showReel(int reel, std::optional<int> stop)
+{
+    if (reel < 0 || reel >= kReelCount || shownReels_[std::size_t(reel)] == stop)
+        return;
+    shownReels_[std::size_t(reel)] = stop;
+    if (reelChanged)
+        reelChanged(reel);
 }
 
 void MachineFace::caption(const QString &text, int x, bool rightEdge)

@@ -81,6 +81,12 @@ public:
     // "Winnings" alone, as the win count-up starts.
     void DrawWinningsCaption();
 
+    // The stop each reel shows at rest; empty while it spins.
+    using ShownReels = std::array<std::optional<int>, kReelCount>;
+    const ShownReels &shownReels() const { return shownReels_; }
+    // Told whenever a reel comes to rest on another stop or starts to spin.
+    std::function<void(int reel)> reelChanged;
+
     const ShownMeters &shownMeters() const { return shown_; }
     // Told whenever a meter comes to show another value.
     std::function<void()> metersChanged;
@@ -95,6 +101,7 @@ private:
     void caption(const QString &text, int x, bool rightEdge);
     int guideY(int row) const;
     void show(ShownMeters meters);
+    void showReel(int reel, std::optional<int> stop);
 
     Canvas &canvas_;
     FacePictures pictures_;
@@ -103,6 +110,7 @@ private:
     FaceFonts fonts_;
     std::array<bool, 3> litRows_{}; // by screen row
     ShownMeters shown_;
+    ShownReels shownReels_;
 };
 
 } // namespace varnholt

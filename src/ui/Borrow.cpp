@@ -88,6 +88,8 @@ void TBorrowC::makeControls()
     for (QRadioButton *mode : {RadioButton1, RadioButton2})
         mode->setFont(windowFont(16, false));
     RadioButton1->setChecked(true);
+    nameChips();
+    connect(RadioButton1, &QRadioButton::toggled, this, [this] { nameChips(); });
 
     OKBtn = makeOkButton(*this, "&OK", QRect(442, 246, 127, 46));
     BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Help", this);
@@ -97,6 +99,18 @@ void TBorrowC::makeControls()
     for (QWidget *control : std::initializer_list<QWidget *>{BitBtn1, BitBtn2, BitBtn3, BitBtn4, RadioButton1,
                                                              RadioButton2, OKBtn, BitBtn7})
         setHelpContext(*control, kHelpBorrowControls);
+}
+
+void TBorrowC::nameChips()
+{
+    // The chips show only their pictures: screen readers hear what a press does in this mode.
+    const QString verb = RadioButton1->isChecked() ? QStringLiteral("Borrow") : QStringLiteral("Pay back");
+    for (int tag = 0; tag < int(kChipButtons.size()); ++tag) {
+        const std::int32_t amount = kBorrowAmounts[std::size_t(tag)];
+        const QString name =
+            QStringLiteral("%1 %2 %3").arg(verb).arg(amount).arg(amount == 1 ? "credit" : "credits");
+        (this->*kChipButtons[std::size_t(tag)])->setAccessibleName(name);
+    }
 }
 
 void TBorrowC::BitBtn1Click(int Tag)

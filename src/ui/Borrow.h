@@ -65,6 +65,7 @@ protected:
 
 private:
     void makeControls();
+    void nameChips();
 
     GameState &state_;
     const DigitStrips &strips_;

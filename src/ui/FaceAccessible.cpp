@@ -1,9 +1,11 @@
 #include "ui/FaceAccessible.h"
 
+#include "play/SpokenResult.h"
 #include "presentation/FaceControls.h"
 #include "ui/FaceWidget.h"
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
 #include <QPointer>
 
 #include <vector>
@@ -12,9 +14,12 @@ namespace varnholt {
 
 namespace {
 
-class FaceControlAccessible : public QAccessibleInterface, public QAccessibleValueInterface {
+constexpr int kControlCount = int(kFaceControls.size());
+
+// A part of the face with no children of its own.
+class FacePartAccessible : public QAccessibleInterface {
 public:
-    FaceControlAccessible(FaceWidget *widget, int index) : widget_(widget), index_(index) {}
+    explicit FacePartAccessible(FaceWidget *widget) : widget_(widget) {}
 
     bool isValid() const override { return widget_ && widget_->face(); }
     QObject *object() const override { return nullptr; }
@@ -26,6 +31,21 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *focusChild() const override { return nullptr; }
     void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    QRect onScreen(const QRect &area) const
+    {
+        return QRect(widget_->mapToGlobal(area.topLeft()), area.size());
+    }
+
+    QPointer<FaceWidget> widget_;
+};
+
+class FaceControlAccessible : public FacePartAccessible,
+                              public QAccessibleValueInterface,
+                              public QAccessibleActionInterface {
+public:
+    FaceControlAccessible(FaceWidget *widget, int index) : FacePartAccessible(widget), index_(index) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -47,8 +67,7 @@ public:
     {
         if (!isValid())
             return {};
-        const QRect area = faceControlRect(widget_->face()->layout(), control());
-        return QRect(widget_->mapToGlobal(area.topLeft()), area.size());
+        return onScreen(faceControlRect(widget_->face()->layout(), control()));
     }
 
     QAccessible::Role role() const override
@@ -61,6 +80,7 @@ public:
         QAccessible::State s;
         s.invisible = !widget_ || !widget_->isVisible();
         s.readOnly = control().meter != FaceMeter::None;
+        s.disabled = isNudgeControl(index_) && widget_ && !widget_->nudgeOffered();
         return s;
     }
 
@@ -68,7 +88,26 @@ public:
     {
         if (type == QAccessible::ValueInterface && control().meter != FaceMeter::None)
             return static_cast<QAccessibleValueInterface *>(this);
+        if (type == QAccessible::ActionInterface && control().meter == FaceMeter::None)
+            return static_cast<QAccessibleActionInterface *>(this);
         return nullptr;
+    }
+
+    // A button's press is a press on its middle, made once the screen reader's call has returned.
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction() || !isValid())
+            return;
+        const QPoint middle = faceControlRect(widget_->face()->layout(), control()).center();
+        QMetaObject::invokeMethod(
+            widget_.data(),
+            [widget = widget_, middle] {
+                if (widget && widget->onMouseDown)
+                    widget->onMouseDown(middle.x(), middle.y());
+            },
+            Qt::QueuedConnection);
     }
 
     // The meters' numbers, read only.
@@ -85,18 +124,87 @@ public:
 private:
     const FaceControl &control() const { return kFaceControls[index_]; }
 
-    QPointer<FaceWidget> widget_;
     int index_;
+};
+
+// A reel's window: "Reel 1: gold bars, knight, horse", top to bottom, or spinning.
+class ReelAccessible : public FacePartAccessible {
+public:
+    ReelAccessible(FaceWidget *widget, int reel) : FacePartAccessible(widget), reel_(reel) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || t != QAccessible::Name)
+            return {};
+        const auto stop = widget_->face()->shownReels()[std::size_t(reel_)];
+        const QString shown =
+            stop ? QString::fromStdString(reelSymbolsText(reel_, *stop)) : QStringLiteral("spinning");
+        return QStringLiteral("Reel %1: %2").arg(reel_ + 1).arg(shown);
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const Layout &l = widget_->face()->layout();
+        return onScreen(QRect(l.ReelsLeft + reel_ * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize));
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !widget_ || !widget_->isVisible();
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    int reel_;
+};
+
+// The last result, as it was announced.
+class ResultAccessible : public FacePartAccessible {
+public:
+    using FacePartAccessible::FacePartAccessible;
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return {};
+        if (t == QAccessible::Name)
+            return widget_->lastResult().isEmpty() ? QStringLiteral("No spin yet.") : widget_->lastResult();
+        if (t == QAccessible::Description)
+            return QStringLiteral("The result of the last spin or nudge");
+        return {};
+    }
+    QRect rect() const override { return isValid() ? onScreen(widget_->rect()) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !widget_ || !widget_->isVisible();
+        s.readOnly = true;
+        return s;
+    }
 };
 
 class FaceAccessible : public QAccessibleWidget {
 public:
     explicit FaceAccessible(FaceWidget *widget) : QAccessibleWidget(widget, QAccessible::Client)
     {
-        for (int index = 0; index < int(kFaceControls.size()); ++index) {
-            auto *child = new FaceControlAccessible(widget, index);
-            children_.push_back(QAccessible::registerAccessibleInterface(child));
-        }
+        for (int index = 0; index < kControlCount; ++index)
+            children_.push_back(
+                QAccessible::registerAccessibleInterface(new FaceControlAccessible(widget, index)));
+        for (int reel = 0; reel < kReelCount; ++reel)
+            children_.push_back(QAccessible::registerAccessibleInterface(new ReelAccessible(widget, reel)));
+        children_.push_back(QAccessible::registerAccessibleInterface(new ResultAccessible(widget)));
+    }
+
+    // The description is the last result: a screen reader speaks it when it changes.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return static_cast<FaceWidget *>(widget())->lastResult();
+        return QAccessibleWidget::text(t);
     }
     ~FaceAccessible() override
     {
@@ -136,6 +244,10 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
 }
 
 } // namespace
+
+int faceReelChild(int reel) { return kControlCount + reel; }
+
+int faceResultChild() { return kControlCount + kReelCount; }
 
 void installFaceAccessibility()
 {

@@ -19,8 +19,10 @@ FaceWidget::FaceWidget(QWidget *parent) : CanvasWidget(parent)
 void FaceWidget::setFace(MachineFace *face)
 {
     face_ = face;
-    if (face_)
-        face_->metersChanged = [this] { metersChanged(); };
+    if (!face_)
+        return;
+    face_->metersChanged = [this] { metersChanged(); };
+    face_->reelChanged = [this](int reel) { reelChanged(reel); };
 }
 
 FaceWidget::Hint FaceWidget::hintAt(QPoint at) const
@@ -73,6 +75,46 @@ void FaceWidget::metersChanged()
         change.setChild(index);
         QAccessible::updateAccessibility(&change);
     }
+}
+
+void FaceWidget::reelChanged(int reel)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent change(this, QAccessible::NameChanged);
+    change.setChild(faceReelChild(reel));
+    QAccessible::updateAccessibility(&change);
+}
+
+void FaceWidget::setNudgeOffered(bool offered)
+{
+    if (offered == nudgeOffered_)
+        return;
+    nudgeOffered_ = offered;
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.disabled = true;
+    for (int index = kFirstNudgeControl; isNudgeControl(index); ++index) {
+        QAccessibleStateChangeEvent change(this, changed);
+        change.setChild(index);
+        QAccessible::updateAccessibility(&change);
+    }
+}
+
+void FaceWidget::announce(const QString &result)
+{
+    lastResult_ = result;
+    if (!QAccessible::isActive())
+        return;
+    // Qt has no announcement event here: the face, which holds the focus while playing, changes
+    // its description (what a screen reader speaks of the focused object), and the result line
+    // in the face's children its name.
+    QAccessibleEvent line(this, QAccessible::NameChanged);
+    line.setChild(faceResultChild());
+    QAccessible::updateAccessibility(&line);
+    QAccessibleEvent spoken(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&spoken);
 }
 
 } // namespace varnholt

@@ -23,6 +23,13 @@ public:
     // The hover hint at a widget point; empty where no control lies.
     QString toolTipAt(QPoint at) const;
 
+    // Screen readers: whether the nudge buttons take a press now, and the result of the last
+    // spin or nudge, spoken once each time it is set (a repeat is spoken again).
+    void setNudgeOffered(bool offered);
+    bool nudgeOffered() const { return nudgeOffered_; }
+    void announce(const QString &result);
+    const QString &lastResult() const { return lastResult_; }
+
 protected:
     struct Hint {
         QString text;
@@ -34,8 +41,11 @@ protected:
 
 private:
     void metersChanged();
+    void reelChanged(int reel);
 
     MachineFace *face_ = nullptr;
+    bool nudgeOffered_ = false;
+    QString lastResult_;
 };
 
 } // namespace varnholt

@@ -134,6 +134,7 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     name->setObjectName(QStringLiteral("Name%1").arg(k));
     name->setFrame(false);
     name->setGeometry(kNamePlace);
+    name->setAccessibleName(QStringLiteral("Name of slot %1").arg(k));
     addLabel(*panel, QStringLiteral("Game%1").arg(k), kGamePlace, Qt::AlignLeft);
     addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
     addLabel(*panel, QStringLiteral("credits%1").arg(k), kCreditsPlace, Qt::AlignLeft);
@@ -144,6 +145,11 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     button->setProperty(kTagProperty, k);
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn7Click(button); });
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);
+    // A save takes the name as typed over; an open takes the slot's game as it was saved.
+    connect(name, &QLineEdit::textEdited, this, [this, k](const QString &typed) {
+        if (setup_.SlotDialogMode == 1)
+            nameSlotButton(k, typed);
+    });
     return button;
 }
 
@@ -183,6 +189,15 @@ void TLoadSave::fillPanel(int k, const SavedFields &slot)
     label(QStringLiteral("date%1").arg(k))->setText(QString::fromStdString(slot.GameDate));
     label(QStringLiteral("credits%1").arg(k))->setText(QString::number(slot.Credits) + " Credits");
     label(QStringLiteral("borrowed%1").arg(k))->setText(QString::number(slot.Borrowed) + " Borrowed");
+    nameSlotButton(k, QString::fromStdString(slot.GameName));
+}
+
+void TLoadSave::nameSlotButton(int k, const QString &gameName)
+{
+    // Every slot button shows the same tick: screen readers hear what it does to which game.
+    const QString what = setup_.SlotDialogMode == 1 ? QStringLiteral("Save in slot %1, %2")
+                                                    : QStringLiteral("Open slot %1, %2");
+    slotButtons()[static_cast<std::size_t>(k - 1)]->setAccessibleName(what.arg(QString::number(k), gameName));
 }
 
 void TLoadSave::BitBtn7Click(QObject *Sender)

@@ -70,6 +70,7 @@ private:
     void buildControls();
     QPushButton *addSlotPanel(int k, QFrame *&panel, QLineEdit *&name);
     void fillPanel(int k, const SavedFields &slot);
+    void nameSlotButton(int k, const QString &gameName);
     void setTabOrderThroughSlots();
     void showError(const std::string &error);
 

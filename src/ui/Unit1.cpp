@@ -3,9 +3,11 @@
 #include "core/Counters.h"
 #include "core/NewGame.h"
 #include "geometry/Layout.h"
+#include "platform/RememberedOptions.h"
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"
+#include "ui/MenuBarKeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,6 +106,7 @@ void TForm1::FormCreate()
     faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
     faceWidget_->onKeyDown = [this](int key) { FormKeyDown(key); };
     faceWidget_->setFocus();
+    giveKeysBackAfterMenus(*menuBar(), *faceWidget_);
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
     face_ = std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
@@ -123,8 +126,7 @@ void TForm1::FormCreate()
     // 15. Bets, switches and music names.
     Game.CoinsBet = 0;
     Game.LastBet = 0;
-    Game.SoundOn = true;
-    Game.MusicOn = true;
+    restoreOptions();
     music_->setMusicFiles(ExeDir, AssetPrefix);
 
     // 16. The game in progress.
@@ -160,6 +162,8 @@ void TForm1::buildMenu()
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
+    for (QAction *option : {Sound1, Music1})
+        connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
     Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
     Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
@@ -200,6 +204,22 @@ void TForm1::refreshCommands()
     for (const auto &[action, command] : commands)
         if (action)
             action->setEnabled(mayRun(command, phase_));
+    refreshNudgeOffer();
+}
+
+void TForm1::restoreOptions()
+{
+    const RememberedOptions options = loadRememberedOptions(services_.optionsPath);
+    Game.SoundOn = options.sound;
+    Game.MusicOn = options.music;
+    Sound1->setChecked(Game.SoundOn);
+    Music1->setChecked(Game.MusicOn);
+}
+
+void TForm1::rememberOptions()
+{
+    // A choice that cannot be kept still holds for this run; the next start has both on again.
+    saveRememberedOptions(services_.optionsPath, {Game.SoundOn, Game.MusicOn});
 }
 
 void TForm1::centreOnScreen()
@@ -253,7 +273,11 @@ void TForm1::Delay(double seconds)
 
 // Drawing -----------------------------------------------------------------------------------
 
-void TForm1::FormPaint() { face_->FormPaint(Game); }
+void TForm1::FormPaint()
+{
+    face_->FormPaint(Game);
+    refreshNudgeOffer();
+}
 void TForm1::DrawReel(int reel) { face_->DrawReel(reel, Game.ReelStops[reel]); }
 void TForm1::DrawBlurFrame(int reel, int offset) { face_->DrawBlurFrame(reel, offset); }
 void TForm1::DrawPaylineGuides() { face_->DrawPaylineGuides(); }

@@ -19,6 +19,7 @@
 #include "platform/Sound.h"
 #include "platform/WebOpener.h"
 #include "play/EvaluationEvents.h"
+#include "play/SpokenResult.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -58,6 +59,7 @@ struct FormServices {
     std::unique_ptr<InputBox> inputBox; // asks for a saved game's name
     std::string programPath;   // the program file; its folder is ExeDir
     std::string savedGamePath; // empty: the user's data folder, named after the program
+    std::string optionsPath;   // Sound and Music between starts; empty: the desktop's config folder
     std::optional<std::uint32_t> seed; // empty: seeded from the time of day
     DateSource today;          // empty: the local date
     std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
@@ -236,6 +238,9 @@ private:
     // enables the menu commands the new phase allows.
     void enterPhase(PlayEvent event);
     void refreshCommands();
+    // Sound and Music as the player left them last time, and kept again at every change.
+    void restoreOptions();
+    void rememberOptions();
     void runSideWindow(QDialog &window);
 
     // Play bookkeeping around a spin or nudge (Unit1Play.cpp).
@@ -245,6 +250,7 @@ private:
     void playDelay(double seconds);
     void drawReelShifted(int reel, const QImage &copy, int shift);
     void hurryBonusWindow();
+    void showBonusGame(const BonusPrizes &prizes);
     // What the slot dialog does: 1 save, 0 open. Set by the menu command that opens it.
     int SlotDialogMode = 0;
     // Runs the slot dialog in SlotDialogMode (Unit1SavedGames.cpp).
@@ -252,6 +258,13 @@ private:
     void closeSlotDialog();
     // The win flashing with the guides of the lines won lit, or neither.
     void setWinFlashing(bool on);
+
+    // What a screen reader is told of a play: its result, once, as it is shown, and whether
+    // the nudge buttons take a press (Unit1Spoken.cpp).
+    void startResult();
+    void announce(const std::string &text);
+    void announceResult();
+    void refreshNudgeOffer();
 
     std::array<GameTimer *, 7> timers();
 
@@ -293,6 +306,10 @@ private:
     TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
     std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
+    PlayResult result_;                       // this play's result as far as it is known
+    bool resultAnnounced_ = true;
+    bool vaultLinePending_ = false; // the next line won is the one that opened the vault
+    std::int32_t nudgesBeforeJudging_ = 0;
 };
 
 } // namespace varnholt

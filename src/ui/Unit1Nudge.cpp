@@ -31,6 +31,7 @@ void TForm1::nudgeStarting(int)
     face_->setLitLines({}, Game.ReelStops);
     Timer6.setEnabled(false);
     Timer7.setEnabled(false);
+    startResult();
 }
 
 void TForm1::reelNudging(int reel, const std::array<int, 4> &stripSymbols)
@@ -63,6 +64,8 @@ void TForm1::nudgeSettled(int reel)
     if (!isHurried(phase_))
         sounds_->playStopClick();
     BounceReel(reel);
+    // The nudge itself has been paid for: only what the judging adds counts as won.
+    nudgesBeforeJudging_ = Game.Nudges;
 }
 
 void TForm1::BounceReel(int reel)

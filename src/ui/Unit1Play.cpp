@@ -31,6 +31,8 @@ void TForm1::beginPlay()
 void TForm1::endPlay()
 {
     enterPhase(PlayEvent::PlayEnded);
+    // A win was told as it was shown; anything else is told now the machine takes input again.
+    announceResult();
     // The close asked for during the play goes ahead now that the play has been judged.
     if (isClosePending(phase_))
         QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
@@ -61,6 +63,7 @@ void TForm1::spinStarting()
     DrawMachineButton(kBet3Button, false);
     DrawMachineButton(kSpinButton, false);
     DrawNudgeButtons(false);
+    startResult();
 }
 
 void TForm1::reelsSpinning(const std::array<int, kReelCount> &stripOffsets)
@@ -141,17 +144,40 @@ void TForm1::spinFinished()
 // Evaluation effects --------------------------------------------------------------------------
 
 void TForm1::wildLanded(int) { Timer6.setEnabled(true); }
-void TForm1::bonusGameOpening() { setWinFlashing(false); }
-void TForm1::lineWon(int line) { wonLines_[line] = true; }
+void TForm1::bonusGameOpening()
+{
+    setWinFlashing(false);
+    vaultLinePending_ = true;
+    announce("The vault opens.");
+}
+
+void TForm1::lineWon(int line)
+{
+    wonLines_[line] = true;
+    if (vaultLinePending_)
+        vaultLinePending_ = false;
+    else
+        result_.paidLines[line] = true;
+}
+
 void TForm1::nudgesChanged() { DrawNudgeCounter(); }
-void TForm1::winShown() { setWinFlashing(true); }
+
+void TForm1::winShown()
+{
+    setWinFlashing(true);
+    announceResult();
+}
 
 void TForm1::setWinFlashing(bool on)
 {
     Timer3.setEnabled(on);
     face_->setLitLines(on ? wonLines_ : std::array<bool, kLineCount>{}, Game.ReelStops);
 }
-void TForm1::nudgesOffered() { Timer7.setEnabled(true); }
+void TForm1::nudgesOffered()
+{
+    Timer7.setEnabled(true);
+    refreshNudgeOffer();
+}
 
 void TForm1::winAnnounced()
 {
@@ -169,6 +195,7 @@ void TForm1::nudgeOfferWithdrawn()
 {
     Timer7.setEnabled(false);
     DrawNudgeButtons(false);
+    refreshNudgeOffer();
 }
 
 void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }

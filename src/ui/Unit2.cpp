@@ -9,6 +9,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/Sound.h"
 #include "records/Settings.h"
+#include "ui/VaultAccessible.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 namespace varnholt {
@@ -62,6 +64,11 @@ void TTrickForm::FormCreate()
     highlight_ = ChestHighlight{};
 
     setModal(true);
+    installVaultAccessibility();
+    // No frame shows it, but screen readers announce the window by its title.
+    setWindowTitle(QStringLiteral("The vault"));
+    setAccessibleDescription(
+        QStringLiteral("Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter"));
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -100,6 +107,8 @@ void TTrickForm::FormCreate()
 
 const Canvas &TTrickForm::image3Canvas() const { return Image3->canvas(); }
 
+QWidget *TTrickForm::chestRoom() const { return Image3; }
+
 QPoint TTrickForm::image3Position() const { return Image3->pos(); }
 
 void TTrickForm::centreImage3()
@@ -134,6 +143,7 @@ void TTrickForm::FormKeyDown(int Key)
         if (shown >= 0)
             drawHighlight(shown, false);
         drawHighlight(highlight_.chest(), true);
+        vaultHighlightMoved(*this, *highlight_.place);
     }
     if (result.picked)
         openChest(*result.picked);
@@ -174,6 +184,8 @@ void TTrickForm::openChest(int chest)
 
     Image3->canvas().copyAt(boxWideOpen_[chest], corner);
     drawPrizeText(prizeText_, chest);
+    const auto place = std::find(kChestsLeftToRight.begin(), kChestsLeftToRight.end(), chest);
+    vaultChestPicked(*this, int(place - kChestsLeftToRight.begin()));
     if (result() != QDialog::Accepted) // not already ended by a press during the opening
         Timer1.setEnabled(true);
 }

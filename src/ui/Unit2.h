@@ -67,6 +67,7 @@ public:
     int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
     std::int32_t bonusPrize() const { return BonusPrize; }
     const QString &prizeText() const { return prizeText_; }
+    QWidget *chestRoom() const; // the picture the chests are picked on
     const GameTimer &timer1() const { return Timer1; }
     const GameTimer &timer2() const { return Timer2; }
 

@@ -78,6 +78,7 @@ protected:
 
     std::string programPath() const { return (programDir.path() + "/varnholt-slots").toStdString(); }
     std::string savedPath() const { return (programDir.path() + "/saves/varnholt-slots.ini").toStdString(); }
+    std::string optionsPath() const { return (programDir.path() + "/config/options.conf").toStdString(); }
 
     // Puts a file of the shipped ones beside the program.
     void shipBeside(const QString &name)
@@ -92,6 +93,7 @@ protected:
         services.messages = std::make_unique<RecordingMessages>(messages);
         services.programPath = programPath();
         services.savedGamePath = savedPath();
+        services.optionsPath = optionsPath();
         services.seed = 20261207u;
         services.today = [] { return CalendarDate{2026, 12, 7}; };
         return services;

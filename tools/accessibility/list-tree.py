@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Lists what a screen reader sees of a running Varnholt Slots: the accessible tree of the
 application on the desktop's accessibility bus (AT-SPI), one node a line with its role, name,
-value and description.
+value, description and states (focused, selected, checked, unavailable).
 
     python3 tools/accessibility/list-tree.py ["Varnholt Slots"]
 
@@ -20,9 +20,22 @@ def value_of(node):
         return ""
 
 
+# States worth a screen reader's mention, by the name the tree shows them with.
+SHOWN_STATES = [(pyatspi.STATE_FOCUSED, "focused"), (pyatspi.STATE_SELECTED, "selected"),
+                (pyatspi.STATE_CHECKED, "checked")]
+
+
+def states_of(node):
+    states = node.getState()
+    shown = [name for state, name in SHOWN_STATES if states.contains(state)]
+    if not states.contains(pyatspi.STATE_ENABLED):
+        shown.append("unavailable")
+    return " [{}]".format(", ".join(shown)) if shown else ""
+
+
 def walk(node, depth, out):
-    out.append("{}{} '{}' value={} '{}'".format(
-        "  " * depth, node.getRoleName(), node.name, value_of(node), node.description))
+    out.append("{}{} '{}' value={} '{}'{}".format(
+        "  " * depth, node.getRoleName(), node.name, value_of(node), node.description, states_of(node)))
     for index in range(node.childCount):
         child = node.getChildAtIndex(index)
         if child is not None:

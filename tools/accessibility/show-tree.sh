@@ -22,7 +22,7 @@ fi
 sleep 1
 # Qt exposes its accessible tree only when asked to, or when a screen reader is running.
 home="$(mktemp -d)"
-HOME="$home" XDG_DATA_HOME="$home" SDL_AUDIODRIVER=dummy QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+HOME="$home" XDG_DATA_HOME="$home" XDG_CONFIG_HOME="$home" SDL_AUDIODRIVER=dummy QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   "$program" >/dev/null 2>&1 & pids+=($!)
 sleep 5
 /usr/bin/python3 tools/accessibility/list-tree.py "Varnholt Slots"

@@ -1,0 +1,42 @@
+#include "platform/RememberedOptions.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace varnholt {
+
+namespace {
+
+const QString kSoundKey = QStringLiteral("Options/Sound");
+const QString kMusicKey = QStringLiteral("Options/Music");
+
+std::unique_ptr<QSettings> openOptions(const std::string &file)
+{
+    if (file.empty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("varnholt-slots"), QStringLiteral("options"));
+    return std::make_unique<QSettings>(QString::fromStdString(file), QSettings::IniFormat);
+}
+
+} // namespace
+
+RememberedOptions loadRememberedOptions(const std::string &file)
+{
+    const auto settings = openOptions(file);
+    RememberedOptions options;
+    options.sound = settings->value(kSoundKey, options.sound).toBool();
+    options.music = settings->value(kMusicKey, options.music).toBool();
+    return options;
+}
+
+bool saveRememberedOptions(const std::string &file, const RememberedOptions &options)
+{
+    const auto settings = openOptions(file);
+    settings->setValue(kSoundKey, options.sound);
+    settings->setValue(kMusicKey, options.music);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+} // namespace varnholt

@@ -1,0 +1,35 @@
+#pragma once
+// What a screen reader says of the machine: the symbols a reel shows, and one sentence for the
+// result of a spin or nudge ("No win.", "Won 20 credits on the top line.").
+
+#include "core/PayTable.h"
+#include "core/Reels.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varnholt {
+
+// A symbol's name as the pay chart calls it: "gold bars", "knight", ..., "Bonus", "Wild".
+std::string_view symbolName(int symbol);
+
+// A reel's three shown symbols, top to bottom: "knight, Wild, skull".
+std::string reelSymbolsText(int reel, int stop);
+
+// One play's result as the player saw it.
+struct PlayResult {
+    std::array<bool, kLineCount> paidLines{}; // by line (middle, top, bottom)
+    std::int32_t lineCredits = 0;             // paid by the lines
+    std::int32_t vaultCredits = 0;            // the vault's prize in credits
+    std::int32_t vaultNudges = 0;             // the vault's prize in nudges
+    std::int32_t nudgesWon = 0;               // earned by lines won with the Wild
+    std::int32_t nudgesToUse = 0;             // held now, when a nudge may follow; else 0
+};
+
+// "Won 20 credits on the top line. Two nudges won." or "No win. 3 nudges to use: press 1, 2
+// or 3." Every sentence ends with a full stop.
+std::string describePlayResult(const PlayResult &result);
+
+} // namespace varnholt

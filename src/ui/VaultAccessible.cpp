@@ -1,0 +1,189 @@
+#include "ui/VaultAccessible.h"
+
+#include "bonus/ChestKeys.h"
+#include "core/Input.h"
+#include "ui/Unit2.h"
+
+#include <QAccessibleWidget>
+#include <QMetaObject>
+#include <QPointer>
+
+#include <array>
+#include <vector>
+
+namespace varnholt {
+
+namespace {
+
+// By chest, as the room shows them.
+constexpr std::array<const char *, kChestCount> kChestLooks{
+    "large chest, front left",
+    "large chest, front right",
+    "small chest, back right",
+    "small chest, back left",
+    "middle chest",
+};
+
+class ChestAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ChestAccessible(TTrickForm *vault, int place) : vault_(vault), place_(place) {}
+
+    bool isValid() const override { return vault_ && vault_->chestRoom(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return vault_ ? vault_->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return vault_ ? QAccessible::queryAccessibleInterface(vault_->chestRoom()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || t != QAccessible::Name)
+            return {};
+        QString name =
+            QStringLiteral("Chest %1: %2").arg(place_ + 1).arg(QLatin1String(kChestLooks[chest()]));
+        if (vault_->pickedChest() == chest() + 1)
+            name += QStringLiteral(", opened: ") + vault_->prizeText();
+        return name;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const ChestRect r = chestRect(chest());
+        const QWidget *room = vault_->chestRoom();
+        return QRect(room->mapToGlobal(QPoint(r.left, r.top)),
+                     QPoint(room->mapToGlobal(QPoint(r.right, r.bottom))));
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.invisible = !vault_->isVisible();
+        s.selectable = s.focusable = !vault_->boxPicked();
+        s.selected = s.focused = vault_->highlightedChest() == chest() + 1;
+        s.disabled = vault_->boxPicked() && vault_->pickedChest() != chest() + 1;
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                    : nullptr;
+    }
+
+    // A press picks the chest, as its number key does, once the screen reader's call has returned.
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {QString::number(place_ + 1)}; }
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction() || !isValid())
+            return;
+        QMetaObject::invokeMethod(
+            vault_.data(),
+            [vault = vault_, key = kKey1 + place_] {
+                if (vault)
+                    vault->FormKeyDown(key);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    int chest() const { return kChestsLeftToRight[std::size_t(place_)]; }
+
+    QPointer<TTrickForm> vault_;
+    int place_;
+};
+
+class ChestRoomAccessible : public QAccessibleWidget {
+public:
+    ChestRoomAccessible(QWidget *room, TTrickForm *vault)
+        : QAccessibleWidget(room, QAccessible::List), vault_(vault)
+    {
+        for (int place = 0; place < kChestCount; ++place)
+            children_.push_back(QAccessible::registerAccessibleInterface(new ChestAccessible(vault, place)));
+    }
+    ~ChestRoomAccessible() override
+    {
+        for (const QAccessible::Id id : children_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Chests");
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return int(children_.size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index >= 0 && index < childCount()
+                   ? QAccessible::accessibleInterface(children_[std::size_t(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (int index = 0; index < childCount(); ++index)
+            if (QAccessible::accessibleInterface(children_[std::size_t(index)]) == child)
+                return index;
+        return -1;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        for (int place = 0; place < kChestCount; ++place)
+            if (vault_ && vault_->highlightedChest() == kChestsLeftToRight[std::size_t(place)] + 1)
+                return child(place);
+        return nullptr;
+    }
+
+private:
+    QPointer<TTrickForm> vault_;
+    std::vector<QAccessible::Id> children_;
+};
+
+QAccessibleInterface *vaultFactory(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    auto *vault = widget ? dynamic_cast<TTrickForm *>(widget->parentWidget()) : nullptr;
+    if (vault && vault->chestRoom() == widget)
+        return new ChestRoomAccessible(widget, vault);
+    return nullptr;
+}
+
+void tell(TTrickForm &vault, int place, QAccessible::Event what)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(vault.chestRoom(), what);
+    event.setChild(place);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+void installVaultAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(vaultFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void vaultHighlightMoved(TTrickForm &vault, int place)
+{
+    tell(vault, place, QAccessible::Focus);
+    tell(vault, place, QAccessible::Selection);
+}
+
+void vaultChestPicked(TTrickForm &vault, int place) { tell(vault, place, QAccessible::NameChanged); }
+
+} // namespace varnholt
