@@ -67,8 +67,7 @@ void TForm1::FormCreate()
     ExeDir = exeDirFromPath(services_.programPath);
     ExeStem = exeStemFromPath(services_.programPath);
 
-    // 3. Input stays locked until the first tick of Timer1.
-    Game.Busy = busyIn(phase_);
+    // 3. Input stays locked (the phase is StartingUp) until the first tick of Timer1.
     attractLamps.LastAttractButton = 0;
 
     // 4-5. Names, and the settings file beside the program when there is one.
@@ -171,11 +170,6 @@ void TForm1::buildMenu()
 void TForm1::enterPhase(PlayEvent event)
 {
     phase_ = nextPhase(phase_, event);
-    // A play's own rules hold Busy while it runs.
-    if (!isPlaying(phase_)) {
-        Game.Busy = busyIn(phase_);
-        Game.Exiting = exitingIn(phase_);
-    }
     refreshCommands();
 }
 

@@ -232,8 +232,7 @@ private:
     void centreOnScreen();
     // Once a window manager has framed the window: frame included, it fits the free screen.
     void fitFrameToScreen();
-    // Moves the lifecycle on, keeps Busy and Exiting in step with it outside a play, and
-    // enables the menu commands the new phase allows.
+    // Moves the lifecycle on and enables the menu commands the new phase allows.
     void enterPhase(PlayEvent event);
     void refreshCommands();
     void runSideWindow(QDialog &window);
