@@ -3,7 +3,7 @@
 #include "Unit1PlayFixture.h"
 
 #include "core/Input.h"
-#include "ui/ReelFrames.h"
+#include "geometry/ReelFrames.h"
 
 #include <algorithm>
 #include <optional>
