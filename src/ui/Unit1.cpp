@@ -6,6 +6,8 @@
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"
+#include "ui/MakerPages.h"
+#include "ui/Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -75,6 +77,7 @@ void TForm1::FormCreate()
     settings = ReadSettings(ExeDir, settings);
     WindowTitle = settings.WindowTitle;
     AssetPrefix = settings.AssetPrefix;
+    VersionText = programVersion();
 
     // 6. Caption, menu and help file.
     setWindowTitle(QString::fromStdString(WindowTitle));

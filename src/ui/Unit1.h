@@ -73,7 +73,7 @@ public:
     // Configuration, set once by start-up.
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
     std::string HelpFile; // ExeDir + ExeStem + ".hlp"
-    std::string VersionText = VARNHOLT_VERSION;
+    std::string VersionText;
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
