@@ -43,7 +43,8 @@ TEST(Press, ButtonEdgesAt800)
         Actions expected{A::CloseNudgeOfferIfOut};
         if (press.action)
             expected.insert(expected.begin(), *press.action);
-        EXPECT_EQ(actions(planPress(state, kIdle, w800, press.x, press.y)), expected) << press.x << ',' << press.y;
+        EXPECT_EQ(actions(planPress(state, kIdle, w800, press.x, press.y)), expected)
+            << press.x << ',' << press.y;
     }
 }
 
@@ -67,7 +68,8 @@ TEST(Press, BusyLocksBetsSpinsAndNudgesButNotTheLogo)
     EXPECT_EQ(actions(planPress(state, kBusy, w800, 600, 300)), (Actions{A::CloseNudgeOfferIfOut}));
     EXPECT_EQ(actions(planPress(state, kBusy, w800, 600, 120)), (Actions{A::CloseNudgeOfferIfOut}));
     EXPECT_EQ(actions(planPress(state, kBusy, w800, 300, 250)), (Actions{A::CloseNudgeOfferIfOut}));
-    EXPECT_EQ(actions(planPress(state, kBusy, w800, 10, 10)), (Actions{A::CloseNudgeOfferIfOut, A::OpenGamesPage}));
+    EXPECT_EQ(actions(planPress(state, kBusy, w800, 10, 10)),
+              (Actions{A::CloseNudgeOfferIfOut, A::OpenGamesPage}));
 }
 
 TEST(Press, NudgeButtonsActOnlyWhileOffered)
@@ -86,7 +88,8 @@ TEST(Press, NudgeButtonsActOnlyWhileOffered)
     }
     // Between the buttons, above and below the band.
     for (const auto &miss : {std::pair{340, 250}, {300, 245}, {300, 264}, {541, 250}})
-        EXPECT_EQ(actions(planPress(state, kIdle, w800, miss.first, miss.second)), (Actions{A::CloseNudgeOfferIfOut}));
+        EXPECT_EQ(actions(planPress(state, kIdle, w800, miss.first, miss.second)),
+                  (Actions{A::CloseNudgeOfferIfOut}));
 
     state.NudgeAllowed = false;
     EXPECT_EQ(actions(planPress(state, kIdle, w800, 300, 250)), (Actions{A::CloseNudgeOfferIfOut}));

@@ -32,7 +32,7 @@ public:
     std::vector<std::int32_t> creditsAtStep;
     int stepsOutOfPlace = 0;
     std::vector<BonusPrizes> dealtPrizes;
-    std::int32_t wantedPrize = 25; // the bonus chest picked is one holding this prize
+    std::int32_t wantedPrize = 25;      // the bonus chest picked is one holding this prize
     std::function<void()> duringScroll; // runs while a nudge scrolls
     std::vector<int> wonLines;
 
