@@ -20,7 +20,6 @@ NudgeOffer nudgeOffer(const GameState &state)
 {
     if (state.Nudging)
         return NudgeOffer::Nudging;
-    // A spin under way ends the offer even before its evaluation clears NudgeAllowed.
     return canNudge(state) ? NudgeOffer::Offered : NudgeOffer::Closed;
 }
 

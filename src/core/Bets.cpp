@@ -5,8 +5,6 @@ namespace varnholt {
 BetOutcome BetOne(GameState &state)
 {
     BetOutcome outcome;
-    if (state.Busy)
-        return outcome;
     if (state.Credits < 1) {
         outcome.message = kOutOfCreditsMessage;
         return outcome;
@@ -21,8 +19,6 @@ BetOutcome BetOne(GameState &state)
 BetOutcome BetMax(GameState &state)
 {
     BetOutcome outcome;
-    if (state.Busy)
-        return outcome;
     while (state.Credits >= 1 && state.CoinsBet < kMaxCoins) {
         state.CoinsBet += 1;
         state.Credits -= 1;

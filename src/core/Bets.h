@@ -1,5 +1,6 @@
 #pragma once
-// Putting coins in. Each coin buys one pay line; the third coin spins at once.
+// Putting coins in. Each coin buys one pay line; the third coin spins at once. Coins go in only
+// while the machine is idle, which the caller's play phase decides (mayRun).
 
 #include "core/GameState.h"
 
@@ -16,10 +17,10 @@ struct BetOutcome {
     bool spinNow = false;
 };
 
-// One coin in. With no credits: the out-of-credits message and no change. Ignored while busy.
+// One coin in. With no credits: the out-of-credits message and no change.
 BetOutcome BetOne(GameState &state);
 
-// Coins in up to three. Too few credits leave the coins that went in, silently. Ignored while busy.
+// Coins in up to three. Too few credits leave the coins that went in, silently.
 BetOutcome BetMax(GameState &state);
 
 } // namespace varnholt

@@ -32,13 +32,13 @@ struct GameState : SavedFields {
     std::int32_t LastBet = 0;
     std::int32_t SpinWin = 0;
     std::array<int, 3> ReelStops{8, 9, 7};
-    bool Busy = true;
-    bool Exiting = false;
+    // Whether the machine is Busy or Exiting is no field: the play phase says it (busyIn in
+    // core/PlayLifecycle.h, and PlayPhase::Closed).
     bool NudgeAllowed = false;
     int WildRow = 1;
     bool SoundOn = true;
     bool MusicOn = true;
-    bool Nudging = false; // a nudge is moving a reel and being judged; the machine counts as busy
+    bool Nudging = false; // a nudge is moving a reel and being judged
 };
 
 } // namespace varnholt

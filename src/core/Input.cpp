@@ -33,18 +33,19 @@ const KeyBinding *bindingFor(int keyCode)
 
 } // namespace
 
-bool canNudge(const GameState &state) { return state.NudgeAllowed && state.Nudges > 0 && !state.Busy; }
+bool canNudge(const GameState &state) { return state.NudgeAllowed && state.Nudges > 0; }
 
-PressPlan planPress(const GameState &state, const Layout &layout, int x, int y)
+PressPlan planPress(const GameState &state, PlayPhase phase, const Layout &layout, int x, int y)
 {
     PressPlan plan;
-    if (canNudge(state))
+    const bool busy = busyIn(phase);
+    if (!busy && canNudge(state))
         if (const auto reel = nudgeButtonAt(layout, x, y))
             addStep(plan, InputAction::NudgeReel, *reel);
-    if (!state.Busy)
+    if (!busy)
         if (const auto button = machineButtonAt(layout, x, y))
             addStep(plan, actionOf(*button));
-    if (!state.Busy && kCoinSlotArea.contains(layout, x, y))
+    if (!busy && kCoinSlotArea.contains(layout, x, y))
         addStep(plan, InputAction::BetOne);
     addStep(plan, InputAction::CloseNudgeOfferIfOut);
     if (onLogo(layout, x, y))
@@ -60,26 +61,26 @@ bool closeNudgeOfferIfOut(GameState &state)
     return true;
 }
 
-std::optional<InputAction> actionForKey(const GameState &state, int keyCode)
+std::optional<InputAction> actionForKey(PlayPhase phase, int keyCode)
 {
     const KeyBinding *binding = bindingFor(keyCode);
-    if (state.Busy || !binding || binding->action == InputAction::NudgeReel)
+    if (busyIn(phase) || !binding || binding->action == InputAction::NudgeReel)
         return std::nullopt;
     return binding->action;
 }
 
-PressPlan planKey(const GameState &state, int keyCode)
+PressPlan planKey(const GameState &state, PlayPhase phase, int keyCode)
 {
     PressPlan plan;
     const KeyBinding *binding = bindingFor(keyCode);
     if (!binding)
         return plan;
     if (binding->action != InputAction::NudgeReel) {
-        if (const auto action = actionForKey(state, keyCode))
+        if (const auto action = actionForKey(phase, keyCode))
             addStep(plan, *action);
         return plan;
     }
-    if (canNudge(state))
+    if (!busyIn(phase) && canNudge(state))
         addStep(plan, InputAction::NudgeReel, binding->reel);
     addStep(plan, InputAction::CloseNudgeOfferIfOut);
     return plan;

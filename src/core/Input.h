@@ -2,6 +2,7 @@
 // Where presses and keys on the machine face act, and what they do under the current state.
 
 #include "core/GameState.h"
+#include "core/PlayLifecycle.h"
 #include "geometry/FaceAreas.h"
 
 #include <array>
@@ -31,14 +32,14 @@ struct PressPlan {
     const PressStep *end() const { return steps.data() + count; }
 };
 
-// A nudge counts only while the offer is open, nudges are in hand and nothing else is running:
-// none can start inside a spin or another nudge.
+// A nudge is on offer: the offer is open and nudges are in hand.
 bool canNudge(const GameState &state);
 
-// What a press at window point (x, y) does: a nudge, a bet or a spin under its condition, then
-// the out-of-nudges check (every press), then the logo link (in every state). Nudge presses
-// are ignored while the machine is busy, so none can start inside a spin or another nudge.
-PressPlan planPress(const GameState &state, const Layout &layout, int x, int y);
+// What a press at window point (x, y) does in this play phase: a nudge, a bet or a spin under
+// its condition, then the out-of-nudges check (every press), then the logo link (in every
+// state). Nudges, bets and spins are ignored while the machine is busy (busyIn), so none can
+// start inside a spin or another nudge.
+PressPlan planPress(const GameState &state, PlayPhase phase, const Layout &layout, int x, int y);
 
 // Clears the nudge offer when no nudges are left; true when the window must also stop the
 // nudge buttons blinking and draw them unlit.
@@ -72,11 +73,11 @@ inline constexpr std::array<KeyBinding, 7> kKeyBindings{{
     {kKey1 + 2, InputAction::NudgeReel, 2},
 }};
 
-// Enter and Space spin, B bets one, M bets max; only while the machine is idle.
-std::optional<InputAction> actionForKey(const GameState &state, int keyCode);
+// Enter and Space spin, B bets one, M bets max; only while the machine is not busy.
+std::optional<InputAction> actionForKey(PlayPhase phase, int keyCode);
 
 // The steps of one key press. A nudge key is a press on its reel's nudge button: it nudges under
 // the press's conditions and, like every press there, closes the offer once nudges are out.
-PressPlan planKey(const GameState &state, int keyCode);
+PressPlan planKey(const GameState &state, PlayPhase phase, int keyCode);
 
 } // namespace varnholt

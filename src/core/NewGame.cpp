@@ -18,7 +18,6 @@ void NewGame(GameState &state)
     state.Spins = 0;
     state.BonusWon = 0;
     state.Nudges = 6;
-    state.Busy = false;
 }
 
 } // namespace varnholt

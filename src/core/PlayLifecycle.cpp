@@ -55,8 +55,6 @@ bool isClosePending(PlayPhase phase)
 
 bool busyIn(PlayPhase phase) { return phase != PlayPhase::Idle; }
 
-bool exitingIn(PlayPhase phase) { return phase == PlayPhase::Closed; }
-
 bool mayRun(Command command, PlayPhase phase)
 {
     using P = PlayPhase;

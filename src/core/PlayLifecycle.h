@@ -1,9 +1,8 @@
 #pragma once
 // The main window's lifecycle as one phase: starting up, idle, a play under way (and whether it
 // must finish without its waits or a close is waiting for it), the slot dialog holding the game,
-// closed. From it follow which commands may run now, what a close does, and what a save keeps.
-// The game state's Busy and Exiting are kept in step with it (busyIn, exitingIn); during a play
-// the play's own rules hold Busy.
+// closed. From it follow whether the machine is busy, which commands may run now, what a close
+// does, and what a save keeps; nothing else records any of these.
 
 #include "core/GameState.h"
 
@@ -17,7 +16,7 @@ enum class PlayPhase {
     Closing,     // a close was asked for during the play: it finishes without waits, then closes
     CloseQueued, // the play is judged; the waiting close is on its way
     SlotsOpen,   // the slot dialog has the game state to show saved slots in
-    Closed,      // the game has been kept for the next run; nothing more happens
+    Closed,      // exiting: the game has been kept for the next run; nothing more happens
 };
 
 enum class PlayEvent {
@@ -39,10 +38,8 @@ bool isHurried(PlayPhase phase);
 // A close asked for during a play waits for the play to end.
 bool isClosePending(PlayPhase phase);
 
-// Busy outside a play: input and the game-changing commands are locked.
+// Busy: input and the game-changing commands are locked (in every phase but Idle).
 bool busyIn(PlayPhase phase);
-// Exiting: the machine is closed and shows nothing more.
-bool exitingIn(PlayPhase phase);
 
 // Everything a player can ask of the main window, from its face, keys and menus.
 enum class Command {

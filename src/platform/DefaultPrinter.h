@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's default printer, by the name the advert shows. Windows take a source so that
+// The desktop's default printer, as the print server names it. Windows take a source so that
 // tests can name any printer without a print server.
 
 #include <chrono>
@@ -9,12 +9,20 @@
 
 namespace varnholt {
 
+// A print queue: its name and the description it was added with (which may be empty, or the
+// queue name again).
+struct PrintQueue {
+    std::string name;
+    std::string description;
+    bool operator==(const PrintQueue &) const = default;
+};
+
 class DefaultPrinter {
 public:
     virtual ~DefaultPrinter() = default;
-    // The default printer's description, else its queue name with blanks for "_"; nothing when
-    // there is no default printer, no print server, or no answer in time.
-    virtual std::optional<std::string> name() = 0;
+    // The default printer's queue; nothing when there is no default printer, no print server,
+    // or no answer in time.
+    virtual std::optional<PrintQueue> queue() = 0;
 };
 
 // How long the advert waits for the print server before it opens without the special.

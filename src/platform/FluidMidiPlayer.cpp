@@ -1,8 +1,8 @@
 #include "platform/FluidMidiPlayer.h"
 
+#include "files/SafeRead.h"
 #include "platform/MusicFile.h"
 #include "platform/SdlAudio.h"
-#include "records/SafeRead.h"
 
 #include <QMetaObject>
 #include <QObject>

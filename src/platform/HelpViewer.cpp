@@ -1,6 +1,6 @@
 #include "platform/HelpViewer.h"
 
-#include "records/SafeRead.h"
+#include "files/SafeRead.h"
 
 #include <QAction>
 #include <QApplication>

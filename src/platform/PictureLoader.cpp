@@ -1,10 +1,10 @@
 #include "platform/PictureLoader.h"
 
+#include "files/SafeRead.h"
 #include "platform/FileLookup.h"
 #include "platform/GifDecoder.h"
 #include "platform/JpegDecoder.h"
 #include "platform/PictureBudget.h"
-#include "records/SafeRead.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "platform/SdlWavePlayer.h"
 
+#include "files/SafeRead.h"
 #include "platform/SdlAudio.h"
-#include "records/SafeRead.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -52,7 +52,7 @@ public:
     // A spin begins: what the last result showed ends and the machine's controls go dark.
     virtual void spinStarting() = 0;
     // The reels spin from these strip offsets to the new stops already in ReelStops; the window
-    // runs the reel animation. Setting Exiting ends it early; the spin is then not evaluated.
+    // runs the reel animation, which a close may cut short; the spin is judged either way.
     virtual void reelsSpinning(const std::array<int, kReelCount> &stripOffsets) = 0;
     // The spin is over and the machine takes input again; the window lights its controls.
     virtual void spinFinished() = 0;

@@ -12,13 +12,12 @@ namespace varnholt {
 
 // Uses one nudge on reel 0, 1 or 2 and judges the lines again with CoinsBet = LastBet for the
 // call. No credits are taken and it is not a spin. Coins put in before the nudge stay in.
-// The machine is busy for the whole nudge. Returns false (and changes nothing) when no nudge
-// may be used now.
+// The caller starts it only while the machine is idle. Returns false (and changes nothing) when
+// no nudge is on offer.
 template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource &random, Events &events)
 {
     if (reel < 0 || reel >= kReelCount || !canNudge(state))
         return false;
-    state.Busy = true;
     state.Nudging = true;
     events.nudgeStarting(reel);
     state.Nudges -= 1;
@@ -40,7 +39,6 @@ template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource 
         events.nudgeOfferWithdrawn();
     }
     state.Nudging = false;
-    state.Busy = false;
     return true;
 }
 

@@ -15,14 +15,12 @@ bool rebetLastStake(GameState &state)
 
 std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, int blurStripHeight)
 {
-    state.Busy = true;
     state.TotalBets = addCapped(state.TotalBets, state.CoinsBet);
     std::array<int, kReelCount> offsets{};
     for (int reel = 0; reel < kReelCount; ++reel) {
         offsets[reel] = random.Random(blurStripHeight);
         state.ReelStops[reel] = random.Random(kStripLength) + 1;
     }
-    state.Exiting = false;
     state.Spins = addCapped(state.Spins, 1);
     return offsets;
 }

@@ -17,7 +17,7 @@ inline constexpr const char *kNoBetMessage = "No bet was placed!";
 bool rebetLastStake(GameState &state);
 
 // Draws the new stops (reel 1, 2, 3: strip offset Random(blurStripHeight), then stop
-// Random(30) + 1), adds the stake to TotalBets and one to Spins, clears Exiting.
+// Random(30) + 1), adds the stake to TotalBets and one to Spins.
 // Returns the strip offsets the reel animation starts from.
 std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, int blurStripHeight);
 
@@ -27,14 +27,12 @@ struct SpinOutcome {
     const char *message = nullptr; // to show when nothing was staked
 };
 
-// Plays one spin. Ignored while busy; with nothing staked and no affordable re-bet it only
-// returns kNoBetMessage. A spin whose animation was cut short by closing is not evaluated.
+// Plays one spin; the caller starts it only while the machine is idle. With nothing staked and
+// no affordable re-bet it only returns kNoBetMessage.
 template <class Events>
 SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blurStripHeight)
 {
     SpinOutcome outcome;
-    if (state.Busy)
-        return outcome;
     if (rebetLastStake(state)) {
         outcome.rebet = true;
         events.rebetPlaced();
@@ -43,15 +41,12 @@ SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blu
         outcome.message = kNoBetMessage;
         return outcome;
     }
-    state.Busy = true;
     events.spinStarting();
     const auto offsets = SpinReels(state, random, blurStripHeight);
     events.reelsSpinning(offsets);
-    if (!state.Exiting)
-        EvaluateLines(state, random, events);
+    EvaluateLines(state, random, events);
     state.LastBet = state.CoinsBet;
     state.CoinsBet = 0;
-    state.Busy = false;
     events.spinFinished();
     outcome.played = true;
     return outcome;

@@ -1,7 +1,7 @@
 #include "presentation/FacePictures.h"
 
 #include "platform/PictureLoader.h"
-#include "presentation/PlaceholderPictures.h"
+#include "platform/RequiredPicture.h"
 
 #include <QPainter>
 
@@ -11,11 +11,9 @@ namespace varnholt {
 
 namespace {
 
-QImage builtin(const char *name, QSize size, PlaceholderKind kind)
+QImage builtin(BuiltinPictureName name)
 {
-    if (auto picture = loadBuiltinPicture(name))
-        return picture->convertToFormat(QImage::Format_RGB32);
-    return placeholderPicture(size, kind);
+    return requiredBuiltinPicture(name).convertToFormat(QImage::Format_RGB32);
 }
 
 void replaceFrom(QImage &picture, const std::string &exeDir, const std::string &fileName)
@@ -29,22 +27,22 @@ void replaceFrom(QImage &picture, const std::string &exeDir, const std::string &
 FacePictures loadFacePictures(const std::string &exeDir, const std::string &assetPrefix)
 {
     FacePictures p;
-    p.FaceBitmap = builtin("face.jpg", {800, 600}, PlaceholderKind::Face);
-    p.MotionStrip = builtin("motion.jpg", {76, 456}, PlaceholderKind::Strip);
-    p.SymbolSheet = builtin("symbols.jpg", {304, 228}, PlaceholderKind::SymbolSheet);
-    p.NudgeButtonBitmap = builtin("nudge.jpg", {76, 40}, PlaceholderKind::TwoStateButton);
-    p.Bet1Bitmap = builtin("bet1.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
-    p.Bet3Bitmap = builtin("bet3.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
-    p.SpinBitmap = builtin("spin.jpg", {78, 118}, PlaceholderKind::TwoStateButton);
-    p.DimTitleBitmap = builtin("dimmed.jpg", {302, 143}, PlaceholderKind::Dimmed);
-    p.DimNamePlateBitmap = builtin("dimmed2.jpg", {436, 49}, PlaceholderKind::Dimmed);
-    p.CrystalBallBitmap = builtin("crystalball.jpg", {167, 186}, PlaceholderKind::CrystalBall);
-    p.Logo = builtin("logo.jpg", {125, 70}, PlaceholderKind::Black);
-    p.LogoMask = builtin("logomask.gif", {125, 70}, PlaceholderKind::White);
-    p.DigitsSmall = builtin("digits_small.gif", {188, 21}, PlaceholderKind::RedDigits);
-    p.DigitsLarge = builtin("digits_large.gif", {376, 42}, PlaceholderKind::RedDigits);
-    p.GreenSmall = builtin("green_small.gif", {188, 21}, PlaceholderKind::GreenDigits);
-    p.GreenLarge = builtin("green_large.gif", {376, 42}, PlaceholderKind::GreenDigits);
+    p.FaceBitmap = builtin("face.jpg");
+    p.MotionStrip = builtin("motion.jpg");
+    p.SymbolSheet = builtin("symbols.jpg");
+    p.NudgeButtonBitmap = builtin("nudge.jpg");
+    p.Bet1Bitmap = builtin("bet1.jpg");
+    p.Bet3Bitmap = builtin("bet3.jpg");
+    p.SpinBitmap = builtin("spin.jpg");
+    p.DimTitleBitmap = builtin("dimmed.jpg");
+    p.DimNamePlateBitmap = builtin("dimmed2.jpg");
+    p.CrystalBallBitmap = builtin("crystalball.jpg");
+    p.Logo = builtin("logo.jpg");
+    p.LogoMask = builtin("logomask.gif");
+    p.DigitsSmall = builtin("digits_small.gif");
+    p.DigitsLarge = builtin("digits_large.gif");
+    p.GreenSmall = builtin("green_small.gif");
+    p.GreenLarge = builtin("green_large.gif");
 
     // Replacement files, in the order of the window's picture components.
     replaceFrom(p.FaceBitmap, exeDir, "tester.jpg");

@@ -28,8 +28,8 @@ struct FacePictures {
 };
 
 // Every built-in picture, with the replacement files beside the program taken in their place
-// (names matched regardless of letter case). A built-in picture that cannot be had becomes a
-// plain stand-in of its size, so the face always has something of the right shape to draw.
+// (names matched regardless of letter case). Every built-in picture is in every build: a name
+// that is not stops the build.
 FacePictures loadFacePictures(const std::string &exeDir, const std::string &assetPrefix);
 
 // The pictures that are drawn scaled, prepared once for the layout and the screen's pixel

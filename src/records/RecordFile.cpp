@@ -1,6 +1,6 @@
 #include "records/RecordFile.h"
 
-#include "records/FileDescriptor.h"
+#include "files/FileDescriptor.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,8 +1,8 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes for the record files.
 
+#include "files/SafeRead.h"
 #include "records/RecordResult.h"
-#include "records/SafeRead.h"
 
 #include <string>
 #include <string_view>

@@ -42,21 +42,6 @@ Settings ReadSettings(const std::string &exeDir, const Settings &current)
     return settings;
 }
 
-std::string_view makerWebPage(unsigned number)
-{
-    return number == kGamesPageNumber ? kMakerGamesPage : std::string_view{};
-}
-
-std::string manualMenuCaption(const std::string &windowTitle)
-{
-    return "&" + windowTitle + " Manual";
-}
-
-std::string versionMessage(const std::string &windowTitle, const std::string &versionText)
-{
-    return windowTitle + "\r\n\r\nVersion:  " + versionText;
-}
-
 std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix,
                           std::string_view ending)
 {

@@ -21,20 +21,6 @@ struct Settings {
 // `current`; the title is cut to 30 characters. The prefix is taken as written, even empty.
 Settings ReadSettings(const std::string &exeDir, const Settings &current = {});
 
-// The maker's web pages, kept here so that every caller opens the same address.
-inline constexpr std::string_view kMakerHomePage = "https://tumblewick.example/";
-inline constexpr std::string_view kMakerGamesPage = "https://tumblewick.example/games/";
-inline constexpr unsigned kGamesPageNumber = 2;
-
-// The address of the maker's page by number; empty for a number that names no page.
-std::string_view makerWebPage(unsigned number);
-
-// The caption of the Help menu's manual item: "&" + title + " Manual".
-std::string manualMenuCaption(const std::string &windowTitle);
-
-// The Version box: the title, an empty line, then "Version:  " and the version.
-std::string versionMessage(const std::string &windowTitle, const std::string &versionText);
-
 // `exeDir` + `assetPrefix` + `ending`: a sound or music file beside the program. A prefix
 // holding a path separator would reach outside the program's folder, so it names no file
 // (empty) and the game stays silent, as the picture lookup refuses such names too.

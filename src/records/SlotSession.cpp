@@ -1,6 +1,6 @@
 #include "records/SlotSession.h"
 
-#include "records/SafeRead.h"
+#include "files/SafeRead.h"
 
 namespace varnholt {
 

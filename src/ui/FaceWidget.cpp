@@ -1,8 +1,8 @@
 #include "ui/FaceWidget.h"
 
 #include "presentation/FaceControls.h"
-#include "records/Settings.h"
 #include "ui/FaceAccessible.h"
+#include "ui/MakerPages.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

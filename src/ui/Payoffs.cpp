@@ -4,24 +4,11 @@
 #include "platform/FileLookup.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
+#include "platform/RequiredPicture.h"
 #include "ui/DialogFrame.h"
 #include "ui/HelpContext.h"
 
 namespace varnholt {
-
-namespace {
-
-// The built-in chart; a plain stand-in of its size if the program lacks it.
-QImage builtinChart()
-{
-    if (std::optional<QImage> chart = loadBuiltinPicture("paychart.jpg"))
-        return *chart;
-    QImage standIn(TPaychart::kBuiltinWidth, TPaychart::kBuiltinHeight, QImage::Format_RGB32);
-    standIn.fill(Qt::black);
-    return standIn;
-}
-
-} // namespace
 
 TPaychart::TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
                      QWidget *parent)
@@ -45,7 +32,7 @@ void TPaychart::FormCreate(const std::string &exeDir, MessageSink &messages, con
                           MessageIcon::Error);
     }
     if (chart.isNull())
-        chart = builtinChart();
+        chart = requiredBuiltinPicture("paychart.jpg");
 
     // Built before the window is shown, so no resizing is ever seen.
     Image1 = new CanvasWidget(this);

@@ -7,7 +7,9 @@
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"
+#include "ui/MakerPages.h"
 #include "ui/MenuBarKeys.h"
+#include "ui/Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -69,8 +71,7 @@ void TForm1::FormCreate()
     ExeDir = exeDirFromPath(services_.programPath);
     ExeStem = exeStemFromPath(services_.programPath);
 
-    // 3. Input stays locked until the first tick of Timer1.
-    Game.Busy = busyIn(phase_);
+    // 3. Input stays locked (the phase is StartingUp) until the first tick of Timer1.
     attractLamps.LastAttractButton = 0;
 
     // 4-5. Names, and the settings file beside the program when there is one.
@@ -78,6 +79,7 @@ void TForm1::FormCreate()
     settings = ReadSettings(ExeDir, settings);
     WindowTitle = settings.WindowTitle;
     AssetPrefix = settings.AssetPrefix;
+    VersionText = programVersion();
 
     // 6. Caption, menu and help file.
     setWindowTitle(QString::fromStdString(WindowTitle));
@@ -175,11 +177,6 @@ void TForm1::buildMenu()
 void TForm1::enterPhase(PlayEvent event)
 {
     phase_ = nextPhase(phase_, event);
-    // A play's own rules hold Busy while it runs.
-    if (!isPlaying(phase_)) {
-        Game.Busy = busyIn(phase_);
-        Game.Exiting = exitingIn(phase_);
-    }
     refreshCommands();
 }
 

@@ -75,7 +75,7 @@ public:
     // Configuration, set once by start-up.
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
     std::string HelpFile; // ExeDir + ExeStem + ".hlp"
-    std::string VersionText = VARNHOLT_VERSION;
+    std::string VersionText;
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
@@ -234,8 +234,7 @@ private:
     void centreOnScreen();
     // Once a window manager has framed the window: frame included, it fits the free screen.
     void fitFrameToScreen();
-    // Moves the lifecycle on, keeps Busy and Exiting in step with it outside a play, and
-    // enables the menu commands the new phase allows.
+    // Moves the lifecycle on and enables the menu commands the new phase allows.
     void enterPhase(PlayEvent event);
     void refreshCommands();
     // Sound and Music as the player left them last time, and kept again at every change.

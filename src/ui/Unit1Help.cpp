@@ -2,9 +2,10 @@
 
 #include "ui/Unit1.h"
 
-#include "records/Settings.h"
 #include "ui/HelpContext.h"
 #include "ui/HelpKey.h"
+#include "ui/HelpMenuTexts.h"
+#include "ui/MakerPages.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,13 +9,13 @@ namespace varnholt {
 
 void TForm1::FormMouseDown(int X, int Y)
 {
-    for (const PressStep &step : planPress(Game, face_->layout(), X, Y))
+    for (const PressStep &step : planPress(Game, phase_, face_->layout(), X, Y))
         runInputAction(step.action, step.reel);
 }
 
 void TForm1::FormKeyDown(int Key)
 {
-    for (const PressStep &step : planKey(Game, Key))
+    for (const PressStep &step : planKey(Game, phase_, Key))
         runInputAction(step.action, step.reel);
 }
 

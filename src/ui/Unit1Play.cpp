@@ -2,8 +2,8 @@
 
 #include "ui/Unit1.h"
 
+#include "geometry/ReelFrames.h"
 #include "play/Spin.h"
-#include "ui/ReelFrames.h"
 
 #include <QMenuBar>
 #include <QMetaObject>

@@ -2,6 +2,7 @@
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
 #include "ui/Unit1.h"
+#include "ui/Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,7 +12,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnholt Slots");
-    QApplication::setApplicationVersion(VARNHOLT_VERSION);
+    QApplication::setApplicationVersion(varnholt::programVersion());
     // The task bar and switcher match the window to its desktop entry and show its icon.
     QGuiApplication::setDesktopFileName(varnholt::kAppId);
     QApplication::setWindowIcon(varnholt::appIcon());

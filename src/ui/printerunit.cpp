@@ -112,7 +112,9 @@ void TPrinterForm::FormCreate(DefaultPrinter &printer)
     buildPanel();
 
     Timer1.OnTimer = [this] { Timer1Timer(); };
-    setUpSpecial(text(printer.name().value_or(std::string(kNoPrinter))));
+    const std::optional<PrintQueue> queue = printer.queue();
+    setUpSpecial(
+        text(queue ? advertisedPrinterName(queue->name, queue->description) : std::string(kNoPrinter)));
 }
 
 void TPrinterForm::buildPictures()

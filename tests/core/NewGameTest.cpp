@@ -18,7 +18,6 @@ TEST(NewGame, ResetsTheGameButKeepsCoinsReelsAndOffer)
     state.LastBet = 3;
     state.NudgeAllowed = true;
     state.ReelStops = {1, 2, 3};
-    state.Busy = true;
 
     NewGame(state);
     EXPECT_EQ(state.Credits, 1000);
@@ -28,7 +27,6 @@ TEST(NewGame, ResetsTheGameButKeepsCoinsReelsAndOffer)
     EXPECT_EQ(state.BonusWon, 0);
     EXPECT_EQ(state.BonusPts, 0);
     EXPECT_EQ(state.Nudges, 6);
-    EXPECT_FALSE(state.Busy);
     EXPECT_EQ(state.CoinsBet, 2);
     EXPECT_EQ(state.LastBet, 3);
     EXPECT_TRUE(state.NudgeAllowed);

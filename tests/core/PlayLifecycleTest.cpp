@@ -38,18 +38,18 @@ TEST(PlayLifecycle, EveryEventInEveryPhase)
 TEST(PlayLifecycle, WhatEachPhaseMeans)
 {
     struct Row {
-        bool playing, hurried, closePending, busy, exiting;
+        bool playing, hurried, closePending, busy;
         CloseStep close;
     };
     const std::array<Row, kPhases.size()> rows{{
-        {false, false, false, true, false, CloseStep::CloseNow},
-        {false, false, false, false, false, CloseStep::CloseNow},
-        {true, false, false, true, false, CloseStep::FinishPlayFirst},
-        {true, true, false, true, false, CloseStep::FinishPlayFirst},
-        {true, true, true, true, false, CloseStep::FinishPlayFirst},
-        {false, false, true, true, false, CloseStep::CloseNow},
-        {false, false, false, true, false, CloseStep::CloseNow},
-        {false, false, false, true, true, CloseStep::AlreadyClosed},
+        {false, false, false, true, CloseStep::CloseNow},
+        {false, false, false, false, CloseStep::CloseNow},
+        {true, false, false, true, CloseStep::FinishPlayFirst},
+        {true, true, false, true, CloseStep::FinishPlayFirst},
+        {true, true, true, true, CloseStep::FinishPlayFirst},
+        {false, false, true, true, CloseStep::CloseNow},
+        {false, false, false, true, CloseStep::CloseNow},
+        {false, false, false, true, CloseStep::AlreadyClosed},
     }};
     for (std::size_t p = 0; p < kPhases.size(); ++p) {
         SCOPED_TRACE(p);
@@ -57,7 +57,6 @@ TEST(PlayLifecycle, WhatEachPhaseMeans)
         EXPECT_EQ(isHurried(kPhases[p]), rows[p].hurried);
         EXPECT_EQ(isClosePending(kPhases[p]), rows[p].closePending);
         EXPECT_EQ(busyIn(kPhases[p]), rows[p].busy);
-        EXPECT_EQ(exitingIn(kPhases[p]), rows[p].exiting);
         EXPECT_EQ(closeStep(kPhases[p]), rows[p].close);
     }
 }

@@ -49,9 +49,9 @@ TEST(CupsDefaultPrinter, NoServerOrASilentOneGivesNoPrinter)
     setenv("CUPS_SERVERROOT", dir.path().toLocal8Bit().constData(), 1);
     setenv("CUPS_SERVER", socketPath.c_str(), 1);
     const auto printer = makeCupsDefaultPrinter(std::chrono::milliseconds(200));
-    EXPECT_EQ(printer->name(), std::nullopt);
+    EXPECT_EQ(printer->queue(), std::nullopt);
 
     const SilentServer silent(socketPath);
     ASSERT_TRUE(silent.listening);
-    EXPECT_EQ(printer->name(), std::nullopt);
+    EXPECT_EQ(printer->queue(), std::nullopt);
 }

@@ -19,7 +19,6 @@ struct Evaluation : ::testing::Test {
     {
         state.ReelStops = stops;
         state.CoinsBet = coins;
-        state.Busy = true;
         EvaluateLines(state, random, static_cast<EvaluationEvents &>(events));
     }
 };

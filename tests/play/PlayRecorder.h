@@ -32,8 +32,7 @@ public:
     std::vector<std::int32_t> creditsAtStep;
     int stepsOutOfPlace = 0;
     std::vector<BonusPrizes> dealtPrizes;
-    std::int32_t wantedPrize = 25; // the bonus chest picked is one holding this prize
-    bool exitDuringAnimation = false;
+    std::int32_t wantedPrize = 25;      // the bonus chest picked is one holding this prize
     std::function<void()> duringScroll; // runs while a nudge scrolls
     std::vector<int> wonLines;
 
@@ -67,15 +66,13 @@ public:
     void nudgesOffered() override { log.push_back("nudgesOffered"); }
 
     void rebetPlaced() override { log.push_back("rebet"); }
-    void spinStarting() override { log.push_back("spinStarting busy=" + std::to_string(state_.Busy)); }
+    void spinStarting() override { log.push_back("spinStarting"); }
     void reelsSpinning(const std::array<int, kReelCount> &offsets) override
     {
         animatedOffsets = offsets;
         log.push_back("reelsSpinning");
-        if (exitDuringAnimation)
-            state_.Exiting = true;
     }
-    void spinFinished() override { log.push_back("spinFinished busy=" + std::to_string(state_.Busy)); }
+    void spinFinished() override { log.push_back("spinFinished"); }
     void nudgeStarting(int reel) override { log.push_back("nudgeStarting " + std::to_string(reel)); }
     void reelNudging(int reel, const std::array<int, 4> &strip) override
     {

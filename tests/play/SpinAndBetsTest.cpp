@@ -17,7 +17,6 @@ GameState idleState()
 {
     GameState state;
     InitReels(state);
-    state.Busy = false;
     return state;
 }
 
@@ -80,28 +79,10 @@ TEST(Bets, BetMaxWithTwoCreditsPutsTwoInAndWaits)
     EXPECT_EQ(state.TotalBets, 2);
 }
 
-TEST(Bets, BetsAndSpinsAreIgnoredWhileBusy)
-{
-    GameState state = idleState();
-    state.Busy = true;
-    EXPECT_EQ(BetOne(state).coinsAdded, 0);
-    EXPECT_EQ(BetMax(state).coinsAdded, 0);
-    EXPECT_EQ(state.CoinsBet, 0);
-    EXPECT_EQ(state.Credits, 1000);
-
-    state.CoinsBet = 1;
-    RandomSource random(5);
-    PlayRecorder events(state);
-    EXPECT_FALSE(Spin(state, random, events, 456).played);
-    EXPECT_EQ(state.CoinsBet, 1);
-    EXPECT_TRUE(events.log.empty());
-}
-
 TEST(Spin, DrawsOffsetThenStopPerReelAndCountsTheSpin)
 {
     GameState state = idleState();
     state.CoinsBet = 3;
-    state.Exiting = true;
     state.Spins = 4;
     state.TotalBets = 10;
     RandomSource random(123456);
@@ -115,8 +96,6 @@ TEST(Spin, DrawsOffsetThenStopPerReelAndCountsTheSpin)
     EXPECT_EQ(random.seed(), expected.seed());
     EXPECT_EQ(state.TotalBets, 13);
     EXPECT_EQ(state.Spins, 5);
-    EXPECT_FALSE(state.Exiting);
-    EXPECT_TRUE(state.Busy);
 }
 
 TEST(Spin, StopsCoverEveryPositionAndNothingElse)
@@ -147,14 +126,13 @@ TEST(Spin, ReBetsTheLastStakeWhenAffordable)
     EXPECT_TRUE(spin.played);
     EXPECT_TRUE(spin.rebet);
     EXPECT_EQ(events.log.at(0), "rebet");
-    EXPECT_EQ(events.log.at(1), "spinStarting busy=1");
+    EXPECT_EQ(events.log.at(1), "spinStarting");
     EXPECT_EQ(events.log.at(2), "reelsSpinning");
-    EXPECT_EQ(events.log.back(), "spinFinished busy=0");
+    EXPECT_EQ(events.log.back(), "spinFinished");
     EXPECT_EQ(state.TotalBets, 3);
     EXPECT_EQ(state.Spins, 1);
     EXPECT_EQ(state.CoinsBet, 0);
     EXPECT_EQ(state.LastBet, 3);
-    EXPECT_FALSE(state.Busy);
 }
 
 TEST(Spin, TooFewCreditsForTheReBetPlacesNoBet)
@@ -173,22 +151,6 @@ TEST(Spin, TooFewCreditsForTheReBetPlacesNoBet)
     EXPECT_EQ(state.Credits, 1);
     EXPECT_EQ(state.Spins, 0);
     EXPECT_EQ(state.LastBet, 2);
-    EXPECT_FALSE(state.Busy);
-}
-
-TEST(Spin, ClosingDuringTheAnimationSkipsTheEvaluation)
-{
-    GameState state = idleState();
-    state.CoinsBet = 1;
-    state.SpinWin = 0;
-    RandomSource random(5);
-    PlayRecorder events(state);
-    events.exitDuringAnimation = true;
-    EXPECT_TRUE(Spin(state, random, events, 456).played);
-    EXPECT_EQ(events.log,
-              (std::vector<std::string>{"spinStarting busy=1", "reelsSpinning", "spinFinished busy=0"}));
-    EXPECT_EQ(state.LastBet, 1);
-    EXPECT_EQ(state.CoinsBet, 0);
 }
 
 TEST(Spin, SpinAndCounterAdditionsStopAtTheLimit)

@@ -1,7 +1,7 @@
 // Files the player (or anything else) put where the game looks for its own.
 
+#include "files/SafeRead.h"
 #include "records/IniFile.h"
-#include "records/SafeRead.h"
 #include "records/SavedGames.h"
 #include "records/Settings.h"
 

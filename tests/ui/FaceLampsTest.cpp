@@ -198,7 +198,7 @@ TEST_F(FaceLamps, TimersDriveTheFaceFromTheEventLoop)
     const QImage wildBefore = form->canvas().grab(wild);
     SystemClock realTime;
     Delay(realTime, 0.35);
-    EXPECT_FALSE(form->game().Busy) << "Timer1 ran and unlocked input";
+    EXPECT_TRUE(form->NewGame1->isEnabled()) << "Timer1 ran and unlocked input";
     EXPECT_NE(form->canvas().grab(wild), wildBefore) << "Timer6 swung the Wild";
     EXPECT_NE(form->canvas().grab(buttonLamps(*form)), buttonsBefore) << "Timer2 moved the attract lamp";
 }

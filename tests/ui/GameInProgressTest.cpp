@@ -36,7 +36,7 @@ TEST_F(GameInProgress, GameKeptAtCloseIsRestoredAtTheNextStart)
         ASSERT_EQ(g.CoinsBet, 2);
         ASSERT_EQ(g.Credits, 1234);
         form->Exit1Click();
-        EXPECT_TRUE(g.Exiting);
+        EXPECT_FALSE(form->Exit1->isEnabled()) << "closed";
         EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(savedPath())));
     }
     auto next = makeForm(1024, 768);

@@ -16,10 +16,16 @@ using namespace varnholt::test;
 
 namespace {
 
+// A default printer by its queue name, added without a description.
 class FixedPrinter final : public DefaultPrinter {
 public:
     explicit FixedPrinter(std::optional<std::string> name) : name_(std::move(name)) {}
-    std::optional<std::string> name() override { return name_; }
+    std::optional<PrintQueue> queue() override
+    {
+        if (!name_)
+            return std::nullopt;
+        return PrintQueue{*name_, ""};
+    }
 
 private:
     std::optional<std::string> name_;

@@ -17,13 +17,13 @@ TEST_F(StartUp, InputStaysLockedUntilTheFirstTimer1Tick)
     FormServices services = testServices(800, 600);
     services.wavePlayer = std::move(wavesOwned);
     auto form = makeClockedForm(std::move(services));
-    EXPECT_TRUE(form->game().Busy);
+    EXPECT_FALSE(form->NewGame1->isEnabled()) << "locked while starting up";
     passTime(*form, kStartUpLock - 1);
     betOne(*form);
-    EXPECT_TRUE(form->game().Busy);
+    EXPECT_FALSE(form->NewGame1->isEnabled()) << "locked while starting up";
     EXPECT_EQ(form->game().CoinsBet, 0) << "no coin goes in during start-up";
     passTime(*form, 1);
-    EXPECT_FALSE(form->game().Busy);
+    EXPECT_TRUE(form->NewGame1->isEnabled()) << "unlocked";
     EXPECT_EQ(played.count("Vrn7.wav"), 1) << "the start sound";
     passTime(*form, 1000);
     EXPECT_EQ(played.count("Vrn7.wav"), 1) << "Timer1 ticks only once";

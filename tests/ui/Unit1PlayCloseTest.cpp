@@ -47,7 +47,7 @@ TEST_F(PlayClose, CloseDuringTheReelsWaitsForTheSpinToBeJudged)
         EXPECT_EQ(waves->count("VrnWin.wav"), 0) << "no waiting on the win sound when closing";
 
         QCoreApplication::processEvents();
-        EXPECT_TRUE(g.Exiting) << "closed once the spin was over";
+        EXPECT_FALSE(form->Exit1->isEnabled()) << "closed once the spin was over";
         EXPECT_EQ(keptCredits(), start - 1 + 250);
         EXPECT_TRUE(messages.empty());
     }
@@ -93,7 +93,7 @@ TEST_F(PlayClose, CloseDuringTheBonusGamePicksForThePlayerAndPaysOnce)
     guard.stop();
     EXPECT_FALSE(guardUsed);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(g.Exiting);
+    EXPECT_FALSE(form->Exit1->isEnabled()) << "closed";
     EXPECT_EQ(g.SpinWin, 0);
     const bool nudgePrize = g.Nudges == 6;
     if (!nudgePrize) {
@@ -109,6 +109,6 @@ TEST_F(PlayClose, CloseWhileIdleIsImmediate)
     betOne(*form);
     form->close();
     EXPECT_FALSE(form->closePending());
-    EXPECT_TRUE(form->game().Exiting);
+    EXPECT_FALSE(form->Exit1->isEnabled()) << "closed";
     EXPECT_EQ(keptCredits(), 1000) << "the coin not spun is given back";
 }

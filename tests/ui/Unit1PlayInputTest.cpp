@@ -90,7 +90,7 @@ TEST_F(PlayInput, TheTwoMessagesAndWhenTheyCome)
     EXPECT_EQ(g.Credits, 1);
     EXPECT_EQ(g.Spins, 1);
     EXPECT_EQ(g.ReelStops, stops);
-    EXPECT_FALSE(g.Busy);
+    EXPECT_FALSE(form->playing());
 }
 
 TEST_F(PlayInput, EnterAndSpaceSpinAndMBetsMax)

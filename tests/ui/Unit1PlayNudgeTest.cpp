@@ -66,7 +66,7 @@ TEST_F(PlayNudge, NudgeMovesTheReelOneSymbolAndPaysAtTheLastStake)
     EXPECT_EQ(g.Spins, before.Spins) << "a nudge is not a spin";
     EXPECT_EQ(g.TotalBets, before.TotalBets);
     EXPECT_FALSE(g.NudgeAllowed) << "the offer closes once a nudge has paid";
-    EXPECT_FALSE(g.Busy);
+    EXPECT_FALSE(form->playing());
     EXPECT_FALSE(changesWithin(*form, nudgeButtons(*form), 300));
     EXPECT_TRUE(changesWithin(*form, titlePanel(*form), 200)) << "the win flashes";
     EXPECT_EQ(waves->count(kStopClick), 1);
@@ -131,7 +131,7 @@ TEST_F(PlayNudge, NothingElseStartsWhileANudgeIsUnderWay)
     clock->duringWait = [&] {
         if (calls++ > 0)
             return;
-        EXPECT_TRUE(g.Busy);
+        EXPECT_TRUE(form->playing());
         EXPECT_FALSE(form->NewGame1->isEnabled());
         press(*form, kNudgeButtonX[2], kNudgeButtonY);
         press(*form, kBet1X, kBet1Y);

@@ -3,7 +3,7 @@
 #include "Unit1PlayFixture.h"
 
 #include "core/Input.h"
-#include "ui/ReelFrames.h"
+#include "geometry/ReelFrames.h"
 
 #include <algorithm>
 #include <optional>
@@ -118,7 +118,7 @@ TEST_F(PlaySpin, SpinLocksTheMachineAndStopsTheLampsWhileTheReelsTurn)
             if (checked)
                 return;
             checked = true;
-            EXPECT_TRUE(g.Busy);
+            EXPECT_TRUE(form->playing());
             for (const QRect &lamp : lamps)
                 EXPECT_FALSE(changesWithin(*form, lamp, 300)) << "lamp at " << lamp.x() << "," << lamp.y();
             // Presses and keys during the animation start nothing inside it.
@@ -137,7 +137,7 @@ TEST_F(PlaySpin, SpinLocksTheMachineAndStopsTheLampsWhileTheReelsTurn)
         EXPECT_EQ(g.Spins, 2);
         EXPECT_EQ(g.CoinsBet, 0);
         EXPECT_EQ(g.LastBet, 1);
-        EXPECT_FALSE(g.Busy);
+        EXPECT_FALSE(form->playing());
         EXPECT_TRUE(changesWithin(*form, buttonLamps(*form), 200)) << "attract lamps back on";
     }
 }

@@ -4,11 +4,11 @@
 
 namespace varnholt {
 
-inline constexpr int kReelFrameMs = 25;       // frames are at least this far apart
-inline constexpr int kReelFrameCount = 47;    // the third reel's bounce is over by then
-inline constexpr int kReelStopPhase = 21;     // a reel stops on its 21st frame
-inline constexpr int kReelStagger = 9;        // each reel stops this many frames after the last
-inline constexpr int kBounceGrabMargin = 8;   // rows left out of the bounce copy, window pixels
+inline constexpr int kReelFrameMs = 25;     // frames are at least this far apart
+inline constexpr int kReelFrameCount = 47;  // the third reel's bounce is over by then
+inline constexpr int kReelStopPhase = 21;   // a reel stops on its 21st frame
+inline constexpr int kReelStagger = 9;      // each reel stops this many frames after the last
+inline constexpr int kBounceGrabMargin = 8; // rows left out of the bounce copy, window pixels
 
 enum class ReelFrameAction {
     None,   // nothing to draw for this reel

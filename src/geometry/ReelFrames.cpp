@@ -1,4 +1,4 @@
-#include "ui/ReelFrames.h"
+#include "geometry/ReelFrames.h"
 
 #include <array>
 

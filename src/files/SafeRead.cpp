@@ -1,6 +1,6 @@
-#include "records/SafeRead.h"
+#include "files/SafeRead.h"
 
-#include "records/FileDescriptor.h"
+#include "files/FileDescriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>

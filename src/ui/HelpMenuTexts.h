@@ -1,0 +1,14 @@
+#pragma once
+// The texts of the Help menu: the manual item's caption and the Version box.
+
+#include <string>
+
+namespace varnholt {
+
+// The caption of the Help menu's manual item: "&" + title + " Manual".
+std::string manualMenuCaption(const std::string &windowTitle);
+
+// The Version box: the title, an empty line, then "Version:  " and the version.
+std::string versionMessage(const std::string &windowTitle, const std::string &versionText);
+
+} // namespace varnholt
