@@ -29,11 +29,12 @@ public:
     std::optional<std::string> name() override { return "Epson Stylus Photo 750"; }
 };
 
-void settle(int ms)
+// Processes events until `done` holds, at most `ms` milliseconds.
+void settle(int ms, const std::function<bool()> &done = [] { return false; })
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms)
+    while (timer.elapsed() < ms && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
@@ -110,6 +111,7 @@ int main(int argc, char **argv)
                                                         {"borrow", &TForm1::Borrow1Click},
                                                         {"stats", &TForm1::Stats1Click},
                                                         {"payoffs", &TForm1::Payoffs1Click}};
+    const auto spinOver = [&] { return !form.game().Busy && form.game().CoinsBet == 0; };
     bool ok = true;
     for (int i = 3; i < argc; ++i) {
         const QString scene = argv[i];
@@ -120,7 +122,7 @@ int main(int argc, char **argv)
             QTimer::singleShot(400,
                                [&] { ok &= save(wholeScreen(), outDir + "/play-spin-" + size + ".png"); });
             form.FormKeyDown('M');
-            settle(500);
+            settle(20000, spinOver);
         } else if (scene == "bonus") {
             form.reseedRandom(seedForStops(form.face().layout().BlurStripHeight, {8, 1, 3})); // Bonus row
             form.showBonusWindow = [&](TTrickForm &window) {
@@ -131,8 +133,8 @@ int main(int argc, char **argv)
                 window.exec();
             };
             form.FormKeyDown('M');
+            settle(20000, spinOver);
             form.showBonusWindow = nullptr;
-            settle(500);
         } else if (dialogs.count(scene)) {
             ok &= grabModal([&] { (form.*dialogs.at(scene))(); },
                             outDir + "/dialog-" + scene + "-" + size + ".png", true);

@@ -15,7 +15,7 @@ shots=(
   "800x600 face spin bonus open payoffs stats"
   "1024x768 face advert help"
   "1280x1024 face"
-  "1920x1080 face spin bonus save borrow"
+  "1920x1080 face save borrow spin bonus"
 )
 for shot in "${shots[@]}"; do
   read -r size scenes <<<"$shot"
