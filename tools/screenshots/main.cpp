@@ -30,7 +30,8 @@ public:
 };
 
 // Processes events until `done` holds, at most `ms` milliseconds.
-void settle(int ms, const std::function<bool()> &done = [] { return false; })
+void settle(
+    int ms, const std::function<bool()> &done = [] { return false; })
 {
     QElapsedTimer timer;
     timer.start();
