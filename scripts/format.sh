@@ -5,4 +5,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 formatter="$(command -v clang-format-14 || command -v clang-format)"
-git clang-format --binary "$formatter" "${1:-HEAD}" -- '*.cpp' '*.h'
+git clang-format --force --binary "$formatter" "${1:-HEAD}" -- '*.cpp' '*.h'
