@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up, builds the game alone (not the tests), and starts it.
+# Installs what building and running the game needs, builds the game (with its manual, not the
+# tests), and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh varnholt-slots
+bash scripts/setup.sh game varnholt-slots
 exec ./build/src/ui/varnholt-slots

@@ -1,32 +1,53 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs (when missing) and builds into build/: the named
-# targets, or everything (game, tests, tools, benchmarks) when none is named.
+# Installs the Debian packages a job needs (when missing) and builds into build/:
+#   setup.sh game [target...]    what building and running the game needs
+#   setup.sh tests [target...]   that, plus the test, packaging and CI tools
+# Builds the named targets, or everything the configuration holds when none is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+job="${1:?usage: setup.sh game|tests [target...]}"
+shift
 
-packages=(
+game_packages=(
   cmake g++ pkg-config make
   qt6-base-dev libgl-dev
+  # Qt's plugin for Wayland desktops, so the game runs there natively.
+  qt6-wayland
   libjpeg62-turbo-dev libgif-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  # The advert asks CUPS (the client library, not the server) for the default printer.
+  libcups2-dev
+  # The face is lettered in TeX Gyre Heros.
+  fonts-texgyre
+)
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  # The advert asks CUPS for the default printer; its test runs a private print server.
-  libcups2-dev cups cups-client
+  # The advert's test runs a private print server.
+  cups cups-client
   # The fuzz targets need clang's libFuzzer; the sanitizers its runtime.
   clang libclang-rt-14-dev
   # The format check of changed lines.
   clang-format git
-  # The face is lettered in TeX Gyre Heros; the drawing tests measure DejaVu Sans.
-  fonts-dejavu-core fonts-texgyre
-  # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps.
-  desktop-file-utils appstream inotify-tools dpkg-dev file
-  # The screen-reader test: a private accessibility bus, a virtual screen and pyatspi.
-  at-spi2-core dbus python3-pyatspi xvfb
+  # The drawing tests measure DejaVu Sans.
+  fonts-dejavu-core
+  # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps, lintian.
+  desktop-file-utils appstream inotify-tools dpkg-dev file lintian
+  # The game started for real: a virtual X display with key presses, a headless Wayland compositor.
+  xvfb xdotool weston
+  # The screen-reader test: a private accessibility bus and pyatspi.
+  at-spi2-core dbus python3-pyatspi
 )
-bash scripts/install-packages.sh "${packages[@]}"
+case "$job" in
+  game) bash scripts/install-packages.sh "${game_packages[@]}" ;;
+  tests) bash scripts/install-packages.sh "${game_packages[@]}" "${test_packages[@]}" ;;
+  *) echo "setup.sh: the job is game or tests, not '$job'" >&2; exit 2 ;;
+esac
 
 # VARNHOLT_CMAKE_ARGS: extra configure arguments, split on spaces (CI: -DVARNHOLT_WERROR=ON).
 read -r -a extra_args <<<"${VARNHOLT_CMAKE_ARGS:-}"
+# The tests are configured when their tools are installed; the game's job leaves an earlier
+# choice as it was.
+[ "$job" = tests ] && extra_args+=(-DVARNHOLT_WITH_TESTS=ON)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra_args[@]}"
 targets=()
 for target in "$@"; do targets+=(--target "$target"); done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test.
+# Installs what building the game and running every test needs, builds everything, and runs
+# every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh tests
 cd build
 ctest --output-on-failure -j"$(nproc)"

@@ -27,6 +27,8 @@ QRect primaryScreenFreeArea()
     return screen ? screen->availableGeometry() : QRect();
 }
 
+bool windowsPlaceThemselves() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 namespace {
 constexpr int kNarrowedSpare = 10; // the inset every window keeps; more spare width is a narrowed face
 } // namespace

@@ -19,6 +19,10 @@ ScreenInfo primaryScreenInfo();
 // The part of the primary screen that panels and docks leave free.
 QRect primaryScreenFreeArea();
 
+// False on Wayland, where the compositor alone places windows and a maximised window must take
+// the size it configures: there a fixed-size window is neither moved nor maximised.
+bool windowsPlaceThemselves();
+
 // Where a window whose outer size (frame included) should be `wanted` goes: at the top-left
 // corner of the free area, cut to it. A window narrowed to the screen's 4:3 part, with more
 // width spare than the 10-pixel inset, stands in the middle of the free width instead.

@@ -5,6 +5,9 @@
 
 namespace varnholt {
 
+// The program's name as --version and the desktop show it.
+inline constexpr char kAppName[] = "Varnholt Slots";
+
 // The reverse-DNS id of the desktop entry, the metainfo and the icon.
 inline constexpr char kAppId[] = "org.varnholt.Slots";
 

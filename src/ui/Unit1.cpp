@@ -138,9 +138,10 @@ void TForm1::FormCreate()
     SaveLoadGame(savedGames_, Game, kCurrentGameSlot, false, "");
 
     // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
-    // (a face narrowed to 4:3 stays centred instead of hugging the left edge).
+    // (a face narrowed to 4:3 stays centred instead of hugging the left edge). A Wayland
+    // compositor would make a maximised window take the whole screen, which a fixed size refuses.
     centreOnScreen();
-    if (screen.pixelsPerInch < 100 && ScreenWidth == screen.width)
+    if (screen.pixelsPerInch < 100 && ScreenWidth == screen.width && windowsPlaceThemselves())
         setWindowState(windowState() | Qt::WindowMaximized);
 
     FormPaint();

@@ -8,20 +8,65 @@
 #include <QCommandLineParser>
 #include <QSessionManager>
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Varnholt Slots");
-    QApplication::setApplicationVersion(varnholt::programVersion());
-    // The task bar and switcher match the window to its desktop entry and show its icon.
-    QGuiApplication::setDesktopFileName(varnholt::kAppId);
-    QApplication::setWindowIcon(varnholt::appIcon());
+#include <cstdio>
+#include <cstdlib>
 
+namespace {
+
+// Options are read before anything talks to a window system, so --help and --version work over
+// ssh, in a chroot and for man-page generators. Exits for those and for a bad option.
+void handleCommandLine(int argc, char **argv)
+{
+    QCoreApplication parsing(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("A three-reel casino slot machine.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(app);
+    parser.process(parsing);
+}
+
+// While the window system is being reached Qt's messages are held back: when it cannot be
+// reached Qt ends with abort() after several lines of plugin detail, and the player gets one
+// plain line and exit status 1 instead. Once connected, the held messages are printed as usual.
+QStringList heldMessages;
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages << qFormatLogMessage(type, context, text);
+        return;
+    }
+    const bool named = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "varnholt-slots: %s\n",
+                 named
+                     ? "cannot open a window: the display named by DISPLAY or WAYLAND_DISPLAY does not answer"
+                     : "cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void releaseStartMessages()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString &line : std::as_const(heldMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    heldMessages.clear();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setApplicationName(varnholt::kAppName);
+    QCoreApplication::setApplicationVersion(varnholt::programVersion());
+    handleCommandLine(argc, argv);
+
+    qInstallMessageHandler(holdStartMessages);
+    QApplication app(argc, argv);
+    releaseStartMessages();
+    // The task bar and switcher match the window to its desktop entry and show its icon.
+    QGuiApplication::setDesktopFileName(varnholt::kAppId);
+    QApplication::setWindowIcon(varnholt::appIcon());
 
     varnholt::FormServices services;
     services.programPath = QCoreApplication::applicationFilePath().toStdString();

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix, starts the program through bin/varnholt-slots from another
+# Installs into a temporary prefix, starts the program through games/varnholt-slots from another
 # folder on a 1024 x 768 offscreen screen, and watches its program folder: it must open the
 # sized symbol sheet for that width, the click and start sounds and the first music piece, which
 # it only does when it found them there (a missing file falls back to a built-in or silence).
@@ -18,7 +18,7 @@ until grep -q 'Watches established' "$scratch/watch"; do sleep 0.1; done
 
 cd "$elsewhere"
 HOME="$elsewhere" XDG_DATA_HOME="$elsewhere/data" QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json" \
-  SDL_AUDIODRIVER=dummy "$prefix/bin/varnholt-slots" &
+  SDL_AUDIODRIVER=dummy "$prefix/games/varnholt-slots" &
 game=$!
 
 allOpened() {

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Starts a headless Wayland compositor (weston) with a 1024 x 768 output and runs the game's
+# window in it on Qt's Wayland plugin (see WaylandStartProbe.cpp for what is checked).
+#   check-wayland.sh PROBE
+set -uo pipefail
+command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
+probe="$1"
+scratch="$(mktemp -d)"
+trap 'kill "$compositor" 2>/dev/null; rm -rf "$scratch"' EXIT
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR="$scratch"
+printf '[core]\nidle-time=0\n[shell]\npanel-position=none\n' >"$scratch/weston.ini"
+
+weston --config="$scratch/weston.ini" --backend=headless-backend.so --socket=varnholt-test \
+  --width=1024 --height=768 >"$scratch/weston.log" 2>&1 &
+compositor=$!
+for _ in $(seq 100); do [ -S "$scratch/varnholt-test" ] && break; sleep 0.1; done
+[ -S "$scratch/varnholt-test" ] || { cat "$scratch/weston.log"; echo "FAIL: weston did not start" >&2; exit 1; }
+
+env -u DISPLAY WAYLAND_DISPLAY=varnholt-test QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy \
+  "$probe" "$scratch/game.ini" 1024 768

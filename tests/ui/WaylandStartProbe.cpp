@@ -1,0 +1,98 @@
+// Started by check-wayland.sh inside a headless Wayland compositor: builds the game's window as
+// the program does, on Qt's Wayland plugin, and checks that the compositor shows it at the size
+// fitted to the screen (the window cannot place itself there) and that a spin plays.
+//   wayland_start_probe SAVED_GAME_FILE SCREEN_WIDTH SCREEN_HEIGHT
+#include "geometry/Layout.h"
+#include "platform/Screen.h"
+#include "platform/Sound.h"
+#include "ui/Unit1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QWindow>
+
+#include <cstdio>
+
+using namespace varnholt;
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const QString &what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
+        ++failures;
+    }
+}
+
+// Runs the event loop until `done` holds or a generous bound for a loaded machine passes.
+template <typename Done> bool waitFor(Done done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+QString sizeText(QSize size) { return QString("%1 x %2").arg(size.width()).arg(size.height()); }
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: wayland_start_probe SAVED_GAME_FILE SCREEN_WIDTH SCREEN_HEIGHT\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != "wayland") {
+        std::fprintf(stderr, "FAIL: Qt chose the %s plugin, not wayland\n",
+                     qPrintable(QGuiApplication::platformName()));
+        return 1;
+    }
+    const QSize screenSize(QString(argv[2]).toInt(), QString(argv[3]).toInt());
+
+    FormServices services;
+    services.programPath = QCoreApplication::applicationFilePath().toStdString();
+    services.savedGamePath = argv[1];
+    services.seed = 7;
+    services.wavePlayer = makeSilentWavePlayer();
+    services.midiPlayer = makeSilentMidiPlayer();
+    TForm1 form(std::move(services));
+    form.show();
+
+    check(QGuiApplication::primaryScreen()->geometry().size() == screenSize,
+          "the screen is " + sizeText(QGuiApplication::primaryScreen()->geometry().size()));
+    check(waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }),
+          "the compositor never showed the window");
+    // The start sound unlocks input; by then any decoration has been fitted as well.
+    check(waitFor([&] { return !form.game().Busy; }), "input stayed locked");
+
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize expected = outerWindowArea(form.requestedSize(), free).size();
+    check(form.ScreenWidth == layoutWidthForScreen(screenSize.width(), screenSize.height()) &&
+              form.ScreenHeight == screenSize.height(),
+          QString("the face is laid out for %1 x %2").arg(form.ScreenWidth).arg(form.ScreenHeight));
+    check(form.frameGeometry().size() == expected, "the window with its frame is " +
+                                                       sizeText(form.frameGeometry().size()) + ", not " +
+                                                       sizeText(expected));
+    check(form.windowHandle()->geometry().size() == form.size(),
+          "the compositor shows " + sizeText(form.windowHandle()->geometry().size()) + " of " +
+              sizeText(form.size()));
+
+    const std::int32_t spins = form.game().Spins, bets = form.game().TotalBets;
+    form.FormKeyDown('M'); // three coins; the third spins, and the spin plays out in here
+    check(form.game().Spins == spins + 1,
+          QString("%1 spins after one, from %2").arg(form.game().Spins).arg(spins));
+    check(form.game().TotalBets == bets + 3,
+          QString("bets %1 after three coins from %2").arg(form.game().TotalBets).arg(bets));
+    check(form.frameGeometry().size() == expected,
+          "the spin resized the window to " + sizeText(form.frameGeometry().size()));
+
+    form.close();
+    return failures > 0;
+}
