@@ -8,8 +8,9 @@
 // Writes collect in memory until UpdateFile() puts the whole file on disk in one step.
 //
 // Lines may end in LF, CRLF or a lone CR alike. A UTF-8 byte-order mark is skipped and UTF-16
-// with a byte-order mark is read; the file is written back in the encoding and with the line
-// ends it was read in: a line read keeps its own break, a line added takes the first line's.
+// with a byte-order mark, or without one when it opens with a section header, is read; the file
+// is written back in the encoding and with the line ends it was read in: a line read keeps its
+// own break, a line added takes the first line's.
 
 #include "records/RecordFile.h"
 #include "records/RecordResult.h"
@@ -46,7 +47,8 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
 
-    // Puts the whole text on disk, crash-safe. On failure the file on disk is unchanged.
+    // Puts the whole text on disk, crash-safe. On failure the file on disk is unchanged. A file
+    // read with NULs in its text (UTF-16 without a mark that could not be told) is refused.
     RecordResult UpdateFile() const;
 
     // The file's bytes as they would be written: in the loaded file's encoding, each line
@@ -78,6 +80,7 @@ private:
     std::vector<Line> lines_;
     std::string lineEnd_ = "\n";
     TextEncoding encoding_ = TextEncoding::Utf8;
+    bool foreign_ = false; // holds NULs: not a text file of ours, never written over
 };
 
 } // namespace varnholt

@@ -49,7 +49,10 @@ std::string_view makerWebPage(unsigned number)
 
 std::string manualMenuCaption(const std::string &windowTitle)
 {
-    return "&" + windowTitle + " Manual";
+    std::string caption = "&";
+    for (const char c : windowTitle)
+        caption += c == '&' ? "&&" : std::string(1, c);
+    return caption + " Manual";
 }
 
 std::string versionMessage(const std::string &windowTitle, const std::string &versionText)

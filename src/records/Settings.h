@@ -29,7 +29,8 @@ inline constexpr unsigned kGamesPageNumber = 2;
 // The address of the maker's page by number; empty for a number that names no page.
 std::string_view makerWebPage(unsigned number);
 
-// The caption of the Help menu's manual item: "&" + title + " Manual".
+// The caption of the Help menu's manual item: "&" + title + " Manual", every "&" of the title
+// doubled so that it shows as itself instead of marking an access key.
 std::string manualMenuCaption(const std::string &windowTitle);
 
 // The Version box: the title, an empty line, then "Version:  " and the version.
