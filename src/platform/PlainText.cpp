@@ -1,7 +1,6 @@
 #include "platform/PlainText.h"
 
 #include <QLabel>
-#include <QTextDocument>
 
 namespace varnholt {
 
@@ -13,24 +12,10 @@ QLabel *makePlainLabel(QWidget *parent, const QString &text)
     return label;
 }
 
-QString plainToolTip(const QString &text)
-{
-    if (text.isEmpty())
-        return text;
-    // Escaped and marked as rich text, so the hint shows the characters themselves.
-    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
-}
-
 QString plainWindowTitle(const QString &text)
 {
     QString title = text;
     return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-}
-
-QString plainMenuText(const QString &text)
-{
-    QString caption = text;
-    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 } // namespace varnholt

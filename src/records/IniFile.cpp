@@ -36,7 +36,6 @@ IniFile IniFile::fromText(std::string_view bytes, std::string path)
     DecodedText decoded = decodeText(bytes);
     file.encoding_ = decoded.encoding;
     std::string_view text = decoded.utf8;
-    file.foreign_ = text.find('\0') != std::string_view::npos;
     file.lineEnd_ = firstLineEnd(text);
 
     while (!text.empty()) {
@@ -156,13 +155,6 @@ std::string IniFile::text() const
     return encodeText(result, encoding_);
 }
 
-RecordResult IniFile::UpdateFile() const
-{
-    // NULs are no INI text of any kind we read (UTF-16 we could not tell, perhaps): leave the
-    // file as it is rather than mix our lines into it.
-    if (foreign_)
-        return {unableToWriteMessage(path_)};
-    return writeFileAtomically(path_, text());
-}
+RecordResult IniFile::UpdateFile() const { return writeFileAtomically(path_, text()); }
 
 } // namespace varnholt

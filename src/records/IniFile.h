@@ -47,8 +47,7 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
 
-    // Puts the whole text on disk, crash-safe. On failure the file on disk is unchanged. A file
-    // read with NULs in its text (UTF-16 without a mark that could not be told) is refused.
+    // Puts the whole text on disk, crash-safe. On failure the file on disk is unchanged.
     RecordResult UpdateFile() const;
 
     // The file's bytes as they would be written: in the loaded file's encoding, each line
@@ -80,7 +79,6 @@ private:
     std::vector<Line> lines_;
     std::string lineEnd_ = "\n";
     TextEncoding encoding_ = TextEncoding::Utf8;
-    bool foreign_ = false; // holds NULs: not a text file of ours, never written over
 };
 
 } // namespace varnholt

@@ -4,7 +4,6 @@
 #include "platform/CanvasWidget.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/PictureLoader.h"
-#include "platform/PlainText.h"
 #include "presentation/FaceFonts.h"
 #include "sponsor/BannerAreas.h"
 #include "sponsor/BrandRows.h"
@@ -147,7 +146,7 @@ void TPrinterForm::buildBrandRows()
         fitToText(*name);
         name->setGeometry(kBrandLeft, y, kBrandWidth, name->height());
         name->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        name->setToolTip(plainToolTip(name->text()));
+        name->setToolTip(name->text());
         name->onClick = [this, row] { openBrand(static_cast<int>(row)); };
         QLabel *saving = label<QLabel>(this, text(brand.saving), 13, kPriceRed);
         fitToText(*saving);
@@ -187,7 +186,7 @@ void TPrinterForm::setUpSpecial(const QString &name)
     Label1->setText(name);
     const PrinterSpecial special = findPrinterSpecial(name.toStdString());
     SpecialLink = text(sponsorAddress(special.page));
-    Label1->setToolTip(plainToolTip(SpecialLink));
+    Label1->setToolTip(SpecialLink); // our own address, built from the model table
     SpecialPrice = text(special.price);
     Label2->setText(SpecialPrice);
 

@@ -182,7 +182,6 @@ TEST_F(PrinterFormTest, APrinterNameThatLooksLikeMarkupShowsAsItIs)
     EXPECT_FALSE(shot.isNull());
     EXPECT_GT(form->Label1->sizeHint().width(),
               QFontMetrics(form->Label1->font()).horizontalAdvance("<b>Epson</b><img src=/dev/zero>"));
-    EXPECT_TRUE(form->Label1->toolTip().contains("inkfairn.example")) << "the hint names the page";
 }
 
 TEST_F(FormTest, TheAdvertAtEightHundredBySixHundredKeepsItsTitleBarOnScreen)

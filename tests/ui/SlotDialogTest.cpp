@@ -249,7 +249,7 @@ TEST_F(SlotDialog, MarkupFromTheSettingsFileAndTheSavedGameShowsAsItIs)
     QFile saves(QString::fromStdString(savedPath()));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(saves).path()));
     ASSERT_TRUE(saves.open(QIODevice::WriteOnly));
-    saves.write("[GameNo1]\nGameName=<i>Ann</i>\nGameDate=<h1>12</h1>\n");
+    saves.write("[GameNo1]\nGameName=<i>Ann</i>\nGameDate=<h1>1</h1>\n");
     saves.close();
 
     auto form = makeIdleForm();
@@ -258,7 +258,7 @@ TEST_F(SlotDialog, MarkupFromTheSettingsFileAndTheSavedGameShowsAsItIs)
     EXPECT_EQ(form->GloamwickSlotsManual1->iconText(), title + " Manual") << "\"&\" is no access key";
     ASSERT_TRUE(run(*form, &TForm1::OpenGame1Click, [&](TLoadSave &d) {
         for (const auto &[label, shown] :
-             {std::pair{QString("Game1"), title}, {QString("date1"), QString("<h1>12</h1>")}}) {
+             {std::pair{QString("Game1"), title}, {QString("date1"), QString("<h1>1</h1>")}}) {
             EXPECT_EQ(d.label(label)->text(), shown);
             EXPECT_EQ(d.label(label)->textFormat(), Qt::PlainText) << label.toStdString();
         }
