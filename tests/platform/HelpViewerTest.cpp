@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -170,4 +171,29 @@ TEST(HelpViewer, OpensOverTheGameWithinTheFreePartOfTheScreen)
     EXPECT_EQ(viewer.width(), std::min(760, freeArea.width()));
     EXPECT_EQ(viewer.height(), std::min(600, freeArea.height()));
     EXPECT_TRUE(viewer.frameGeometry().contains(game.frameGeometry().center())) << "over the game";
+}
+
+TEST(HelpViewer, TheShippedManualLooksAsQtsOwnBrowserShowsIt)
+{
+    test::testApp();
+    QFile file(VARNHOLT_MANUAL);
+    if (!file.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "the manual is not built";
+    QTextBrowser reference; // Qt's own loading, data: pictures and all
+    reference.setHtml(QString::fromUtf8(file.readAll()));
+    HelpViewerHolder holder;
+    HelpViewer &viewer = holder.show(VARNHOLT_MANUAL, 0);
+    auto render = [](QTextBrowser &browser) {
+        browser.setLineWrapMode(QTextEdit::FixedPixelWidth);
+        browser.setLineWrapColumnOrWidth(700);
+        QTextDocument &document = *browser.document();
+        QImage page(document.size().toSize(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        document.drawContents(&painter);
+        return page;
+    };
+    const QImage shown = render(viewer.browser());
+    EXPECT_GT(shown.height(), 2000) << "the whole manual, not a refusal";
+    EXPECT_EQ(shown, render(reference)) << "pixel for pixel, pictures and all";
 }
