@@ -14,12 +14,24 @@ namespace varnholt {
 inline constexpr int kMaxPictureSide = 16384;
 inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
 
+// Why a picture failed, for a message in a player's words.
+enum class PictureFault {
+    None,
+    Unreadable, // the file is missing, or nothing that can be read safely
+    Damaged,    // not a JPEG or GIF, or broken inside
+    TooLarge,   // more pixels than may be held
+};
+
 struct DecodedPicture {
     std::optional<QImage> image; // set on success, never a null QImage
     std::string error;           // on failure, a short readable reason
+    PictureFault fault = PictureFault::None;
 
-    static DecodedPicture success(QImage picture) { return {std::move(picture), {}}; }
-    static DecodedPicture failure(std::string reason) { return {std::nullopt, std::move(reason)}; }
+    static DecodedPicture success(QImage picture) { return {std::move(picture), {}, PictureFault::None}; }
+    static DecodedPicture failure(std::string reason, PictureFault fault = PictureFault::Damaged)
+    {
+        return {std::nullopt, std::move(reason), fault};
+    }
     explicit operator bool() const { return image.has_value(); }
 };
 

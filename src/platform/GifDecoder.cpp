@@ -159,9 +159,9 @@ DecodedPicture decodeGif(std::span<const std::byte> data, long long maxPixels)
     const long long canvasWidth = std::max<long long>(gif->SWidth, 0LL + frame.left + frame.width);
     const long long canvasHeight = std::max<long long>(gif->SHeight, 0LL + frame.top + frame.height);
     if (std::string problem = checkPictureSize(frame.width, frame.height, maxPixels); !problem.empty())
-        return DecodedPicture::failure("GIF: " + problem);
+        return DecodedPicture::failure("GIF: " + problem, PictureFault::TooLarge);
     if (std::string problem = checkPictureSize(canvasWidth, canvasHeight, maxPixels); !problem.empty())
-        return DecodedPicture::failure("GIF: " + problem);
+        return DecodedPicture::failure("GIF: " + problem, PictureFault::TooLarge);
 
     const ColorMapObject *colours = desc.ColorMap != nullptr ? desc.ColorMap : gif->SColorMap;
     if (colours == nullptr)
@@ -180,7 +180,7 @@ DecodedPicture decodeGif(std::span<const std::byte> data, long long maxPixels)
     QImage image = paint(frame, *colours, transparentIndex, int(canvasWidth), int(canvasHeight),
                          background);
     if (image.isNull())
-        return DecodedPicture::failure("GIF: not enough memory for the picture");
+        return DecodedPicture::failure("GIF: not enough memory for the picture", PictureFault::TooLarge);
     return DecodedPicture::success(std::move(image));
 }
 

@@ -1,9 +1,14 @@
 #include "platform/HelpViewer.h"
 
 #include "files/SafeRead.h"
+#include "platform/ManualCheck.h"
+#include "platform/PlainText.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +30,22 @@ QAction *addButton(QToolBar &bar, const QString &text, QList<QKeySequence> keys,
     action->setShortcutContext(Qt::WindowShortcut);
     return action;
 }
-// A browser that takes the help document from bytes read safely (a FIFO or a huge file in its
-// place must not hang or exhaust the game) and everything else, the inlined pictures, as usual.
+// The pictures one manual may carry: each at most this many pixels a side, all together at most
+// this many pixels (our manual has a few dozen of 48 x 48).
+constexpr int kMaxManualPictureSide = 2048;
+constexpr qint64 kManualPicturePixels = 16LL << 20;
+
+bool isWebLink(const QUrl &link)
+{
+    const QString scheme = link.scheme().toLower();
+    return scheme == "http" || scheme == "https" || scheme == "mailto";
+}
+
+// A browser that shows one document, the manual read safely (a FIFO or a huge file in its place
+// must not hang or exhaust the game), with the pictures it carries inside itself (data:
+// addresses). Nothing else the page names is ever opened: no local file, device or FIFO, no
+// stylesheet. A refused resource still gets an answer, since an empty one makes Qt open the
+// name as a file itself.
 class HelpBrowser final : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
@@ -34,17 +53,45 @@ public:
     {
         file_ = file;
         html_ = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+        picturePixels_ = 0;
     }
     QVariant loadResource(int type, const QUrl &name) override
     {
         if (type == QTextDocument::HtmlResource && name.adjusted(QUrl::RemoveFragment) == file_)
             return html_;
-        return QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::ImageResource)
+            return embeddedPicture(name);
+        return QString(" ");
     }
 
 private:
+    QImage embeddedPicture(const QUrl &name)
+    {
+        QImage none(1, 1, QImage::Format_ARGB32);
+        none.fill(Qt::transparent);
+        if (name.scheme().compare("data", Qt::CaseInsensitive) != 0)
+            return none;
+        const QString address = name.path(QUrl::FullyEncoded);
+        const qsizetype comma = address.indexOf(',');
+        if (comma < 0 || !address.left(comma).endsWith(";base64", Qt::CaseInsensitive))
+            return none;
+        QByteArray bytes =
+            QByteArray::fromBase64(QByteArray::fromPercentEncoding(address.mid(comma + 1).toLatin1()));
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        const qint64 pixels = qint64(size.width()) * size.height();
+        if (!size.isValid() || size.width() > kMaxManualPictureSide ||
+            size.height() > kMaxManualPictureSide || picturePixels_ + pixels > kManualPicturePixels)
+            return none;
+        picturePixels_ += pixels;
+        const QImage picture = reader.read();
+        return picture.isNull() ? none : picture;
+    }
+
     QUrl file_;
     QString html_;
+    qint64 picturePixels_ = 0;
 };
 } // namespace
 
@@ -55,7 +102,9 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle("Help");
     browser_ = new HelpBrowser(this);
-    browser_->setOpenExternalLinks(true);
+    // Links are followed here, not by the browser: see followLink().
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) { followLink(link); });
     findText_ = new QLineEdit(this);
     findText_->setPlaceholderText("Find (Ctrl+F)");
     findText_->setMaximumWidth(200);
@@ -100,10 +149,12 @@ bool HelpViewer::loadFile(const QString &helpFile)
 {
     const FileContents contents = readFileSafely(helpFile.toStdString(), kHelpFileCap);
     if (contents.status != FileStatus::Loaded || contents.bytes.empty()) {
-        loadedFile_.clear();
-        browser_->clearHistory();
-        browser_->setPlainText(QString("Cannot open the help file %1.").arg(helpFile));
-        setWindowTitle("Help");
+        showProblem(QString("Cannot open the help file %1.").arg(helpFile));
+        return false;
+    }
+    if (const std::string problem = manualLayoutProblem(contents.bytes); !problem.empty()) {
+        showProblem(
+            QString("The help file %1 cannot be shown: %2.").arg(helpFile, QString::fromStdString(problem)));
         return false;
     }
     if (loadedFile_ != helpFile) {
@@ -112,9 +163,26 @@ bool HelpViewer::loadFile(const QString &helpFile)
         browser_->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
         loadedFile_ = helpFile;
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QString("Help") : title);
+        setWindowTitle(title.isEmpty() ? QString("Help") : plainWindowTitle(title));
     }
     return true;
+}
+
+void HelpViewer::showProblem(const QString &text)
+{
+    loadedFile_.clear();
+    browser_->clearHistory();
+    browser_->setPlainText(text);
+    setWindowTitle("Help");
+}
+
+void HelpViewer::followLink(const QUrl &link)
+{
+    if (!loadedFile_.isEmpty() && link.adjusted(QUrl::RemoveFragment) == QUrl::fromLocalFile(loadedFile_))
+        browser_->setSource(link, QTextDocument::HtmlResource);
+    else if (isWebLink(link) && openWebLink)
+        openWebLink(link);
+    // Anything else (a local file, javascript:, another program's scheme) is not followed.
 }
 
 void HelpViewer::showTopic(const QString &helpFile, int topic)
@@ -145,9 +213,11 @@ void HelpViewer::findNext()
 HelpViewer &HelpViewerHolder::show(const QString &helpFile, int topic)
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!viewer_)
+    if (!viewer_) {
         viewer_ = new HelpViewer(modal);
-    else if (modal && viewer_->parentWidget() != modal && viewer_ != modal)
+        viewer_->openWebLink = openWebLink;
+        placeViewer(modal ? modal : over.data());
+    } else if (modal && viewer_->parentWidget() != modal && viewer_ != modal)
         viewer_->setParent(modal, Qt::Window);
     viewer_->showTopic(helpFile, topic);
     viewer_->setWindowState(viewer_->windowState() & ~Qt::WindowMinimized);
@@ -155,6 +225,19 @@ HelpViewer &HelpViewerHolder::show(const QString &helpFile, int topic)
     viewer_->raise();
     viewer_->activateWindow();
     return *viewer_;
+}
+
+void HelpViewerHolder::placeViewer(const QWidget *overWindow)
+{
+    // As large as it was made, within the free part of the screen with the frame the game's
+    // own window has; over the window the player is looking at.
+    const QRect freeArea = primaryScreenFreeArea();
+    if (freeArea.isEmpty())
+        return;
+    const QMargins frame = overWindow ? windowFrameMargins(*overWindow) : QMargins();
+    viewer_->resize(viewer_->size().boundedTo(freeArea.size().shrunkBy(frame)));
+    const QRect overArea = overWindow && overWindow->isVisible() ? overWindow->frameGeometry() : freeArea;
+    viewer_->move(windowFramePlace(viewer_->size().grownBy(frame), overArea, freeArea));
 }
 
 HelpViewerHolder::~HelpViewerHolder()

@@ -6,8 +6,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QTextBrowser;
+class QUrl;
 
 namespace varnholt {
 
@@ -22,8 +25,14 @@ public:
     int topic() const { return topic_; }
     QTextBrowser &browser() { return *browser_; }
 
+    // Follows a link of the manual: within the manual itself, or an http(s) or mailto address
+    // handed to this. Nothing else is followed.
+    void followLink(const QUrl &link);
+    std::function<void(const QUrl &)> openWebLink;
+
 private:
     bool loadFile(const QString &helpFile);
+    void showProblem(const QString &text);
     void findNext();
 
     QTextBrowser *browser_ = nullptr;
@@ -41,7 +50,14 @@ public:
     HelpViewer *viewer() const { return viewer_.data(); }
     ~HelpViewerHolder();
 
+    // The window a new viewer opens over when no modal window is up (the game's own).
+    QPointer<QWidget> over;
+    // Where the manual's web links go.
+    std::function<void(const QUrl &)> openWebLink;
+
 private:
+    void placeViewer(const QWidget *overWindow);
+
     QPointer<HelpViewer> viewer_;
 };
 

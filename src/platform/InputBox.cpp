@@ -1,5 +1,7 @@
 #include "platform/InputBox.h"
 
+#include "platform/PlainText.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,11 +17,11 @@ public:
                                       const QString &text) override
     {
         QDialog box(owner);
-        box.setWindowTitle(caption);
+        box.setWindowTitle(plainWindowTitle(caption));
         box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
         auto *layout = new QVBoxLayout(&box);
-        layout->addWidget(new QLabel(prompt, &box));
+        layout->addWidget(makePlainLabel(&box, prompt));
         auto *edit = new QLineEdit(&box);
         edit->setMaxLength(kInputBoxMaxLength);
         edit->setText(text.left(kInputBoxMaxLength));

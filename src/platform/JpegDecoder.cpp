@@ -86,6 +86,7 @@ struct Decoder {
     jpeg_progress_mgr progress{};
     QImage image;
     std::vector<JSAMPLE> cmykRow;
+    bool tooLarge = false; // the refusal was of the picture's size, not of its data
 
     Decoder()
     {
@@ -111,8 +112,10 @@ struct Decoder {
         // No object with a destructor may be alive across a libjpeg call: a longjmp out of
         // it would skip that destructor.
         if (std::string problem = checkPictureSize(cinfo.image_width, cinfo.image_height, maxPixels);
-            !problem.empty())
+            !problem.empty()) {
+            tooLarge = true;
             return problem;
+        }
 
         const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
         if (cmyk)
@@ -124,8 +127,10 @@ struct Decoder {
 
         jpeg_start_decompress(&cinfo);
         image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
-        if (image.isNull())
+        if (image.isNull()) {
+            tooLarge = true;
             return "not enough memory for the picture";
+        }
 
         if (cmyk)
             cmykRow.resize(std::size_t(cinfo.output_width) * 4);
@@ -154,7 +159,8 @@ DecodedPicture decodeJpeg(std::span<const std::byte> data, long long maxPixels)
         return DecodedPicture::failure(std::string("JPEG: ") + decoder->errors.message);
     std::string problem = decoder->run(data, maxPixels);
     if (!problem.empty())
-        return DecodedPicture::failure("JPEG: " + problem);
+        return DecodedPicture::failure("JPEG: " + problem,
+                                       decoder->tooLarge ? PictureFault::TooLarge : PictureFault::Damaged);
     return DecodedPicture::success(std::move(decoder->image));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/PlainText.h"
+
 #include <QMessageBox>
 
 namespace varnholt {
@@ -11,6 +13,9 @@ public:
     {
         QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption,
                         text, QMessageBox::Ok, owner);
+        // Messages carry file paths and names from outside: never markup.
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowTitle(plainWindowTitle(caption));
         box.exec();
     }
 };

@@ -58,9 +58,9 @@ DecodedPicture loadPictureFile(const std::string &path, long long maxPixels)
 {
     const FileContents file = readPictureBytes(path);
     if (file.status == FileStatus::Missing)
-        return DecodedPicture::failure("cannot open " + path);
+        return DecodedPicture::failure("cannot open " + path, PictureFault::Unreadable);
     if (file.status != FileStatus::Loaded)
-        return DecodedPicture::failure(file.problem);
+        return DecodedPicture::failure(file.problem, PictureFault::Unreadable);
     DecodedPicture picture = decodePicture(std::as_bytes(std::span(file.bytes)), maxPixels);
     if (!picture)
         picture.error = path + ": " + picture.error;
@@ -72,15 +72,20 @@ std::optional<QImage> loadBuiltinPicture(const std::string &name)
     return loadPictureFile(":/pictures/" + name).image;
 }
 
+DecodedPicture loadBudgetedPicture(const std::string &path, const std::string &name)
+{
+    PictureBudget &budget = replacementPictureBudget();
+    DecodedPicture picture = loadPictureFile(path, budget.allowanceFor(name) / kBytesPerPixel);
+    budget.record(name, picture ? picture.image->sizeInBytes() : 0);
+    return picture;
+}
+
 std::optional<QImage> loadReplacementPicture(const std::string &dir, const std::string &name)
 {
     const std::optional<std::string> path = findFileIgnoringCase(dir, name);
     if (!path)
         return std::nullopt;
-    PictureBudget &budget = replacementPictureBudget();
-    const DecodedPicture picture = loadPictureFile(*path, budget.allowanceFor(name) / kBytesPerPixel);
-    budget.record(name, picture ? picture.image->sizeInBytes() : 0);
-    return picture.image;
+    return loadBudgetedPicture(*path, name).image;
 }
 
 } // namespace varnholt

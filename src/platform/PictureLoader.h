@@ -36,4 +36,7 @@ std::optional<QImage> loadBuiltinPicture(const std::string &name);
 // keeps its built-in picture.
 std::optional<QImage> loadReplacementPicture(const std::string &dir, const std::string &name);
 
+// The replacement picture at `path`, counted in the budget under `name`, with why it failed.
+DecodedPicture loadBudgetedPicture(const std::string &path, const std::string &name);
+
 } // namespace varnholt

@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -39,6 +42,25 @@ QRect outerWindowArea(QSize wanted, const QRect &freeArea)
     const int spare = freeArea.width() - size.width();
     const int left = freeArea.left() + (spare > kNarrowedSpare ? spare / 2 : 0);
     return QRect(QPoint(left, freeArea.top()), size);
+}
+
+QPoint windowFramePlace(QSize outer, const QRect &over, const QRect &freeArea)
+{
+    const QPoint centred = over.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    // Right and bottom first, then left and top, which win when the window is too large.
+    const int left = std::max(freeArea.left(), std::min(centred.x(), freeArea.right() + 1 - outer.width()));
+    const int top = std::max(freeArea.top(), std::min(centred.y(), freeArea.bottom() + 1 - outer.height()));
+    return {left, top};
+}
+
+QMargins windowFrameMargins(const QWidget &window)
+{
+    const QWidget *top = window.window();
+    if (!top->isVisible())
+        return {};
+    const QRect outer = top->frameGeometry(), inner = top->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 } // namespace varnholt

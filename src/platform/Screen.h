@@ -2,7 +2,10 @@
 // What the game reads about the display: its size, pixels per inch and device pixel ratio, all
 // in device-independent pixels; and the part panels leave free.
 
+#include <QMargins>
 #include <QRect>
+
+class QWidget;
 
 namespace varnholt {
 
@@ -27,5 +30,15 @@ bool windowsPlaceThemselves();
 // corner of the free area, cut to it. A window narrowed to the screen's 4:3 part, with more
 // width spare than the 10-pixel inset, stands in the middle of the free width instead.
 QRect outerWindowArea(QSize wanted, const QRect &freeArea);
+
+// Where the outer top-left corner of a side window of outer size `outer` goes: centred over the
+// area `over` (the window it belongs to), moved as little as needed to lie in the free area.
+// A window larger than the free area keeps its top-left corner in it, so the title bar stays
+// on screen and only its far edges are cut.
+QPoint windowFramePlace(QSize outer, const QRect &over, const QRect &freeArea);
+
+// The frame the window system has put around a shown window (none before it is shown, or
+// without a window manager).
+QMargins windowFrameMargins(const QWidget &window);
 
 } // namespace varnholt

@@ -8,8 +8,9 @@
 // Writes collect in memory until UpdateFile() puts the whole file on disk in one step.
 //
 // Lines may end in LF, CRLF or a lone CR alike. A UTF-8 byte-order mark is skipped and UTF-16
-// with a byte-order mark is read; the file is written back in the encoding and with the line
-// ends it was read in: a line read keeps its own break, a line added takes the first line's.
+// with a byte-order mark, or without one when it opens with a section header, is read; the file
+// is written back in the encoding and with the line ends it was read in: a line read keeps its
+// own break, a line added takes the first line's.
 
 #include "records/RecordFile.h"
 #include "records/RecordResult.h"

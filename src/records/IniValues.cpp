@@ -102,7 +102,7 @@ std::string encodeIniValue(std::string_view value)
 {
     std::string line(value);
     for (char &c : line)
-        if (c == '\r' || c == '\n')
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') // line breaks, NULs, other controls
             c = ' ';
     const bool wouldTrim = !line.empty() && (isBlank(line.front()) || isBlank(line.back()));
     const bool wouldUnquote = unquoteValue(line).size() != line.size();

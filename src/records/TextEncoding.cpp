@@ -1,5 +1,6 @@
 #include "records/TextEncoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace varnholt {
@@ -109,6 +110,35 @@ bool startsWith(std::string_view bytes, std::string_view mark)
     return bytes.substr(0, mark.size()) == mark;
 }
 
+bool isBlank(char16_t unit) { return unit == u' ' || unit == u'\t' || unit == u'\r' || unit == u'\n'; }
+
+// True when the bytes, read as UTF-16 in the given order, start (after blanks) with a section
+// header of printable ASCII: "[GameNo1]" with a NUL beside every character never occurs in
+// UTF-8 text, so this tells UTF-16 without a mark apart reliably.
+bool opensWithUtf16Header(std::string_view bytes, bool bigEndian)
+{
+    constexpr std::size_t kLongestHeader = 256; // code units scanned for the header
+    const std::size_t units = std::min(bytes.size() / 2, kLongestHeader);
+    auto unitAt = [&](std::size_t k) -> char16_t {
+        const auto first = static_cast<std::uint8_t>(bytes[2 * k]);
+        const auto second = static_cast<std::uint8_t>(bytes[2 * k + 1]);
+        return static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+    };
+    std::size_t k = 0;
+    while (k < units && isBlank(unitAt(k)))
+        ++k;
+    if (k >= units || unitAt(k) != u'[')
+        return false;
+    for (++k; k < units; ++k) {
+        const char16_t unit = unitAt(k);
+        if (unit == u']')
+            return true;
+        if (unit < 0x20 || unit > 0x7E)
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 DecodedText decodeText(std::string_view bytes)
@@ -119,6 +149,10 @@ DecodedText decodeText(std::string_view bytes)
         return {TextEncoding::Utf16LE, utf16ToUtf8(bytes.substr(2), false)};
     if (startsWith(bytes, kUtf16BEMark))
         return {TextEncoding::Utf16BE, utf16ToUtf8(bytes.substr(2), true)};
+    if (opensWithUtf16Header(bytes, false))
+        return {TextEncoding::Utf16LENoMark, utf16ToUtf8(bytes, false)};
+    if (opensWithUtf16Header(bytes, true))
+        return {TextEncoding::Utf16BENoMark, utf16ToUtf8(bytes, true)};
     return {TextEncoding::Utf8, std::string(bytes)};
 }
 
@@ -131,6 +165,10 @@ std::string encodeText(std::string_view utf8, TextEncoding encoding)
         return std::string(kUtf16LEMark) + utf8ToUtf16(utf8, false);
     case TextEncoding::Utf16BE:
         return std::string(kUtf16BEMark) + utf8ToUtf16(utf8, true);
+    case TextEncoding::Utf16LENoMark:
+        return utf8ToUtf16(utf8, false);
+    case TextEncoding::Utf16BENoMark:
+        return utf8ToUtf16(utf8, true);
     case TextEncoding::Utf8:
         break;
     }

@@ -1,5 +1,7 @@
 #include "ui/DialogControls.h"
 
+#include "platform/PlainText.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -10,8 +12,7 @@ namespace varnholt {
 QLabel *makeLabel(QWidget &parent, const QString &text, const QRect &place, const QFont &font, QColor colour,
                   Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, &parent);
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = makePlainLabel(&parent, text);
     label->setFont(font);
     label->setAlignment(alignment);
     QPalette palette = label->palette();

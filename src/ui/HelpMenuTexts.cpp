@@ -2,7 +2,13 @@
 
 namespace varnholt {
 
-std::string manualMenuCaption(const std::string &windowTitle) { return "&" + windowTitle + " Manual"; }
+std::string manualMenuCaption(const std::string &windowTitle)
+{
+    std::string caption = "&";
+    for (const char c : windowTitle)
+        caption += c == '&' ? "&&" : std::string(1, c);
+    return caption + " Manual";
+}
 
 std::string versionMessage(const std::string &windowTitle, const std::string &versionText)
 {

@@ -5,7 +5,8 @@
 
 namespace varnholt {
 
-// The caption of the Help menu's manual item: "&" + title + " Manual".
+// The caption of the Help menu's manual item: "&" + title + " Manual", every "&" of the title
+// doubled so that it shows as itself instead of marking an access key.
 std::string manualMenuCaption(const std::string &windowTitle);
 
 // The Version box: the title, an empty line, then "Version:  " and the version.

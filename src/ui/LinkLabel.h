@@ -9,7 +9,8 @@ namespace varnholt {
 
 class LinkLabel : public QLabel {
 public:
-    explicit LinkLabel(QWidget *parent = nullptr) : QLabel(parent) {}
+    // Plain text: a link's caption may be a name from outside (the print server's).
+    explicit LinkLabel(QWidget *parent = nullptr) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
     std::function<void()> onClick;
 

@@ -8,27 +8,53 @@
 #include "ui/DialogFrame.h"
 #include "ui/HelpContext.h"
 
+#include <QFileInfo>
+
 namespace varnholt {
 
+namespace {
+
+constexpr char kChartFile[] = "Paychart.jpg";
+
+QString sizeText(QSize size) { return QString("%1 x %2").arg(size.width()).arg(size.height()); }
+
+// Why the chart file is not shown, in the player's words.
+QString refusal(const QString &file, const DecodedPicture &loaded, QSize screen)
+{
+    QString why;
+    if (loaded.image)
+        why = QString("The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).")
+                  .arg(file, sizeText(loaded.image->size()), sizeText(screen));
+    else if (loaded.fault == PictureFault::Unreadable)
+        why = QString("The payoff chart %1 cannot be read.").arg(file);
+    else if (loaded.fault == PictureFault::TooLarge)
+        why = QString("The payoff chart %1 is too large a picture for the game to hold.").arg(file);
+    else
+        why = QString("The payoff chart %1 is damaged or is not a JPEG picture.").arg(file);
+    return why + "\nThe built-in chart is shown instead.";
+}
+
+} // namespace
+
 TPaychart::TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
-                     QWidget *parent)
+                     QSize screen, QWidget *parent)
     : QDialog(parent)
 {
     setHelpContext(*this, kHelpPayoffChart);
-    FormCreate(exeDir, messages, messageCaption);
+    FormCreate(exeDir, messages, messageCaption, screen);
 }
 
-void TPaychart::FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption)
+void TPaychart::FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
+                           QSize screen)
 {
     QImage chart;
-    if (const std::optional<std::string> path = findFileIgnoringCase(exeDir, "Paychart.jpg")) {
-        DecodedPicture file = loadPictureFile(*path);
-        if (file)
+    if (const std::optional<std::string> path = findFileIgnoringCase(exeDir, kChartFile)) {
+        DecodedPicture file = loadBudgetedPicture(*path, kChartFile);
+        if (file && file.image->width() <= screen.width() && file.image->height() <= screen.height())
             chart = std::move(*file.image);
         else
             messages.show(parentWidget(), messageCaption,
-                          QString::fromStdString("The payoff chart " + *path + " cannot be shown: " + file.error +
-                                                 "\nThe built-in chart is shown instead."),
+                          refusal(QFileInfo(QString::fromStdString(*path)).fileName(), file, screen),
                           MessageIcon::Error);
     }
     if (chart.isNull())

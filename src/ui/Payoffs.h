@@ -15,18 +15,17 @@ class MessageSink;
 
 class TPaychart : public QDialog {
 public:
-    static constexpr int kBuiltinWidth = 640;
-    static constexpr int kBuiltinHeight = 560;
-
-    // exeDir: where "Paychart.jpg" is looked for. A file there that cannot be read is reported
-    // through messages (under messageCaption) and the built-in chart shown instead.
-    TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
+    // exeDir: where "Paychart.jpg" is looked for. The file counts against the replacement
+    // pictures' budget; one that cannot be read, or is larger than `screen`, is reported through
+    // messages (under messageCaption) and the built-in chart shown instead.
+    TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption, QSize screen,
               QWidget *parent = nullptr);
 
     const Canvas &image1Canvas() const;
 
 private:
-    void FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption);
+    void FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,
+                    QSize screen);
 
     CanvasWidget *Image1 = nullptr;
 };

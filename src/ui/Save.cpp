@@ -2,6 +2,7 @@
 
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
+#include "platform/PlainText.h"
 #include "presentation/FaceFonts.h"
 #include "records/SlotSession.h"
 #include "ui/DialogFrame.h"
@@ -43,7 +44,7 @@ constexpr char kTagProperty[] = "tag";
 
 QLabel *addLabel(QWidget &parent, const QString &componentName, QRect place, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(&parent);
+    QLabel *label = makePlainLabel(&parent); // names and dates come from the saved-game file
     label->setObjectName(componentName);
     label->setGeometry(place);
     label->setAlignment(alignment | Qt::AlignTop);

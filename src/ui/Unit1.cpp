@@ -4,6 +4,7 @@
 #include "core/NewGame.h"
 #include "geometry/Layout.h"
 #include "platform/RememberedOptions.h"
+#include "platform/PlainText.h"
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
 #include "records/Settings.h"
@@ -17,6 +18,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+
+#include <cstdio>
 
 namespace varnholt {
 
@@ -82,7 +85,7 @@ void TForm1::FormCreate()
     VersionText = programVersion();
 
     // 6. Caption, menu and help file.
-    setWindowTitle(QString::fromStdString(WindowTitle));
+    setWindowTitle(plainWindowTitle(QString::fromStdString(WindowTitle)));
     buildMenu();
     HelpFile = ExeDir + ExeStem + ".hlp";
     openGamesPage = [this] { OpenWebPage(kGamesPageNumber); };
@@ -373,22 +376,31 @@ void TForm1::Exit1Click()
         close();
 }
 
-bool TForm1::saveGameInProgress()
+bool TForm1::saveGameInProgress(SaveReport report)
 {
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
     GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
     const RecordResult result =
         SaveLoadGame(savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
-    if (!result.ok())
+    if (result.ok())
+        return true;
+    std::fprintf(stderr, "varnholt-slots: the game in progress was not kept: %s\n", result.error.c_str());
+    if (report == SaveReport::MessageToo)
         showMessage(QString::fromStdString(result.error), MessageIcon::Error);
-    return result.ok();
+    return false;
+}
+
+void TForm1::closeBySignal()
+{
+    closingBySignal_ = true;
+    close();
 }
 
 void TForm1::FormClose()
 {
     enterPhase(PlayEvent::CloseAsked);
-    saveGameInProgress();
+    saveGameInProgress(closingBySignal_ ? SaveReport::StandardErrorOnly : SaveReport::MessageToo);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -107,6 +107,9 @@ public:
     void BrennovaHomepage1Click();
     void CompayInformation1Click();
     void OpenWebPage(unsigned Number);
+    // Hands any web address (the advert's, the manual's links) to the desktop, with the games
+    // page's messages when nothing could open it.
+    void openWebAddress(const QString &address);
     // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
     // and the help key come here.
     void showHelpTopic(int topic);
@@ -135,8 +138,13 @@ public:
     // A close asked for while playing waits for the play to end, which then hurries.
     bool closePending() const { return isClosePending(phase_); }
 
-    // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
-    bool saveGameInProgress();
+    // How a failed save of the game in progress is told: always on the standard error stream,
+    // and in a message box only when a person is there to close it.
+    enum class SaveReport { StandardErrorOnly, MessageToo };
+    // Writes the game in progress to the "CurrentGame" section; false on failure.
+    bool saveGameInProgress(SaveReport report = SaveReport::StandardErrorOnly);
+    // Closes the window for a signal or the end of the session: nothing waits for a click.
+    void closeBySignal();
 
     QMenu *File1 = nullptr;
     QAction *NewGame1 = nullptr;
@@ -229,6 +237,7 @@ private:
     void runInputAction(InputAction action, int reel);
     void FormCreate();
     void FormClose();
+    bool closingBySignal_ = false;
     void buildMenu();
     void setUpHelp(); // the Help menu, the window's topic and the help key
     void centreOnScreen();

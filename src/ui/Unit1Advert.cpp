@@ -10,7 +10,8 @@ void TForm1::Inkfairn1Click()
         return;
     if (!services_.defaultPrinter)
         services_.defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
-    TPrinterForm advert(*services_.defaultPrinter, *webOpener_, this);
+    TPrinterForm advert(
+        *services_.defaultPrinter, [this](const QString &address) { openWebAddress(address); }, this);
     runSideWindow(advert);
 }
 

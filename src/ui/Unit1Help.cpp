@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 
 namespace varnholt {
 
@@ -18,6 +19,8 @@ void TForm1::setUpHelp()
 {
     setHelpContext(*this, kHelpMachine);
     openHelpTopic = [this](int topic) { showHelpTopic(topic); };
+    help_.over = this;
+    help_.openWebLink = [this](const QUrl &link) { openWebAddress(link.toString(QUrl::FullyEncoded)); };
     Help1 = menuBar()->addMenu("&Help");
     Version1 = Help1->addAction("Version", [this] { Version1Click(); });
     N6 = Help1->addSeparator();
@@ -63,7 +66,12 @@ void TForm1::OpenWebPage(unsigned Number)
     if (!mayRun(Command::WebPage, phase_))
         return;
     const std::string_view address = makerWebPage(Number);
-    if (!address.empty() && webOpener_->open(QString::fromUtf8(address.data(), qsizetype(address.size()))))
+    openWebAddress(QString::fromUtf8(address.data(), qsizetype(address.size())));
+}
+
+void TForm1::openWebAddress(const QString &address)
+{
+    if (!address.isEmpty() && webOpener_->open(address))
         return;
     showMessage("Could not find a web browser on your system!", MessageIcon::Error);
     showMessage(QString("Please visit Tumblewick at:  ") + QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size())));

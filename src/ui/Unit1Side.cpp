@@ -38,7 +38,9 @@ void TForm1::Payoffs1Click()
 {
     if (!mayRun(Command::Payoffs, phase_))
         return;
-    TPaychart window(ExeDir, *messages_, QString::fromStdString(WindowTitle), this);
+    const ScreenInfo screen = services_.screen();
+    TPaychart window(ExeDir, *messages_, QString::fromStdString(WindowTitle),
+                     QSize(screen.width, screen.height), this);
     runSideWindow(window);
 }
 

@@ -74,11 +74,18 @@ int main(int argc, char **argv)
     services.midiPlayer = varnholt::makeFluidMidiPlayer();
     varnholt::TForm1 form(std::move(services));
 
-    // Ending by signal or with the desktop session still keeps the game in progress.
-    varnholt::routeQuitSignals([&form] { form.close(); });
+    // Ending by signal or with the desktop session still keeps the game in progress; a save that
+    // fails then is told on the standard error stream, since no one may be there to click.
+    varnholt::routeQuitSignals([&form] {
+        form.closeBySignal();
+        // Once the game is kept, nothing holds the program: not a side window, nor the message
+        // box of a close by hand whose save failed. A play under way closes when it is over.
+        if (form.game().Exiting)
+            QCoreApplication::exit(0);
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager &) { form.saveGameInProgress(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] { form.close(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] { form.closeBySignal(); });
 
     form.show();
     return app.exec();

@@ -4,7 +4,6 @@
 #include "platform/CanvasWidget.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/PictureLoader.h"
-#include "platform/WebOpener.h"
 #include "presentation/FaceFonts.h"
 #include "sponsor/BannerAreas.h"
 #include "sponsor/BrandRows.h"
@@ -59,6 +58,7 @@ template <typename Label>
 Label *label(QWidget *parent, const QString &caption, int pixels, QColor colour)
 {
     auto *made = new Label(parent);
+    made->setTextFormat(Qt::PlainText); // the printer's name comes from the print server
     made->setFont(windowFont(pixels, true));
     made->setText(caption);
     setTextColour(*made, colour);
@@ -89,7 +89,9 @@ CanvasWidget *picture(QWidget *parent, const char *name, const QRect &place)
 
 } // namespace
 
-TPrinterForm::TPrinterForm(DefaultPrinter &printer, WebOpener &web, QWidget *parent) : QDialog(parent), web_(web)
+TPrinterForm::TPrinterForm(DefaultPrinter &printer, std::function<void(const QString &)> openLink,
+                           QWidget *parent)
+    : QDialog(parent), openLink_(std::move(openLink))
 {
     FormCreate(printer);
 }
@@ -186,7 +188,7 @@ void TPrinterForm::setUpSpecial(const QString &name)
     Label1->setText(name);
     const PrinterSpecial special = findPrinterSpecial(name.toStdString());
     SpecialLink = text(sponsorAddress(special.page));
-    Label1->setToolTip(SpecialLink);
+    Label1->setToolTip(SpecialLink); // our own address, built from the model table
     SpecialPrice = text(special.price);
     Label2->setText(SpecialPrice);
 
@@ -204,19 +206,13 @@ void TPrinterForm::Timer1Timer()
     setTextColour(*Label2, red ? kPanelYellow : kPriceRed);
 }
 
-void TPrinterForm::Image3MouseDown(int X, int Y)
-{
-    web_.open(text(sponsorAddress(bannerPage(X, Y))));
-}
+void TPrinterForm::Image3MouseDown(int X, int Y) { openLink_(text(sponsorAddress(bannerPage(X, Y)))); }
 
-void TPrinterForm::openSpecial()
-{
-    web_.open(SpecialLink);
-}
+void TPrinterForm::openSpecial() { openLink_(SpecialLink); }
 
 void TPrinterForm::openBrand(int row)
 {
-    web_.open(text(sponsorAddress(kBrandRows[static_cast<std::size_t>(row)].page)));
+    openLink_(text(sponsorAddress(kBrandRows[static_cast<std::size_t>(row)].page)));
 }
 
 } // namespace varnholt

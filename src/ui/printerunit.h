@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 
@@ -16,14 +18,15 @@ namespace varnholt {
 class CanvasWidget;
 class DefaultPrinter;
 class LinkLabel;
-class WebOpener;
 
 class TPrinterForm : public QDialog {
 public:
     static constexpr int kClientWidth = 605;
     static constexpr int kClientHeight = 623;
 
-    TPrinterForm(DefaultPrinter &printer, WebOpener &web, QWidget *parent = nullptr);
+    // openLink hands a page's address to the desktop (and reports when nothing could open it).
+    TPrinterForm(DefaultPrinter &printer, std::function<void(const QString &)> openLink,
+                 QWidget *parent = nullptr);
     ~TPrinterForm() override;
 
     // Handlers, named after the component and the event they serve.
@@ -66,7 +69,7 @@ private:
     void openSpecial();
     void openBrand(int row);
 
-    WebOpener &web_;
+    std::function<void(const QString &)> openLink_;
     QString SpecialLink;
     QString SpecialPrice;
 };

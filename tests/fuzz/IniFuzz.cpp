@@ -16,14 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string once = file.text();
     FUZZ_CHECK(IniFile::fromText(once).text() == once);
 
-    // The value is the input's tail: a line break cannot live in it and becomes a space, and in
-    // a UTF-16 file bytes that are not UTF-8 become U+FFFD.
+    // The value is the input's tail: a line break or other control character cannot live in it
+    // and becomes a space, and in a UTF-16 file bytes that are not UTF-8 become U+FFFD.
     std::string value(input.substr(size - std::min<std::size_t>(size, 80)));
     file.WriteString("Fuzz Section", "Fuzz Key", value);
-    std::replace(value.begin(), value.end(), '\r', ' ');
-    std::replace(value.begin(), value.end(), '\n', ' ');
+    std::replace_if(
+        value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; },
+        ' ');
     const TextEncoding encoding = decodeText(input).encoding;
-    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
+    if (encoding != TextEncoding::Utf8 && encoding != TextEncoding::Utf8WithBom)
         value = decodeText(encodeText(value, encoding)).utf8;
     const IniFile reread = IniFile::fromText(file.text());
     FUZZ_CHECK(reread.ReadString("fuzz section", "FUZZ KEY", "<missing>") == value);

@@ -2,12 +2,14 @@
 // give back. The box is answered from inside its own modal run.
 
 #include "platform/InputBox.h"
+#include "platform/MessageBox.h"
 
 #include "TestApp.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -44,6 +46,21 @@ TEST(InputBox, OkGivesTheEditedTextCutToTheLimitAndCancelGivesNothing)
               }),
               QString("")) << "an empty name is a name";
     EXPECT_FALSE(askWith("Evening", [](QDialog &box, QLineEdit &) { box.reject(); }));
+}
+
+TEST(DesktopMessages, AMessageWithMarkupInItShowsItAsText)
+{
+    test::testApp();
+    const QString path = "/home/<b>ann</b>/<img src=/dev/zero>.ini";
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->text(), "Unable to write to " + path);
+        box->accept();
+    });
+    makeDesktopMessageSink()->show(nullptr, "Varnholt Slots", "Unable to write to " + path,
+                                   MessageIcon::Error);
 }
 
 } // namespace

@@ -92,6 +92,12 @@ expect "$shown" "link=https://inkfairn.example/epson_stylus_photo_750.html"
 expect "$("$probe")" 'price=$12.95'
 expect "$("$probe")" "name=HP Deskjet 900"
 
+# A description from the server is text, never markup: nothing it names is loaded.
+hostile='<b>Bold</b><img src=/dev/zero>'
+"$lpadmin" -p hostile_queue -E -v file:/dev/null -D "$hostile" 2>&1 | grep -v -i deprecat || true
+"$lpadmin" -d hostile_queue
+expect "$("$probe")" "name=$hostile"
+
 # No server at all: the advert opens without the special.
 kill "$server_pid"
 wait "$server_pid" 2>/dev/null || true

@@ -86,13 +86,16 @@ TEST_F(HostileFilesTest, LineEndsAndEncodingsOfOtherEditorsReadAndArePreserved)
     std::string utf16be = utf16;
     for (std::size_t i = 0; i + 1 < utf16be.size(); i += 2)
         std::swap(utf16be[i], utf16be[i + 1]);
-    for (const std::string &contents : {crOnly, utf16, utf16be}) {
+    // Without a mark, the NULs beside the first section header's letters tell UTF-16.
+    const std::string bareUtf16 = std::string("\r\0\n\0", 4) + utf16.substr(2);
+    const std::string bareUtf16be = utf16be.substr(2);
+    for (const std::string &contents : {crOnly, utf16, utf16be, bareUtf16, bareUtf16be}) {
         writeText(file.path, contents);
         EXPECT_EQ(loadCurrentGame().Credits, 777);
         ASSERT_TRUE(saveCurrentGame(888).ok());
         const IniFile reread = IniFile::fromText(readText(file.path));
         EXPECT_EQ(reread.ReadInteger("CurrentGame", "Credits", 0), 888);
-        EXPECT_EQ(readText(file.path).substr(0, 2), contents.substr(0, 2)) << "same encoding";
+        EXPECT_EQ(readText(file.path).substr(0, 4), contents.substr(0, 4)) << "same encoding";
         EXPECT_EQ(readText(file.path).find("[CurrentGame]"), contents == crOnly ? 0 : std::string::npos);
     }
     EXPECT_EQ(IniFile::fromText(crOnly).text(), crOnly) << "lone CRs stay CRs";

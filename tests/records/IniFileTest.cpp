@@ -108,4 +108,8 @@ TEST(IniWrite, AnyValueReadsBackAsWritten)
     const IniFile reread = IniFile::fromText(ini.text());
     EXPECT_EQ(reread.ReadString("S", "k", ""), "Ann  Credits=999999");
     EXPECT_EQ(reread.ReadString("S", "Credits", "absent"), "absent");
+    // A NUL pasted into a name box becomes a space, never a raw NUL in the file.
+    ini.WriteString("S", "k", std::string("Ann\0Lee", 7));
+    EXPECT_EQ(ini.text().find('\0'), std::string::npos);
+    EXPECT_EQ(IniFile::fromText(ini.text()).ReadString("S", "k", ""), "Ann Lee");
 }

@@ -84,6 +84,27 @@ TEST_F(GameInProgress, AFailedSaveIsReportedNotSwallowed)
     EXPECT_EQ(messages[0].icon, MessageIcon::Error);
 }
 
+TEST_F(GameInProgress, ASignalWithAnUnwritableSavedGameClosesWithoutWaitingForAClick)
+{
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 500; });
+    QFile saved(QString::fromStdString(savedPath()));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    ASSERT_TRUE(saved.setPermissions(QFile::ReadOwner));
+
+    auto bySignal = makeForm(800, 600);
+    bySignal->closeBySignal();
+    EXPECT_TRUE(bySignal->game().Exiting);
+    EXPECT_TRUE(messages.empty()) << "no box for a click that never comes";
+
+    auto byHand = makeForm(800, 600);
+    byHand->close();
+    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), before);
+}
+
 TEST_F(GameInProgress, NewGameRefillsTheMachineAndRepaints)
 {
     saveCurrentGameWith([](SavedFields &g) {

@@ -46,15 +46,35 @@ TEST_F(PayoffChart, BuiltInChartOrTheFileBesideTheProgram)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(PayoffChart, UnreadableFileIsReportedThenTheBuiltInChartShown)
+TEST_F(PayoffChart, AChartThatCannotBeShownIsToldInPlainWordsThenTheBuiltInChartShown)
 {
     auto form = makeForm(800, 600);
-    QFile broken(programDir.filePath("paychart.JPG"));
+    const QString file = programDir.filePath("paychart.JPG");
+    const QString builtIn = "\nThe built-in chart is shown instead.";
+    auto refusedWith = [&](const QString &text) {
+        messages.clear();
+        EXPECT_EQ(openedSize(*form), QSize(640, 560));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+        EXPECT_EQ(messages[0].text, text + builtIn) << "the file's name once, no decoder's jargon";
+    };
+
+    QFile broken(file);
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("\xFF\xD8\xFF\xE0 not really a picture");
     broken.close();
-    EXPECT_EQ(openedSize(*form), QSize(640, 560));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages[0].text.contains("paychart.JPG"));
+    refusedWith("The payoff chart paychart.JPG is damaged or is not a JPEG picture.");
+
+    QImage wide(801, 100, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    ASSERT_TRUE(wide.save(file, "JPG"));
+    refusedWith(
+        "The payoff chart paychart.JPG (801 x 100 pixels) is larger than the screen (800 x 600 pixels).");
+
+    // More pixels than the replacement pictures' budget leaves (a genuine JPEG, refused by its
+    // header before any pixel memory is taken).
+    QImage huge(8192, 4097, QImage::Format_Grayscale8);
+    huge.fill(128);
+    ASSERT_TRUE(huge.save(file, "JPG", 50));
+    refusedWith("The payoff chart paychart.JPG is too large a picture for the game to hold.");
 }

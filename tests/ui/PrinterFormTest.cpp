@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -37,7 +38,7 @@ public:
     bool open(const QString &address) override
     {
         log_.push_back(address);
-        return false; // not reported either way
+        return false; // as on a desktop without a browser
     }
 
 private:
@@ -53,12 +54,12 @@ protected:
     std::unique_ptr<TPrinterForm> open(std::optional<std::string> name)
     {
         printer = std::make_unique<FixedPrinter>(std::move(name));
-        return std::make_unique<TPrinterForm>(*printer, web);
+        return std::make_unique<TPrinterForm>(*printer,
+                                              [this](const QString &page) { opened.push_back(page); });
     }
 
     std::unique_ptr<FixedPrinter> printer;
     std::vector<QString> opened;
-    RecordingWeb web{opened};
 };
 
 QColor textColour(const QWidget &w) { return w.palette().color(QPalette::WindowText); }
@@ -169,4 +170,36 @@ TEST_F(FormTest, InkfairnOnTheMenuBarOpensTheAdvert)
     form.Inkfairn1->trigger();
     EXPECT_EQ(shownPrice, "$7.95");
     EXPECT_EQ(log, std::vector<QString>{kSite + "epson_stylus_photo_750.html"});
+    // Nothing could open it: the same two messages as the Help menu's games page.
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Could not find a web browser on your system!");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(messages[1].text, "Please visit Tumblewick at:  https://tumblewick.example/");
+}
+
+TEST_F(PrinterFormTest, APrinterNameThatLooksLikeMarkupShowsAsItIs)
+{
+    const std::string name = "<b>Epson</b><img src=/dev/zero><table><tr><td>x</td></tr></table>";
+    const auto form = open(name);
+    EXPECT_EQ(form->Label1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(form->Label1->text(), QString::fromStdString(name));
+    // Painted literally: as wide as the characters themselves, and no picture was looked for.
+    const QImage shot = form->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_GT(form->Label1->sizeHint().width(),
+              QFontMetrics(form->Label1->font()).horizontalAdvance("<b>Epson</b><img src=/dev/zero>"));
+}
+
+TEST_F(FormTest, TheAdvertAtEightHundredBySixHundredKeepsItsTitleBarOnScreen)
+{
+    FormServices services = testServices(800, 600);
+    services.defaultPrinter = std::make_unique<FixedPrinter>("Epson Stylus Photo 750");
+    TForm1 form(std::move(services));
+    QRect placed;
+    form.showSideWindow = [&](QDialog &window) { placed = window.geometry(); };
+    form.Inkfairn1->trigger();
+    EXPECT_EQ(placed.size(), QSize(605, 623)) << "the advert keeps its size";
+    const QRect freeArea = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(placed.top(), freeArea.top());
+    EXPECT_GE(placed.left(), freeArea.left());
 }

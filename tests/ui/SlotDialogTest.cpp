@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -236,4 +237,31 @@ TEST_F(SlotDialog, LayoutKeyboardOrderAndHelp)
         EXPECT_EQ(nextTabStop(d.BitBtn7), d.HelpBtn);
         EXPECT_EQ(nextTabStop(d.HelpBtn), d.CancelBtn);
     });
+}
+
+TEST_F(SlotDialog, MarkupFromTheSettingsFileAndTheSavedGameShowsAsItIs)
+{
+    const QString title = "<b>Big</b> & [*]<img src=x>";
+    QFile settings(programDir.path() + "/Testing.ini");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Settings]\nAboutName=" + title.toUtf8() + "\n");
+    settings.close();
+    QFile saves(QString::fromStdString(savedPath()));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(saves).path()));
+    ASSERT_TRUE(saves.open(QIODevice::WriteOnly));
+    saves.write("[GameNo1]\nGameName=<i>Ann</i>\nGameDate=<h1>1</h1>\n");
+    saves.close();
+
+    auto form = makeIdleForm();
+    form->winId();
+    EXPECT_EQ(form->windowHandle()->title(), title) << "the caption as written, \"[*]\" too";
+    EXPECT_EQ(form->GloamwickSlotsManual1->iconText(), title + " Manual") << "\"&\" is no access key";
+    ASSERT_TRUE(run(*form, &TForm1::OpenGame1Click, [&](TLoadSave &d) {
+        for (const auto &[label, shown] :
+             {std::pair{QString("Game1"), title}, {QString("date1"), QString("<h1>1</h1>")}}) {
+            EXPECT_EQ(d.label(label)->text(), shown);
+            EXPECT_EQ(d.label(label)->textFormat(), Qt::PlainText) << label.toStdString();
+        }
+        EXPECT_EQ(d.Name1->text(), "<i>Ann</i>");
+    }));
 }
