@@ -107,8 +107,8 @@ public:
     void BrennovaHomepage1Click();
     void CompayInformation1Click();
     void OpenWebPage(unsigned Number);
-    // Hands any web address (the advert's, the manual's links) to the desktop, with the games
-    // page's messages when nothing could open it.
+    // Hands any web address (the advert's, the manual's links) to the desktop; when nothing
+    // could open it, the games page's two messages, the second naming the page asked for.
     void openWebAddress(const QString &address);
     // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
     // and the help key come here.
@@ -137,6 +137,10 @@ public:
     bool playing() const { return isPlaying(phase_); }
     // A close asked for while playing waits for the play to end, which then hurries.
     bool closePending() const { return isClosePending(phase_); }
+    // Input and the game-changing commands are locked: starting up, playing, closing.
+    bool busy() const { return busyIn(phase_); }
+    // The game has been kept for the next run; the window is closing for good.
+    bool gameKept() const { return phase_ == PlayPhase::Closed; }
 
     // How a failed save of the game in progress is told: always on the standard error stream,
     // and in a message box only when a person is there to close it.

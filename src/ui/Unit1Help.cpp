@@ -74,7 +74,13 @@ void TForm1::openWebAddress(const QString &address)
     if (!address.isEmpty() && webOpener_->open(address))
         return;
     showMessage("Could not find a web browser on your system!", MessageIcon::Error);
-    showMessage(QString("Please visit Tumblewick at:  ") + QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size())));
+    // The maker's own pages point to its home page; any other link is given as it stands, so
+    // the player can type in the page that was asked for.
+    const QString home = QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size()));
+    if (address.isEmpty() || address.startsWith(home))
+        showMessage("Please visit Tumblewick at:  " + home);
+    else
+        showMessage("Please visit:  " + address);
 }
 
 void TForm1::showHelpTopic(int topic)

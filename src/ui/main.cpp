@@ -1,3 +1,4 @@
+#include "platform/FocusStyle.h"
 #include "platform/QuitSignals.h"
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
@@ -64,6 +65,7 @@ int main(int argc, char **argv)
     qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
+    QApplication::setStyle(new varnholt::FocusStyle); // the application owns it
     // The task bar and switcher match the window to its desktop entry and show its icon.
     QGuiApplication::setDesktopFileName(varnholt::kAppId);
     QApplication::setWindowIcon(varnholt::appIcon());
@@ -80,7 +82,7 @@ int main(int argc, char **argv)
         form.closeBySignal();
         // Once the game is kept, nothing holds the program: not a side window, nor the message
         // box of a close by hand whose save failed. A play under way closes when it is over.
-        if (form.game().Exiting)
+        if (form.gameKept())
             QCoreApplication::exit(0);
     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,

@@ -95,7 +95,7 @@ TEST_F(GameInProgress, ASignalWithAnUnwritableSavedGameClosesWithoutWaitingForAC
 
     auto bySignal = makeForm(800, 600);
     bySignal->closeBySignal();
-    EXPECT_TRUE(bySignal->game().Exiting);
+    EXPECT_TRUE(bySignal->gameKept());
     EXPECT_TRUE(messages.empty()) << "no box for a click that never comes";
 
     auto byHand = makeForm(800, 600);

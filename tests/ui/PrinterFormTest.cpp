@@ -170,11 +170,11 @@ TEST_F(FormTest, InkfairnOnTheMenuBarOpensTheAdvert)
     form.Inkfairn1->trigger();
     EXPECT_EQ(shownPrice, "$7.95");
     EXPECT_EQ(log, std::vector<QString>{kSite + "epson_stylus_photo_750.html"});
-    // Nothing could open it: the same two messages as the Help menu's games page.
+    // Nothing could open it: the games page's two messages, the second naming the sponsor's page.
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Could not find a web browser on your system!");
     EXPECT_EQ(messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messages[1].text, "Please visit Tumblewick at:  https://tumblewick.example/");
+    EXPECT_EQ(messages[1].text, "Please visit:  " + kSite + "epson_stylus_photo_750.html");
 }
 
 TEST_F(PrinterFormTest, APrinterNameThatLooksLikeMarkupShowsAsItIs)

@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     check(waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }),
           "the compositor never showed the window");
     // The start sound unlocks input; by then any decoration has been fitted as well.
-    check(waitFor([&] { return !form.game().Busy; }), "input stayed locked");
+    check(waitFor([&] { return !form.busy(); }), "input stayed locked");
 
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize expected = outerWindowArea(form.requestedSize(), free).size();
