@@ -2,6 +2,9 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/WebOpener.h"
 #include "ui/HelpContext.h"
 #include "ui/HelpKey.h"
 #include "ui/HelpMenuTexts.h"
@@ -69,11 +72,13 @@ void TForm1::OpenWebPage(unsigned Number)
     showMessage(QString("Please visit Tumblewick at:  ") + QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size())));
 }
 
+HelpViewer *TForm1::helpViewer() const { return help_->viewer(); }
+
 void TForm1::showHelpTopic(int topic)
 {
     if (!mayRun(Command::Help, phase_))
         return;
-    help_.show(QString::fromStdString(HelpFile), topic);
+    help_->show(QString::fromStdString(HelpFile), topic);
 }
 
 } // namespace varnholt

@@ -3,6 +3,8 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/MessageBox.h"
+#include "presentation/MachineFace.h"
 #include "ui/Borrow.h"
 #include "ui/Payoffs.h"
 #include "ui/Stats.h"

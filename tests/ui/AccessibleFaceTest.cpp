@@ -6,6 +6,7 @@
 #include "presentation/FaceControls.h"
 #include "ui/Borrow.h"
 #include "ui/FaceAccessible.h"
+#include "ui/FaceWidget.h"
 #include "ui/Save.h"
 #include "ui/Unit2.h"
 

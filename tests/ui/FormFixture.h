@@ -4,7 +4,10 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/Canvas.h"
+#include "presentation/MachineFace.h"
 #include "records/SavedGames.h"
+#include "ui/FormServices.h"
 
 #include "TestApp.h"
 

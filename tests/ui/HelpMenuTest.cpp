@@ -1,5 +1,7 @@
 #include "Unit1PlayFixture.h"
 
+#include "platform/HelpViewer.h"
+#include "ui/FaceWidget.h"
 #include "ui/HelpContext.h"
 
 #include <QKeyEvent>

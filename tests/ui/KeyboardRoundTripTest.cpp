@@ -4,6 +4,8 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
+
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>

@@ -1,5 +1,6 @@
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
 #include "ui/HelpContext.h"
 #include "ui/Save.h"
 

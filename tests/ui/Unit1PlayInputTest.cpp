@@ -2,6 +2,8 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
+
 #include <QKeyEvent>
 
 using namespace varnholt;

@@ -5,6 +5,7 @@
 
 #include "bonus/Nudges.h"
 #include "core/Input.h"
+#include "ui/FaceWidget.h"
 
 #include <QKeyEvent>
 

@@ -5,8 +5,10 @@
 #include "geometry/Layout.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
+#include "ui/FormServices.h"
 #include "ui/Unit1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -70,7 +72,7 @@ int main(int argc, char **argv)
     check(waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }),
           "the compositor never showed the window");
     // The start sound unlocks input; by then any decoration has been fitted as well.
-    check(waitFor([&] { return !form.game().Busy; }), "input stayed locked");
+    check(waitFor([&] { return form.NewGame1->isEnabled(); }), "input stayed locked");
 
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize expected = outerWindowArea(form.requestedSize(), free).size();

@@ -6,6 +6,8 @@
 #include "core/Reels.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/Sound.h"
+#include "presentation/MachineFace.h"
+#include "ui/FormServices.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
@@ -26,7 +28,7 @@ namespace {
 
 class NamedPrinter : public DefaultPrinter {
 public:
-    std::optional<std::string> name() override { return "Epson Stylus Photo 750"; }
+    std::optional<PrintQueue> queue() override { return PrintQueue{"Epson Stylus Photo 750", ""}; }
 };
 
 // Processes events until `done` holds, at most `ms` milliseconds.
@@ -112,7 +114,7 @@ int main(int argc, char **argv)
                                                         {"borrow", &TForm1::Borrow1Click},
                                                         {"stats", &TForm1::Stats1Click},
                                                         {"payoffs", &TForm1::Payoffs1Click}};
-    const auto spinOver = [&] { return !form.game().Busy && form.game().CoinsBet == 0; };
+    const auto spinOver = [&] { return !form.playing() && form.game().CoinsBet == 0; };
     bool ok = true;
     for (int i = 3; i < argc; ++i) {
         const QString scene = argv[i];
