@@ -60,13 +60,10 @@ public:
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
-    // Read-only views of the machine: the game as played so far, the face's pictures and
-    // layout, and the canvas it is painted on.
-    const GameState &game() const { return Game; }
+    // Read-only views of the machine: the face's pictures and layout, and the canvas it is
+    // painted on.
     const MachineFace &face() const;
     const Canvas &canvas() const;
-    // The face on the window, where presses, keys and hints arrive.
-    FaceWidget &faceWidget();
     int Scale(double v) const;
 
     // A modal message with the window title as caption: information, unless an icon is given.
@@ -92,7 +89,6 @@ public:
     // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
     // and the help key come here.
     void showHelpTopic(int topic);
-    HelpViewer *helpViewer() const;
 
     // The machine's input: presses on the face and keys (Unit1Input.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -109,13 +105,6 @@ public:
     // How the dialogs' Help buttons open the help file at a topic (showHelpTopic from start-up;
     // empty: the buttons are disabled).
     std::function<void(int topic)> openHelpTopic;
-
-    // The tick count at each frame of the last spin's reel animation.
-    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
-    // A spin or nudge is under way (it may be waiting on the event loop).
-    bool playing() const { return isPlaying(phase_); }
-    // A close asked for while playing waits for the play to end, which then hurries.
-    bool closePending() const { return isClosePending(phase_); }
 
     // Writes the game in progress to the "CurrentGame" section; false (and a message) on failure.
     bool saveGameInProgress();
@@ -136,6 +125,20 @@ public:
     QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
     QAction *Inkfairn1 = nullptr;
 
+protected:
+    // Views and controls the tests and tools reach through a subclass; the product does not use them.
+    // The game as played so far.
+    const GameState &game() const { return Game; }
+    // The face on the window, where presses, keys and hints arrive.
+    FaceWidget &faceWidget();
+    HelpViewer *helpViewer() const;
+    // The tick count at each frame of the last spin's reel animation.
+    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
+    // A spin or nudge is under way (it may be waiting on the event loop).
+    bool playing() const { return isPlaying(phase_); }
+    // A close asked for while playing waits for the play to end, which then hurries.
+    bool closePending() const { return isClosePending(phase_); }
+
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
 
@@ -145,7 +148,6 @@ public:
     // The next random draws come from this seed, as FormServices::seed sets the first ones.
     void reseedRandom(std::uint32_t seed) { Random.setSeed(seed); }
 
-protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

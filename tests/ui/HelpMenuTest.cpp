@@ -30,7 +30,7 @@ private:
 
 class HelpMenu : public PlayTest {
 protected:
-    std::unique_ptr<TForm1> makeFormWithOpener(bool works)
+    std::unique_ptr<TestForm1> makeFormWithOpener(bool works)
     {
         FormServices services = testServices(800, 600);
         services.webOpener = std::make_unique<FakeWebOpener>(opened, works);

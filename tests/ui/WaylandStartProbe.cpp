@@ -6,7 +6,8 @@
 #include "platform/Screen.h"
 #include "platform/Sound.h"
 #include "ui/FormServices.h"
-#include "ui/Unit1.h"
+
+#include "TestForm1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,7 +65,7 @@ int main(int argc, char **argv)
     services.seed = 7;
     services.wavePlayer = makeSilentWavePlayer();
     services.midiPlayer = makeSilentMidiPlayer();
-    TForm1 form(std::move(services));
+    TestForm1 form(std::move(services));
     form.show();
 
     check(QGuiApplication::primaryScreen()->geometry().size() == screenSize,

@@ -31,6 +31,15 @@ public:
     std::optional<PrintQueue> queue() override { return PrintQueue{"Epson Stylus Photo 750", ""}; }
 };
 
+// The window with the views the scenes wait on and the seed they play from.
+class ShotForm : public TForm1 {
+public:
+    using TForm1::game;
+    using TForm1::playing;
+    using TForm1::reseedRandom;
+    using TForm1::TForm1;
+};
+
 // Processes events until `done` holds, at most `ms` milliseconds.
 void settle(
     int ms, const std::function<bool()> &done = [] { return false; })
@@ -105,7 +114,7 @@ int main(int argc, char **argv)
     services.wavePlayer = makeSilentWavePlayer();
     services.midiPlayer = makeSilentMidiPlayer();
     services.defaultPrinter = std::make_unique<NamedPrinter>();
-    TForm1 form(std::move(services));
+    ShotForm form(std::move(services));
     form.show();
     settle(1500); // exposed, painted, and input unlocked by the start sound
 
