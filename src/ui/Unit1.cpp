@@ -3,11 +3,19 @@
 #include "core/Counters.h"
 #include "core/NewGame.h"
 #include "geometry/Layout.h"
+#include "platform/HelpViewer.h"
 #include "platform/PlainText.h"
 #include "platform/RememberedOptions.h"
+#include "presentation/Lamps.h"
+#include "presentation/MachineFace.h"
+#include "presentation/MusicCycle.h"
+#include "presentation/SoundEffects.h"
 #include "presentation/SoundMenu.h"
 #include "records/RecordPaths.h"
+#include "records/SavedGames.h"
 #include "records/Settings.h"
+#include "ui/FaceWidget.h"
+#include "ui/FormServices.h"
 #include "ui/MakerPages.h"
 #include "ui/MenuBarKeys.h"
 #include "ui/Version.h"
@@ -23,29 +31,39 @@
 
 namespace varnholt {
 
+struct TForm1::LampPhases {
+    ButtonAttract attractLamps;
+    WinFlash winFlash;
+    CrystalBlink crystalBlink;
+    WildSwing wildSwing;
+};
+
 namespace {
 constexpr int kWindowInset = 10; // the window is this much smaller than the screen each way
 } // namespace
 
 TForm1::TForm1(FormServices services, QWidget *parent)
-    : QMainWindow(parent), services_(std::move(services))
+    : QMainWindow(parent), lamps_(std::make_unique<LampPhases>()),
+      services_(std::make_unique<FormServices>(std::move(services))),
+      help_(std::make_unique<HelpViewerHolder>()), savedGames_(std::make_unique<SavedGameFile>())
 {
-    clock_ = services_.clock ? std::move(services_.clock) : std::make_unique<SystemClock>();
-    messages_ = services_.messages ? std::move(services_.messages) : makeDesktopMessageSink();
-    webOpener_ = services_.webOpener ? std::move(services_.webOpener) : makeDesktopWebOpener();
-    inputBox_ = services_.inputBox ? std::move(services_.inputBox) : makeDesktopInputBox();
-    if (!services_.screen)
-        services_.screen = primaryScreenInfo;
-    sounds_ = std::make_unique<SoundEffects>(
-        Game, services_.wavePlayer ? std::move(services_.wavePlayer) : makeSilentWavePlayer());
-    music_ = std::make_unique<MusicCycle>(
-        Game, services_.midiPlayer ? std::move(services_.midiPlayer) : makeSilentMidiPlayer());
+    clock_ = services_->clock ? std::move(services_->clock) : std::make_unique<SystemClock>();
+    messages_ = services_->messages ? std::move(services_->messages) : makeDesktopMessageSink();
+    webOpener_ = services_->webOpener ? std::move(services_->webOpener) : makeDesktopWebOpener();
+    inputBox_ = services_->inputBox ? std::move(services_->inputBox) : makeDesktopInputBox();
+    if (!services_->screen)
+        services_->screen = primaryScreenInfo;
+    sounds_ = std::make_unique<SoundEffects>(Game, services_->wavePlayer ? std::move(services_->wavePlayer)
+                                                                         : makeSilentWavePlayer());
+    music_ = std::make_unique<MusicCycle>(Game, services_->midiPlayer ? std::move(services_->midiPlayer)
+                                                                      : makeSilentMidiPlayer());
     music_->onError = [this](const std::string &error) { showMessage(QString::fromStdString(error)); };
 
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
     Timer3.OnTimer = [this] { Timer3Timer(); };
     Timer4.OnTimer = [this] { Timer4Timer(); };
+    Timer5.setInterval(CrystalBlink::kFirstInterval);
     Timer5.OnTimer = [this] { Timer5Timer(); };
     Timer6.OnTimer = [this] { Timer6Timer(); };
     Timer7.OnTimer = [this] { Timer7Timer(); };
@@ -54,6 +72,11 @@ TForm1::TForm1(FormServices services, QWidget *parent)
 
     FormCreate();
 }
+
+const MachineFace &TForm1::face() const { return *face_; }
+const Canvas &TForm1::canvas() const { return faceWidget_->canvas(); }
+FaceWidget &TForm1::faceWidget() { return *faceWidget_; }
+int TForm1::Scale(double v) const { return face_->Scale(v); }
 
 TForm1::~TForm1()
 {
@@ -65,17 +88,17 @@ TForm1::~TForm1()
 void TForm1::FormCreate()
 {
     // 1. The random source.
-    if (services_.seed)
-        Random.setSeed(*services_.seed);
+    if (services_->seed)
+        Random.setSeed(*services_->seed);
     else
         Random.seedFromClock();
 
     // 2. Where the program lives.
-    ExeDir = exeDirFromPath(services_.programPath);
-    ExeStem = exeStemFromPath(services_.programPath);
+    ExeDir = exeDirFromPath(services_->programPath);
+    ExeStem = exeStemFromPath(services_->programPath);
 
     // 3. Input stays locked (the phase is StartingUp) until the first tick of Timer1.
-    attractLamps.LastAttractButton = 0;
+    lamps_->attractLamps.LastAttractButton = 0;
 
     // 4-5. Names, and the settings file beside the program when there is one.
     Settings settings;
@@ -92,7 +115,7 @@ void TForm1::FormCreate()
 
     // 7. The screen. A face wider than the screen's 4:3 part would push the buttons below its
     // bottom edge, so the face is laid out for the widest 4:3 area the screen holds.
-    const ScreenInfo screen = services_.screen();
+    const ScreenInfo screen = services_->screen();
     ScreenWidth = layoutWidthForScreen(screen.width, screen.height);
     ScreenHeight = screen.height;
 
@@ -101,8 +124,8 @@ void TForm1::FormCreate()
 
     // 10. Lamp phases.
     Game.WildRow = 1;
-    wildSwing = WildSwing{};
-    crystalBlink = CrystalBlink{};
+    lamps_->wildSwing = WildSwing{};
+    lamps_->crystalBlink = CrystalBlink{};
 
     // 11. Symbol sheet and reel metrics; the canvas the face is painted on.
     SizedPictures sized = LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
@@ -135,10 +158,10 @@ void TForm1::FormCreate()
     music_->setMusicFiles(ExeDir, AssetPrefix);
 
     // 16. The game in progress.
-    savedGames_.path = services_.savedGamePath.empty() ? savedGamePath(ExeStem) : services_.savedGamePath;
-    if (services_.today)
-        savedGames_.today = services_.today;
-    SaveLoadGame(savedGames_, Game, kCurrentGameSlot, false, "");
+    savedGames_->path = services_->savedGamePath.empty() ? savedGamePath(ExeStem) : services_->savedGamePath;
+    if (services_->today)
+        savedGames_->today = services_->today;
+    SaveLoadGame(*savedGames_, Game, kCurrentGameSlot, false, "");
 
     // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
     // (a face narrowed to 4:3 stays centred instead of hugging the left edge). A Wayland
@@ -210,7 +233,7 @@ void TForm1::refreshCommands()
 
 void TForm1::restoreOptions()
 {
-    const RememberedOptions options = loadRememberedOptions(services_.optionsPath);
+    const RememberedOptions options = loadRememberedOptions(services_->optionsPath);
     Game.SoundOn = options.sound;
     Game.MusicOn = options.music;
     Sound1->setChecked(Game.SoundOn);
@@ -220,12 +243,12 @@ void TForm1::restoreOptions()
 void TForm1::rememberOptions()
 {
     // A choice that cannot be kept still holds for this run; the next start has both on again.
-    saveRememberedOptions(services_.optionsPath, {Game.SoundOn, Game.MusicOn});
+    saveRememberedOptions(services_->optionsPath, {Game.SoundOn, Game.MusicOn});
 }
 
 void TForm1::centreOnScreen()
 {
-    const ScreenInfo screen = services_.screen();
+    const ScreenInfo screen = services_->screen();
     const QSize outer = frameGeometry().size().expandedTo(size());
     move((screen.width - outer.width()) / 2, (screen.height - outer.height()) / 2);
 }
@@ -261,6 +284,8 @@ void TForm1::fitFrameToScreen()
     setFixedSize(area.size().shrunkBy(frame));
     move(area.topLeft());
 }
+
+void TForm1::showMessage(const QString &text) { showMessage(text, MessageIcon::Information); }
 
 void TForm1::showMessage(const QString &text, MessageIcon icon)
 {
@@ -304,8 +329,8 @@ void TForm1::Timer1Timer()
 
 void TForm1::Timer2Timer()
 {
-    const ButtonLamps lamps = Game.CoinsBet > 0 || Timer3.Enabled() ? attractLamps.spinFlash()
-                                                                    : attractLamps.attract(Random);
+    const ButtonLamps lamps = Game.CoinsBet > 0 || Timer3.Enabled() ? lamps_->attractLamps.spinFlash()
+                                                                    : lamps_->attractLamps.attract(Random);
     face_->DrawMachineButton(kBet1Button, lamps.bet1);
     face_->DrawMachineButton(kSpinButton, lamps.spin);
     face_->DrawMachineButton(kBet3Button, lamps.bet3);
@@ -313,7 +338,7 @@ void TForm1::Timer2Timer()
 
 void TForm1::Timer3Timer()
 {
-    const WinFlash::Step step = winFlash.advance();
+    const WinFlash::Step step = lamps_->winFlash.advance();
     face_->DrawNamePlate(step.namePlateLit);
     face_->DrawTitlePanel(step.titlePanelLit);
 }
@@ -325,15 +350,12 @@ void TForm1::Timer4Timer()
 
 void TForm1::Timer5Timer()
 {
-    const CrystalBlink::Step step = crystalBlink.advance();
+    const CrystalBlink::Step step = lamps_->crystalBlink.advance();
     Timer5.setInterval(step.nextInterval);
     face_->DrawCrystalBall(step.showLit);
 }
 
-void TForm1::Timer6Timer()
-{
-    face_->DrawSymbolCell(wildSwing.advance(), 2, Game.WildRow);
-}
+void TForm1::Timer6Timer() { face_->DrawSymbolCell(lamps_->wildSwing.advance(), 2, Game.WildRow); }
 
 void TForm1::Timer7Timer()
 {
@@ -381,8 +403,7 @@ bool TForm1::saveGameInProgress(SaveReport report)
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
     GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
-    const RecordResult result =
-        SaveLoadGame(savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
+    const RecordResult result = SaveLoadGame(*savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (result.ok())
         return true;
     std::fprintf(stderr, "varnholt-slots: the game in progress was not kept: %s\n", result.error.c_str());

@@ -3,30 +3,13 @@
 // the face and its pictures, and the sound; start-up brings the machine from nothing to a face
 // a player can use, and closing keeps the game in progress for the next run.
 
-#include "bonus/BonusPrizes.h"
 #include "core/GameState.h"
 #include "core/Input.h"
 #include "core/PlayLifecycle.h"
 #include "core/Random.h"
-#include "platform/CanvasWidget.h"
-#include "platform/Clock.h"
-#include "platform/DefaultPrinter.h"
 #include "platform/GameTimer.h"
-#include "platform/HelpViewer.h"
-#include "platform/InputBox.h"
-#include "platform/MessageBox.h"
-#include "platform/Screen.h"
-#include "platform/Sound.h"
-#include "platform/WebOpener.h"
 #include "play/EvaluationEvents.h"
 #include "play/SpokenResult.h"
-#include "presentation/Lamps.h"
-#include "presentation/MachineFace.h"
-#include "presentation/MusicCycle.h"
-#include "presentation/SoundEffects.h"
-#include "records/GameDate.h"
-#include "records/SavedGames.h"
-#include "ui/FaceWidget.h"
 
 #include <QMainWindow>
 
@@ -34,7 +17,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,26 +26,25 @@ class QMenu;
 
 namespace varnholt {
 
+// Held by pointer, so that a change to drawing, sound or the desktop services recompiles the
+// window's own sources and not everything that includes the window.
+class Canvas;
+class Clock;
+class FaceWidget;
+class HelpKeyFilter;
+class HelpViewer;
+class HelpViewerHolder;
+class InputBox;
+class MachineFace;
+class MessageSink;
+class MusicCycle;
+class SoundEffects;
 class TLoadSave;
 class TTrickForm;
-class HelpKeyFilter;
-
-// What the window is given from outside. Anything left empty takes the desktop's own service.
-struct FormServices {
-    std::unique_ptr<Clock> clock;
-    std::function<ScreenInfo()> screen;
-    std::unique_ptr<WavePlayer> wavePlayer;
-    std::unique_ptr<MidiPlayer> midiPlayer;
-    std::unique_ptr<MessageSink> messages;
-    std::unique_ptr<WebOpener> webOpener;
-    std::unique_ptr<InputBox> inputBox; // asks for a saved game's name
-    std::string programPath;   // the program file; its folder is ExeDir
-    std::string savedGamePath; // empty: the user's data folder, named after the program
-    std::string optionsPath;   // Sound and Music between starts; empty: the desktop's config folder
-    std::optional<std::uint32_t> seed; // empty: seeded from the time of day
-    DateSource today;          // empty: the local date
-    std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
-};
+class WebOpener;
+enum class MessageIcon;
+struct FormServices;
+struct SavedGameFile;
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
 // drawing, timers, sound and waits at the moment the player must see it.
@@ -79,17 +60,15 @@ public:
     int ScreenWidth = 800;  // the width the face is laid out for
     int ScreenHeight = 600;
 
-    // Read-only views of the machine: the game as played so far, the face's pictures and
-    // layout, and the canvas it is painted on.
-    const GameState &game() const { return Game; }
-    const MachineFace &face() const { return *face_; }
-    const Canvas &canvas() const { return faceWidget_->canvas(); }
-    // The face on the window, where presses, keys and hints arrive.
-    FaceWidget &faceWidget() { return *faceWidget_; }
-    int Scale(double v) const { return face_->Scale(v); }
+    // Read-only views of the machine: the face's pictures and layout, and the canvas it is
+    // painted on.
+    const MachineFace &face() const;
+    const Canvas &canvas() const;
+    int Scale(double v) const;
 
-    // A modal information message with the window title as caption.
-    void showMessage(const QString &text, MessageIcon icon = MessageIcon::Information);
+    // A modal message with the window title as caption: information, unless an icon is given.
+    void showMessage(const QString &text);
+    void showMessage(const QString &text, MessageIcon icon);
 
     // Menu commands.
     void NewGame1Click();
@@ -113,7 +92,6 @@ public:
     // Opens the help file at a topic (kHelpContents: its contents); other windows' Help buttons
     // and the help key come here.
     void showHelpTopic(int topic);
-    HelpViewer *helpViewer() const { return help_.viewer(); }
 
     // The machine's input: presses on the face and keys (Unit1Input.cpp).
     void FormMouseDown(int X, int Y); // face pixels
@@ -131,12 +109,6 @@ public:
     // empty: the buttons are disabled).
     std::function<void(int topic)> openHelpTopic;
 
-    // The tick count at each frame of the last spin's reel animation.
-    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
-    // A spin or nudge is under way (it may be waiting on the event loop).
-    bool playing() const { return isPlaying(phase_); }
-    // A close asked for while playing waits for the play to end, which then hurries.
-    bool closePending() const { return isClosePending(phase_); }
     // Input and the game-changing commands are locked: starting up, playing, closing.
     bool busy() const { return busyIn(phase_); }
     // The game has been kept for the next run; the window is closing for good.
@@ -166,6 +138,20 @@ public:
     QAction *BrennovaHomepage1 = nullptr, *N3 = nullptr, *CompayInformation1 = nullptr;
     QAction *Inkfairn1 = nullptr;
 
+protected:
+    // Views and controls the tests and tools reach through a subclass; the product does not use them.
+    // The game as played so far.
+    const GameState &game() const { return Game; }
+    // The face on the window, where presses, keys and hints arrive.
+    FaceWidget &faceWidget();
+    HelpViewer *helpViewer() const;
+    // The tick count at each frame of the last spin's reel animation.
+    const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
+    // A spin or nudge is under way (it may be waiting on the event loop).
+    bool playing() const { return isPlaying(phase_); }
+    // A close asked for while playing waits for the play to end, which then hurries.
+    bool closePending() const { return isClosePending(phase_); }
+
     // The outer window size start-up asked for, before the window system's frame is known.
     QSize requestedSize() const { return requestedSize_; }
 
@@ -175,7 +161,6 @@ public:
     // The next random draws come from this seed, as FormServices::seed sets the first ones.
     void reseedRandom(std::uint32_t seed) { Random.setSeed(seed); }
 
-protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -284,31 +269,29 @@ private:
     GameTimer Timer2{200, true};                          // button attract and Spin flashing
     GameTimer Timer3{200, false};                         // win flashing of the title panel and name plate
     GameTimer Timer4{100, true};                          // starts a pending music piece
-    GameTimer Timer5{CrystalBlink::kFirstInterval, true}; // crystal-ball flicker
+    GameTimer Timer5{0, true};                            // crystal-ball flicker; its interval from the lamps
     GameTimer Timer6{300, true};                          // the Wild's swing on reel 3
     GameTimer Timer7{300, false};                         // nudge-button flashing
 
     // Lamp phases.
-    ButtonAttract attractLamps;
-    WinFlash winFlash;
-    CrystalBlink crystalBlink;
-    WildSwing wildSwing;
+    struct LampPhases;
+    std::unique_ptr<LampPhases> lamps_;
     bool NudgeLampPhase = false;
 
     GameState Game;
     RandomSource Random;
-    FormServices services_;
+    std::unique_ptr<FormServices> services_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<MessageSink> messages_;
     std::unique_ptr<WebOpener> webOpener_;
-    HelpViewerHolder help_;
+    std::unique_ptr<HelpViewerHolder> help_;
     HelpKeyFilter *helpKey_ = nullptr;
     std::unique_ptr<InputBox> inputBox_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     FaceWidget *faceWidget_ = nullptr;
     std::unique_ptr<MachineFace> face_;
-    SavedGameFile savedGames_;
+    std::unique_ptr<SavedGameFile> savedGames_;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 

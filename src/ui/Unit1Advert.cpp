@@ -1,5 +1,7 @@
 #include "ui/Unit1.h"
 
+#include "platform/WebOpener.h"
+#include "ui/FormServices.h"
 #include "ui/printerunit.h"
 
 namespace varnholt {
@@ -8,10 +10,10 @@ void TForm1::Inkfairn1Click()
 {
     if (!mayRun(Command::Advert, phase_))
         return;
-    if (!services_.defaultPrinter)
-        services_.defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
+    if (!services_->defaultPrinter)
+        services_->defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
     TPrinterForm advert(
-        *services_.defaultPrinter, [this](const QString &address) { openWebAddress(address); }, this);
+        *services_->defaultPrinter, [this](const QString &address) { openWebAddress(address); }, this);
     runSideWindow(advert);
 }
 

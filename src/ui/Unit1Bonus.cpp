@@ -3,6 +3,10 @@
 #include "ui/Unit1.h"
 
 #include "bonus/Chests.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "presentation/SoundEffects.h"
+#include "ui/FormServices.h"
 #include "ui/Unit2.h"
 
 #include <QPointer>
@@ -28,7 +32,7 @@ void TForm1::showBonusGame(const BonusPrizes &prizes)
     setup.ExeDir = ExeDir;
     setup.AssetPrefix = AssetPrefix;
     setup.WindowTitle = QString::fromStdString(WindowTitle);
-    setup.screen = services_.screen();
+    setup.screen = services_->screen();
 
     TTrickForm window(Game, sounds_->player(), *clock_, *messages_, std::move(setup), this);
     bonusWindow_ = &window;

@@ -2,6 +2,9 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/WebOpener.h"
 #include "ui/HelpContext.h"
 #include "ui/HelpKey.h"
 #include "ui/HelpMenuTexts.h"
@@ -19,8 +22,8 @@ void TForm1::setUpHelp()
 {
     setHelpContext(*this, kHelpMachine);
     openHelpTopic = [this](int topic) { showHelpTopic(topic); };
-    help_.over = this;
-    help_.openWebLink = [this](const QUrl &link) { openWebAddress(link.toString(QUrl::FullyEncoded)); };
+    help_->over = this;
+    help_->openWebLink = [this](const QUrl &link) { openWebAddress(link.toString(QUrl::FullyEncoded)); };
     Help1 = menuBar()->addMenu("&Help");
     Version1 = Help1->addAction("Version", [this] { Version1Click(); });
     N6 = Help1->addSeparator();
@@ -83,11 +86,13 @@ void TForm1::openWebAddress(const QString &address)
         showMessage("Please visit:  " + address);
 }
 
+HelpViewer *TForm1::helpViewer() const { return help_->viewer(); }
+
 void TForm1::showHelpTopic(int topic)
 {
     if (!mayRun(Command::Help, phase_))
         return;
-    help_.show(QString::fromStdString(HelpFile), topic);
+    help_->show(QString::fromStdString(HelpFile), topic);
 }
 
 } // namespace varnholt

@@ -4,6 +4,8 @@
 
 #include "core/Bets.h"
 #include "core/Input.h"
+#include "presentation/MachineFace.h"
+#include "presentation/SoundEffects.h"
 
 namespace varnholt {
 

@@ -3,7 +3,11 @@
 #include "ui/Unit1.h"
 
 #include "geometry/NudgeMotion.h"
+#include "platform/Canvas.h"
 #include "play/NudgePlay.h"
+#include "presentation/MachineFace.h"
+#include "presentation/SoundEffects.h"
+#include "ui/FaceWidget.h"
 
 #include <algorithm>
 

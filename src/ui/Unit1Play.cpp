@@ -3,7 +3,13 @@
 #include "ui/Unit1.h"
 
 #include "geometry/ReelFrames.h"
+#include "platform/Canvas.h"
+#include "platform/Clock.h"
 #include "play/Spin.h"
+#include "presentation/MachineFace.h"
+#include "presentation/MusicCycle.h"
+#include "presentation/SoundEffects.h"
+#include "ui/FaceWidget.h"
 
 #include <QMenuBar>
 #include <QMetaObject>

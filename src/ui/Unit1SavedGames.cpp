@@ -3,6 +3,8 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/InputBox.h"
+#include "platform/MessageBox.h"
 #include "ui/Save.h"
 
 namespace varnholt {
@@ -31,7 +33,7 @@ void TForm1::runSlotDialog()
     enterPhase(PlayEvent::SlotsOpened);
     {
         LoadSaveSetup setup{SlotDialogMode, QString::fromStdString(WindowTitle), openHelpTopic};
-        TLoadSave dialog(Game, savedGames_, *messages_, *inputBox_, std::move(setup), this);
+        TLoadSave dialog(Game, *savedGames_, *messages_, *inputBox_, std::move(setup), this);
         slotDialog_ = &dialog;
         if (dialog.ready())
             runSideWindow(dialog);

@@ -3,7 +3,10 @@
 
 #include "ui/Unit1.h"
 
+#include "platform/MessageBox.h"
+#include "presentation/MachineFace.h"
 #include "ui/Borrow.h"
+#include "ui/FormServices.h"
 #include "ui/Payoffs.h"
 #include "ui/Stats.h"
 
@@ -38,7 +41,7 @@ void TForm1::Payoffs1Click()
 {
     if (!mayRun(Command::Payoffs, phase_))
         return;
-    const ScreenInfo screen = services_.screen();
+    const ScreenInfo screen = services_->screen();
     TPaychart window(ExeDir, *messages_, QString::fromStdString(WindowTitle),
                      QSize(screen.width, screen.height), this);
     runSideWindow(window);

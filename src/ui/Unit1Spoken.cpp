@@ -4,6 +4,7 @@
 #include "ui/Unit1.h"
 
 #include "core/Input.h"
+#include "ui/FaceWidget.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 #include "platform/QuitSignals.h"
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
+#include "ui/FormServices.h"
 #include "ui/Unit1.h"
 #include "ui/Version.h"
 

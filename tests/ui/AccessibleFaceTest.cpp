@@ -6,6 +6,7 @@
 #include "presentation/FaceControls.h"
 #include "ui/Borrow.h"
 #include "ui/FaceAccessible.h"
+#include "ui/FaceWidget.h"
 #include "ui/Save.h"
 #include "ui/Unit2.h"
 
@@ -22,7 +23,7 @@ namespace {
 
 class AccessibleGame : public PlayTest {
 protected:
-    static QAccessibleInterface *faceOf(TForm1 &form)
+    static QAccessibleInterface *faceOf(TestForm1 &form)
     {
         return QAccessible::queryAccessibleInterface(&form.faceWidget());
     }
@@ -30,8 +31,8 @@ protected:
     {
         return node ? node->text(QAccessible::Name) : "(none)";
     }
-    static QString resultOf(TForm1 &form) { return nameOf(faceOf(form)->child(faceResultChild())); }
-    static bool nudgeUsable(TForm1 &form)
+    static QString resultOf(TestForm1 &form) { return nameOf(faceOf(form)->child(faceResultChild())); }
+    static bool nudgeUsable(TestForm1 &form)
     {
         return !faceOf(form)->child(kFirstNudgeControl)->state().disabled;
     }

@@ -37,7 +37,7 @@ protected:
         form = makeStartedForm();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestForm1> form;
 };
 
 void payBackMode(TBorrowC &dialog)

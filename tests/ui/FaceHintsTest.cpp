@@ -3,6 +3,7 @@
 #include "Unit1PlayFixture.h"
 
 #include "presentation/FaceControls.h"
+#include "ui/FaceWidget.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

@@ -24,7 +24,7 @@ struct TwoStates {
     QImage lit, unlit;
 };
 
-TwoStates buttonStates(const TForm1 &form, char button, const QRect &area)
+TwoStates buttonStates(const TestForm1 &form, char button, const QRect &area)
 {
     ReferenceFace drawn(form);
     drawn.face.DrawMachineButton(button, true);
@@ -35,7 +35,7 @@ TwoStates buttonStates(const TForm1 &form, char button, const QRect &area)
 }
 
 // 1 lit, 0 unlit, -1 neither.
-int stateOf(const TForm1 &form, const QRect &area, const TwoStates &states)
+int stateOf(const TestForm1 &form, const QRect &area, const TwoStates &states)
 {
     const QImage now = form.canvas().grab(area);
     return now == states.lit ? 1 : now == states.unlit ? 0 : -1;

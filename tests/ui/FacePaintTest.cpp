@@ -27,7 +27,7 @@ bool allBlack(const Canvas &canvas, const QRect &area)
     return true;
 }
 
-QImage sheetCell(const TForm1 &form, int code)
+QImage sheetCell(const TestForm1 &form, int code)
 {
     const MachineFace &face = form.face();
     const int s = face.layout().SymbolSize;
@@ -39,7 +39,7 @@ QImage sheetCell(const TForm1 &form, int code)
 }
 
 // A reel cell equals a sheet cell everywhere but on its pay-line guide.
-bool reelCellShows(TForm1 &form, int reel, int row, int code)
+bool reelCellShows(TestForm1 &form, int reel, int row, int code)
 {
     const Layout &l = form.face().layout();
     const QRect cell(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize, l.SymbolSize, l.SymbolSize);

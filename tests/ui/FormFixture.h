@@ -2,9 +2,12 @@
 // A main window on a screen of a chosen size, with its program folder and saved-game file in a
 // private temporary folder, a fixed random seed and messages recorded instead of shown.
 
-#include "ui/Unit1.h"
+#include "TestForm1.h"
 
+#include "platform/Canvas.h"
+#include "presentation/MachineFace.h"
 #include "records/SavedGames.h"
+#include "ui/FormServices.h"
 
 #include "TestApp.h"
 
@@ -115,33 +118,33 @@ protected:
         saveCurrentGame(fields);
     }
 
-    std::unique_ptr<TForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
+    std::unique_ptr<TestForm1> makeForm(int width, int height, double ratio = 1.0, int ppi = 96)
     {
-        return std::make_unique<TForm1>(testServices(width, height, ratio, ppi));
+        return std::make_unique<TestForm1>(testServices(width, height, ratio, ppi));
     }
 
     // A window on a clock that only moves when told to.
-    std::unique_ptr<TForm1> makeClockedForm(FormServices services)
+    std::unique_ptr<TestForm1> makeClockedForm(FormServices services)
     {
         auto clockOwned = std::make_unique<TestClock>();
         clock = clockOwned.get();
         services.clock = std::move(clockOwned);
-        return std::make_unique<TForm1>(std::move(services));
+        return std::make_unique<TestForm1>(std::move(services));
     }
     // The same, past its start-up lock.
-    std::unique_ptr<TForm1> makeStartedForm(FormServices services)
+    std::unique_ptr<TestForm1> makeStartedForm(FormServices services)
     {
         auto form = makeClockedForm(std::move(services));
         passTime(*form, kStartUpLock);
         return form;
     }
-    std::unique_ptr<TForm1> makeStartedForm(int width = 800, int height = 600)
+    std::unique_ptr<TestForm1> makeStartedForm(int width = 800, int height = 600)
     {
         return makeStartedForm(testServices(width, height));
     }
 
     // The clock moves on and the window's timers tick as they fall due.
-    void passTime(TForm1 &form, int milliseconds)
+    void passTime(TestForm1 &form, int milliseconds)
     {
         clock->now += milliseconds;
         form.runDueTimers();
@@ -155,7 +158,7 @@ protected:
 // The window's face drawn again on a copy of its canvas, so a test can picture single parts
 // (a lamp lit or not) to compare the window with.
 struct ReferenceFace {
-    explicit ReferenceFace(const TForm1 &form)
+    explicit ReferenceFace(const TestForm1 &form)
         : canvas(form.canvas().size(), form.canvas().devicePixelRatio()),
           face(canvas, form.face().pictures(), form.face().sized(), 96)
     {

@@ -1,5 +1,7 @@
 #include "Unit1PlayFixture.h"
 
+#include "platform/HelpViewer.h"
+#include "ui/FaceWidget.h"
 #include "ui/HelpContext.h"
 
 #include <QKeyEvent>
@@ -28,7 +30,7 @@ private:
 
 class HelpMenu : public PlayTest {
 protected:
-    std::unique_ptr<TForm1> makeFormWithOpener(bool works)
+    std::unique_ptr<TestForm1> makeFormWithOpener(bool works)
     {
         FormServices services = testServices(800, 600);
         services.webOpener = std::make_unique<FakeWebOpener>(opened, works);

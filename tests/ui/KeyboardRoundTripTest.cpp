@@ -4,6 +4,8 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
+
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +18,7 @@ namespace {
 
 class KeyboardRoundTrip : public PlayTest {
 protected:
-    std::unique_ptr<TForm1> makeShownForm()
+    std::unique_ptr<TestForm1> makeShownForm()
     {
         auto form = makePlayForm();
         // Each side window is closed with Escape, as the player would.
@@ -44,7 +46,7 @@ protected:
     }
 
     int sideWindowsShown = 0;
-    TForm1 *activeForm = nullptr;
+    TestForm1 *activeForm = nullptr;
 };
 
 TEST_F(KeyboardRoundTrip, MenusAndDialogsGiveTheKeysBackToTheMachine)

@@ -12,7 +12,7 @@ namespace {
 
 class PayoffChart : public SideWindowTest {
 protected:
-    QSize openedSize(TForm1 &form)
+    QSize openedSize(TestForm1 &form)
     {
         QSize size;
         whileOpen<TPaychart>(form, &TForm1::Payoffs1Click, [&](TPaychart &chart) {

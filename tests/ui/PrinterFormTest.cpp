@@ -159,7 +159,7 @@ TEST_F(FormTest, InkfairnOnTheMenuBarOpensTheAdvert)
     services.defaultPrinter = std::make_unique<FixedPrinter>("Epson Stylus Photo 750");
     std::vector<QString> log;
     services.webOpener = std::make_unique<RecordingWeb>(log);
-    TForm1 form(std::move(services));
+    TestForm1 form(std::move(services));
     EXPECT_EQ(form.Inkfairn1->text(), "Inkf&airn");
     QString shownPrice;
     form.showSideWindow = [&](QDialog &window) {

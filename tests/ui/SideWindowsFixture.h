@@ -13,7 +13,7 @@ class SideWindowTest : public FormTest {
 protected:
     // Opens a side window through the menu command and lets `drive` act on it while it is open.
     template <typename Window>
-    void whileOpen(TForm1 &form, void (TForm1::*command)(), const std::function<void(Window &)> &drive)
+    void whileOpen(TestForm1 &form, void (TForm1::*command)(), const std::function<void(Window &)> &drive)
     {
         bool opened = false;
         form.showSideWindow = [&](QDialog &window) {

@@ -1,5 +1,6 @@
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
 #include "ui/HelpContext.h"
 #include "ui/Save.h"
 
@@ -29,7 +30,7 @@ struct ScriptedInputBox final : InputBox {
 class SlotDialog : public PlayTest {
 protected:
     // An idle machine with a game in progress that differs from every default.
-    std::unique_ptr<TForm1> makeIdleForm()
+    std::unique_ptr<TestForm1> makeIdleForm()
     {
         FormServices services = testServices(800, 600);
         auto box = std::make_unique<ScriptedInputBox>();
@@ -39,7 +40,7 @@ protected:
     }
 
     // The same, with a game in progress that differs from every default and two coins in.
-    std::unique_ptr<TForm1> makeFormWithGame()
+    std::unique_ptr<TestForm1> makeFormWithGame()
     {
         saveCurrentGame({"CurrentGame", "12/07/26", 1502, 2000, 9, 45, 30, 4, 2});
         auto form = makeIdleForm();
@@ -47,11 +48,11 @@ protected:
         betOne(*form);
         return form;
     }
-    static SavedFields saved(const TForm1 &form) { return form.game(); }
+    static SavedFields saved(const TestForm1 &form) { return form.game(); }
     static QString text(const TLoadSave &dialog, const QString &label) { return dialog.label(label)->text(); }
 
     // Runs a menu command, handing the dialog it opens to `drive`; false when none opened.
-    static bool run(TForm1 &form, void (TForm1::*command)(), const std::function<void(TLoadSave &)> &drive)
+    static bool run(TestForm1 &form, void (TForm1::*command)(), const std::function<void(TLoadSave &)> &drive)
     {
         bool shown = false;
         form.showSideWindow = [&](QDialog &dialog) {

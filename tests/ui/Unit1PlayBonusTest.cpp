@@ -16,7 +16,7 @@ namespace {
 class PlayBonus : public PlayTest {
 protected:
     // Spins into the Bonus row; `pick` plays the bonus window in place of the player.
-    void spinIntoBonus(TForm1 &form, std::function<void(TTrickForm &)> pick)
+    void spinIntoBonus(TestForm1 &form, std::function<void(TTrickForm &)> pick)
     {
         forceStops(form, kBonusMiddleStops);
         form.showBonusWindow = [&, pick](TTrickForm &window) {

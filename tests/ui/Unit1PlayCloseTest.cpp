@@ -17,7 +17,7 @@ namespace {
 class PlayClose : public PlayTest {
 protected:
     // The credits the next start-up restores.
-    std::int32_t keptCredits() { return TForm1(testServices(800, 600)).game().Credits; }
+    std::int32_t keptCredits() { return TestForm1(testServices(800, 600)).game().Credits; }
 };
 
 } // namespace

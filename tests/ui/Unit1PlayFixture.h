@@ -51,7 +51,7 @@ public:
         return frames;
     }
 
-    const TForm1 *form = nullptr;
+    const TestForm1 *form = nullptr;
     std::vector<PlayedSound> played;
 
 private:
@@ -85,14 +85,14 @@ inline constexpr std::array<int, 3> kNudgeButtonX{296, 400, 504};
 inline constexpr int kNudgeButtonY = 254;
 
 // Where the lamps lie on the window's face.
-inline QRect buttonLamps(const TForm1 &form) // Spin, Bet 1 and Bet 3
+inline QRect buttonLamps(const TestForm1 &form) // Spin, Bet 1 and Bet 3
 {
     return form.face().scaledRect(577, 293, 655, 491);
 }
-inline QRect titlePanel(const TForm1 &form) { return form.face().scaledRect(247, 98, 549, 241); }
-inline QRect nudgeButtons(const TForm1 &form) { return form.face().scaledRect(252, 243, 552, 263); }
+inline QRect titlePanel(const TestForm1 &form) { return form.face().scaledRect(247, 98, 549, 241); }
+inline QRect nudgeButtons(const TestForm1 &form) { return form.face().scaledRect(252, 243, 552, 263); }
 // The cell of reel 3 where the Wild swings.
-inline QRect wildCell(const TForm1 &form)
+inline QRect wildCell(const TestForm1 &form)
 {
     const Layout &l = form.face().layout();
     return QRect(l.ReelsLeft + 2 * l.ReelPitch, l.ReelsTop + form.game().WildRow * l.SymbolSize, l.SymbolSize,
@@ -102,7 +102,7 @@ inline QRect wildCell(const TForm1 &form)
 class PlayTest : public FormTest {
 protected:
     // A window past its start-up lock, at the given screen size, its sounds recorded.
-    std::unique_ptr<TForm1> makePlayForm(int width = 800, int height = 600)
+    std::unique_ptr<TestForm1> makePlayForm(int width = 800, int height = 600)
     {
         auto wavesOwned = std::make_unique<RecordingWaves>();
         waves = wavesOwned.get();
@@ -115,7 +115,7 @@ protected:
     }
 
     // Whether the area shows something else once `milliseconds` have passed.
-    bool changesWithin(TForm1 &form, const QRect &area, int milliseconds)
+    bool changesWithin(TestForm1 &form, const QRect &area, int milliseconds)
     {
         form.runDueTimers();
         const QImage before = form.canvas().grab(area);
@@ -124,16 +124,16 @@ protected:
     }
 
     // The next spin of the form stops its reels here.
-    static void forceStops(TForm1 &form, std::array<int, 3> stops)
+    static void forceStops(TestForm1 &form, std::array<int, 3> stops)
     {
         form.reseedRandom(seedForStops(form.face().layout().BlurStripHeight, stops));
     }
 
-    static void betOne(TForm1 &form) { press(form, kBet1X, kBet1Y); }
-    static void spin(TForm1 &form) { press(form, kSpinX, kSpinY); }
+    static void betOne(TestForm1 &form) { press(form, kBet1X, kBet1Y); }
+    static void spin(TestForm1 &form) { press(form, kSpinX, kSpinY); }
 
     // A press at the centre of a design-coordinate button area.
-    static void press(TForm1 &form, int designX, int designY)
+    static void press(TestForm1 &form, int designX, int designY)
     {
         form.FormMouseDown(form.Scale(designX), form.Scale(designY));
     }

@@ -2,6 +2,8 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "ui/FaceWidget.h"
+
 #include <QKeyEvent>
 
 using namespace varnholt;
@@ -11,7 +13,7 @@ namespace {
 
 class PlayInput : public PlayTest {};
 
-void sendKey(TForm1 &form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void sendKey(TestForm1 &form, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QKeyEvent event(QEvent::KeyPress, key, modifiers);
     QCoreApplication::sendEvent(&form.faceWidget(), &event);

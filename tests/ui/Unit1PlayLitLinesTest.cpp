@@ -15,7 +15,7 @@ class PlayLitLines : public PlayTest {
 protected:
     // Whether each screen row's guide shows lit on the canvas, read off its band's edge row
     // (the plain guide is one pixel on the band's middle).
-    static std::array<bool, 3> litOnCanvas(TForm1 &form)
+    static std::array<bool, 3> litOnCanvas(TestForm1 &form)
     {
         std::array<bool, 3> lit{};
         for (int row = 0; row < 3; ++row) {

@@ -5,6 +5,7 @@
 
 #include "bonus/Nudges.h"
 #include "core/Input.h"
+#include "ui/FaceWidget.h"
 
 #include <QKeyEvent>
 
@@ -18,7 +19,7 @@ namespace {
 class PlayNudge : public PlayTest {
 protected:
     // A window after a one-coin spin that paid nothing at these stops.
-    std::unique_ptr<TForm1> afterLosingSpin(std::array<int, 3> stops, int nudges = 6, int coins = 1)
+    std::unique_ptr<TestForm1> afterLosingSpin(std::array<int, 3> stops, int nudges = 6, int coins = 1)
     {
         saveCurrentGameWith([&](SavedFields &g) { g.Nudges = nudges; });
         auto form = makePlayForm();
@@ -35,13 +36,13 @@ protected:
         return form;
     }
 
-    QRect reelWindow(TForm1 &form, int reel) const
+    QRect reelWindow(TestForm1 &form, int reel) const
     {
         const Layout &l = form.face().layout();
         return QRect(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize);
     }
 
-    static bool nudgeButtonsShow(const TForm1 &form, bool lit)
+    static bool nudgeButtonsShow(const TestForm1 &form, bool lit)
     {
         ReferenceFace drawn(form);
         drawn.face.DrawNudgeButtons(lit);

@@ -5,8 +5,11 @@
 #include "geometry/Layout.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
-#include "ui/Unit1.h"
+#include "ui/FormServices.h"
 
+#include "TestForm1.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -62,7 +65,7 @@ int main(int argc, char **argv)
     services.seed = 7;
     services.wavePlayer = makeSilentWavePlayer();
     services.midiPlayer = makeSilentMidiPlayer();
-    TForm1 form(std::move(services));
+    TestForm1 form(std::move(services));
     form.show();
 
     check(QGuiApplication::primaryScreen()->geometry().size() == screenSize,

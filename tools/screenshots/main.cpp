@@ -6,6 +6,8 @@
 #include "core/Reels.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/Sound.h"
+#include "presentation/MachineFace.h"
+#include "ui/FormServices.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
@@ -27,6 +29,15 @@ namespace {
 class NamedPrinter : public DefaultPrinter {
 public:
     std::optional<PrintQueue> queue() override { return PrintQueue{"Epson_Stylus_Photo_750", ""}; }
+};
+
+// The window with the views the scenes wait on and the seed they play from.
+class ShotForm : public TForm1 {
+public:
+    using TForm1::game;
+    using TForm1::playing;
+    using TForm1::reseedRandom;
+    using TForm1::TForm1;
 };
 
 // Processes events until `done` holds, at most `ms` milliseconds.
@@ -103,7 +114,7 @@ int main(int argc, char **argv)
     services.wavePlayer = makeSilentWavePlayer();
     services.midiPlayer = makeSilentMidiPlayer();
     services.defaultPrinter = std::make_unique<NamedPrinter>();
-    TForm1 form(std::move(services));
+    ShotForm form(std::move(services));
     form.show();
     settle(1500); // exposed, painted, and input unlocked by the start sound
 

@@ -1,0 +1,24 @@
+#pragma once
+// The main window as the window tests drive it: its protected views and controls made public.
+// Linked only into the window tests, never into the program.
+
+#include "ui/Unit1.h"
+
+namespace varnholt {
+
+class TestForm1 : public TForm1 {
+public:
+    using TForm1::TForm1;
+
+    using TForm1::closePending;
+    using TForm1::faceWidget;
+    using TForm1::game;
+    using TForm1::helpViewer;
+    using TForm1::playing;
+    using TForm1::reelFrameTicks;
+    using TForm1::requestedSize;
+    using TForm1::reseedRandom;
+    using TForm1::runDueTimers;
+};
+
+} // namespace varnholt
