@@ -24,7 +24,8 @@ static void SimulatedPlay(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(simulatePlay({spins, seed++, int(state.range(1))}));
     state.SetItemsProcessed(state.iterations() * spins);
-    state.counters["spins_per_second"] = benchmark::Counter(double(state.iterations() * spins), benchmark::Counter::kIsRate);
+    state.counters["spins_per_second"] =
+        benchmark::Counter(double(state.iterations() * spins), benchmark::Counter::kIsRate);
 }
 BENCHMARK(SimulatedPlay)->Args({1000000, 3})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
 

@@ -16,9 +16,9 @@ namespace {
 // through a 120 x 120 table.
 constexpr int kRounds = 1001;
 constexpr int kDraws = kRounds * kChestCount;
-constexpr int kPaddedRounds = 1008;  // a multiple of 16, so the loops over rounds vectorize fully
-constexpr int kOrders = 120;         // orders of five entries
-constexpr int kRoundCodes = 3125;    // five draws of 0..4
+constexpr int kPaddedRounds = 1008; // a multiple of 16, so the loops over rounds vectorize fully
+constexpr int kOrders = 120;        // orders of five entries
+constexpr int kRoundCodes = 3125;   // five draws of 0..4
 
 using Order = std::array<std::uint8_t, kChestCount>; // entry k of the result comes from entry order[k]
 
@@ -28,7 +28,7 @@ struct DealTables {
     std::array<std::array<std::uint32_t, kPaddedRounds>, kChestCount> jumpIncrement{};
     std::uint32_t lastMultiplier = 1, lastIncrement = 0; // jump over all the deal's draws
     std::array<Order, kOrders> orders{};
-    std::array<std::uint8_t, kRoundCodes> roundOrder{};             // round code -> order
+    std::array<std::uint8_t, kRoundCodes> roundOrder{};            // round code -> order
     std::array<std::array<std::uint8_t, kOrders>, kOrders> then{}; // order a, then order b
 };
 

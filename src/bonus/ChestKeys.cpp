@@ -18,8 +18,8 @@ ChestKeyResult pickAt(BonusPick &pick, int place)
 
 bool isChestKey(int keyCode)
 {
-    return (keyCode >= kKey1 && keyCode < kKey1 + kChestCount) || keyCode == kKeyLeft || keyCode == kKeyRight ||
-           keyCode == kKeyEnter || keyCode == kKeySpace;
+    return (keyCode >= kKey1 && keyCode < kKey1 + kChestCount) || keyCode == kKeyLeft ||
+           keyCode == kKeyRight || keyCode == kKeyEnter || keyCode == kKeySpace;
 }
 
 ChestKeyResult pressChestKey(BonusPick &pick, ChestHighlight &highlight, int keyCode)

@@ -4,10 +4,7 @@
 
 namespace varnholt {
 
-void InitReels(GameState &state)
-{
-    state.ReelStops = kStartStops;
-}
+void InitReels(GameState &state) { state.ReelStops = kStartStops; }
 
 void NewGame(GameState &state)
 {

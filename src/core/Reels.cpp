@@ -2,7 +2,6 @@
 
 namespace varnholt {
 
-
 int wrapStop(int stop)
 {
     if (stop >= 1 && stop <= kStripLength)
@@ -13,10 +12,7 @@ int wrapStop(int stop)
     return zeroBased + 1;
 }
 
-int symbolAt(int reel, int position)
-{
-    return kUnrolledStrips[reel][wrapStop(position) - 1];
-}
+int symbolAt(int reel, int position) { return kUnrolledStrips[reel][wrapStop(position) - 1]; }
 
 std::array<int, 3> visibleColumn(int reel, int stop)
 {

@@ -7,9 +7,18 @@
 namespace varnholt {
 
 enum Symbol : int {
-    GoldBars = 0, Knight = 1, Horse = 2, GoldShield = 3, CrossShield = 4,
-    Scrolls = 5, Swords = 6, Skull = 7, BonusSymbol = 8, Wild = 9,
-    WildFrameB = 10, WildFrameC = 11, // extra animation frames of the Wild, never on a strip
+    GoldBars = 0,
+    Knight = 1,
+    Horse = 2,
+    GoldShield = 3,
+    CrossShield = 4,
+    Scrolls = 5,
+    Swords = 6,
+    Skull = 7,
+    BonusSymbol = 8,
+    Wild = 9,
+    WildFrameB = 10,
+    WildFrameC = 11, // extra animation frames of the Wild, never on a strip
 };
 
 inline constexpr int kStripLength = 30;

@@ -10,9 +10,9 @@
 namespace varnholt {
 
 struct GameStatistics {
-    std::int64_t payoffs = 0;        // Credits - Borrowed + TotalBets: all the machine paid out
-    std::int64_t normalPayoffs = 0;  // the payoffs less what the bonus games paid
-    double payoffPercentage = 0;     // payoffs per credit bet, x 100; 0 while nothing was bet
+    std::int64_t payoffs = 0;       // Credits - Borrowed + TotalBets: all the machine paid out
+    std::int64_t normalPayoffs = 0; // the payoffs less what the bonus games paid
+    double payoffPercentage = 0;    // payoffs per credit bet, x 100; 0 while nothing was bet
 };
 
 GameStatistics gameStatistics(const SavedFields &game);

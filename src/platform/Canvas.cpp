@@ -26,18 +26,15 @@ QPainter &prepared(QPainter &painter, qreal ratio)
     return painter;
 }
 
-QRectF scaled(const QRect &r, qreal k)
-{
-    return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
-}
+QRectF scaled(const QRect &r, qreal k) { return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k); }
 
 } // namespace
 
 Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio)
-    : size_(logicalSize),
-      ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
-      image_(QSize(int(std::ceil(logicalSize.width() * ratio_)), int(std::ceil(logicalSize.height() * ratio_))),
-             QImage::Format_RGB32)
+    : size_(logicalSize), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
+      image_(
+          QSize(int(std::ceil(logicalSize.width() * ratio_)), int(std::ceil(logicalSize.height() * ratio_))),
+          QImage::Format_RGB32)
 {
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Qt::black);
@@ -103,10 +100,7 @@ void Canvas::fill(int left, int top, int right, int bottom, QColor colour)
     touched(area);
 }
 
-void Canvas::horizontalLine(int x1, int x2, int y, QColor colour)
-{
-    fill(x1, y, x2, y + 1, colour);
-}
+void Canvas::horizontalLine(int x1, int x2, int y, QColor colour) { fill(x1, y, x2, y + 1, colour); }
 
 int Canvas::textWidth(const QString &text) const
 {

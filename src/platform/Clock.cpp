@@ -8,15 +8,9 @@
 
 namespace varnholt {
 
-SystemClock::SystemClock()
-{
-    elapsed_.start();
-}
+SystemClock::SystemClock() { elapsed_.start(); }
 
-std::int64_t SystemClock::GetTickCount() const
-{
-    return elapsed_.elapsed();
-}
+std::int64_t SystemClock::GetTickCount() const { return elapsed_.elapsed(); }
 
 void SystemClock::waitUntil(std::int64_t deadline)
 {

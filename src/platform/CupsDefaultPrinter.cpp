@@ -16,7 +16,8 @@ int giveUp(http_t *, void *) { return 0; }
 std::optional<PrintQueue> askCups(std::chrono::milliseconds limit)
 {
     const int msec = static_cast<int>(limit.count());
-    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, msec, nullptr);
+    http_t *http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, msec, nullptr);
     if (!http)
         return std::nullopt;
     httpSetTimeout(http, msec / 1000.0, giveUp, nullptr);

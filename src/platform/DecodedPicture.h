@@ -37,7 +37,6 @@ struct DecodedPicture {
 
 // Empty when width x height is an acceptable picture size of at most `maxPixels`, otherwise
 // the reason it is not.
-std::string checkPictureSize(long long width, long long height,
-                             long long maxPixels = kMaxPicturePixels);
+std::string checkPictureSize(long long width, long long height, long long maxPixels = kMaxPicturePixels);
 
 } // namespace varnholt

@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 bool isPlainFileName(const std::string &name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos
-        && name.find('\\') == std::string::npos && name.find('\0') == std::string::npos;
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+           name.find('\\') == std::string::npos && name.find('\0') == std::string::npos;
 }
 
 bool isRegularFile(const fs::path &path)

@@ -18,8 +18,9 @@ namespace varnholt {
 std::string findGeneralMidiSoundFont()
 {
     // Debian's small General MIDI soundfont first: it loads fast and keeps memory low.
-    for (const char *candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
-                                  "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
+    for (const char *candidate :
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(candidate, ec))
             return candidate;
@@ -57,7 +58,7 @@ std::unique_ptr<FluidMidiPlayer> FluidMidiPlayer::create(const std::string &soun
 FluidMidiPlayer::~FluidMidiPlayer()
 {
     if (audioAcquired_) {
-        Mix_HookMusic(nullptr, nullptr);  // waits for a mix in progress
+        Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
         sdlaudio::release();
     }
     // Queued end events addressed to the mailbox die with it.

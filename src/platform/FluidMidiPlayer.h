@@ -40,7 +40,7 @@ private:
     fluid_settings_t *settings_ = nullptr;
     fluid_synth_t *synth_ = nullptr;
     bool audioAcquired_ = false;
-    QObject *mailbox_ = nullptr;  // lives in the user-interface thread; receives the end events
+    QObject *mailbox_ = nullptr; // lives in the user-interface thread; receives the end events
 
     // Everything below is shared with the audio thread and guarded by mutex_.
     std::mutex mutex_;
@@ -48,7 +48,7 @@ private:
     long long pieceFrames_ = 0;
     fluid_player_t *player_ = nullptr;
     bool endReported_ = false;
-    std::atomic<unsigned> generation_{0};  // bumped by every play and stop: stale ends are dropped
+    std::atomic<unsigned> generation_{0}; // bumped by every play and stop: stale ends are dropped
     std::atomic<long long> framesPlayed_{0};
 };
 

@@ -92,8 +92,8 @@ bool readFrameRows(GifFileType *gif, Frame &frame, bool interlaced)
     return true;
 }
 
-QImage paint(const Frame &frame, const ColorMapObject &colours, int transparentIndex,
-             int canvasWidth, int canvasHeight, QRgb background)
+QImage paint(const Frame &frame, const ColorMapObject &colours, int transparentIndex, int canvasWidth,
+             int canvasHeight, QRgb background)
 {
     // Uncovered canvas shows the background colour, or nothing when the picture has a
     // transparent colour.
@@ -107,8 +107,7 @@ QImage paint(const Frame &frame, const ColorMapObject &colours, int transparentI
         return qRgb(c.Red, c.Green, c.Blue);
     };
 
-    QImage image(canvasWidth, canvasHeight,
-                 transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage image(canvasWidth, canvasHeight, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(transparent ? qRgba(0, 0, 0, 0) : background);
@@ -177,8 +176,7 @@ DecodedPicture decodeGif(std::span<const std::byte> data, long long maxPixels)
         const GifColorType &c = gif->SColorMap->Colors[gif->SBackGroundColor];
         background = qRgb(c.Red, c.Green, c.Blue);
     }
-    QImage image = paint(frame, *colours, transparentIndex, int(canvasWidth), int(canvasHeight),
-                         background);
+    QImage image = paint(frame, *colours, transparentIndex, int(canvasWidth), int(canvasHeight), background);
     if (image.isNull())
         return DecodedPicture::failure("GIF: not enough memory for the picture", PictureFault::TooLarge);
     return DecodedPicture::success(std::move(image));

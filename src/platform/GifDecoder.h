@@ -10,8 +10,7 @@
 
 namespace varnholt {
 
-DecodedPicture decodeGif(std::span<const std::byte> data,
-                         long long maxPixels = kMaxPicturePixels);
+DecodedPicture decodeGif(std::span<const std::byte> data, long long maxPixels = kMaxPicturePixels);
 
 // giflib's message for an error code, with a fallback for the codes it has no text for.
 std::string gifErrorText(int code);

@@ -112,7 +112,8 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *bar = new QToolBar(this);
     addButton(*bar, "Contents", {}, [this] { browser_->setSource(QUrl(QString("#") + kContentsAnchor)); });
-    QAction *back = addButton(*bar, "Back", QKeySequence::keyBindings(QKeySequence::Back), [this] { browser_->backward(); });
+    QAction *back = addButton(*bar, "Back", QKeySequence::keyBindings(QKeySequence::Back),
+                              [this] { browser_->backward(); });
     QAction *forward = addButton(*bar, "Forward", QKeySequence::keyBindings(QKeySequence::Forward),
                                  [this] { browser_->forward(); });
     bar->addSeparator();
@@ -125,7 +126,10 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     // Ctrl+F has no button: the find field stands in the bar already.
     auto *find = new QAction(this);
     find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, [this] { findText_->setFocus(); findText_->selectAll(); });
+    connect(find, &QAction::triggered, this, [this] {
+        findText_->setFocus();
+        findText_->selectAll();
+    });
     addAction(find);
 
     back->setEnabled(false);
@@ -240,9 +244,6 @@ void HelpViewerHolder::placeViewer(const QWidget *overWindow)
     viewer_->move(windowFramePlace(viewer_->size().grownBy(frame), overArea, freeArea));
 }
 
-HelpViewerHolder::~HelpViewerHolder()
-{
-    delete viewer_.data();
-}
+HelpViewerHolder::~HelpViewerHolder() { delete viewer_.data(); }
 
 } // namespace varnholt

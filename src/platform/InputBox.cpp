@@ -41,9 +41,6 @@ public:
 };
 } // namespace
 
-std::unique_ptr<InputBox> makeDesktopInputBox()
-{
-    return std::make_unique<DesktopInputBox>();
-}
+std::unique_ptr<InputBox> makeDesktopInputBox() { return std::make_unique<DesktopInputBox>(); }
 
 } // namespace varnholt

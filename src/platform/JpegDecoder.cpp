@@ -3,9 +3,9 @@
 #include <QtGlobal>
 
 #include <csetjmp>
+#include <cstdio> // jpeglib.h needs FILE declared first
 #include <memory>
 #include <string>
-#include <cstdio> // jpeglib.h needs FILE declared first
 #include <vector>
 
 #include <jerror.h>

@@ -10,7 +10,6 @@ namespace varnholt {
 
 // A file with damaged data is refused rather than shown partly grey: libjpeg's corrupt-data
 // warnings (data ending early, a segment cut short, a bad code) fail the decode.
-DecodedPicture decodeJpeg(std::span<const std::byte> data,
-                          long long maxPixels = kMaxPicturePixels);
+DecodedPicture decodeJpeg(std::span<const std::byte> data, long long maxPixels = kMaxPicturePixels);
 
 } // namespace varnholt

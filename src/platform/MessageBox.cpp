@@ -11,8 +11,8 @@ class DesktopMessageSink final : public MessageSink {
 public:
     void show(QWidget *owner, const QString &caption, const QString &text, MessageIcon icon) override
     {
-        QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption,
-                        text, QMessageBox::Ok, owner);
+        QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                        caption, text, QMessageBox::Ok, owner);
         // Messages carry file paths and names from outside: never markup.
         box.setTextFormat(Qt::PlainText);
         box.setWindowTitle(plainWindowTitle(caption));
@@ -21,9 +21,6 @@ public:
 };
 } // namespace
 
-std::unique_ptr<MessageSink> makeDesktopMessageSink()
-{
-    return std::make_unique<DesktopMessageSink>();
-}
+std::unique_ptr<MessageSink> makeDesktopMessageSink() { return std::make_unique<DesktopMessageSink>(); }
 
 } // namespace varnholt

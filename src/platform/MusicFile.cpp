@@ -103,7 +103,7 @@ bool scanTrack(Reader track, TrackScan &scan, std::map<std::uint64_t, std::uint3
         if (status & 0x80)
             track.byte(status);
         else if (running)
-            status = running;  // running status: the data byte is read below
+            status = running; // running status: the data byte is read below
         else
             return fail(error, "the file holds an event without a status");
 
@@ -186,7 +186,7 @@ std::optional<MidiPiece> readMidiPiece(const std::vector<std::uint8_t> &bytes, s
             piece.notes += scan.notes;
             ++found;
         }
-        file.skip(length);  // chunks of unknown kinds are passed over
+        file.skip(length); // chunks of unknown kinds are passed over
     }
     if (piece.notes == 0) {
         fail(error, "it holds no notes");

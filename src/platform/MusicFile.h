@@ -11,8 +11,8 @@
 namespace varnholt {
 
 struct MidiPiece {
-    double seconds = 0;  // from the start to the last track's end
-    int notes = 0;       // note-on events with a velocity above zero
+    double seconds = 0; // from the start to the last track's end
+    int notes = 0;      // note-on events with a velocity above zero
 };
 
 // The piece in bytes, or nothing with the reason in error (when error is given).

@@ -50,8 +50,7 @@ DecodedPicture decodePicture(std::span<const std::byte> data, long long maxPixel
 
 DecodedPicture decodePicture(const QByteArray &data, long long maxPixels)
 {
-    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))),
-                         maxPixels);
+    return decodePicture(std::as_bytes(std::span(data.constData(), std::size_t(data.size()))), maxPixels);
 }
 
 DecodedPicture loadPictureFile(const std::string &path, long long maxPixels)

@@ -18,8 +18,7 @@ namespace varnholt {
 // Decodes a JPEG (opaque, Format_RGB32) or the first frame of a GIF (Format_RGB32, or
 // Format_ARGB32 when it has a transparent colour) held in memory.
 // Pictures of more than `maxPixels` are refused before their pixels are allocated.
-DecodedPicture decodePicture(std::span<const std::byte> data,
-                             long long maxPixels = kMaxPicturePixels);
+DecodedPicture decodePicture(std::span<const std::byte> data, long long maxPixels = kMaxPicturePixels);
 DecodedPicture decodePicture(const QByteArray &data, long long maxPixels = kMaxPicturePixels);
 
 // Reads a whole file (a real path, read safely, or a Qt resource path such as

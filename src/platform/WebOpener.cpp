@@ -16,9 +16,6 @@ public:
 };
 } // namespace
 
-std::unique_ptr<WebOpener> makeDesktopWebOpener()
-{
-    return std::make_unique<DesktopWebOpener>();
-}
+std::unique_ptr<WebOpener> makeDesktopWebOpener() { return std::make_unique<DesktopWebOpener>(); }
 
 } // namespace varnholt

@@ -15,7 +15,7 @@ namespace varnholt {
 
 struct DigitStrips {
     GlyphSize glyph = kSmallGlyph;
-    QImage red, green;      // the strips of the glyph size, prepared at the canvas's density
+    QImage red, green;       // the strips of the glyph size, prepared at the canvas's density
     QColor redInk, greenInk; // the lit colour of each strip, for the minus sign
 };
 

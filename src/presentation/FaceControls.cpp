@@ -13,7 +13,8 @@ std::optional<int> faceControlAt(const Layout &layout, int x, int y)
 QRect faceControlRect(const Layout &layout, const FaceControl &control)
 {
     const HitArea &a = control.area;
-    return QRect(QPoint(layout.Scale(a.left), layout.Scale(a.top)), QPoint(layout.Scale(a.right), layout.Scale(a.bottom)));
+    return QRect(QPoint(layout.Scale(a.left), layout.Scale(a.top)),
+                 QPoint(layout.Scale(a.right), layout.Scale(a.bottom)));
 }
 
 QString faceMeterText(FaceMeter meter, const ShownMeters &shown)

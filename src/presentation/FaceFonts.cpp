@@ -8,17 +8,15 @@ QFont windowFont(int pixels, bool bold)
 {
     QFont font;
     // The cabinet was lettered in a plain sans serif; take the closest one installed.
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "TeX Gyre Heros", "Liberation Sans", "DejaVu Sans"});
+    font.setFamilies(
+        {"MS Sans Serif", "Microsoft Sans Serif", "TeX Gyre Heros", "Liberation Sans", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
-int pointsToPixels(int points, int pixelsPerInch)
-{
-    return (points * pixelsPerInch + 36) / 72;
-}
+int pointsToPixels(int points, int pixelsPerInch) { return (points * pixelsPerInch + 36) / 72; }
 
 FaceFonts faceFonts(int screenWidth, int pixelsPerInch)
 {

@@ -61,9 +61,8 @@ QImage scaledForDevice(const QImage &src, QSize logicalSize, double devicePixelR
 {
     const QSize device(int(std::lround(logicalSize.width() * devicePixelRatio)),
                        int(std::lround(logicalSize.height() * devicePixelRatio)));
-    QImage scaled = src.size() == device
-                        ? src
-                        : src.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scaled =
+        src.size() == device ? src : src.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(devicePixelRatio);
     return scaled;
 }
@@ -111,10 +110,10 @@ SizedPictures LoadSymbolPictures(const FacePictures &pictures, const std::string
     // The strip is as wide as a reel cell, so a band of it always fills the reel window.
     sized.blurStrip = scaledForDevice(pictures.MotionStrip, QSize(layout.SymbolSize, layout.BlurStripHeight),
                                       devicePixelRatio);
-    sized.face = scaledForDevice(pictures.FaceBitmap,
-                                 QSize(layout.Scale(pictures.FaceBitmap.width()),
-                                       layout.Scale(pictures.FaceBitmap.height())),
-                                 devicePixelRatio);
+    sized.face = scaledForDevice(
+        pictures.FaceBitmap,
+        QSize(layout.Scale(pictures.FaceBitmap.width()), layout.Scale(pictures.FaceBitmap.height())),
+        devicePixelRatio);
     return sized;
 }
 

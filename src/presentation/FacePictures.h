@@ -12,11 +12,11 @@ namespace varnholt {
 
 // The working bitmaps, at the pictures' own sizes.
 struct FacePictures {
-    QImage FaceBitmap;         // the cabinet, 800 x 600 built in ("tester.jpg")
-    QImage MotionStrip;        // the blurred strip of a spinning reel, 76 x 456 ("motionx.jpg")
-    QImage SymbolSheet;        // 4 x 3 symbol cells, 304 x 228 (AssetPrefix + ".jpg")
-    QImage NudgeButtonBitmap;  // nudge button unlit over lit, 76 x 40 ("bonusx.jpg")
-    QImage Bet1Bitmap;         // machine buttons, unlit over lit, 78 x 118
+    QImage FaceBitmap;        // the cabinet, 800 x 600 built in ("tester.jpg")
+    QImage MotionStrip;       // the blurred strip of a spinning reel, 76 x 456 ("motionx.jpg")
+    QImage SymbolSheet;       // 4 x 3 symbol cells, 304 x 228 (AssetPrefix + ".jpg")
+    QImage NudgeButtonBitmap; // nudge button unlit over lit, 76 x 40 ("bonusx.jpg")
+    QImage Bet1Bitmap;        // machine buttons, unlit over lit, 78 x 118
     QImage Bet3Bitmap;
     QImage SpinBitmap;
     QImage DimTitleBitmap;     // 302 x 143 ("DIMMEDX.jpg")
@@ -36,9 +36,9 @@ FacePictures loadFacePictures(const std::string &exeDir, const std::string &asse
 // density so that every later copy is pixel for pixel.
 struct SizedPictures {
     Layout layout;
-    QImage face;        // FaceBitmap at Scale(w) x Scale(h)
-    QImage symbolSheet; // cells of SymbolSize, four across and three down
-    QImage blurStrip;   // SymbolSize wide, BlurStripHeight tall
+    QImage face;                 // FaceBitmap at Scale(w) x Scale(h)
+    QImage symbolSheet;          // cells of SymbolSize, four across and three down
+    QImage blurStrip;            // SymbolSize wide, BlurStripHeight tall
     bool sizedSheetFile = false; // a sheet drawn for this width was found beside the program
 };
 

@@ -18,18 +18,12 @@ const QColor kNudgeRed(255, 0, 0);
 } // namespace
 
 MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures sized, int pixelsPerInch)
-    : canvas_(canvas),
-      pictures_(std::move(pictures)),
-      sized_(std::move(sized)),
+    : canvas_(canvas), pictures_(std::move(pictures)), sized_(std::move(sized)),
       strips_(makeDigitStrips(pictures_, sized_.layout.width, canvas.devicePixelRatio())),
       fonts_(faceFonts(sized_.layout.width, pixelsPerInch))
-{
-}
+{}
 
-QSize MachineFace::faceSize() const
-{
-    return sized_.face.deviceIndependentSize().toSize();
-}
+QSize MachineFace::faceSize() const { return sized_.face.deviceIndependentSize().toSize(); }
 
 QRect MachineFace::scaledRect(int left, int top, int right, int bottom) const
 {
@@ -68,9 +62,10 @@ void MachineFace::DrawReel(int reel, int stop)
     const auto column = visibleColumn(reel, stop);
     for (int row = 0; row < 3; ++row) {
         const int code = column[row];
-        canvas_.copyAt(sized_.symbolSheet,
-                       QRect((code % 4) * l.SymbolSize, (code / 4) * l.SymbolSize, l.SymbolSize, l.SymbolSize),
-                       QPoint(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize));
+        canvas_.copyAt(
+            sized_.symbolSheet,
+            QRect((code % 4) * l.SymbolSize, (code / 4) * l.SymbolSize, l.SymbolSize, l.SymbolSize),
+            QPoint(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize));
     }
     DrawPaylineGuides();
     showReel(reel, stop);
@@ -119,7 +114,8 @@ void MachineFace::DrawPaylineGuides()
     }
 }
 
-void MachineFace::setLitLines(const std::array<bool, kLineCount> &lines, const std::array<int, kReelCount> &stops)
+void MachineFace::setLitLines(const std::array<bool, kLineCount> &lines,
+                              const std::array<int, kReelCount> &stops)
 {
     const std::array<bool, 3> before = litRows_;
     for (int line = 0; line < kLineCount; ++line)
@@ -148,7 +144,8 @@ void MachineFace::DrawMachineButton(char button, bool lit)
     // The halves are measured on the Bet 1 picture for all three buttons.
     const QImage &bet1 = pictures_.Bet1Bitmap;
     const int half = bet1.height() / 2;
-    const QRect band = lit ? QRect(0, half, bet1.width(), bet1.height() - half) : QRect(0, 0, bet1.width(), half);
+    const QRect band =
+        lit ? QRect(0, half, bet1.width(), bet1.height() - half) : QRect(0, 0, bet1.width(), half);
     if (button == kBet1Button)
         canvas_.copy(pictures_.Bet1Bitmap, band, scaledRect(577, 362, 655, 421));
     else if (button == kBet3Button)
@@ -184,8 +181,8 @@ void MachineFace::DrawNudgeButtons(bool lit)
 {
     const QImage &button = pictures_.NudgeButtonBitmap;
     const int half = button.height() / 2;
-    const QRect source = lit ? QRect(0, half, button.width(), button.height() - half)
-                             : QRect(0, 0, button.width(), half);
+    const QRect source =
+        lit ? QRect(0, half, button.width(), button.height() - half) : QRect(0, 0, button.width(), half);
     for (int reel = 0; reel < kReelCount; ++reel)
         canvas_.copy(button, source, scaledRect(252 + 106 * reel, 243, 328 + 106 * reel, 263));
 }
@@ -266,10 +263,7 @@ void MachineFace::DrawCaptions()
     caption("Winnings", Scale(440), true);
 }
 
-void MachineFace::DrawWinningsCaption()
-{
-    caption("Winnings", Scale(440), true);
-}
+void MachineFace::DrawWinningsCaption() { caption("Winnings", Scale(440), true); }
 
 void MachineFace::DrawNudgeCounter(std::int32_t Nudges)
 {

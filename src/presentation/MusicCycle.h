@@ -39,8 +39,8 @@ public:
     bool Music1Click();
     bool musicOn() const { return state_.MusicOn; }
 
-    static constexpr int kNoMusic = 9;      // MusicTrack when none of the five files exists
-    static constexpr int kStartRequest = 10;  // added to MusicTrack to ask for a start
+    static constexpr int kNoMusic = 9;       // MusicTrack when none of the five files exists
+    static constexpr int kStartRequest = 10; // added to MusicTrack to ask for a start
 
     std::array<std::string, 5> MusicFiles;
     // The current piece 0..4, kNoMusic, or either plus kStartRequest while a start is pending.

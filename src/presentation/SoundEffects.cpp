@@ -10,8 +10,7 @@ enum ClipId { StopClickSound, CountClickSound };
 
 SoundEffects::SoundEffects(GameState &state, std::unique_ptr<WavePlayer> player)
     : state_(state), player_(player ? std::move(player) : makeSilentWavePlayer())
-{
-}
+{}
 
 void SoundEffects::setFileNames(const std::string &exeDir, const std::string &assetPrefix)
 {

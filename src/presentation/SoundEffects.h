@@ -21,10 +21,10 @@ public:
     // or unreadable; the game goes on and that click stays silent.
     bool LoadClickSounds();
 
-    void playStopClick();    // a reel stops, in a spin or after a nudge
-    void playCountClick();   // each step of the win count-up
-    void playCoinSound();    // each coin put in by Bet 1 or Bet 3
-    void playStartSound();   // start-up completion; the bonus window opening
+    void playStopClick();  // a reel stops, in a spin or after a nudge
+    void playCountClick(); // each step of the win count-up
+    void playCoinSound();  // each coin put in by Bet 1 or Bet 3
+    void playStartSound(); // start-up completion; the bonus window opening
     // After a paying evaluation: returns only when the sound has ended, and plays whether
     // Sound is on or off.
     void playWinSound();

@@ -22,8 +22,10 @@ SoundMenuItems addSoundMenuItems(QMenu &options, SoundEffects &sounds, MusicCycl
     items.Music1 = addSwitch(options, "Music", music.musicOn());
     QAction *sound1 = items.Sound1;
     QAction *music1 = items.Music1;
-    QObject::connect(sound1, &QAction::triggered, sound1, [sound1, &sounds] { sound1->setChecked(sounds.Sound1Click()); });
-    QObject::connect(music1, &QAction::triggered, music1, [music1, &music] { music1->setChecked(music.Music1Click()); });
+    QObject::connect(sound1, &QAction::triggered, sound1,
+                     [sound1, &sounds] { sound1->setChecked(sounds.Sound1Click()); });
+    QObject::connect(music1, &QAction::triggered, music1,
+                     [music1, &music] { music1->setChecked(music.Music1Click()); });
     return items;
 }
 

@@ -10,8 +10,8 @@ class QMenu;
 namespace varnholt {
 
 struct SoundMenuItems {
-    QAction *Sound1 = nullptr;  // "Sound"
-    QAction *Music1 = nullptr;  // "Music"
+    QAction *Sound1 = nullptr; // "Sound"
+    QAction *Music1 = nullptr; // "Music"
 };
 
 // Adds "Sound" and "Music" to the menu, checked as SoundOn and MusicOn stand (both on at

@@ -114,10 +114,7 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
     return parseIniInteger(ReadString(section, key, {}), defaultValue);
 }
 
-bool IniFile::SectionExists(std::string_view section) const
-{
-    return findSection(section).has_value();
-}
+bool IniFile::SectionExists(std::string_view section) const { return findSection(section).has_value(); }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {

@@ -39,8 +39,7 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    std::int32_t ReadInteger(std::string_view section, std::string_view key,
-                             std::int32_t defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     bool SectionExists(std::string_view section) const;
 
     // Section and key names are the program's own: no line breaks, "]" or "=" in them.

@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,8 +76,8 @@ void removeStaleTemporaries(const std::filesystem::path &target)
         if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0)
             continue;
         struct stat info {};
-        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode)
-            && info.st_uid == ::geteuid() && info.st_mtime < staleBefore)
+        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            info.st_mtime < staleBefore)
             ::unlink(it->path().c_str());
     }
 }
@@ -120,8 +120,8 @@ RecordResult writeFileAtomically(const std::string &path, std::string_view conte
         return failed;
 
     const mode_t mode = hadOld ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(file.get(), mode) == 0 && writeAll(file.get(), contents)
-                         && ::fsync(file.get()) == 0;
+    const bool written =
+        ::fchmod(file.get(), mode) == 0 && writeAll(file.get(), contents) && ::fsync(file.get()) == 0;
     if (!file.close() || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return failed;

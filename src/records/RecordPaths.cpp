@@ -18,8 +18,8 @@ std::string accountHome()
     std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
     passwd entry{};
     passwd *found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found
-        || !found->pw_dir)
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
         return {};
     return found->pw_dir;
 }
@@ -29,8 +29,7 @@ std::string accountHome()
 std::string exeStemFromPath(std::string_view programPath)
 {
     const std::size_t slash = programPath.rfind('/');
-    std::string_view name = slash == std::string_view::npos ? programPath
-                                                            : programPath.substr(slash + 1);
+    std::string_view name = slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
     if (name.size() >= 4 && equalsIgnoringCase(name.substr(name.size() - 4), ".exe"))
         name.remove_suffix(4);
     return name.empty() ? std::string(kProgramName) : std::string(name);
@@ -64,8 +63,7 @@ std::string userDataHome()
 
 std::string savedGamePath(std::string_view exeStem)
 {
-    return (std::filesystem::path(userDataHome()) / kProgramName / (std::string(exeStem) + ".ini"))
-        .string();
+    return (std::filesystem::path(userDataHome()) / kProgramName / (std::string(exeStem) + ".ini")).string();
 }
 
 } // namespace varnholt

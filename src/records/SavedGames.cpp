@@ -24,10 +24,7 @@ std::string slotSection(int Slot)
     return {};
 }
 
-SavedFields savedFieldsOf(const GameState &state)
-{
-    return state;
-}
+SavedFields savedFieldsOf(const GameState &state) { return state; }
 
 void applySavedFields(GameState &state, const SavedFields &fields)
 {
@@ -38,10 +35,8 @@ SavedFields readSlot(const IniFile &file, int Slot, std::string_view todayText)
 {
     const std::string section = slotSection(Slot);
     SavedFields fields;
-    fields.GameName =
-        cutToCharacters(file.ReadString(section, "GameName", section), kGameNameLimit);
-    fields.GameDate =
-        cutToCharacters(file.ReadString(section, "GameDate", todayText), kGameDateLimit);
+    fields.GameName = cutToCharacters(file.ReadString(section, "GameName", section), kGameNameLimit);
+    fields.GameDate = cutToCharacters(file.ReadString(section, "GameDate", todayText), kGameDateLimit);
     fields.Credits = file.ReadInteger(section, "Credits", 1000);
     fields.Borrowed = file.ReadInteger(section, "Borrowed", 1000);
     fields.Spins = file.ReadInteger(section, "Spins", 0);

@@ -19,8 +19,7 @@ std::optional<std::string> findSettingsFile(const std::string &folder)
     std::error_code error;
     if (std::filesystem::is_regular_file(base / name, error))
         return (base / name).string();
-    for (std::filesystem::directory_iterator it(base, error), end; !error && it != end;
-         it.increment(error)) {
+    for (std::filesystem::directory_iterator it(base, error), end; !error && it != end; it.increment(error)) {
         if (equalsIgnoringCase(it->path().filename().string(), name) && it->is_regular_file(error))
             return it->path().string();
     }
@@ -37,13 +36,12 @@ Settings ReadSettings(const std::string &exeDir, const Settings &current)
     const IniFile ini = IniFile::load(*path, kSettingsFileCap);
     Settings settings;
     settings.AssetPrefix = ini.ReadString("Settings", "SoundRoot", current.AssetPrefix);
-    settings.WindowTitle = cutToCharacters(
-        ini.ReadString("Settings", "AboutName", current.WindowTitle), kWindowTitleLimit);
+    settings.WindowTitle =
+        cutToCharacters(ini.ReadString("Settings", "AboutName", current.WindowTitle), kWindowTitleLimit);
     return settings;
 }
 
-std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix,
-                          std::string_view ending)
+std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix, std::string_view ending)
 {
     if (assetPrefix.find_first_of("/\\") != std::string_view::npos)
         return {};

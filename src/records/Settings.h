@@ -24,7 +24,6 @@ Settings ReadSettings(const std::string &exeDir, const Settings &current = {});
 // `exeDir` + `assetPrefix` + `ending`: a sound or music file beside the program. A prefix
 // holding a path separator would reach outside the program's folder, so it names no file
 // (empty) and the game stays silent, as the picture lookup refuses such names too.
-std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix,
-                          std::string_view ending);
+std::string assetFilePath(const std::string &exeDir, std::string_view assetPrefix, std::string_view ending);
 
 } // namespace varnholt

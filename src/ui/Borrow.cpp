@@ -25,8 +25,8 @@ constexpr const char *kHelpText =
 
 // The chip pictures by button tag, and the teal they stand on, which the buttons leave out.
 constexpr std::array<const char *, 4> kChipPictures{"chip1.gif", "chip2.gif", "chip3.gif", "chip4.gif"};
-constexpr std::array<QPushButton *TBorrowC::*, 4> kChipButtons{&TBorrowC::BitBtn1, &TBorrowC::BitBtn2,
-                                                               &TBorrowC::BitBtn3, &TBorrowC::BitBtn4};
+constexpr std::array<QPushButton * TBorrowC::*, 4> kChipButtons{&TBorrowC::BitBtn1, &TBorrowC::BitBtn2,
+                                                                &TBorrowC::BitBtn3, &TBorrowC::BitBtn4};
 constexpr QRgb kSeeThroughTeal = qRgb(0, 128, 128);
 constexpr QSize kChipSize(66, 42);
 constexpr int kFirstChipLeft = 89;
@@ -55,9 +55,11 @@ QIcon chipIcon(const char *name)
 
 TBorrowC::TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &messages, QString messageCaption,
                    QWidget *parent)
-    : QDialog(parent), state_(state), strips_(strips), messages_(messages), messageCaption_(std::move(messageCaption))
+    : QDialog(parent), state_(state), strips_(strips), messages_(messages),
+      messageCaption_(std::move(messageCaption))
 {
-    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), "Use this form to borrow or pay back credits");
+    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight),
+                     "Use this form to borrow or pay back credits");
     setFont(windowFont(13, false));
     setHelpContext(*this, kHelpMachine);
 
@@ -125,10 +127,7 @@ void TBorrowC::BitBtn1Click(int Tag)
         messages_.show(this, messageCaption_, QString::fromStdString(move.message), MessageIcon::Information);
 }
 
-void TBorrowC::BitBtn7Click()
-{
-    messages_.show(this, messageCaption_, kHelpText, MessageIcon::Information);
-}
+void TBorrowC::BitBtn7Click() { messages_.show(this, messageCaption_, kHelpText, MessageIcon::Information); }
 
 void TBorrowC::FormPaint()
 {
@@ -141,7 +140,8 @@ void TBorrowC::FormPaint()
     // "Credits:" keeps its distance from the outer edge of the window, frame included.
     const int outerWidth = std::max(frameGeometry().width(), width());
     const QString credits = QStringLiteral("Credits:");
-    creditsCaptionAt_ = QPoint(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop);
+    creditsCaptionAt_ =
+        QPoint(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop);
     canvas.textOut(creditsCaptionAt_.x(), creditsCaptionAt_.y(), credits, ink);
     canvas.textOut(kBorrowedLeft, kCaptionTop, QStringLiteral("Borrowed:"), ink);
 
@@ -149,10 +149,7 @@ void TBorrowC::FormPaint()
     DrawDigitMeter(canvas, strips_, state_.Borrowed, true, false, kBorrowedLeft, kMeterTop);
 }
 
-const Canvas &TBorrowC::canvas() const
-{
-    return surface_->canvas();
-}
+const Canvas &TBorrowC::canvas() const { return surface_->canvas(); }
 
 void TBorrowC::showEvent(QShowEvent *event)
 {

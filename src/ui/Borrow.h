@@ -28,7 +28,7 @@ public:
     static constexpr int kCaptionTop = 20;
     static constexpr int kMeterTop = 40;
     static constexpr int kBorrowedLeft = 20;
-    static constexpr int kCreditsRightInset = 30;      // from the client area's right edge
+    static constexpr int kCreditsRightInset = 30;        // from the client area's right edge
     static constexpr int kCreditsCaptionRightInset = 35; // from the window's outer right edge
 
     // strips: the main window's glyph strips. messageCaption: the caption of refusals and help.

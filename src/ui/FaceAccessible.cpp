@@ -215,7 +215,8 @@ public:
     int childCount() const override { return int(children_.size()); }
     QAccessibleInterface *child(int index) const override
     {
-        return index >= 0 && index < childCount() ? QAccessible::accessibleInterface(children_[index]) : nullptr;
+        return index >= 0 && index < childCount() ? QAccessible::accessibleInterface(children_[index])
+                                                  : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {

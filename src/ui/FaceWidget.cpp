@@ -36,16 +36,14 @@ FaceWidget::Hint FaceWidget::hintAt(QPoint at) const
     }
     if (onLogo(layout, at.x(), at.y())) {
         const int corner = layout.Scale(kLogoCorner);
-        return {QStringLiteral("The maker's games page: ") + QString::fromUtf8(kMakerGamesPage.data(), qsizetype(kMakerGamesPage.size())),
+        return {QStringLiteral("The maker's games page: ") +
+                    QString::fromUtf8(kMakerGamesPage.data(), qsizetype(kMakerGamesPage.size())),
                 QRect(corner, corner, kLogoWidth + 1, kLogoHeight + 1)};
     }
     return {};
 }
 
-QString FaceWidget::toolTipAt(QPoint at) const
-{
-    return hintAt(at).text;
-}
+QString FaceWidget::toolTipAt(QPoint at) const { return hintAt(at).text; }
 
 bool FaceWidget::event(QEvent *event)
 {

@@ -9,10 +9,7 @@ namespace {
 constexpr char kHelpContextProperty[] = "helpContext";
 } // namespace
 
-void setHelpContext(QWidget &widget, int topic)
-{
-    widget.setProperty(kHelpContextProperty, topic);
-}
+void setHelpContext(QWidget &widget, int topic) { widget.setProperty(kHelpContextProperty, topic); }
 
 int helpContextOf(const QWidget *widget)
 {

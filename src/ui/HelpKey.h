@@ -12,8 +12,7 @@ class HelpKeyFilter final : public QObject {
 public:
     explicit HelpKeyFilter(std::function<void(int topic)> showTopic, QObject *parent = nullptr)
         : QObject(parent), showTopic_(std::move(showTopic))
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

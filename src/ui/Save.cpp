@@ -255,9 +255,6 @@ std::array<QPushButton *, kNamedSlotCount> TLoadSave::slotButtons() const
     return {OKBtn, BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7};
 }
 
-QLabel *TLoadSave::label(const QString &componentName) const
-{
-    return findChild<QLabel *>(componentName);
-}
+QLabel *TLoadSave::label(const QString &componentName) const { return findChild<QLabel *>(componentName); }
 
 } // namespace varnholt

@@ -24,9 +24,9 @@ class InputBox;
 class MessageSink;
 
 struct LoadSaveSetup {
-    int SlotDialogMode = 0;                 // 1 saves into a slot, 0 opens one
+    int SlotDialogMode = 0;                                 // 1 saves into a slot, 0 opens one
     QString WindowTitle = QStringLiteral("Varnholt Slots"); // shown on every slot; message caption
-    std::function<void(int topic)> openHelp; // empty: the Help button is disabled
+    std::function<void(int topic)> openHelp;                // empty: the Help button is disabled
 };
 
 class TLoadSave : public QDialog {

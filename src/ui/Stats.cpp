@@ -42,22 +42,30 @@ constexpr std::array<StatsLine, 8> kLines{{
     {&TStatsForm::Label4, "Payoffs:", 340, 46, false, &TStatsForm::Label14, Figure::Payoffs, 609, true},
     {&TStatsForm::Label21, "Normal:", 364, 70, false, &TStatsForm::Label22, Figure::Normal, 585, false},
     {&TStatsForm::Label6, "Bonus:", 364, 94, false, &TStatsForm::Label16, Figure::Bonus, 585, false},
-    {&TStatsForm::Label23, "Overall Payoff Percentage:", 340, 126, true, &TStatsForm::Label25, Figure::Percentage,
-     617, true},
+    {&TStatsForm::Label23, "Overall Payoff Percentage:", 340, 126, true, &TStatsForm::Label25,
+     Figure::Percentage, 617, true},
 }};
 
 std::string figureText(Figure shows, const SavedFields &game, const GameStatistics &figures,
                        const std::string &separator)
 {
     switch (shows) {
-    case Figure::Spins: return formatGrouped(game.Spins, separator);
-    case Figure::Credits: return formatGrouped(game.Credits, separator);
-    case Figure::Borrowed: return formatGrouped(game.Borrowed, separator);
-    case Figure::TotalBets: return formatGrouped(game.TotalBets, separator);
-    case Figure::Payoffs: return formatGrouped(figures.payoffs, separator);
-    case Figure::Normal: return formatGrouped(figures.normalPayoffs, separator);
-    case Figure::Bonus: return formatGrouped(game.BonusWon, separator);
-    case Figure::Percentage: return formatPercentage(figures.payoffPercentage);
+    case Figure::Spins:
+        return formatGrouped(game.Spins, separator);
+    case Figure::Credits:
+        return formatGrouped(game.Credits, separator);
+    case Figure::Borrowed:
+        return formatGrouped(game.Borrowed, separator);
+    case Figure::TotalBets:
+        return formatGrouped(game.TotalBets, separator);
+    case Figure::Payoffs:
+        return formatGrouped(figures.payoffs, separator);
+    case Figure::Normal:
+        return formatGrouped(figures.normalPayoffs, separator);
+    case Figure::Bonus:
+        return formatGrouped(game.BonusWon, separator);
+    case Figure::Percentage:
+        return formatPercentage(figures.payoffPercentage);
     }
     return {};
 }
@@ -66,8 +74,7 @@ std::string figureText(Figure shows, const SavedFields &game, const GameStatisti
 
 TStatsForm::TStatsForm(const SavedFields &game, QWidget *parent)
     : TStatsForm(game, QLocale().groupSeparator().toStdString(), parent)
-{
-}
+{}
 
 TStatsForm::TStatsForm(const SavedFields &game, const std::string &groupSeparator, QWidget *parent)
     : QDialog(parent)
@@ -88,9 +95,9 @@ void TStatsForm::FormCreate(const SavedFields &game, const std::string &groupSep
         this->*line.caption = captionLabel;
         const QString figure = QString::fromStdString(figureText(line.shows, game, figures, groupSeparator));
         const QColor ink = line.shows == Figure::Percentage ? QColor(Qt::red) : QColor(Qt::black);
-        this->*line.figure = makeLabel(*this, figure, QRect(line.right - kFigureWidth, line.top, kFigureWidth,
-                                                            kLineHeight),
-                                       windowFont(kFontPixels, line.boldFigure), ink, Qt::AlignRight | Qt::AlignTop);
+        this->*line.figure =
+            makeLabel(*this, figure, QRect(line.right - kFigureWidth, line.top, kFigureWidth, kLineHeight),
+                      windowFont(kFontPixels, line.boldFigure), ink, Qt::AlignRight | Qt::AlignTop);
     }
     BitBtn1 = makeOkButton(*this, "OK", QRect(536, 168, 89, 33));
 }

@@ -128,7 +128,8 @@ void TForm1::FormCreate()
     lamps_->crystalBlink = CrystalBlink{};
 
     // 11. Symbol sheet and reel metrics; the canvas the face is painted on.
-    SizedPictures sized = LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
+    SizedPictures sized =
+        LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
     faceWidget_ = new FaceWidget(this);
     setCentralWidget(faceWidget_);
     faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
@@ -137,7 +138,8 @@ void TForm1::FormCreate()
     giveKeysBackAfterMenus(*menuBar(), *faceWidget_);
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
-    face_ = std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
+    face_ =
+        std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
     faceWidget_->setFace(face_.get());
 
     // 12. Reels at their start-up stops.
@@ -292,10 +294,7 @@ void TForm1::showMessage(const QString &text, MessageIcon icon)
     messages_->show(this, QString::fromStdString(WindowTitle), text, icon);
 }
 
-void TForm1::Delay(double seconds)
-{
-    varnholt::Delay(*clock_, seconds);
-}
+void TForm1::Delay(double seconds) { varnholt::Delay(*clock_, seconds); }
 
 // Drawing -----------------------------------------------------------------------------------
 
@@ -343,10 +342,7 @@ void TForm1::Timer3Timer()
     face_->DrawTitlePanel(step.titlePanelLit);
 }
 
-void TForm1::Timer4Timer()
-{
-    music_->StartPendingMusic();
-}
+void TForm1::Timer4Timer() { music_->StartPendingMusic(); }
 
 void TForm1::Timer5Timer()
 {
@@ -433,7 +429,8 @@ void TForm1::closeEvent(QCloseEvent *event)
         enterPhase(PlayEvent::CloseAsked);
         event->ignore();
         if (bonusWindow_)
-            QMetaObject::invokeMethod(this, [this] { hurryBonusWindow(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { hurryBonusWindow(); }, Qt::QueuedConnection);
         return;
     case CloseStep::CloseNow:
         FormClose();

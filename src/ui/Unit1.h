@@ -57,7 +57,7 @@ public:
     std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
     std::string HelpFile; // ExeDir + ExeStem + ".hlp"
     std::string VersionText;
-    int ScreenWidth = 800;  // the width the face is laid out for
+    int ScreenWidth = 800; // the width the face is laid out for
     int ScreenHeight = 600;
 
     // Read-only views of the machine: the face's pictures and layout, and the canvas it is
@@ -265,13 +265,13 @@ private:
 
     std::array<GameTimer *, 7> timers();
 
-    GameTimer Timer1{250, true};                          // start-up completion, one tick
-    GameTimer Timer2{200, true};                          // button attract and Spin flashing
-    GameTimer Timer3{200, false};                         // win flashing of the title panel and name plate
-    GameTimer Timer4{100, true};                          // starts a pending music piece
-    GameTimer Timer5{0, true};                            // crystal-ball flicker; its interval from the lamps
-    GameTimer Timer6{300, true};                          // the Wild's swing on reel 3
-    GameTimer Timer7{300, false};                         // nudge-button flashing
+    GameTimer Timer1{250, true};  // start-up completion, one tick
+    GameTimer Timer2{200, true};  // button attract and Spin flashing
+    GameTimer Timer3{200, false}; // win flashing of the title panel and name plate
+    GameTimer Timer4{100, true};  // starts a pending music piece
+    GameTimer Timer5{0, true};    // crystal-ball flicker; its interval from the lamps
+    GameTimer Timer6{300, true};  // the Wild's swing on reel 3
+    GameTimer Timer7{300, false}; // nudge-button flashing
 
     // Lamp phases.
     struct LampPhases;
@@ -296,7 +296,7 @@ private:
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 
     PlayPhase phase_ = PlayPhase::StartingUp;
-    GameState stateBeforePlay_;       // what a save during play keeps: the play not yet begun
+    GameState stateBeforePlay_; // what a save during play keeps: the play not yet begun
     TTrickForm *bonusWindow_ = nullptr;
     TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;

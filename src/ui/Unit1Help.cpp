@@ -49,20 +49,11 @@ void TForm1::Version1Click()
     showMessage(QString::fromStdString(versionMessage(WindowTitle, VersionText)));
 }
 
-void TForm1::GloamwickSlotsManual1Click()
-{
-    showHelpTopic(kHelpContents);
-}
+void TForm1::GloamwickSlotsManual1Click() { showHelpTopic(kHelpContents); }
 
-void TForm1::BrennovaHomepage1Click()
-{
-    OpenWebPage(kGamesPageNumber);
-}
+void TForm1::BrennovaHomepage1Click() { OpenWebPage(kGamesPageNumber); }
 
-void TForm1::CompayInformation1Click()
-{
-    showHelpTopic(kHelpCompany);
-}
+void TForm1::CompayInformation1Click() { showHelpTopic(kHelpCompany); }
 
 void TForm1::OpenWebPage(unsigned Number)
 {

@@ -41,7 +41,8 @@ void TForm1::endPlay()
     announceResult();
     // The close asked for during the play goes ahead now that the play has been judged.
     if (isClosePending(phase_))
-        QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void TForm1::playDelay(double seconds)

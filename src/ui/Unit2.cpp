@@ -45,12 +45,8 @@ std::string besideProgram(const std::string &dir, const std::string &name)
 
 TTrickForm::TTrickForm(GameState &state, WavePlayer &sound, Clock &clock, MessageSink &messages,
                        TrickFormSetup setup, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      state_(state),
-      sound_(sound),
-      clock_(clock),
-      messages_(messages),
-      setup_(std::move(setup))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), state_(state), sound_(sound), clock_(clock),
+      messages_(messages), setup_(std::move(setup))
 {
     FormCreate();
 }
@@ -241,7 +237,8 @@ void TTrickForm::drawHighlight(int chest, bool shown)
 
 void TTrickForm::prompt()
 {
-    messages_.show(this, setup_.WindowTitle, QString::fromLatin1(kPickPromptMessage), MessageIcon::Information);
+    messages_.show(this, setup_.WindowTitle, QString::fromLatin1(kPickPromptMessage),
+                   MessageIcon::Information);
 }
 
 void TTrickForm::drawPrizeText(const QString &text, int chest)

@@ -32,10 +32,10 @@ class WavePlayer;
 // What the bonus window takes from the program around it.
 struct TrickFormSetup {
     varnholt::BonusPrizes BonusPrizes{}; // prize behind chest k + 1; kNudgePrize stands for "6 Nudges"
-    std::string ExeDir;                        // where "bonus1.jpg" and the sounds lie
+    std::string ExeDir;                  // where "bonus1.jpg" and the sounds lie
     std::string AssetPrefix = "Vrn";
     QString WindowTitle = QStringLiteral("Varnholt Slots"); // caption of the prompt box
-    ScreenInfo screen;                         // the whole screen, not the face's layout width
+    ScreenInfo screen;                                      // the whole screen, not the face's layout width
 };
 
 class TTrickForm : public QDialog {
@@ -63,7 +63,7 @@ public:
     const Canvas &image3Canvas() const;
     QPoint image3Position() const;
     bool boxPicked() const { return pick_.BoxPicked; }
-    int pickedChest() const { return pick_.chest + 1; } // 1..5; 0 before a pick
+    int pickedChest() const { return pick_.chest + 1; }             // 1..5; 0 before a pick
     int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
     std::int32_t bonusPrize() const { return BonusPrize; }
     const QString &prizeText() const { return prizeText_; }
@@ -93,10 +93,10 @@ private:
     MessageSink &messages_;
     TrickFormSetup setup_;
 
-    QImage Image1;                      // the room picture
+    QImage Image1;                                // the room picture
     std::array<QImage, kChestCount> boxHalfOpen_; // Box1a .. Box5a
     std::array<QImage, kChestCount> boxWideOpen_; // Box1b .. Box5b
-    CanvasWidget *Image3 = nullptr;     // what the player sees and clicks
+    CanvasWidget *Image3 = nullptr;               // what the player sees and clicks
     GameTimer Timer1{kCloseAfterMs, false};
     GameTimer Timer2{kOpeningSoundMs, true};
 

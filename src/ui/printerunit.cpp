@@ -54,8 +54,7 @@ void fitToText(QLabel &label)
     label.resize(metrics.horizontalAdvance(label.text()), metrics.height());
 }
 
-template <typename Label>
-Label *label(QWidget *parent, const QString &caption, int pixels, QColor colour)
+template <typename Label> Label *label(QWidget *parent, const QString &caption, int pixels, QColor colour)
 {
     auto *made = new Label(parent);
     made->setTextFormat(Qt::PlainText); // the printer's name comes from the print server
@@ -101,13 +100,15 @@ TPrinterForm::~TPrinterForm() = default;
 void TPrinterForm::FormCreate(DefaultPrinter &printer)
 {
     setModal(true);
-    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), "Advertisement - Please Support our Sponsors");
+    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight),
+                     "Advertisement - Please Support our Sponsors");
     setFont(windowFont(11, false));
     setBackground(*this, Qt::white);
 
     buildPictures();
     buildBrandRows();
-    Label22 = label<QLabel>(this, "Click your printer type above to save BIG bucks on printer cartridges.", 24, Qt::black);
+    Label22 = label<QLabel>(this, "Click your printer type above to save BIG bucks on printer cartridges.",
+                            24, Qt::black);
     Label22->setGeometry(56, 488, 497, 129);
     Label22->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label22->setWordWrap(true);
@@ -135,11 +136,16 @@ void TPrinterForm::buildBrandRows()
     };
     // The labels of each brand row, top to bottom.
     static constexpr std::array<RowLabels, kBrandRows.size()> kRowLabels{{
-        {&TPrinterForm::Label3, &TPrinterForm::Label11},  {&TPrinterForm::Label4, &TPrinterForm::Label12},
-        {&TPrinterForm::Label5, &TPrinterForm::Label13},  {&TPrinterForm::Label7, &TPrinterForm::Label14},
-        {&TPrinterForm::Label6, &TPrinterForm::Label15},  {&TPrinterForm::Label8, &TPrinterForm::Label16},
-        {&TPrinterForm::Label9, &TPrinterForm::Label17},  {&TPrinterForm::Label23, &TPrinterForm::Label18},
-        {&TPrinterForm::Label10, &TPrinterForm::Label24}, {&TPrinterForm::Label20, &TPrinterForm::Label21},
+        {&TPrinterForm::Label3, &TPrinterForm::Label11},
+        {&TPrinterForm::Label4, &TPrinterForm::Label12},
+        {&TPrinterForm::Label5, &TPrinterForm::Label13},
+        {&TPrinterForm::Label7, &TPrinterForm::Label14},
+        {&TPrinterForm::Label6, &TPrinterForm::Label15},
+        {&TPrinterForm::Label8, &TPrinterForm::Label16},
+        {&TPrinterForm::Label9, &TPrinterForm::Label17},
+        {&TPrinterForm::Label23, &TPrinterForm::Label18},
+        {&TPrinterForm::Label10, &TPrinterForm::Label24},
+        {&TPrinterForm::Label20, &TPrinterForm::Label21},
     }};
     for (std::size_t row = 0; row < kBrandRows.size(); ++row) {
         const BrandRow &brand = kBrandRows[row];

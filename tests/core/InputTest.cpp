@@ -35,9 +35,11 @@ TEST(Press, ButtonEdgesAt800)
         int x, y;
         std::optional<InputAction> action;
     } presses[] = {
-        {577, 293, A::Spin}, {576, 293, {}}, {655, 352, A::Spin}, {656, 352, {}}, {600, 353, {}}, // gap
-        {600, 362, A::BetOne}, {600, 421, A::BetOne}, {600, 431, {}}, {600, 491, A::BetMax}, {600, 492, {}},
-        {560, 99, A::BetOne}, {643, 181, A::BetOne}, {644, 181, {}}, // the coin slot takes one coin
+        {577, 293, A::Spin},   {576, 293, {}},        {655, 352, A::Spin},
+        {656, 352, {}},        {600, 353, {}}, // gap
+        {600, 362, A::BetOne}, {600, 421, A::BetOne}, {600, 431, {}},
+        {600, 491, A::BetMax}, {600, 492, {}},        {560, 99, A::BetOne},
+        {643, 181, A::BetOne}, {644, 181, {}}, // the coin slot takes one coin
     };
     for (const auto &press : presses) {
         Actions expected{A::CloseNudgeOfferIfOut};

@@ -1,5 +1,5 @@
-#include "core/Random.h"
 #include "core/Reels.h"
+#include "core/Random.h"
 
 #include <gtest/gtest.h>
 

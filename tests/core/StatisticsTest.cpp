@@ -1,6 +1,6 @@
+#include "core/Statistics.h"
 #include "core/Borrowing.h"
 #include "core/NewGame.h"
-#include "core/Statistics.h"
 
 #include <gtest/gtest.h>
 

@@ -17,9 +17,9 @@ namespace {
 bool isPlainDecimal(const std::string &text)
 {
     const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
-    return text.size() > digits && text.size() <= 18
-        && text.find_first_not_of("0123456789", digits) == std::string::npos
-        && (digits == 0 || text.find_first_of("+-") == 0);
+    return text.size() > digits && text.size() <= 18 &&
+           text.find_first_not_of("0123456789", digits) == std::string::npos &&
+           (digits == 0 || text.find_first_of("+-") == 0);
 }
 
 } // namespace
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     if (isPlainDecimal(text)) {
         const long long expected = std::strtoll(text.c_str(), nullptr, 10);
-        const bool fits = expected >= std::numeric_limits<std::int32_t>::min()
-                       && expected <= std::numeric_limits<std::int32_t>::max();
+        const bool fits = expected >= std::numeric_limits<std::int32_t>::min() &&
+                          expected <= std::numeric_limits<std::int32_t>::max();
         FUZZ_CHECK(value == (fits ? expected : fallback));
     }
     return 0;

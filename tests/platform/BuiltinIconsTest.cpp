@@ -21,7 +21,8 @@ using testing::MeanColour;
 
 QImage beside(const std::string &name)
 {
-    DecodedPicture picture = loadPictureFile(std::string(VARNHOLT_TEST_DATA) + "/../../assets/beside/" + name);
+    DecodedPicture picture =
+        loadPictureFile(std::string(VARNHOLT_TEST_DATA) + "/../../assets/beside/" + name);
     return picture ? *picture.image : QImage();
 }
 
@@ -126,9 +127,9 @@ TEST(BuiltinIcons, EveryCellHoldsArtAndTheWildFramesDifferInColour)
     // The Wild animation swings through codes 9, 10 and 11: each must look different.
     for (int a = 9; a < 12; ++a)
         for (int b = a + 1; b < 12; ++b) {
-            const double d = std::abs(cellColour[a].red - cellColour[b].red)
-                + std::abs(cellColour[a].green - cellColour[b].green)
-                + std::abs(cellColour[a].blue - cellColour[b].blue);
+            const double d = std::abs(cellColour[a].red - cellColour[b].red) +
+                             std::abs(cellColour[a].green - cellColour[b].green) +
+                             std::abs(cellColour[a].blue - cellColour[b].blue);
             EXPECT_GT(d, 15) << "Wild frames " << a << " and " << b << " look alike";
         }
 }
@@ -231,8 +232,10 @@ int litPixels(const QImage &strip, const QRect &cell, bool green)
 TEST(BuiltinIcons, DigitStripsHoldTenDistinctGlyphsInTheirColourOnBlack)
 {
     const Strip strips[] = {
-        {"digits_small.gif", 16, 21, false}, {"green_small.gif", 16, 21, true},
-        {"digits_large.gif", 32, 42, false}, {"green_large.gif", 32, 42, true},
+        {"digits_small.gif", 16, 21, false},
+        {"green_small.gif", 16, 21, true},
+        {"digits_large.gif", 32, 42, false},
+        {"green_large.gif", 32, 42, true},
     };
     for (const Strip &s : strips) {
         SCOPED_TRACE(s.name);
@@ -283,9 +286,9 @@ TEST(BuiltinIcons, ChipsStandOnExactTealAndShowTheirColour)
         bool blue, red, green;
     };
     const Chip chips[] = {
-        {"chip1.gif", true, false, false}, // 1,000: blue
-        {"chip2.gif", false, true, false}, // 100: red
-        {"chip3.gif", false, false, true}, // 10: green
+        {"chip1.gif", true, false, false},  // 1,000: blue
+        {"chip2.gif", false, true, false},  // 100: red
+        {"chip3.gif", false, false, true},  // 10: green
         {"chip4.gif", false, false, false}, // 1: black
     };
     for (const Chip &chip : chips) {

@@ -29,10 +29,7 @@ double meanDifference(const QImage &a, QPoint aOrigin, const QImage &b, QPoint b
 }
 
 // Reel r's cells on the 800-wide face: x 252 + 106 r for 76 pixels, y 272 for three rows of 76.
-QRect reelCells(int reel)
-{
-    return QRect(252 + 106 * reel, 272, 76, 3 * 76);
-}
+QRect reelCells(int reel) { return QRect(252 + 106 * reel, 272, 76, 3 * 76); }
 
 TEST(BuiltinScenes, FaceFramesEachReelWindowDarkAroundLightCells)
 {
@@ -48,11 +45,13 @@ TEST(BuiltinScenes, FaceFramesEachReelWindowDarkAroundLightCells)
             QRect(cells.left(), cells.bottom() + 2, cells.width(), 2),
         };
         for (const QRect &strip : outside)
-            EXPECT_LT(meanColour(face, strip).luma(), 50) << "reel " << reel << " frame at " << strip.x() << "," << strip.y();
+            EXPECT_LT(meanColour(face, strip).luma(), 50)
+                << "reel " << reel << " frame at " << strip.x() << "," << strip.y();
         EXPECT_GT(meanColour(face, cells.adjusted(3, 3, -3, -3)).luma(), 180) << "reel " << reel;
         // the cells are plain: no row darker than a light grey
         for (int y = cells.top() + 3; y < cells.bottom() - 3; y += 19)
-            EXPECT_GT(meanColour(face, QRect(cells.left() + 3, y, cells.width() - 6, 1)).luma(), 150) << "reel " << reel << " y " << y;
+            EXPECT_GT(meanColour(face, QRect(cells.left() + 3, y, cells.width() - 6, 1)).luma(), 150)
+                << "reel " << reel << " y " << y;
     }
 }
 
@@ -88,7 +87,8 @@ TEST(BuiltinScenes, LitCrystalBallGlowsAndJoinsTheFaceAtItsEdges)
     const QRect place(26, 361, 167, 186);
     ASSERT_EQ(ball.size(), place.size());
     const QRect centre(ball.width() / 2 - 20, 65 - 20, 40, 40);
-    EXPECT_GT(meanColour(ball, centre).luma(), meanColour(face, centre.translated(place.topLeft())).luma() + 60);
+    EXPECT_GT(meanColour(ball, centre).luma(),
+              meanColour(face, centre.translated(place.topLeft())).luma() + 60);
     // the outer ring of the lit picture is the unlit face, so the swap shows no seam
     EXPECT_LT(meanDifference(ball, QPoint(0, 0), face, place.topLeft(), QSize(place.width(), 3)), 6);
     EXPECT_LT(meanDifference(ball, QPoint(0, 0), face, place.topLeft(), QSize(3, place.height())), 6);
@@ -100,8 +100,9 @@ struct ChestPlace {
 };
 
 const ChestPlace chests[] = {
-    {"box1", QRect(15, 408, 191, 179)}, {"box2", QRect(594, 394, 191, 179)}, {"box3", QRect(485, 356, 100, 94)},
-    {"box4", QRect(238, 368, 100, 94)}, {"box5", QRect(349, 404, 125, 118)},
+    {"box1", QRect(15, 408, 191, 179)},  {"box2", QRect(594, 394, 191, 179)},
+    {"box3", QRect(485, 356, 100, 94)},  {"box4", QRect(238, 368, 100, 94)},
+    {"box5", QRect(349, 404, 125, 118)},
 };
 
 TEST(BuiltinScenes, EachClosedChestStandsInsideItsRectangle)
@@ -111,8 +112,8 @@ TEST(BuiltinScenes, EachClosedChestStandsInsideItsRectangle)
     for (const ChestPlace &c : chests) {
         const QRect r = c.rect;
         // the chest body fills the lower middle of the rectangle; the floor lies beside it
-        const QRect body(r.left() + r.width() * 15 / 100, r.top() + r.height() * 60 / 100, r.width() * 70 / 100,
-                         r.height() * 30 / 100);
+        const QRect body(r.left() + r.width() * 15 / 100, r.top() + r.height() * 60 / 100,
+                         r.width() * 70 / 100, r.height() * 30 / 100);
         const MeanColour inside = meanColour(room, body);
         const MeanColour left = meanColour(room, QRect(r.left() - 6, body.top(), 5, body.height()));
         const MeanColour right = meanColour(room, QRect(r.right() + 2, body.top(), 5, body.height()));
@@ -135,12 +136,15 @@ TEST(BuiltinScenes, OpenChestPicturesCoverTheirRectangleSeamlessly)
             const int w = open.width(), h = open.height();
             // the edges of the open picture are the room itself...
             EXPECT_LT(meanDifference(open, {0, 0}, room, at, QSize(w, 2)), 8) << name << " top";
-            EXPECT_LT(meanDifference(open, {0, h - 2}, room, at + QPoint(0, h - 2), QSize(w, 2)), 8) << name << " bottom";
+            EXPECT_LT(meanDifference(open, {0, h - 2}, room, at + QPoint(0, h - 2), QSize(w, 2)), 8)
+                << name << " bottom";
             EXPECT_LT(meanDifference(open, {0, 0}, room, at, QSize(2, h)), 8) << name << " left";
-            EXPECT_LT(meanDifference(open, {w - 2, 0}, room, at + QPoint(w - 2, 0), QSize(2, h)), 8) << name << " right";
+            EXPECT_LT(meanDifference(open, {w - 2, 0}, room, at + QPoint(w - 2, 0), QSize(2, h)), 8)
+                << name << " right";
             // ...while the chest in the middle has changed
             const QSize middle(w / 2, h / 2);
-            EXPECT_GT(meanDifference(open, {w / 4, h / 4}, room, at + QPoint(w / 4, h / 4), middle), 12) << name;
+            EXPECT_GT(meanDifference(open, {w / 4, h / 4}, room, at + QPoint(w / 4, h / 4), middle), 12)
+                << name;
         }
         // wide open shows more than half open
         const QImage half = builtinPicture(std::string(c.name) + "a.jpg");
@@ -159,7 +163,8 @@ TEST(BuiltinScenes, BannerShowsSixBrandButtonsOnItsLinkAreas)
     for (const QRect &a : areas) {
         const QRect nearEdge(a.left() + 6, a.top() + 4, 10, 4);
         EXPECT_GT(meanColour(banner, nearEdge).luma(), 180) << a.x() << "," << a.y();
-        EXPECT_LT(meanColour(banner, QRect(a.left(), a.top() + 8, 1, 8)).luma(), meanColour(banner, nearEdge).luma() - 40)
+        EXPECT_LT(meanColour(banner, QRect(a.left(), a.top() + 8, 1, 8)).luma(),
+                  meanColour(banner, nearEdge).luma() - 40)
             << a.x() << "," << a.y();
     }
 }

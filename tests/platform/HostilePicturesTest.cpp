@@ -1,7 +1,7 @@
 // Damaged or oversized replacement pictures: refused, so the built-in picture stays.
 
-#include "platform/PictureBudget.h"
 #include "PictureTestSupport.h"
+#include "platform/PictureBudget.h"
 
 using namespace varnholt;
 using namespace varnholt::testing;

@@ -40,11 +40,13 @@ TEST(InputBox, OkGivesTheEditedTextCutToTheLimitAndCancelGivesNothing)
     });
     EXPECT_EQ(kept, QString(255, 'n'));
 
-    EXPECT_EQ(askWith("Evening", [](QDialog &box, QLineEdit &edit) {
-                  edit.setText("");
-                  box.accept();
-              }),
-              QString("")) << "an empty name is a name";
+    EXPECT_EQ(askWith("Evening",
+                      [](QDialog &box, QLineEdit &edit) {
+                          edit.setText("");
+                          box.accept();
+                      }),
+              QString(""))
+        << "an empty name is a name";
     EXPECT_FALSE(askWith("Evening", [](QDialog &box, QLineEdit &) { box.reject(); }));
 }
 

@@ -57,8 +57,20 @@ private:
 
 Bytes midiFile(std::vector<MidiTrack> tracks, std::uint16_t division = 480, std::uint16_t format = 1)
 {
-    Bytes out{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, std::uint8_t(format), 0, std::uint8_t(tracks.size()),
-              std::uint8_t(division >> 8), std::uint8_t(division)};
+    Bytes out{'M',
+              'T',
+              'h',
+              'd',
+              0,
+              0,
+              0,
+              6,
+              0,
+              std::uint8_t(format),
+              0,
+              std::uint8_t(tracks.size()),
+              std::uint8_t(division >> 8),
+              std::uint8_t(division)};
     for (const MidiTrack &track : tracks) {
         const auto size = static_cast<std::uint32_t>(track.bytes().size());
         out.insert(out.end(), {'M', 'T', 'r', 'k', std::uint8_t(size >> 24), std::uint8_t(size >> 16),
@@ -76,7 +88,7 @@ Bytes chordPiece(int beats)
     for (int beat = 0; beat < beats; ++beat) {
         track.event(0, {0x90, 60, 100}).event(0, {0x90, 64, 100}).event(0, {0x90, 67, 100});
         track.event(400, {0x80, 60, 0}).event(0, {0x80, 64, 0}).event(0, {0x80, 67, 0});
-        track.event(80, {0x80, 67, 0});  // keeps the beat 480 ticks long
+        track.event(80, {0x80, 67, 0}); // keeps the beat 480 ticks long
     }
     return midiFile({track.end(0)});
 }
@@ -140,7 +152,7 @@ TEST(MidiPieceReading, DamagedFilesAreRefusedWithAReason)
     EXPECT_EQ(error, "it holds no notes");
 
     Bytes headerOnly = midiFile({}, 480, 1);
-    headerOnly[11] = 2;  // announces two tracks, holds none
+    headerOnly[11] = 2; // announces two tracks, holds none
     EXPECT_FALSE(readMidiPiece(headerOnly, &error));
 }
 
@@ -163,7 +175,7 @@ protected:
         fs::create_directories(dir);
         const std::string soundFont = findGeneralMidiSoundFont();
         ASSERT_FALSE(soundFont.empty()) << "the General MIDI soundfont is not installed";
-        ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // a headless device unless one is chosen
+        ::setenv("SDL_AUDIODRIVER", "dummy", 0); // a headless device unless one is chosen
         player = FluidMidiPlayer::create(soundFont);
         ASSERT_TRUE(player) << "no audio device";
         player->onFinished = [this] {
@@ -180,7 +192,8 @@ protected:
     std::string write(const std::string &name, const Bytes &bytes)
     {
         const fs::path path = dir / name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), bytes.size());
         return path.string();
     }
 
@@ -213,7 +226,8 @@ TEST_F(MusicPlayback, EndOfATwoSecondPieceArrivesOnTime)
         [](void *out, std::uint8_t *stream, int length) {
             auto *samples = reinterpret_cast<const std::int16_t *>(stream);
             for (int i = 0; i < length / 2; ++i)
-                *static_cast<long long *>(out) = std::max<long long>(*static_cast<long long *>(out), std::abs(samples[i]));
+                *static_cast<long long *>(out) =
+                    std::max<long long>(*static_cast<long long *>(out), std::abs(samples[i]));
         },
         &peak);
     player->play();
@@ -260,7 +274,7 @@ TEST_F(MusicPlayback, UnplayableFilesGiveTheReason)
     EXPECT_EQ(error, "the file cannot be read");
     EXPECT_FALSE(player->open(write("junk.mid", Bytes{'M', 'T', 'h', 'd', 0, 0}), &error));
     EXPECT_EQ(error, "it is not a standard MIDI file");
-    player->play();  // nothing is open: stays silent and never reports
+    player->play(); // nothing is open: stays silent and never reports
     const long long now = player->framesPlayed();
     QThread::msleep(100);
     QCoreApplication::processEvents();

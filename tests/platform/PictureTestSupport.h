@@ -30,10 +30,9 @@ inline QByteArray readFixture(const std::string &name)
 
 inline bool closeTo(QRgb actual, QRgb expected, int tolerance = 12)
 {
-    return std::abs(qRed(actual) - qRed(expected)) <= tolerance
-        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
-        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance
-        && qAlpha(actual) == qAlpha(expected);
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance &&
+           std::abs(qGreen(actual) - qGreen(expected)) <= tolerance &&
+           std::abs(qBlue(actual) - qBlue(expected)) <= tolerance && qAlpha(actual) == qAlpha(expected);
 }
 
 // Whatever prefix of a picture file is given, the result is either a failure or the very
@@ -64,7 +63,10 @@ inline QImage builtinPicture(const std::string &name)
     return image ? *image : QImage();
 }
 
-inline double luma(double red, double green, double blue) { return 0.299 * red + 0.587 * green + 0.114 * blue; }
+inline double luma(double red, double green, double blue)
+{
+    return 0.299 * red + 0.587 * green + 0.114 * blue;
+}
 inline double luma(QRgb c) { return luma(qRed(c), qGreen(c), qBlue(c)); }
 
 // Sum of the per-channel differences.
@@ -78,8 +80,8 @@ struct MeanColour {
     double luma() const { return testing::luma(red, green, blue); }
     double distance(const MeanColour &o) const
     {
-        return std::sqrt((red - o.red) * (red - o.red) + (green - o.green) * (green - o.green)
-                         + (blue - o.blue) * (blue - o.blue));
+        return std::sqrt((red - o.red) * (red - o.red) + (green - o.green) * (green - o.green) +
+                         (blue - o.blue) * (blue - o.blue));
     }
 };
 

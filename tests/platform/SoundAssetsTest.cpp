@@ -40,7 +40,7 @@ TEST(ShippedMusic, FivePiecesOfOneToTwoMinutesEachAllDifferent)
 TEST(ShippedEffects, EachLoadsAndKeepsItsLength)
 {
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
-    auto player = SdlWavePlayer::create();  // opens the mixer the chunks are decoded for
+    auto player = SdlWavePlayer::create(); // opens the mixer the chunks are decoded for
     ASSERT_TRUE(player);
     struct Expected {
         const char *ending;
@@ -48,8 +48,9 @@ TEST(ShippedEffects, EachLoadsAndKeepsItsLength)
     };
     // The clicks must be short enough to follow reel stops and a 75 ms count-up without
     // cutting each other off; the win jingle is waited for, so it must not drag.
-    for (const Expected &e : {Expected{"0.wav", 40, 150}, Expected{"1.wav", 100, 600}, Expected{"2.wav", 300, 1200},
-                              Expected{"3.wav", 10, 60}, Expected{"7.wav", 500, 2500}, Expected{"Win.wav", 1000, 2000}}) {
+    for (const Expected &e :
+         {Expected{"0.wav", 40, 150}, Expected{"1.wav", 100, 600}, Expected{"2.wav", 300, 1200},
+          Expected{"3.wav", 10, 60}, Expected{"7.wav", 500, 2500}, Expected{"Win.wav", 1000, 2000}}) {
         const std::string path = beside + "Vrn" + e.ending;
         Mix_Chunk *chunk = Mix_LoadWAV(path.c_str());
         ASSERT_TRUE(chunk) << path;

@@ -9,8 +9,8 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -112,7 +112,7 @@ protected:
     {
         dir = fs::temp_directory_path() / ("varnholt-effects-" + std::to_string(::getpid()));
         fs::create_directories(dir);
-        ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // a headless device unless one is chosen
+        ::setenv("SDL_AUDIODRIVER", "dummy", 0); // a headless device unless one is chosen
         player = SdlWavePlayer::create();
         ASSERT_TRUE(player) << "no audio device";
         tap = std::make_unique<OutputTap>();
@@ -149,7 +149,7 @@ TEST_F(EffectsPlayback, ClipPlaysFromMemoryAndCutsAFileEffect)
     writeSquareWave(dir / "stop.wav", 0.2, 3000);
     writeSquareWave(dir / "fanfare.wav", 2.0, 10000);
     ASSERT_TRUE(player->loadClip(0, (dir / "stop.wav").string()));
-    fs::remove(dir / "stop.wav");  // from now on only the copy in memory exists
+    fs::remove(dir / "stop.wav"); // from now on only the copy in memory exists
 
     player->playFile((dir / "fanfare.wav").string(), false);
     tap->waitFrames(kRate / 20);
@@ -181,7 +181,7 @@ TEST_F(EffectsPlayback, MissingOrBrokenFilesPlayNothingAndNeverWait)
     EXPECT_FALSE(player->loadClip(1, (dir / "junk.wav").string()));
     const long long start = tap->frames();
     player->playClip(0);
-    player->playClip(7);  // never loaded
+    player->playClip(7); // never loaded
     player->playFile((dir / "absent.wav").string(), true);
     player->playFile((dir / "junk.wav").string(), false);
     tap->waitFrames(kRate / 10);

@@ -32,7 +32,7 @@ TEST_F(CanvasTest, FillsAndLinesStopBeforeTheirRightAndBottomEdges)
         int x, y;
         QRgb colour;
     } expected[] = {
-        {10, 5, red}, {19, 7, red}, {20, 7, black}, {19, 8, black}, {9, 5, black},
+        {10, 5, red},  {19, 7, red},  {20, 7, black}, {19, 8, black}, {9, 5, black},
         {3, 20, grey}, {8, 20, grey}, {9, 20, black}, {5, 19, black}, {5, 21, black},
     };
     for (const auto &e : expected)

@@ -1,9 +1,9 @@
 // The music cycle on the real player: pieces follow each other in order, with no gap beyond
 // the start timer's tick, measured on the audio clock.
 
+#include "TestApp.h"
 #include "platform/FluidMidiPlayer.h"
 #include "presentation/MusicCycle.h"
-#include "TestApp.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -31,10 +31,10 @@ void countFrames(void *, std::uint8_t *, int length) { mixedFrames += length / 4
 // One second at 120 beats a minute: two harpsichord notes of a beat each.
 std::vector<std::uint8_t> oneSecondPiece(std::uint8_t key)
 {
-    std::vector<std::uint8_t> track{0x00, 0xC0, 6,    0x00, 0x90, key, 100, 0x83, 0x60, 0x80, key, 0,
-                                    0x00, 0x90, key, 100,  0x83, 0x60, 0x80, key,  0,    0x00, 0xFF, 0x2F, 0x00};
-    std::vector<std::uint8_t> file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0,
-                                   'M', 'T', 'r', 'k', 0, 0, 0, std::uint8_t(track.size())};
+    std::vector<std::uint8_t> track{0x00, 0xC0, 6,   0x00, 0x90, key,  100, 0x83, 0x60, 0x80, key,  0,   0x00,
+                                    0x90, key,  100, 0x83, 0x60, 0x80, key, 0,    0x00, 0xFF, 0x2F, 0x00};
+    std::vector<std::uint8_t> file{'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
+                                   1,   0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, std::uint8_t(track.size())};
     file.insert(file.end(), track.begin(), track.end());
     return file;
 }
@@ -98,14 +98,14 @@ TEST(MusicCyclePlayback, PiecesFollowInOrderWithoutGaps)
         timer4.start();
         music.requestFirstTrack();
 
-        QElapsedTimer guard;  // only ends a run whose audio device stopped
+        QElapsedTimer guard; // only ends a run whose audio device stopped
         guard.start();
         while (player->startedAt.size() < 4 && guard.elapsed() < 10000) {
             QCoreApplication::processEvents();
             QThread::msleep(5);
         }
         Mix_SetPostMix(nullptr, nullptr);
-        opened = player->opened;  // the player dies with the cycle
+        opened = player->opened; // the player dies with the cycle
         startedAt = player->startedAt;
     }
     ASSERT_EQ(startedAt.size(), 4u);

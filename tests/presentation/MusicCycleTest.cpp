@@ -153,7 +153,7 @@ TEST_F(MusicCycleTest, NoMusicFilesLeavesTrackNineAndTheMenuWorks)
 TEST_F(MusicCycleTest, MusicOffAndOnRestartsTheSamePieceThenGoesOn)
 {
     makeCycle({0, 1, 2, 3, 4});
-    piecesOver(2);  // pieces 0 and 1 played; piece 2 requested
+    piecesOver(2); // pieces 0 and 1 played; piece 2 requested
     cycle->StartPendingMusic();
     ASSERT_EQ(midi->playing, piece(2));
 
@@ -193,7 +193,7 @@ TEST_F(MusicCycleTest, OnAgainSkipsAPieceThatIsNotThereWithoutAnError)
     // Music switched off before the first start: the cycle never looked for piece 0.
     makeCycle({3});
     cycle->Music1Click();
-    cycle->requestFirstTrack();  // start-up completion with music off asks for nothing
+    cycle->requestFirstTrack(); // start-up completion with music off asks for nothing
     cycle->Music1Click();
     EXPECT_EQ(midi->playing, piece(3));
     EXPECT_EQ(cycle->MusicTrack, 3);

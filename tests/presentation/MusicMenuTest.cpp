@@ -1,7 +1,7 @@
 // The Options menu's Sound and Music items, driven as the player would.
 
-#include "presentation/SoundMenu.h"
 #include "TestApp.h"
+#include "presentation/SoundMenu.h"
 
 #include <QAction>
 #include <QMenu>

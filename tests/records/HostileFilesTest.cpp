@@ -82,7 +82,11 @@ TEST_F(HostileFilesTest, LineEndsAndEncodingsOfOtherEditorsReadAndArePreserved)
 {
     const std::string crOnly = "[CurrentGame]\rCredits=777\rNudges=5\r";
     const std::string utf16 = std::string("\xFF\xFE[\0C\0u\0r\0r\0e\0n\0t\0G\0a\0m\0e\0]\0\r\0\n\0"
-                                          "C\0r\0e\0d\0i\0t\0s\0=\0""7\0""7\0""7\0\r\0\n\0", 58);
+                                          "C\0r\0e\0d\0i\0t\0s\0=\0"
+                                          "7\0"
+                                          "7\0"
+                                          "7\0\r\0\n\0",
+                                          58);
     std::string utf16be = utf16;
     for (std::size_t i = 0; i + 1 < utf16be.size(); i += 2)
         std::swap(utf16be[i], utf16be[i + 1]);

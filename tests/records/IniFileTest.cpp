@@ -31,7 +31,9 @@ TEST(IniRead, QuotesLineEndingsAndLongValues)
                                           "double=\"  padded  \"\r\n"
                                           "single='x'\r\n"
                                           "mixed=\"a'\r\n"
-                                          "long=" + std::string(5000, 'z') + "\r\n"
+                                          "long=" +
+                                          std::string(5000, 'z') +
+                                          "\r\n"
                                           "last=no final line break");
     EXPECT_EQ(ini.ReadString("S", "double", ""), "  padded  ");
     EXPECT_EQ(ini.ReadString("S", "single", ""), "x");
@@ -43,8 +45,7 @@ TEST(IniRead, QuotesLineEndingsAndLongValues)
     std::string wide;
     for (int i = 0; i < 3000; ++i)
         wide += "\xC3\xA9";
-    EXPECT_EQ(IniFile::fromText("[S]\nk=" + wide).ReadString("S", "k", "").size(),
-              2 * kIniValueLimit);
+    EXPECT_EQ(IniFile::fromText("[S]\nk=" + wide).ReadString("S", "k", "").size(), 2 * kIniValueLimit);
 }
 
 TEST(IniInteger, AcceptedForms)
@@ -66,16 +67,14 @@ TEST(IniInteger, AcceptedForms)
 
 TEST(IniInteger, AnythingElseGivesTheDefault)
 {
-    for (const char *text : {"", "0x", "$", "-", "abc", "12abc", "1 2", "1.5", "--1", "0x1G",
-                             "-0x10", "2147483648", "-2147483649", "99999999999999999999",
-                             "$80000000", "0x100000000"})
+    for (const char *text : {"", "0x", "$", "-", "abc", "12abc", "1 2", "1.5", "--1", "0x1G", "-0x10",
+                             "2147483648", "-2147483649", "99999999999999999999", "$80000000", "0x100000000"})
         EXPECT_EQ(parseIniInteger(text, 1000), 1000) << '"' << text << '"';
 }
 
 TEST(IniWrite, ChangesOnlyTheLinesItMustAndAppendsInPlace)
 {
-    IniFile ini =
-        IniFile::fromText("; comment\n[One]\n  Alpha = 1\njunk\n\n[Two]\nb=2\n[one]\nc=0\n");
+    IniFile ini = IniFile::fromText("; comment\n[One]\n  Alpha = 1\njunk\n\n[Two]\nb=2\n[one]\nc=0\n");
     ini.WriteString("ONE", "alpha", "changed");
     ini.WriteString("one", "c", "3");
     ini.WriteInteger("Two", "d", -4);

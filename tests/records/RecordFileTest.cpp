@@ -25,8 +25,7 @@ TEST(RecordFile, ReadsAndReplacesWholeFilesKeepingPermissionsAndLinks)
     TempFolder folder;
     const std::string path = folder.file("game.ini");
     EXPECT_EQ(readFileSafely(path, kSavedGameFileCap).status, FileStatus::Missing);
-    EXPECT_EQ(readFileSafely(folder.path().string(), kSavedGameFileCap).status,
-              FileStatus::Unreadable);
+    EXPECT_EQ(readFileSafely(folder.path().string(), kSavedGameFileCap).status, FileStatus::Unreadable);
 
     const std::string bytes = std::string("x\0y\r\n", 5) + std::string(200000, 'q');
     ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
@@ -61,8 +60,7 @@ TEST(RecordFile, FailedWritesReportThePathAndChangeNothing)
     writeText(path, "old contents\n");
     {
         FileSizeLimit limit(64);
-        EXPECT_EQ(writeFileAtomically(path, std::string(4096, 'n')).error,
-                  "Unable to write to " + path);
+        EXPECT_EQ(writeFileAtomically(path, std::string(4096, 'n')).error, "Unable to write to " + path);
     }
     EXPECT_EQ(readText(path), "old contents\n");
     EXPECT_EQ(entriesIn(folder.path()), 3u) << "the half-written temporary file must be removed";

@@ -19,8 +19,7 @@ namespace {
 class SavedGamesTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    SavedGameFile file{folder.file("saves/varnholt-slots.ini"),
-                       [] { return CalendarDate{2026, 12, 6}; }};
+    SavedGameFile file{folder.file("saves/varnholt-slots.ini"), [] { return CalendarDate{2026, 12, 6}; }};
 
     // Loads into a state whose saved fields all hold junk, so every field must be set.
     SavedFields load(int slot)
@@ -43,11 +42,10 @@ protected:
 
 TEST_F(SavedGamesTest, NoFileGivesTheDefaultGame)
 {
-    EXPECT_EQ(load(kCurrentGameSlot),
-              (SavedFields{"CurrentGame", "12/06/26", 1000, 1000, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(load(kCurrentGameSlot), (SavedFields{"CurrentGame", "12/06/26", 1000, 1000, 0, 0, 0, 0, 0}));
     for (int slot = 0; slot < kNamedSlotCount; ++slot)
-        EXPECT_EQ(load(slot), (SavedFields{"GameNo" + std::to_string(slot + 1), "12/06/26", 1000,
-                                            1000, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(load(slot),
+                  (SavedFields{"GameNo" + std::to_string(slot + 1), "12/06/26", 1000, 1000, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(std::filesystem::exists(file.path)) << "reading must not create the file";
 }
 
@@ -113,8 +111,8 @@ TEST_F(SavedGamesTest, DamagedFileGivesDefaultsAndCanBeSavedOver)
     std::string junk;
     for (int i = 0; i < 100000; ++i)
         junk += static_cast<char>((i * 7919) % 256);
-    writeText(file.path, junk + "\n[CurrentGame]\nCredits=321\n" + std::string(300000, '=')
-                             + "\n[GameNo1]\nSpins=5");
+    writeText(file.path,
+              junk + "\n[CurrentGame]\nCredits=321\n" + std::string(300000, '=') + "\n[GameNo1]\nSpins=5");
     EXPECT_EQ(load(kCurrentGameSlot).Credits, 321);
     EXPECT_EQ(load(kCurrentGameSlot).Borrowed, 1000);
     EXPECT_EQ(load(0).Spins, 5) << "a last line without a line break still counts";
@@ -137,8 +135,7 @@ TEST_F(SavedGamesTest, FailedSaveReportsThePathAndLeavesTheFileIntact)
 
     const SavedGameFile blocked{folder.file("saves/varnholt-slots.ini/x/game.ini"), file.today};
     GameState state;
-    EXPECT_EQ(SaveLoadGame(blocked, state, 0, true, "x").error,
-              "Unable to write to " + blocked.path);
+    EXPECT_EQ(SaveLoadGame(blocked, state, 0, true, "x").error, "Unable to write to " + blocked.path);
     EXPECT_FALSE(SaveLoadGame(file, state, 9, true, "x").ok()) << "no such slot";
     EXPECT_EQ(readText(file.path), before);
 }

@@ -18,8 +18,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "varnholt-test-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "varnholt-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
         path_ = pattern;

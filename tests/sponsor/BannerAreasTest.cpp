@@ -21,7 +21,8 @@ TEST(BannerAreas, CornersAreInsideAndJustBeyondIsNot)
     for (std::size_t i = 0; i < kBannerAreas.size(); ++i) {
         const BannerArea &a = kBannerAreas[i];
         // A corner not shared with an area listed earlier belongs to this one.
-        for (const auto &[x, y] : {std::pair{a.left, a.top}, {a.right, a.top}, {a.left, a.bottom}, {a.right, a.bottom}}) {
+        for (const auto &[x, y] :
+             {std::pair{a.left, a.top}, {a.right, a.top}, {a.left, a.bottom}, {a.right, a.bottom}}) {
             bool earlier = false;
             for (std::size_t j = 0; j < i; ++j) {
                 const BannerArea &e = kBannerAreas[j];

@@ -33,7 +33,8 @@ const Case kCases[] = {
     {"x", 1, "epson_stylus_color_440.html", "$7.95"},
     {"Canon BJC-8200 v", 25, "canon_bjc-8200.html", "$7.95"},
     // Only the first ten words count: the last two would match nothing.
-    {"HP Deskjet 900 printer fax printer fax printer fax printer zzz qqq", 52, "hp_deskjet_900.html", "$12.95"},
+    {"HP Deskjet 900 printer fax printer fax printer fax printer zzz qqq", 52, "hp_deskjet_900.html",
+     "$12.95"},
 };
 
 } // namespace

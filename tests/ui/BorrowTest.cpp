@@ -40,10 +40,7 @@ protected:
     std::unique_ptr<TestForm1> form;
 };
 
-void payBackMode(TBorrowC &dialog)
-{
-    dialog.RadioButton2->click();
-}
+void payBackMode(TBorrowC &dialog) { dialog.RadioButton2->click(); }
 
 // The glyph of a digit, cut from a strip at its density.
 QImage glyph(const QImage &strip, int digit, GlyphSize size)
@@ -92,9 +89,10 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
     tryPayBack(0, 5, &TBorrowC::BitBtn4);
     tryPayBack(500, 5, &TBorrowC::BitBtn3);
     tryPayBack(50, 10, &TBorrowC::BitBtn2); // both refusals apply: only the first is said
-    EXPECT_EQ(texts(), (std::vector<QString>{"You do not have 1000.00 credits!", "You do not have    1.00 credits!",
-                                              "You cannot pay back more credits than you have borrowed!",
-                                              "You do not have  100.00 credits!"}));
+    EXPECT_EQ(texts(),
+              (std::vector<QString>{"You do not have 1000.00 credits!", "You do not have    1.00 credits!",
+                                    "You cannot pay back more credits than you have borrowed!",
+                                    "You do not have  100.00 credits!"}));
     EXPECT_EQ(messages.front().caption, "Varnholt Slots");
 
     money(kCounterLimit - 999, 1000);
@@ -113,8 +111,9 @@ TEST_F(BorrowDialog, HelpMessageHasItsTwoLineBreaksAndTopicsLeadToTheDialogsPage
         dialog.BitBtn7->click();
     });
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.endsWith("(or pay back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" "
-                                          "select the mode."));
+    EXPECT_TRUE(
+        messages[0].text.endsWith("(or pay back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" "
+                                  "select the mode."));
     EXPECT_TRUE(messages[0].text.startsWith("Use this screen to borrow credits or pay back credits that you "
                                             "borrowed previously.  Click"));
 }
@@ -128,7 +127,9 @@ TEST_F(BorrowDialog, MetersAndCaptionsStandWhereComputed)
         const Canvas &canvas = dialog.canvas();
         // Credits red, ending at 552; Borrowed green, from 20; both from y 40.
         for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(sameArea(canvas, QRect(488 + 16 * i, 40, 16, 21), glyph(strips.red, i + 1, kSmallGlyph))) << i;
+            EXPECT_TRUE(
+                sameArea(canvas, QRect(488 + 16 * i, 40, 16, 21), glyph(strips.red, i + 1, kSmallGlyph)))
+                << i;
         EXPECT_TRUE(sameArea(canvas, QRect(20, 40, 16, 21), glyph(strips.green, 5, kSmallGlyph)));
         EXPECT_TRUE(sameArea(canvas, QRect(36, 40, 16, 21), glyph(strips.green, 6, kSmallGlyph)));
         // "Credits:" ends 35 pixels inside the outer right edge (no frame offscreen).

@@ -34,11 +34,14 @@ TEST_F(FaceHints, HintsAtTheHitAreas)
 {
     auto form = makePlayForm(1024, 768);
     FaceWidget &face = form->faceWidget();
-    const auto at = [&](int designX, int designY) { return face.toolTipAt({form->Scale(designX), form->Scale(designY)}); };
+    const auto at = [&](int designX, int designY) {
+        return face.toolTipAt({form->Scale(designX), form->Scale(designY)});
+    };
     EXPECT_EQ(at(kSpinX, kSpinY), QString::fromUtf8("Spin — Enter or Space; puts the last stake in again"));
     EXPECT_EQ(at(kBet1X, kBet1Y), QString::fromUtf8("Put in one coin — B"));
     EXPECT_EQ(at(kBet3X, kBet3Y), QString::fromUtf8("Put in coins up to three and spin — M"));
-    EXPECT_EQ(at(kNudgeButtonX[2], kNudgeButtonY), QString::fromUtf8("Nudge this reel down one symbol — 1/2/3"));
+    EXPECT_EQ(at(kNudgeButtonX[2], kNudgeButtonY),
+              QString::fromUtf8("Nudge this reel down one symbol — 1/2/3"));
     EXPECT_TRUE(at(kCoinSlotX, kCoinSlotY).startsWith("Coin slot"));
     EXPECT_TRUE(at(617, 250).startsWith("Nudges"));
     EXPECT_TRUE(at(600, 50).startsWith("Credits"));
@@ -69,7 +72,8 @@ TEST_F(FaceHints, ScreenReaderSeesNamedControlsAndLiveMeters)
     for (int i = 0; i < face->childCount(); ++i)
         if (face->child(i)->role() == QAccessible::Button)
             buttons << face->child(i)->text(QAccessible::Name);
-    EXPECT_EQ(buttons, (QStringList{"Spin", "Bet 1", "Bet 3", "Coin slot", "Nudge reel 1", "Nudge reel 2", "Nudge reel 3"}));
+    EXPECT_EQ(buttons, (QStringList{"Spin", "Bet 1", "Bet 3", "Coin slot", "Nudge reel 1", "Nudge reel 2",
+                                    "Nudge reel 3"}));
     EXPECT_EQ(face->indexOfChild(face->child(3)), 3);
 
     const GameState &g = form->game();

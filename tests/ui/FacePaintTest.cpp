@@ -42,7 +42,8 @@ QImage sheetCell(const TestForm1 &form, int code)
 bool reelCellShows(TestForm1 &form, int reel, int row, int code)
 {
     const Layout &l = form.face().layout();
-    const QRect cell(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize, l.SymbolSize, l.SymbolSize);
+    const QRect cell(l.ReelsLeft + reel * l.ReelPitch, l.ReelsTop + row * l.SymbolSize, l.SymbolSize,
+                     l.SymbolSize);
     QImage actual = form.canvas().grab(cell).convertToFormat(QImage::Format_RGB32);
     QImage expected = sheetCell(form, code).convertToFormat(QImage::Format_RGB32);
     const int guide = int((l.SymbolSize / 2) * actual.devicePixelRatio());
@@ -66,7 +67,9 @@ TEST_F(FacePaint, CreditsMeterCellsAndTheirBlackBox)
     // 1000: four green cells from 556 to 620, y 38 to 59, black from 540.
     const int digits[] = {1, 0, 0, 0};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(sameArea(canvas, QRect(556 + 16 * i, 38, 16, 21), glyph(strips.green, digits[i], kSmallGlyph))) << i;
+        EXPECT_TRUE(
+            sameArea(canvas, QRect(556 + 16 * i, 38, 16, 21), glyph(strips.green, digits[i], kSmallGlyph)))
+            << i;
     EXPECT_TRUE(allBlack(canvas, QRect(540, 38, 16, 21)));
 
     // 999 covers the old leading 1.
@@ -102,8 +105,10 @@ TEST_F(FacePaint, CoinsAndWinningsMetersShareTheirArea)
     Canvas &canvas = painted.canvas;
     MachineFace &face = painted.face;
     face.DrawWinningsMeter(25);
-    EXPECT_TRUE(sameArea(canvas, QRect(408, 38, 16, 21), glyph(form->face().digitStrips().red, 2, kSmallGlyph)));
-    EXPECT_TRUE(sameArea(canvas, QRect(424, 38, 16, 21), glyph(form->face().digitStrips().red, 5, kSmallGlyph)));
+    EXPECT_TRUE(
+        sameArea(canvas, QRect(408, 38, 16, 21), glyph(form->face().digitStrips().red, 2, kSmallGlyph)));
+    EXPECT_TRUE(
+        sameArea(canvas, QRect(424, 38, 16, 21), glyph(form->face().digitStrips().red, 5, kSmallGlyph)));
     face.DrawCoinsMeter(0);
     EXPECT_TRUE(allBlack(canvas, QRect(408, 38, 32, 21)));
 }
@@ -158,8 +163,8 @@ TEST_F(FacePaint, LogoKeepsItsOwnSizeAtTheScaledCorner)
     fillSentinel(canvas);
     face.DrawLogo();
     const QRect changed = changedArea(canvas);
-    EXPECT_TRUE(QRect(16, 16, 125, 70).contains(changed)) << changed.x() << "," << changed.y() << " "
-                                                           << changed.width() << "x" << changed.height();
+    EXPECT_TRUE(QRect(16, 16, 125, 70).contains(changed))
+        << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
     EXPECT_GE(changed.width(), 120);
     EXPECT_GE(changed.height(), 66);
     // Outside the logo's ellipse the face shows through: the corners are untouched.
@@ -172,7 +177,8 @@ TEST_F(FacePaint, StartStopsShowTheirNineSymbols)
 {
     for (int width : {800, 1024, 1280}) {
         auto form = makeForm(width, width * 3 / 4);
-        const int rows[3][3] = {{Skull, GoldBars, Horse}, {BonusSymbol, BonusSymbol, Wild}, {CrossShield, Skull, Knight}};
+        const int rows[3][3] = {
+            {Skull, GoldBars, Horse}, {BonusSymbol, BonusSymbol, Wild}, {CrossShield, Skull, Knight}};
         for (int row = 0; row < 3; ++row)
             for (int reel = 0; reel < 3; ++reel)
                 EXPECT_TRUE(reelCellShows(*form, reel, row, rows[row][reel])) << width << " " << row << reel;
@@ -211,9 +217,11 @@ TEST_F(FacePaint, BlurFrameWrapsRoundTheStrip)
     const int x = l.ReelsLeft + l.ReelPitch;
     EXPECT_EQ(changedArea(canvas).intersected(QRect(0, 0, 800, 600)),
               QRect(QPoint(247, l.ReelsTop), QPoint(543, l.ReelsTop + 3 * l.SymbolSize - 1)));
-    EXPECT_TRUE(sameArea(canvas, QRect(x, l.ReelsTop, l.SymbolSize, 20), strip.copy(0, offset, l.SymbolSize, 20)));
+    EXPECT_TRUE(
+        sameArea(canvas, QRect(x, l.ReelsTop, l.SymbolSize, 20), strip.copy(0, offset, l.SymbolSize, 20)));
     // Clear of the middle row's guide line.
-    EXPECT_TRUE(sameArea(canvas, QRect(x, l.ReelsTop + 120, l.SymbolSize, 20), strip.copy(0, 20, l.SymbolSize, 20)));
+    EXPECT_TRUE(
+        sameArea(canvas, QRect(x, l.ReelsTop + 120, l.SymbolSize, 20), strip.copy(0, 20, l.SymbolSize, 20)));
 }
 
 TEST_F(FacePaint, CaptionsSitOnTheirEdgesInTheLabelFont)
@@ -278,7 +286,8 @@ TEST_F(FacePaint, FontsFollowWidthAndResolution)
     };
     for (const auto &c : cases) {
         const QFont font = faceFonts(c.width, c.ppi).*c.font;
-        EXPECT_EQ(font.pixelSize(), pointsToPixels(c.points, c.ppi)) << c.width << " " << c.ppi << " " << c.points;
+        EXPECT_EQ(font.pixelSize(), pointsToPixels(c.points, c.ppi))
+            << c.width << " " << c.ppi << " " << c.points;
         EXPECT_EQ(font.bold(), c.bold) << c.width << " " << c.ppi << " " << c.points;
     }
     EXPECT_EQ(pointsToPixels(10, 96), 13);

@@ -66,10 +66,7 @@ private:
 };
 
 // The files shipped beside the program, in the source tree.
-inline QString besideAssetsDir()
-{
-    return QString(VARNHOLT_TEST_DATA) + "/../../assets/beside";
-}
+inline QString besideAssetsDir() { return QString(VARNHOLT_TEST_DATA) + "/../../assets/beside"; }
 
 class FormTest : public ::testing::Test {
 protected:
@@ -86,7 +83,8 @@ protected:
     // Puts a file of the shipped ones beside the program.
     void shipBeside(const QString &name)
     {
-        ASSERT_TRUE(QFile::copy(besideAssetsDir() + "/" + name, programDir.path() + "/" + name)) << name.toStdString();
+        ASSERT_TRUE(QFile::copy(besideAssetsDir() + "/" + name, programDir.path() + "/" + name))
+            << name.toStdString();
     }
 
     FormServices testServices(int width, int height, double ratio = 1.0, int ppi = 96)

@@ -131,4 +131,3 @@ TEST_F(GameInProgress, NewGameRefillsTheMachineAndRepaints)
     EXPECT_TRUE(sameArea(form->canvas(), QRect(556, 38, 16, 21), strips.green.copy(16, 0, 16, 21)));
     EXPECT_TRUE(sameArea(form->canvas(), QRect(250, 38, 16, 21), strips.green.copy(32, 0, 16, 21)));
 }
-

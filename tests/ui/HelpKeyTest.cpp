@@ -40,8 +40,8 @@ TEST(HelpKey, AsksForTheTopicOfTheControlOrItsNearestEnclosingWindow)
     press(plain, Qt::Key_F1);
     press(slotDialog, Qt::Key_F1);
     press(bare, Qt::Key_F1);
-    EXPECT_EQ(asked, (std::vector<int>{kHelpBorrowControls, kHelpBorrowControls, kHelpMachine, kHelpSavedGames,
-                                       kHelpContents}));
+    EXPECT_EQ(asked, (std::vector<int>{kHelpBorrowControls, kHelpBorrowControls, kHelpMachine,
+                                       kHelpSavedGames, kHelpContents}));
 
     press(plain, Qt::Key_F2);
     EXPECT_EQ(asked.size(), 5u) << "other keys pass";

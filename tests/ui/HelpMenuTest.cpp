@@ -60,7 +60,7 @@ TEST_F(HelpMenu, ItemsCaptionAndVersionFollowTheWindowTitle)
     auto form = makeForm(800, 600);
     EXPECT_EQ(form->menuBar()->actions().back()->text(), "&Help") << "Help ends the menu bar";
     EXPECT_EQ(itemTexts(*form->Help1), (QStringList{"Version", "-", "&Varnholt Slots Manual", "-",
-                                                     "&Tumblewick Games Page", "-", "&Company Information"}));
+                                                    "&Tumblewick Games Page", "-", "&Company Information"}));
     EXPECT_EQ(form->GloamwickSlotsManual1->shortcut(), QKeySequence(Qt::Key_F1));
     form->Version1Click();
     ASSERT_EQ(messages.size(), 1u);
@@ -103,8 +103,8 @@ TEST_F(HelpMenu, LogoOpensTheGamesPageInEveryState)
     const int left = form->Scale(kLogoCorner), top = form->Scale(kLogoCorner);
     form->FormMouseDown(left, top); // start-up lock
     passTime(*form, kStartUpLock);
-    form->FormMouseDown(left + kLogoWidth, top + kLogoHeight);         // idle, far corner
-    form->FormMouseDown(left + kLogoWidth + 1, top);                    // just beside it
+    form->FormMouseDown(left + kLogoWidth, top + kLogoHeight); // idle, far corner
+    form->FormMouseDown(left + kLogoWidth + 1, top);           // just beside it
     forceStops(*form, kLosingStops);
     betOne(*form);
     spin(*form);

@@ -76,7 +76,8 @@ void clickOn(QWidget &target)
 
 TEST_F(PrinterFormTest, NoDefaultPrinterHidesTheSpecialAndStopsTheBlinking)
 {
-    for (const std::optional<std::string> &none : {std::optional<std::string>{}, std::optional<std::string>{"None"}}) {
+    for (const std::optional<std::string> &none :
+         {std::optional<std::string>{}, std::optional<std::string>{"None"}}) {
         const auto form = open(none);
         EXPECT_TRUE(form->Panel1->isHidden());
         EXPECT_FALSE(form->Timer1.Enabled());
@@ -87,7 +88,8 @@ TEST_F(PrinterFormTest, NoDefaultPrinterHidesTheSpecialAndStopsTheBlinking)
 
 TEST_F(PrinterFormTest, SpecialIsCentredInThePanelAndLinksToItsPage)
 {
-    for (const char *name : {"Epson Stylus Photo 750", "HP DeskJet 970C Series with a rather long name", ""}) {
+    for (const char *name :
+         {"Epson Stylus Photo 750", "HP DeskJet 970C Series with a rather long name", ""}) {
         const auto form = open(name);
         const QLabel &n = *form->Label1, &p = *form->Label2;
         EXPECT_TRUE(form->Timer1.Enabled());
@@ -119,10 +121,11 @@ TEST_F(PrinterFormTest, BrandLabelsAndBannerAreasOpenTheirPages)
 {
     const auto form = open("HP");
     const std::pair<LinkLabel *, const char *> rows[] = {
-        {form->Label3, "apple.html"},      {form->Label4, "brother.html"}, {form->Label5, "canon.html"},
-        {form->Label7, "epson.html"},      {form->Label6, "hp.html"},      {form->Label8, "lexmark.html"},
-        {form->Label9, "ibm.html"},        {form->Label23, "panasonic.html"}, {form->Label10, "xerox.html"},
-        {form->Label20, "otherbrands.html"},
+        {form->Label3, "apple.html"},  {form->Label4, "brother.html"},
+        {form->Label5, "canon.html"},  {form->Label7, "epson.html"},
+        {form->Label6, "hp.html"},     {form->Label8, "lexmark.html"},
+        {form->Label9, "ibm.html"},    {form->Label23, "panasonic.html"},
+        {form->Label10, "xerox.html"}, {form->Label20, "otherbrands.html"},
     };
     int y = 240;
     for (const auto &[label, page] : rows) {

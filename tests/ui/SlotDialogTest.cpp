@@ -92,7 +92,8 @@ TEST_F(SlotDialog, FirstRunListsEightDefaultSlotsAndEveryWayOutKeepsTheGame)
         const bool saving = way == 0;
         ASSERT_TRUE(run(*form, saving ? &TForm1::SaveGame1Click : &TForm1::OpenGame1Click, [&](TLoadSave &d) {
             d.show();
-            EXPECT_EQ(d.windowTitle(), saving ? "Save a Game -- Select Game Slot" : "Open a Game -- Select Game Slot");
+            EXPECT_EQ(d.windowTitle(),
+                      saving ? "Save a Game -- Select Game Slot" : "Open a Game -- Select Game Slot");
             for (int k = 1; k <= 8; ++k) {
                 EXPECT_EQ(d.names()[k - 1]->text(), QString("GameNo%1").arg(k));
                 EXPECT_EQ(text(d, QString("Game%1").arg(k)), "Varnholt Slots");

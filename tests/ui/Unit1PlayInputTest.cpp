@@ -136,4 +136,3 @@ TEST_F(PlayInput, GameCommandsAreOfferedOnlyWhileTheMachineIsIdle)
     EXPECT_TRUE(form->OpenGame1->isEnabled());
     EXPECT_TRUE(form->SaveGame1->isEnabled());
 }
-

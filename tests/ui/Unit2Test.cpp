@@ -46,7 +46,8 @@ protected:
         setup.ExeDir = std::move(exeDir);
         setup.screen.width = screen.width();
         setup.screen.height = screen.height();
-        setup.screen.pixelsPerInch = 120; // keep the requested size; the full-screen state follows the platform's
+        setup.screen.pixelsPerInch =
+            120; // keep the requested size; the full-screen state follows the platform's
         return std::make_unique<TTrickForm>(state, waves, clock, messages, setup);
     }
 
@@ -72,8 +73,8 @@ void pressAt(QWidget &window, QPoint at)
     if (!target)
         target = &window;
     const QPointF local = target->mapFrom(&window, QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
 }
 

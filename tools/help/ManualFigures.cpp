@@ -84,7 +84,8 @@ std::string payTableHtml(const ExactOdds &odds, const SymbolImages &images)
     html += "<tr><th>Symbol</th><th>On the line</th><th>Pays</th></tr>\n";
     for (const SymbolPays &pays : odds.paysBySymbol) {
         const std::string name = titleCase(kSymbolNames[pays.symbol].label);
-        html += "<tr>" + cell(images[pays.symbol]) + cell(name + ", " + name + ", then " + name + " or Wild") +
+        html += "<tr>" + cell(images[pays.symbol]) +
+                cell(name + ", " + name + ", then " + name + " or Wild") +
                 cell(std::to_string(pays.pays) + " credits", "right") + "</tr>\n";
     }
     return html + "</table>\n";
@@ -102,7 +103,8 @@ std::string oddsHtml(const ExactOdds &odds, const SymbolImages &images)
             " stop combinations pay each prize on one line, how many of them need the Wild, and "
             "the credits they pay between them.</p>\n";
     html += kTable;
-    html += "<tr><th colspan=\"2\">Symbol</th><th>Combinations</th><th>With the Wild</th><th>Credits</th></tr>\n";
+    html +=
+        "<tr><th colspan=\"2\">Symbol</th><th>Combinations</th><th>With the Wild</th><th>Credits</th></tr>\n";
     for (const SymbolPays &pays : odds.paysBySymbol) {
         const std::string key = std::string("pays_") + kSymbolNames[pays.symbol].key;
         html += "<tr>" + cell(images[pays.symbol]) + cell(titleCase(kSymbolNames[pays.symbol].label)) +
@@ -110,7 +112,8 @@ std::string oddsHtml(const ExactOdds &odds, const SymbolImages &images)
                 cell(figure(key + "_wild_combinations", std::to_string(pays.wildCombinations)), "right") +
                 cell(figure(key + "_credits", std::to_string(pays.credits)), "right") + "</tr>\n";
     }
-    html += "</table>\n<p>The vault opens on " + figure("bonus_three_bonus_per_row", std::to_string(odds.threeBonusPerRow)) +
+    html += "</table>\n<p>The vault opens on " +
+            figure("bonus_three_bonus_per_row", std::to_string(odds.threeBonusPerRow)) +
             " combinations per row with three Bonus chests and on " +
             figure("bonus_two_bonus_wild_per_row", std::to_string(odds.bonusWildPerRow)) +
             " more with two chests and the Wild on a line you paid for. A chest is worth " +

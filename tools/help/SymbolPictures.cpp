@@ -22,14 +22,16 @@ std::optional<SymbolImages> symbolImages(const std::string &sheetPath, std::stri
     const int cell = sheet.image->width() / kSheetColumns;
     SymbolImages images;
     for (int code = 0; code < int(images.size()); ++code) {
-        const QImage picture = sheet.image->copy((code % kSheetColumns) * cell, (code / kSheetColumns) * cell, cell, cell)
-                                   .scaled(kShownSize, kShownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage picture =
+            sheet.image->copy((code % kSheetColumns) * cell, (code / kSheetColumns) * cell, cell, cell)
+                .scaled(kShownSize, kShownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         picture.save(&buffer, "PNG");
-        images[std::size_t(code)] = "<img src=\"data:image/png;base64," + png.toBase64().toStdString() + "\" width=\"" +
-                                    std::to_string(kShownSize) + "\" height=\"" + std::to_string(kShownSize) + "\">";
+        images[std::size_t(code)] = "<img src=\"data:image/png;base64," + png.toBase64().toStdString() +
+                                    "\" width=\"" + std::to_string(kShownSize) + "\" height=\"" +
+                                    std::to_string(kShownSize) + "\">";
     }
     return images;
 }

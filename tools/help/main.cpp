@@ -16,13 +16,14 @@ using namespace varnholt::help;
 namespace {
 
 // The pages in reading order; each starts with the anchor of its topic.
-constexpr std::array kPages{"contents.html", "playing.html",  "paytable.html",   "wild-nudges.html",
-                            "vault.html",    "saving.html",   "borrowing.html",  "statistics.html",
-                            "payoffs.html",  "odds.html",     "company.html"};
+constexpr std::array kPages{"contents.html", "playing.html", "paytable.html",  "wild-nudges.html",
+                            "vault.html",    "saving.html",  "borrowing.html", "statistics.html",
+                            "payoffs.html",  "odds.html",    "company.html"};
 
 void replaceAll(std::string &text, const std::string &placeholder, const std::string &value)
 {
-    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at + value.size()))
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
         text.replace(at, placeholder.size(), value);
 }
 
@@ -43,8 +44,9 @@ int main(int argc, char **argv)
     const ExactOdds odds = computeExactOdds();
     const NudgeRuns nudgeRuns = simulateNudgePlay();
 
-    std::string manual = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Varnholt Slots Help</title>"
-                         "</head><body>\n";
+    std::string manual =
+        "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Varnholt Slots Help</title>"
+        "</head><body>\n";
     for (const char *page : kPages) {
         std::ifstream in(std::string(argv[1]) + "/" + page, std::ios::binary);
         if (!in) {

@@ -58,12 +58,14 @@ ParsedOptions parseOptions(const std::vector<std::string> &arguments)
         } else if (name == "--spins") {
             const auto spins = wholeNumber<std::int64_t>(*value, 0, 1'000'000'000'000LL);
             if (!spins)
-                return {std::nullopt, "--spins must be a whole number from 0 to 1000000000000, not '" + *value + "'"};
+                return {std::nullopt,
+                        "--spins must be a whole number from 0 to 1000000000000, not '" + *value + "'"};
             options.simulation.spins = *spins;
         } else if (name == "--seed") {
             const auto seed = wholeNumber<std::uint32_t>(*value, 0, UINT32_MAX);
             if (!seed)
-                return {std::nullopt, "--seed must be a whole number from 0 to 4294967295, not '" + *value + "'"};
+                return {std::nullopt,
+                        "--seed must be a whole number from 0 to 4294967295, not '" + *value + "'"};
             options.simulation.seed = *seed;
         } else {
             const auto coins = wholeNumber<int>(*value, 1, 3);

@@ -23,7 +23,9 @@ double spinsPerSecond(const SimulatedRun &run)
 
 void printKeyValue(std::ostream &out, const ExactOdds &odds, const std::optional<SimulatedRun> &run)
 {
-    const auto line = [&out](const std::string &name, const std::string &value) { out << name << '=' << value << '\n'; };
+    const auto line = [&out](const std::string &name, const std::string &value) {
+        out << name << '=' << value << '\n';
+    };
     line("combinations", std::to_string(odds.combinations));
     line("paying_combinations", std::to_string(odds.payingCombinations));
     line("line_pay_total", std::to_string(odds.linePayTotal));

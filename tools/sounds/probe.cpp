@@ -40,7 +40,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double pieceSeconds(const std::string &path)
@@ -84,8 +85,8 @@ int main(int argc, char **argv)
     player->onFinished = [&] {
         const double length = pieceSeconds(pieces[current]);
         const double late = player->framesPlayed() / double(FluidMidiPlayer::frameRate()) - length;
-        std::printf("%s ended (%.2f s); notice %.0f ms after its last sample\n", pieces[current].c_str(), length,
-                    late * 1000);
+        std::printf("%s ended (%.2f s); notice %.0f ms after its last sample\n", pieces[current].c_str(),
+                    length, late * 1000);
         current = (current + 1) % pieces.size();
         player->close();
         start();
@@ -99,6 +100,7 @@ int main(int argc, char **argv)
     const int result = app.exec();
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("played %.1f s: CPU %.1f%% of one core; resident %ld kB, peak %ld kB\n", elapsed,
-                100 * (cpuSeconds() - cpuBefore) / elapsed, statusKilobytes("VmRSS:"), statusKilobytes("VmHWM:"));
+                100 * (cpuSeconds() - cpuBefore) / elapsed, statusKilobytes("VmRSS:"),
+                statusKilobytes("VmHWM:"));
     return result;
 }
