@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
-# Checks that the C++ lines changed since a base commit follow .clang-format: by default every
-# line changed since the commit recorded in .ci/format-base, when the style was adopted. Only
-# changed lines: older code is not uniformly formatted and is left alone.
+# Checks that every C++ file of the tree follows .clang-format; lists the files that do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-base="${1:-$(cat .ci/format-base)}"
-if ! git rev-parse --verify --quiet "$base^{commit}" >/dev/null; then
-  echo "check-format: no commit $base to compare with; nothing to check"
+formatter="$(command -v clang-format-14 || command -v clang-format)"
+unformatted=()
+while IFS= read -r file; do
+  "$formatter" --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+done < <(git ls-files '*.cpp' '*.h')
+if [ ${#unformatted[@]} -eq 0 ]; then
+  echo "check-format: clean"
   exit 0
 fi
-formatter="$(command -v clang-format-14 || command -v clang-format)"
-out="$(git clang-format --binary "$formatter" --diff "$base" -- '*.cpp' '*.h')"
-case "$out" in
-  "" | "no modified files to format" | *"did not modify any files"*) echo "check-format: clean" ;;
-  *) echo "$out"; echo "check-format: the lines above differ from .clang-format" >&2; exit 1 ;;
-esac
+printf '%s\n' "${unformatted[@]}"
+echo "check-format: the files above differ from .clang-format; bash scripts/format.sh formats them" >&2
+exit 1

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Formats the C++ lines changed since a commit (by default HEAD: the change not yet committed)
-# with .clang-format, in place. Older lines are left as they are.
-#   format.sh [commit]
+# Formats every C++ file of the tree with .clang-format, in place (the tree is kept formatted,
+# so only what a change touched moves).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 formatter="$(command -v clang-format-14 || command -v clang-format)"
-git clang-format --force --binary "$formatter" "${1:-HEAD}" -- '*.cpp' '*.h'
+git ls-files -z '*.cpp' '*.h' | xargs -0 "$formatter" -i
