@@ -16,11 +16,4 @@ std::array<int, 4> nudgeStripSymbols(int reel, int newStop)
             symbolAt(reel, newStop + 3)};
 }
 
-NudgeOffer nudgeOffer(const GameState &state)
-{
-    if (state.Nudging)
-        return NudgeOffer::Nudging;
-    return canNudge(state) ? NudgeOffer::Offered : NudgeOffer::Closed;
-}
-
 } // namespace varnholt

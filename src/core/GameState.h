@@ -38,7 +38,6 @@ struct GameState : SavedFields {
     int WildRow = 1;
     bool SoundOn = true;
     bool MusicOn = true;
-    bool Nudging = false; // a nudge is moving a reel and being judged
 };
 
 } // namespace varnholt

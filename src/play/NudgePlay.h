@@ -4,6 +4,7 @@
 
 #include "bonus/Nudges.h"
 #include "core/GameState.h"
+#include "core/Input.h"
 #include "core/Random.h"
 #include "play/EvaluateLines.h"
 #include "play/EvaluationEvents.h"
@@ -18,7 +19,6 @@ template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource 
 {
     if (reel < 0 || reel >= kReelCount || !canNudge(state))
         return false;
-    state.Nudging = true;
     events.nudgeStarting(reel);
     state.Nudges -= 1;
     events.nudgesChanged();
@@ -38,7 +38,6 @@ template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource 
         state.NudgeAllowed = false;
         events.nudgeOfferWithdrawn();
     }
-    state.Nudging = false;
     return true;
 }
 

@@ -53,13 +53,6 @@ public:
     explicit TForm1(FormServices services, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // Configuration, set once by start-up.
-    std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
-    std::string HelpFile; // ExeDir + ExeStem + ".hlp"
-    std::string VersionText;
-    int ScreenWidth = 800; // the width the face is laid out for
-    int ScreenHeight = 600;
-
     // Read-only views of the machine: the face's pictures and layout, and the canvas it is
     // painted on.
     const MachineFace &face() const;
@@ -139,6 +132,13 @@ public:
     QAction *Inkfairn1 = nullptr;
 
 protected:
+    // Configuration, set once by start-up and read by nothing outside the window.
+    std::string ExeDir, ExeStem, WindowTitle, AssetPrefix;
+    std::string HelpFile; // ExeDir + ExeStem + ".hlp"
+    std::string VersionText;
+    int ScreenWidth = 800; // the width the face is laid out for
+    int ScreenHeight = 600;
+
     // Views and controls the tests and tools reach through a subclass; the product does not use them.
     // The game as played so far.
     const GameState &game() const { return Game; }

@@ -32,8 +32,7 @@ public:
     std::vector<std::int32_t> creditsAtStep;
     int stepsOutOfPlace = 0;
     std::vector<BonusPrizes> dealtPrizes;
-    std::int32_t wantedPrize = 25;      // the bonus chest picked is one holding this prize
-    std::function<void()> duringScroll; // runs while a nudge scrolls
+    std::int32_t wantedPrize = 25; // the bonus chest picked is one holding this prize
     std::vector<int> wonLines;
 
     void wildLanded(int row) override
@@ -78,8 +77,6 @@ public:
     {
         scrolledStrip = strip;
         log.push_back("nudging " + std::to_string(reel));
-        if (duringScroll)
-            duringScroll();
     }
     void nudgeSettled(int reel) override
     {

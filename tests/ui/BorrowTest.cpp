@@ -3,6 +3,7 @@
 #include "SideWindowsFixture.h"
 
 #include "core/Borrowing.h"
+#include "presentation/MachineFace.h"
 #include "ui/HelpContext.h"
 
 #include <QAction>

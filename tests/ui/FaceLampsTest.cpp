@@ -1,5 +1,6 @@
 // The lamps on the main window's face, as their timers drive them while the clock moves on.
 
+#include "ReferenceFace.h"
 #include "Unit1PlayFixture.h"
 
 #include "core/Reels.h"

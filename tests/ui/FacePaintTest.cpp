@@ -1,4 +1,5 @@
 #include "FormFixture.h"
+#include "ReferenceFace.h"
 
 #include "core/Reels.h"
 

@@ -5,7 +5,6 @@
 #include "TestForm1.h"
 
 #include "platform/Canvas.h"
-#include "presentation/MachineFace.h"
 #include "records/SavedGames.h"
 #include "ui/FormServices.h"
 
@@ -151,19 +150,6 @@ protected:
     QTemporaryDir programDir;
     std::vector<RecordedMessage> messages;
     TestClock *clock = nullptr; // the clock of the last started window
-};
-
-// The window's face drawn again on a copy of its canvas, so a test can picture single parts
-// (a lamp lit or not) to compare the window with.
-struct ReferenceFace {
-    explicit ReferenceFace(const TestForm1 &form)
-        : canvas(form.canvas().size(), form.canvas().devicePixelRatio()),
-          face(canvas, form.face().pictures(), form.face().sized(), 96)
-    {
-        canvas.copyAt(form.canvas().image(), QPoint(0, 0));
-    }
-    Canvas canvas;
-    MachineFace face;
 };
 
 // Fills the canvas with a colour no picture uses, so a drawing's exact extent can be read.

@@ -6,6 +6,7 @@
 
 #include "core/Random.h"
 #include "core/Reels.h"
+#include "presentation/MachineFace.h"
 
 #include <QCoreApplication>
 

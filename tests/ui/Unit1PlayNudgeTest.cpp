@@ -1,6 +1,7 @@
 // Nudges on the main window: the offer after a losing spin, the reel sliding down one symbol,
 // its settle, and the lines judged again at the last stake.
 
+#include "ReferenceFace.h"
 #include "Unit1PlayFixture.h"
 
 #include "bonus/Nudges.h"

@@ -1,5 +1,6 @@
 // A spin on the main window: the reel animation frame by frame, and the evaluation's effects.
 
+#include "ReferenceFace.h"
 #include "Unit1PlayFixture.h"
 
 #include "core/Input.h"

@@ -10,6 +10,14 @@ class TestForm1 : public TForm1 {
 public:
     using TForm1::TForm1;
 
+    using TForm1::AssetPrefix;
+    using TForm1::ExeDir;
+    using TForm1::HelpFile;
+    using TForm1::ScreenHeight;
+    using TForm1::ScreenWidth;
+    using TForm1::VersionText;
+    using TForm1::WindowTitle;
+
     using TForm1::closePending;
     using TForm1::faceWidget;
     using TForm1::game;
