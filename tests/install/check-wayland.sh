@@ -17,5 +17,9 @@ compositor=$!
 for _ in $(seq 100); do [ -S "$scratch/varnholt-test" ] && break; sleep 0.1; done
 [ -S "$scratch/varnholt-test" ] || { cat "$scratch/weston.log"; echo "FAIL: weston did not start" >&2; exit 1; }
 
+# Under the leak checker: the graphics libraries Qt's Wayland plugin loads are unloaded before
+# the report, so what they keep for the life of the process cannot be traced or suppressed by
+# name; leaks are checked everywhere else, and memory errors here too.
+if [ -n "${ASAN_OPTIONS:-}" ]; then export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"; fi
 env -u DISPLAY WAYLAND_DISPLAY=varnholt-test QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy \
   "$probe" "$scratch/game.ini" 1024 768
