@@ -98,12 +98,18 @@ std::int32_t parseIniInteger(std::string_view text, std::int32_t fallback)
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
+std::string oneLineText(std::string_view text)
+{
+    std::string line(text);
+    for (char &c : line)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            c = ' ';
+    return line;
+}
+
 std::string encodeIniValue(std::string_view value)
 {
-    std::string line(value);
-    for (char &c : line)
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') // line breaks, NULs, other controls
-            c = ' ';
+    const std::string line = oneLineText(value);
     const bool wouldTrim = !line.empty() && (isBlank(line.front()) || isBlank(line.back()));
     const bool wouldUnquote = unquoteValue(line).size() != line.size();
     if (wouldTrim || wouldUnquote)

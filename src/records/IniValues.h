@@ -28,9 +28,12 @@ std::string cutToCharacters(std::string_view text, std::size_t limit);
 // value outside the 32-bit signed range, gives `fallback`.
 std::int32_t parseIniInteger(std::string_view text, std::int32_t fallback);
 
-// The text to put after "key=" so that a read gives back exactly `value`: line breaks and other
-// control characters (a NUL pasted into a name) become spaces, since a value is one line of
-// text, and a value that reading would trim or unquote is quoted.
+// The text with line breaks and other control characters (a NUL pasted into a name) turned
+// into spaces: what a value can hold, since a value is one line of text.
+std::string oneLineText(std::string_view text);
+
+// The text to put after "key=" so that a read gives back exactly `oneLineText(value)`: a value
+// that reading would trim or unquote is quoted.
 std::string encodeIniValue(std::string_view value);
 
 } // namespace varnholt

@@ -35,8 +35,12 @@ SavedFields readSlot(const IniFile &file, int Slot, std::string_view todayText)
 {
     const std::string section = slotSection(Slot);
     SavedFields fields;
-    fields.GameName = cutToCharacters(file.ReadString(section, "GameName", section), kGameNameLimit);
-    fields.GameDate = cutToCharacters(file.ReadString(section, "GameDate", todayText), kGameDateLimit);
+    // Control characters in a damaged file read as the spaces a save would write for them, so
+    // what is shown is what will be saved.
+    fields.GameName =
+        cutToCharacters(oneLineText(file.ReadString(section, "GameName", section)), kGameNameLimit);
+    fields.GameDate =
+        cutToCharacters(oneLineText(file.ReadString(section, "GameDate", todayText)), kGameDateLimit);
     fields.Credits = file.ReadInteger(section, "Credits", 1000);
     fields.Borrowed = file.ReadInteger(section, "Borrowed", 1000);
     fields.Spins = file.ReadInteger(section, "Spins", 0);

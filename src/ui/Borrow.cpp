@@ -140,16 +140,13 @@ void TBorrowC::FormPaint()
     // "Credits:" keeps its distance from the outer edge of the window, frame included.
     const int outerWidth = std::max(frameGeometry().width(), width());
     const QString credits = QStringLiteral("Credits:");
-    creditsCaptionAt_ =
-        QPoint(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop);
-    canvas.textOut(creditsCaptionAt_.x(), creditsCaptionAt_.y(), credits, ink);
+    canvas.textOut(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop, credits,
+                   ink);
     canvas.textOut(kBorrowedLeft, kCaptionTop, QStringLiteral("Borrowed:"), ink);
 
     DrawDigitMeter(canvas, strips_, state_.Credits, false, true, width() - kCreditsRightInset, kMeterTop);
     DrawDigitMeter(canvas, strips_, state_.Borrowed, true, false, kBorrowedLeft, kMeterTop);
 }
-
-const Canvas &TBorrowC::canvas() const { return surface_->canvas(); }
 
 void TBorrowC::showEvent(QShowEvent *event)
 {

@@ -5,10 +5,7 @@
 #include "presentation/DigitMeter.h"
 
 #include <QDialog>
-#include <QPoint>
 #include <QString>
-
-#include <array>
 
 class QLabel;
 class QPushButton;
@@ -17,7 +14,6 @@ class QRadioButton;
 namespace varnholt {
 
 struct GameState;
-class Canvas;
 class CanvasWidget;
 class MessageSink;
 
@@ -40,13 +36,6 @@ public:
     void BitBtn7Click();
     // Captions and meters onto the dialog's surface.
     void FormPaint();
-
-    const Canvas &canvas() const;
-    // Where FormPaint last wrote "Credits:" (its left edge and top).
-    QPoint creditsCaptionAt() const { return creditsCaptionAt_; }
-
-    // The chip buttons by tag: 1000, 100, 10 and 1 credits.
-    std::array<QPushButton *, 4> chipButtons() const { return {BitBtn1, BitBtn2, BitBtn3, BitBtn4}; }
 
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
@@ -72,7 +61,6 @@ private:
     MessageSink &messages_;
     QString messageCaption_;
     CanvasWidget *surface_ = nullptr;
-    QPoint creditsCaptionAt_;
 };
 
 } // namespace varnholt

@@ -68,6 +68,4 @@ void TPaychart::FormCreate(const std::string &exeDir, MessageSink &messages, con
     setUpFixedWindow(*this, chart.size(), "Payoff Chart");
 }
 
-const Canvas &TPaychart::image1Canvas() const { return Image1->canvas(); }
-
 } // namespace varnholt

@@ -9,7 +9,6 @@
 
 namespace varnholt {
 
-class Canvas;
 class CanvasWidget;
 class MessageSink;
 
@@ -20,8 +19,6 @@ public:
     // messages (under messageCaption) and the built-in chart shown instead.
     TPaychart(const std::string &exeDir, MessageSink &messages, const QString &messageCaption, QSize screen,
               QWidget *parent = nullptr);
-
-    const Canvas &image1Canvas() const;
 
 private:
     void FormCreate(const std::string &exeDir, MessageSink &messages, const QString &messageCaption,

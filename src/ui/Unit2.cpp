@@ -101,11 +101,7 @@ void TTrickForm::FormCreate()
     Timer2.OnTimer = [this] { Timer2Timer(); };
 }
 
-const Canvas &TTrickForm::image3Canvas() const { return Image3->canvas(); }
-
 QWidget *TTrickForm::chestRoom() const { return Image3; }
-
-QPoint TTrickForm::image3Position() const { return Image3->pos(); }
 
 void TTrickForm::centreImage3()
 {

@@ -13,7 +13,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -23,7 +22,6 @@
 namespace varnholt {
 
 struct GameState;
-class Canvas;
 class CanvasWidget;
 class Clock;
 class MessageSink;
@@ -60,18 +58,16 @@ public:
     void FormKeyDown(int Key);        // key code; Enter is 13
 
     // What the player sees and what has been settled.
-    const Canvas &image3Canvas() const;
-    QPoint image3Position() const;
     bool boxPicked() const { return pick_.BoxPicked; }
     int pickedChest() const { return pick_.chest + 1; }             // 1..5; 0 before a pick
     int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
-    std::int32_t bonusPrize() const { return BonusPrize; }
     const QString &prizeText() const { return prizeText_; }
     QWidget *chestRoom() const; // the picture the chests are picked on
+
+protected:
     const GameTimer &timer1() const { return Timer1; }
     const GameTimer &timer2() const { return Timer2; }
 
-protected:
     // Every way of ending the window passes here; before a pick it is refused.
     void done(int result) override;
     void mousePressEvent(QMouseEvent *event) override;

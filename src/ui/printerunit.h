@@ -45,10 +45,6 @@ public:
     void Image3MouseDown(int X, int Y); // banner pixels
     void Timer1Timer();
 
-    // The special as decided when the window was made.
-    const QString &specialLink() const { return SpecialLink; }
-    const QString &specialPrice() const { return SpecialPrice; }
-
     LinkLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
     QLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
     GameTimer Timer1{250, true};
@@ -59,6 +55,10 @@ public:
     LinkLabel *Label1, *Label2, *Label23;
     QLabel *Label24;
     CanvasWidget *Image1, *Image2, *Image3;
+
+protected:
+    // The special's page as decided when the window was made.
+    const QString &specialLink() const { return SpecialLink; }
 
 private:
     void FormCreate(DefaultPrinter &printer);

@@ -3,6 +3,7 @@
 
 #include "FuzzCheck.h"
 #include "records/IniFile.h"
+#include "records/IniValues.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,10 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // and becomes a space, and in a UTF-16 file bytes that are not UTF-8 become U+FFFD.
     std::string value(input.substr(size - std::min<std::size_t>(size, 80)));
     file.WriteString("Fuzz Section", "Fuzz Key", value);
-    std::replace_if(
-        value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; },
-        ' ');
-    const TextEncoding encoding = decodeText(input).encoding;
+    value = oneLineText(value);
+    // The value alone has no header to tell UTF-16 without a mark by, so it takes the mark.
+    TextEncoding encoding = decodeText(input).encoding;
+    if (encoding == TextEncoding::Utf16LENoMark)
+        encoding = TextEncoding::Utf16LE;
+    if (encoding == TextEncoding::Utf16BENoMark)
+        encoding = TextEncoding::Utf16BE;
     if (encoding != TextEncoding::Utf8 && encoding != TextEncoding::Utf8WithBom)
         value = decodeText(encodeText(value, encoding)).utf8;
     const IniFile reread = IniFile::fromText(file.text());

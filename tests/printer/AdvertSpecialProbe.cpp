@@ -1,9 +1,9 @@
 // Opens the advert offscreen with the desktop's real default printer and prints what it shows,
 // one "key=value" a line, for the tests that run a print server of their own.
 
+#include "TestWindows.h"
 #include "platform/DefaultPrinter.h"
 #include "ui/LinkLabel.h"
-#include "ui/printerunit.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     const auto printer = varnholt::makeCupsDefaultPrinter(varnholt::kDefaultPrinterWait);
-    varnholt::TPrinterForm advert(*printer, [](const QString &) {});
+    varnholt::TestPrinterForm advert(*printer, [](const QString &) {});
     // Painted once, as the player would see it: a description taken as markup would load what
     // it names here.
     advert.grab();

@@ -103,6 +103,13 @@ TEST_F(SavedGamesTest, NamesAndDatesAreCutOnReadAndOddValuesTakeDefaults)
     writeText(file.path, "[GameNo4]\nGameDate=2026-12-06 10:00\nCredits=0x10\nSpins=abc\n"
                          "Borrowed=$1F\nNudges=99999999999\n");
     EXPECT_EQ(load(3), (SavedFields{"GameNo4", "2026-12-06", 16, 31, 0, 0, 0, 0, 0}));
+
+    // A NUL or other control character reads as the space a save writes for it.
+    using namespace std::string_literals;
+    writeText(file.path, "[GameNo1]\nGameName=a\x01"
+                         "b\nGameDate=12\0/06/26\n"s);
+    EXPECT_EQ(load(0).GameName, "a b");
+    EXPECT_EQ(load(0).GameDate, "12 /06/26");
 }
 
 TEST_F(SavedGamesTest, DamagedFileGivesDefaultsAndCanBeSavedOver)

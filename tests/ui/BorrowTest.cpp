@@ -1,6 +1,7 @@
 #include "ui/Borrow.h"
 
 #include "SideWindowsFixture.h"
+#include "TestWindows.h"
 
 #include "core/Borrowing.h"
 #include "presentation/MachineFace.h"
@@ -125,7 +126,7 @@ TEST_F(BorrowDialog, MetersAndCaptionsStandWhereComputed)
     const DigitStrips &strips = form->face().digitStrips();
     withDialog([&](TBorrowC &dialog) {
         EXPECT_EQ(dialog.size(), QSize(582, 300));
-        const Canvas &canvas = dialog.canvas();
+        const Canvas &canvas = surfaceOf(dialog);
         // Credits red, ending at 552; Borrowed green, from 20; both from y 40.
         for (int i = 0; i < 4; ++i)
             EXPECT_TRUE(
@@ -134,8 +135,13 @@ TEST_F(BorrowDialog, MetersAndCaptionsStandWhereComputed)
         EXPECT_TRUE(sameArea(canvas, QRect(20, 40, 16, 21), glyph(strips.green, 5, kSmallGlyph)));
         EXPECT_TRUE(sameArea(canvas, QRect(36, 40, 16, 21), glyph(strips.green, 6, kSmallGlyph)));
         // "Credits:" ends 35 pixels inside the outer right edge (no frame offscreen).
-        QFontMetrics metrics(windowFont(13, true));
-        EXPECT_EQ(dialog.creditsCaptionAt(), QPoint(582 - 35 - metrics.horizontalAdvance("Credits:"), 20));
+        Canvas caption(QSize(582, 300));
+        caption.setFont(windowFont(13, true));
+        const QString credits = QStringLiteral("Credits:");
+        caption.fill(0, 0, 582, 300, dialog.palette().color(QPalette::Button));
+        caption.textOut(582 - 35 - caption.textWidth(credits), 20, credits,
+                        dialog.palette().color(QPalette::ButtonText));
+        EXPECT_TRUE(sameArea(canvas, QRect(400, 20, 182, 20), caption.grab(QRect(400, 20, 182, 20))));
         dialog.BitBtn4->click();
         EXPECT_TRUE(sameArea(canvas, QRect(536, 40, 16, 21), glyph(strips.red, 5, kSmallGlyph)));
     });
@@ -148,7 +154,7 @@ TEST_F(BorrowDialog, LargeGlyphsOnAWideScreenAndNoBorrowingWhileBusy)
     auto wide = makeStartedForm(1280, 1024);
     whileOpen<TBorrowC>(*wide, &TForm1::Borrow1Click, [&](TBorrowC &dialog) {
         const QImage zero = glyph(wide->face().digitStrips().red, 0, kLargeGlyph);
-        EXPECT_TRUE(sameArea(dialog.canvas(), QRect(520, 40, 32, 42), zero)); // 1000 ends at 552
+        EXPECT_TRUE(sameArea(surfaceOf(dialog), QRect(520, 40, 32, 42), zero)); // 1000 ends at 552
     });
 
     // While the machine is busy (here: starting up) borrowing waits; the two readers do not.

@@ -1,6 +1,7 @@
 #include "ui/Payoffs.h"
 
 #include "SideWindowsFixture.h"
+#include "TestWindows.h"
 
 #include "platform/PictureLoader.h"
 #include "ui/HelpContext.h"
@@ -19,7 +20,7 @@ protected:
             EXPECT_EQ(chart.windowTitle(), "Payoff Chart");
             EXPECT_EQ(helpContextOf(&chart), kHelpPayoffChart);
             size = chart.size();
-            shown = chart.image1Canvas().image().copy();
+            shown = surfaceOf(chart).image().copy();
         });
         return size;
     }

@@ -1,6 +1,7 @@
 #include "ui/printerunit.h"
 
 #include "FormFixture.h"
+#include "TestWindows.h"
 
 #include "platform/Canvas.h"
 #include "platform/CanvasWidget.h"
@@ -51,11 +52,11 @@ class PrinterFormTest : public ::testing::Test {
 protected:
     void SetUp() override { testApp(); }
 
-    std::unique_ptr<TPrinterForm> open(std::optional<std::string> name)
+    std::unique_ptr<TestPrinterForm> open(std::optional<std::string> name)
     {
         printer = std::make_unique<FixedPrinter>(std::move(name));
-        return std::make_unique<TPrinterForm>(*printer,
-                                              [this](const QString &page) { opened.push_back(page); });
+        return std::make_unique<TestPrinterForm>(*printer,
+                                                 [this](const QString &page) { opened.push_back(page); });
     }
 
     std::unique_ptr<FixedPrinter> printer;

@@ -1,6 +1,7 @@
 // The bonus game as the main window runs it: opened by the Bonus row, a chest picked in the
 // real bonus window, and its prize counted into the game once.
 
+#include "TestWindows.h"
 #include "Unit1PlayFixture.h"
 
 #include "bonus/Chests.h"
@@ -33,7 +34,7 @@ protected:
     // The prize behind the picked chest, as the window shows it.
     static std::int32_t dealt(const TTrickForm &window)
     {
-        return window.prizeText() == "6 Nudges" ? kNudgePrize : window.bonusPrize();
+        return window.prizeText() == "6 Nudges" ? kNudgePrize : creditsShown(window);
     }
 
     static void clickWindow(TTrickForm &window, QPoint at)
@@ -66,7 +67,7 @@ TEST_F(PlayBonus, BonusRowOpensTheBonusWindowAndPaysThePickOnce)
     const std::int32_t credits = g.Credits - 1;
     spinIntoBonus(*form, [this](TTrickForm &window) {
         const QPoint margin(5, 5);
-        ASSERT_GT(window.image3Position().x(), margin.x());
+        ASSERT_GT(window.chestRoom()->pos().x(), margin.x());
         clickWindow(window, margin);
         EXPECT_EQ(messageTexts(), std::vector<QString>{"Click on one of the Boxes!"});
         EXPECT_FALSE(window.boxPicked());

@@ -1,5 +1,6 @@
 // The guides of the lines that won, lit while the win flashing runs.
 
+#include "TestWindows.h"
 #include "Unit1PlayFixture.h"
 
 #include "ui/Unit2.h"
@@ -68,7 +69,7 @@ TEST_F(PlayLitLines, KeyboardBonusGameLightsItsLineWhenItPays)
             QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
             QCoreApplication::sendEvent(&window, &event);
         }
-        credits = window.bonusPrize();
+        credits = creditsShown(window);
         window.Timer1Timer();
     };
     const std::int32_t before = form->game().Credits;

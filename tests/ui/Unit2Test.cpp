@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include "TestWindows.h"
 #include "Unit1PlayFixture.h"
 
 #include "core/GameState.h"
@@ -38,8 +39,8 @@ protected:
         state.Nudges = 2;
     }
 
-    std::unique_ptr<TTrickForm> open(QSize screen = {800, 600}, std::array<std::int32_t, 5> prizes = kDeal,
-                                     std::string exeDir = "/opt/varnholt/")
+    std::unique_ptr<TestTrickForm> open(QSize screen = {800, 600}, std::array<std::int32_t, 5> prizes = kDeal,
+                                        std::string exeDir = "/opt/varnholt/")
     {
         TrickFormSetup setup;
         setup.BonusPrizes = prizes;
@@ -48,7 +49,7 @@ protected:
         setup.screen.height = screen.height();
         setup.screen.pixelsPerInch =
             120; // keep the requested size; the full-screen state follows the platform's
-        return std::make_unique<TTrickForm>(state, waves, clock, messages, setup);
+        return std::make_unique<TestTrickForm>(state, waves, clock, messages, setup);
     }
 
     GameState state;
@@ -78,7 +79,7 @@ void pressAt(QWidget &window, QPoint at)
     QApplication::sendEvent(target, &press);
 }
 
-QImage snapshot(const TTrickForm &form) { return form.image3Canvas().image().copy(); }
+QImage snapshot(const TTrickForm &form) { return surfaceOf(form).image().copy(); }
 
 } // namespace
 
@@ -92,7 +93,7 @@ TEST_F(TrickFormTest, EachChestPaysItsOwnPrize)
         auto form = open({800, 600}, {10, 20, 30, 40, 50});
         form->Image3MouseDown(corners[chest - 1].x(), corners[chest - 1].y());
         EXPECT_EQ(form->pickedChest(), chest);
-        EXPECT_EQ(form->bonusPrize(), 10 * chest);
+        EXPECT_EQ(creditsShown(*form), 10 * chest);
     }
 }
 
@@ -187,7 +188,7 @@ TEST_F(TrickFormTest, CreditPrizeIsPaidOnceHoweverTheWindowEnds)
 TEST_F(TrickFormTest, MarginClickBeforeAPickOnlyPrompts)
 {
     auto form = open({1280, 1024});
-    EXPECT_EQ(form->image3Position(), QPoint(240, 212));
+    EXPECT_EQ(form->chestRoom()->pos(), QPoint(240, 212));
     form->show();
 
     pressAt(*form, {100, 100});
@@ -282,10 +283,10 @@ TEST_F(TrickFormTest, SoundOffKeepsTheGameSilentAndPrefixNamesTheFiles)
 
 TEST_F(TrickFormTest, PictureIsCentredOnAnyScreen)
 {
-    EXPECT_EQ(open({800, 600})->image3Position(), QPoint(0, 0));
-    EXPECT_EQ(open({1920, 1080})->image3Position(), QPoint(560, 240));
-    EXPECT_EQ(open({1366, 768})->image3Position(), QPoint(283, 84));
-    EXPECT_EQ(open({640, 480})->image3Position(), QPoint(-80, -60));
+    EXPECT_EQ(open({800, 600})->chestRoom()->pos(), QPoint(0, 0));
+    EXPECT_EQ(open({1920, 1080})->chestRoom()->pos(), QPoint(560, 240));
+    EXPECT_EQ(open({1366, 768})->chestRoom()->pos(), QPoint(283, 84));
+    EXPECT_EQ(open({640, 480})->chestRoom()->pos(), QPoint(-80, -60));
     auto form = open({1920, 1080});
     EXPECT_EQ(form->size(), QSize(1920, 1080));
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -376,7 +377,7 @@ TEST_F(TrickFormTest, RoomPictureBesideTheProgramReplacesTheBuiltIn)
     ASSERT_TRUE(room.save(QDir(dir.path()).filePath("Bonus1.JPG"), "JPG", 95));
 
     auto form = open({800, 600}, kDeal, dir.path().toStdString() + "/");
-    const QColor corner(form->image3Canvas().pixel(400, 50));
+    const QColor corner(surfaceOf(*form).pixel(400, 50));
     EXPECT_NEAR(corner.red(), 20, 6);
     EXPECT_NEAR(corner.green(), 200, 6);
     EXPECT_NEAR(corner.blue(), 40, 6);
@@ -387,7 +388,7 @@ TEST_F(TrickFormTest, RoomPictureBesideTheProgramReplacesTheBuiltIn)
     broken.write("not a picture");
     broken.close();
     auto fallback = open({800, 600}, kDeal, dir.path().toStdString() + "/");
-    EXPECT_NE(QColor(fallback->image3Canvas().pixel(400, 50)).green(), QColor(corner).green());
+    EXPECT_NE(QColor(surfaceOf(*fallback).pixel(400, 50)).green(), QColor(corner).green());
 }
 
 // ---- Keyboard play ----

@@ -1,0 +1,45 @@
+#pragma once
+// Side windows as their tests drive them: what the product keeps protected made public, and the
+// surface a window paints on found by its widget, as a player's screenshot would find it.
+
+#include "platform/CanvasWidget.h"
+#include "ui/Unit2.h"
+#include "ui/printerunit.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace varnholt {
+
+class TestTrickForm : public TTrickForm {
+public:
+    using TTrickForm::TTrickForm;
+    using TTrickForm::timer1;
+    using TTrickForm::timer2;
+};
+
+class TestPrinterForm : public TPrinterForm {
+public:
+    using TPrinterForm::TPrinterForm;
+    using TPrinterForm::specialLink;
+};
+
+// The canvas of the window's one painted surface (the first, in creation order, if several).
+inline const Canvas &surfaceOf(const QWidget &window)
+{
+    for (QWidget *child : window.findChildren<QWidget *>())
+        if (auto *surface = dynamic_cast<CanvasWidget *>(child))
+            return surface->canvas();
+    throw std::logic_error("the window has no painted surface");
+}
+
+// The credits the picked chest paid, read from its caption ("25 Credits"; the nudge prize pays none).
+inline std::int32_t creditsShown(const TTrickForm &window)
+{
+    const QString &text = window.prizeText();
+    return text.endsWith(QStringLiteral(" Credits")) ? text.section(u' ', 0, 0).toInt() : 0;
+}
+
+} // namespace varnholt
