@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 namespace varnholt {
 
@@ -27,6 +29,35 @@ QPainter &prepared(QPainter &painter, qreal ratio)
 }
 
 QRectF scaled(const QRect &r, qreal k) { return QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k); }
+
+// The rectangle in device pixels when every edge falls on one; nothing otherwise.
+std::optional<QRect> exactDeviceRect(const QRect &r, qreal k)
+{
+    const QRectF device = scaled(r, k);
+    const QRect whole = device.toRect();
+    if (QRectF(whole) != device)
+        return std::nullopt;
+    return whole;
+}
+
+// Copies rows between two images of one 32-bit format when nothing is stretched: the reels'
+// frames are such copies, and a painter would hand large ones to worker threads for no gain.
+bool copyRows(QImage &target, const QImage &src, const QRect &srcRect, const QRect &dstRect)
+{
+    if (src.format() != target.format() || src.depth() != 32)
+        return false;
+    const std::optional<QRect> from = exactDeviceRect(srcRect, src.devicePixelRatio());
+    const std::optional<QRect> to = exactDeviceRect(dstRect, target.devicePixelRatio());
+    if (!from || !to || from->size() != to->size())
+        return false;
+    const QPoint shift = to->topLeft() - from->topLeft();
+    const QRect rows = to->intersected(target.rect()).intersected(src.rect().translated(shift));
+    const auto bytes = std::size_t(rows.width()) * 4;
+    for (int y = rows.top(); y <= rows.bottom(); ++y)
+        std::memcpy(target.scanLine(y) + std::size_t(rows.left()) * 4,
+                    src.constScanLine(y - shift.y()) + std::size_t(rows.left() - shift.x()) * 4, bytes);
+    return true;
+}
 
 } // namespace
 
@@ -53,7 +84,7 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
 {
     if (src.isNull() || srcRect.isEmpty() || dstRect.isEmpty())
         return;
-    {
+    if (!copyRows(image_, src, srcRect, dstRect)) {
         QPainter painter(&image_);
         prepared(painter, ratio_).drawImage(scaled(dstRect, ratio_), src, deviceRect(src, srcRect));
     }

@@ -132,3 +132,31 @@ TEST_F(CanvasTest, HighDensitySurfaceKeepsLogicalCoordinates)
     EXPECT_EQ(canvas.pixel(5, 2), qRgb(255, 255, 0));
     EXPECT_EQ(canvas.pixel(10, 2), qRgb(0, 0, 0));
 }
+
+TEST_F(CanvasTest, CopiesPastAnyEdgeLeaveWhatAPainterWould)
+{
+    // Unstretched copies take a row-copying path; each must match the painter's result,
+    // including rectangles that reach past the source's or the surface's edges.
+    QImage source(12, 8, QImage::Format_RGB32);
+    for (int x = 0; x < 12; ++x)
+        for (int y = 0; y < 8; ++y)
+            source.setPixel(x, y, qRgb(x * 20, y * 30, 99));
+    source.setDevicePixelRatio(2.0);
+    const struct {
+        QRect from;
+        QPoint to;
+    } cases[] = {
+        {{0, 0, 6, 4}, {1, 1}}, {{2, 1, 6, 4}, {-2, -1}}, {{3, 2, 5, 5}, {8, 7}}, {{-1, -1, 3, 3}, {0, 0}}};
+    for (const auto &c : cases) {
+        Canvas canvas(QSize(10, 8), 2.0);
+        canvas.copyAt(source, c.from, c.to);
+        QImage expected(20, 16, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        {
+            QPainter painter(&expected);
+            painter.drawImage(QRectF(c.to * 2, c.from.size() * 2), source,
+                              QRectF(c.from.topLeft() * 2, c.from.size() * 2));
+        }
+        EXPECT_EQ(canvas.image().convertToFormat(QImage::Format_RGB32).copy(), expected) << c.from.x();
+    }
+}
