@@ -6,6 +6,7 @@ configuration and data folders and a silent audio driver.
 
     tools/measure/measure.py                      # everything, 3 runs each
     tools/measure/measure.py --sizes 1920x1080 --no-cpu
+    tools/measure/measure.py --no-cpu --rss-music off
     tools/measure/measure.py --game build/src/ui/varnholt-slots --runs 5
 
 A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@2 for a screen at twice the pixel density (the game
@@ -118,9 +119,9 @@ class Game:
         shutil.rmtree(self.home, ignore_errors=True)
 
 
-def measure_rss(game, size, settle):
+def measure_rss(game, size, settle, music):
     width, height, scale = size
-    with Game(game, width, height, scale) as run:
+    with Game(game, width, height, scale, music=music) as run:
         time.sleep(settle)
         if not run.alive():
             sys.exit(f"measure: the game stopped early at {width}x{height}")
@@ -149,6 +150,8 @@ def main():
     parser.add_argument("--game", default=DEFAULT_GAME, help="the built game (default: %(default)s)")
     parser.add_argument("--runs", type=int, default=3, help="runs per figure; the median is shown")
     parser.add_argument("--sizes", default=DEFAULT_SIZES, help="screen sizes for memory (default: %(default)s)")
+    parser.add_argument("--rss-music", choices=("on", "off"), default="on",
+                        help="the Music option during the memory figures (default: %(default)s)")
     parser.add_argument("--settle", type=float, default=5.0, help="seconds after start before measuring")
     parser.add_argument("--cpu-size", default="1920x1080", help="screen size for the CPU figures")
     parser.add_argument("--cpu-window", type=float, default=20.0, help="seconds of CPU time counted")
@@ -164,10 +167,11 @@ def main():
     rows = []
     if not options.no_rss:
         for size in map(parse_size, options.sizes.split(",")):
-            runs = [measure_rss(game, size, options.settle) for _ in range(options.runs)]
+            music = options.rss_music == "on"
+            runs = [measure_rss(game, size, options.settle, music) for _ in range(options.runs)]
             rss = [r for r, _ in runs]
             peak = [p for _, p in runs]
-            rows.append((f"RSS {size_name(size)}", f"{statistics.median(rss) / 1024:.1f} MiB",
+            rows.append((f"RSS {size_name(size)}" + ("" if music else " music off"), f"{statistics.median(rss) / 1024:.1f} MiB",
                          f"peak {statistics.median(peak) / 1024:.1f} MiB",
                          " ".join(f"{r / 1024:.1f}" for r in rss)))
     if not options.no_cpu:
