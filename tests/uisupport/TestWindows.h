@@ -15,15 +15,15 @@ namespace varnholt {
 
 class TestTrickForm : public TTrickForm {
 public:
-    using TTrickForm::TTrickForm;
     using TTrickForm::timer1;
     using TTrickForm::timer2;
+    using TTrickForm::TTrickForm;
 };
 
 class TestPrinterForm : public TPrinterForm {
 public:
-    using TPrinterForm::TPrinterForm;
     using TPrinterForm::specialLink;
+    using TPrinterForm::TPrinterForm;
 };
 
 // The canvas of the window's one painted surface (the first, in creation order, if several).
