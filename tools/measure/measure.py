@@ -2,12 +2,15 @@
 """Whole-process figures of the built game: resident memory a few seconds after start at
 several screen sizes, and idle CPU with the music on and off. Each figure is the median of
 several runs, each run a fresh game on its own virtual X display with its own empty
-configuration and data folders and a silent audio driver.
+configuration and data folders and a silent audio driver. With --spin, the CPU of continuous
+play at 1920x1080 and at 3840x2160@2 (the same layout at four times the pixels), spins started
+by key presses (xdotool), and the ratio of the two: what a high-density screen costs in frames.
 
     tools/measure/measure.py                      # everything, 3 runs each
     tools/measure/measure.py --sizes 1920x1080 --no-cpu
     tools/measure/measure.py --no-cpu --rss-music off
     tools/measure/measure.py --game build/src/ui/varnholt-slots --runs 5
+    tools/measure/measure.py --no-rss --no-cpu --spin
 
 A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@2 for a screen at twice the pixel density (the game
 then runs with QT_SCALE_FACTOR=2).
@@ -73,11 +76,27 @@ def status_kib(pid, key):
     raise RuntimeError(f"no {key} for process {pid}")
 
 
-def cpu_ticks(pid):
-    with open(f"/proc/{pid}/stat") as stat:
-        # The command name may hold spaces; the fields after its closing parenthesis do not.
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return int(fields[11]) + int(fields[12])  # utime + stime
+def cpu_seconds(pid):
+    """CPU time of all the process's threads, in nanosecond steps (the scheduler's own count)."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+                total += int(stat.read().split()[0])
+        except FileNotFoundError:  # a thread that ended meanwhile
+            pass
+    return total / 1e9
+
+
+def press_keys(display, pid):
+    """Keeps the machine playing: Space on the main window, a chest and Enter on any other."""
+    env = dict(os.environ, DISPLAY=display)
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], env=env,
+                           capture_output=True, text=True).stdout.split()
+    for number, window in enumerate(found):
+        keys = ["space"] if number == 0 else ["1", "Return"]
+        subprocess.run(["xdotool", "windowfocus", window, "key", *keys], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 class Game:
@@ -94,6 +113,7 @@ class Game:
         os.makedirs(data_home)
         write_options(config_home, sound, music)
         self.xvfb, display = start_xvfb(width, height)
+        self.display = display
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
                    XDG_DATA_HOME=data_home, SDL_AUDIODRIVER="dummy")
         env.pop("WAYLAND_DISPLAY", None)
@@ -134,10 +154,26 @@ def measure_cpu(game, size, music, settle, window):
         time.sleep(settle)
         if not run.alive():
             sys.exit("measure: the game stopped early")
-        before, start = cpu_ticks(run.process.pid), time.monotonic()
+        before, start = cpu_seconds(run.process.pid), time.monotonic()
         time.sleep(window)
-        after, elapsed = cpu_ticks(run.process.pid), time.monotonic() - start
-        return 100.0 * (after - before) / os.sysconf("SC_CLK_TCK") / elapsed
+        after, elapsed = cpu_seconds(run.process.pid), time.monotonic() - start
+        return 100.0 * (after - before) / elapsed
+
+
+def measure_spin(game, size, settle, window):
+    """CPU while the machine plays on: a coin in, then Space whenever it may spin again."""
+    width, height, scale = size
+    with Game(game, width, height, scale, music=False, sound=False) as run:
+        time.sleep(settle)
+        if not run.alive():
+            sys.exit("measure: the game stopped early")
+        subprocess.run(["xdotool", "key", "b"], env=dict(os.environ, DISPLAY=run.display))
+        before, start = cpu_seconds(run.process.pid), time.monotonic()
+        while time.monotonic() - start < window:
+            press_keys(run.display, run.process.pid)
+            time.sleep(0.5)
+        after, elapsed = cpu_seconds(run.process.pid), time.monotonic() - start
+        return 100.0 * (after - before) / elapsed
 
 
 def size_name(size):
@@ -157,6 +193,7 @@ def main():
     parser.add_argument("--cpu-window", type=float, default=20.0, help="seconds of CPU time counted")
     parser.add_argument("--no-rss", action="store_true", help="skip the memory figures")
     parser.add_argument("--no-cpu", action="store_true", help="skip the CPU figures")
+    parser.add_argument("--spin", action="store_true", help="add the CPU of continuous play at 1x and 2x")
     options = parser.parse_args()
     if not os.access(options.game, os.X_OK):
         sys.exit(f"measure: no built game at {options.game} (build it, or name it with --game)")
@@ -180,8 +217,18 @@ def main():
             runs = [measure_cpu(game, size, music, options.settle, options.cpu_window)
                     for _ in range(options.runs)]
             rows.append((f"CPU {size_name(size)} music {'on' if music else 'off'}",
-                         f"{statistics.median(runs):.1f} %", f"over {options.cpu_window:g} s",
-                         " ".join(f"{r:.1f}" for r in runs)))
+                         f"{statistics.median(runs):.2f} %", f"over {options.cpu_window:g} s",
+                         " ".join(f"{r:.2f}" for r in runs)))
+    if options.spin:
+        if shutil.which("xdotool") is None:
+            sys.exit("measure: --spin needs xdotool (Debian package xdotool)")
+        spin = {}
+        for size in map(parse_size, ("1920x1080", "3840x2160@2")):
+            runs = [measure_spin(game, size, options.settle, options.cpu_window) for _ in range(options.runs)]
+            spin[size[2]] = statistics.median(runs)
+            rows.append((f"CPU playing {size_name(size)}", f"{spin[size[2]]:.1f} %",
+                         f"over {options.cpu_window:g} s", " ".join(f"{r:.1f}" for r in runs)))
+        rows.append(("playing 2x / 1x", f"{spin[2] / spin[1]:.2f}", "for 4x the pixels", ""))
 
     header = ("figure", "median", "", "runs")
     widths = [max(len(row[i]) for row in rows + [header]) for i in range(4)]
