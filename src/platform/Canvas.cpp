@@ -55,9 +55,11 @@ bool copyRows(QImage &target, const QImage &src, const QRect &srcRect, const QRe
         return false;
     const QPoint shift = to->topLeft() - from->topLeft();
     const QRect rows = to->intersected(target.rect()).intersected(src.rect().translated(shift));
+    uchar *const targetBits = target.bits(); // detaches once, not on every row
+    const uchar *const srcBits = src.constBits();
     for (int y = rows.top(); y <= rows.bottom(); ++y) {
-        auto *out = reinterpret_cast<QRgb *>(target.scanLine(y)) + rows.left();
-        const uchar *in = src.constScanLine(y - shift.y());
+        auto *out = reinterpret_cast<QRgb *>(targetBits + y * target.bytesPerLine()) + rows.left();
+        const uchar *in = srcBits + (y - shift.y()) * src.bytesPerLine();
         if (same) {
             std::memcpy(out, in + std::size_t(rows.left() - shift.x()) * 4, std::size_t(rows.width()) * 4);
             continue;
