@@ -89,12 +89,17 @@ def cpu_seconds(pid):
 
 
 def press_keys(display, pid):
-    """Keeps the machine playing: Space on the main window, a chest and Enter on any other."""
+    """Keeps the machine playing: a chest and Enter on any window in front of the machine (the
+    vault, a message), otherwise Space on the machine."""
     env = dict(os.environ, DISPLAY=display)
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], env=env,
-                           capture_output=True, text=True).stdout.split()
-    for number, window in enumerate(found):
-        keys = ["space"] if number == 0 else ["1", "Return"]
+
+    def windows(*criteria):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", *criteria], env=env,
+                              capture_output=True, text=True).stdout.split()
+
+    machine = windows("--name", "^Varnholt Slots$")
+    others = [w for w in windows("--pid", str(pid)) if w not in machine]
+    for window, keys in ([(w, ["1", "Return"]) for w in others] or [(w, ["space"]) for w in machine[:1]]):
         subprocess.run(["xdotool", "windowfocus", window, "key", *keys], env=env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
