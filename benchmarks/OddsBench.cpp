@@ -1,9 +1,10 @@
-// Speed of the odds figures: the exact pass over every stop combination, simulated play, and
-// the prize deal that dominates a bonus game's cost.
+// Speed of the odds figures: the exact pass over every stop combination, simulated play, the
+// prize deal that dominates a bonus game's cost, and the fairness verdict on a player's run.
 
 #include "bonus/BonusPrizes.h"
 #include "core/Random.h"
 #include "play/ExactOdds.h"
+#include "play/FairnessVerdict.h"
 #include "play/PlaySimulator.h"
 
 #include <benchmark/benchmark.h>
@@ -36,3 +37,13 @@ static void PrizeDeal(benchmark::State &state)
         benchmark::DoNotOptimize(ShuffleBonusPrizes(random));
 }
 BENCHMARK(PrizeDeal)->Unit(benchmark::kMicrosecond);
+
+// At 200 spins the sum is exact; at 100 000 it is approximated.
+static void FairnessVerdictOnARun(benchmark::State &state)
+{
+    const std::int64_t spins = state.range(0);
+    machinePayouts();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(judgeFairness({{spins, 0, 0}, spins * 2 / 5}));
+}
+BENCHMARK(FairnessVerdictOnARun)->Arg(200)->Arg(100000)->Unit(benchmark::kMillisecond);
