@@ -197,6 +197,8 @@ void TForm1::buildMenu()
         connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
     Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
+    History1 = menuBar()->addAction("His&tory", [this] { History1Click(); });
+    History1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
     Inkfairn1 = menuBar()->addAction("Inkf&airn", this, [this] { Inkfairn1Click(); });
     setUpHelp();
@@ -220,6 +222,7 @@ void TForm1::refreshCommands()
         {Music1, Command::MusicOption},
         {Borrow1, Command::Borrow},
         {Stats1, Command::Stats},
+        {History1, Command::History},
         {Payoffs1, Command::Payoffs},
         {Inkfairn1, Command::Advert},
         {Version1, Command::Help},
