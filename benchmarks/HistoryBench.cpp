@@ -27,9 +27,9 @@ QCoreApplication &app()
 std::filesystem::path freshFolder()
 {
     const char *base = std::getenv("VARNHOLT_BENCH_DIR");
-    std::string pattern =
-        ((base ? std::filesystem::path(base) : std::filesystem::temp_directory_path()) / "history-bench-XXXXXX")
-            .string();
+    std::string pattern = ((base ? std::filesystem::path(base) : std::filesystem::temp_directory_path()) /
+                           "history-bench-XXXXXX")
+                              .string();
     if (::mkdtemp(pattern.data()) == nullptr)
         std::abort();
     return pattern;

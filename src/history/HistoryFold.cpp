@@ -33,7 +33,7 @@ struct LosingRuns {
     long long trailing = 0;
 };
 
-using DayKey = std::pair<std::string, std::string>; // day, game
+using DayKey = std::pair<std::string, std::string>;  // day, game
 using Moment = std::pair<std::int64_t, std::string>; // time, game
 
 class Folding {
@@ -67,7 +67,8 @@ private:
 
     void loadRuns()
     {
-        QSqlQuery query = prepare(db_, "SELECT game, longest_losing_run, trailing_losing_run FROM folded_games");
+        QSqlQuery query =
+            prepare(db_, "SELECT game, longest_losing_run, trailing_losing_run FROM folded_games");
         varnholt::run(query);
         while (query.next())
             runs_[text(query.value(0))] = {query.value(1).toLongLong(), query.value(2).toLongLong()};
@@ -149,18 +150,20 @@ private:
     void writeDays()
     {
         QSqlQuery query = prepare(
-            db_, "INSERT INTO days(day, game, spins, bet, returned, best_win, spins1, spins2, spins3,"
-                 " fair1, fair2, fair3, all1, all2, all3, played_ms, borrows, borrowed, paybacks, paid_back, games)"
-                 " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                 " ON CONFLICT(day, game) DO UPDATE SET spins = spins + excluded.spins,"
-                 " bet = bet + excluded.bet, returned = returned + excluded.returned,"
-                 " best_win = max(best_win, excluded.best_win), spins1 = spins1 + excluded.spins1,"
-                 " spins2 = spins2 + excluded.spins2, spins3 = spins3 + excluded.spins3,"
-                 " fair1 = fair1 + excluded.fair1, fair2 = fair2 + excluded.fair2, fair3 = fair3 + excluded.fair3,"
-                 " all1 = all1 + excluded.all1, all2 = all2 + excluded.all2, all3 = all3 + excluded.all3,"
-                 " played_ms = played_ms + excluded.played_ms, borrows = borrows + excluded.borrows,"
-                 " borrowed = borrowed + excluded.borrowed, paybacks = paybacks + excluded.paybacks,"
-                 " paid_back = paid_back + excluded.paid_back, games = games + excluded.games");
+            db_,
+            "INSERT INTO days(day, game, spins, bet, returned, best_win, spins1, spins2, spins3,"
+            " fair1, fair2, fair3, all1, all2, all3, played_ms, borrows, borrowed, paybacks, paid_back, "
+            "games)"
+            " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+            " ON CONFLICT(day, game) DO UPDATE SET spins = spins + excluded.spins,"
+            " bet = bet + excluded.bet, returned = returned + excluded.returned,"
+            " best_win = max(best_win, excluded.best_win), spins1 = spins1 + excluded.spins1,"
+            " spins2 = spins2 + excluded.spins2, spins3 = spins3 + excluded.spins3,"
+            " fair1 = fair1 + excluded.fair1, fair2 = fair2 + excluded.fair2, fair3 = fair3 + excluded.fair3,"
+            " all1 = all1 + excluded.all1, all2 = all2 + excluded.all2, all3 = all3 + excluded.all3,"
+            " played_ms = played_ms + excluded.played_ms, borrows = borrows + excluded.borrows,"
+            " borrowed = borrowed + excluded.borrowed, paybacks = paybacks + excluded.paybacks,"
+            " paid_back = paid_back + excluded.paid_back, games = games + excluded.games");
         for (const auto &[key, day] : days_) {
             long long spins = 0, bet = 0, returned = 0;
             for (int c = 0; c < 3; ++c) {
@@ -169,10 +172,12 @@ private:
                 returned += day.all[c];
             }
             const std::vector<QVariant> values{
-                text(key.first), text(key.second), spins, bet, returned, day.bestWin,
-                day.spins[0], day.spins[1], day.spins[2], day.fair[0], day.fair[1], day.fair[2],
-                day.all[0], day.all[1], day.all[2], QVariant::fromValue<qint64>(day.playedMs),
-                day.borrows, day.borrowed, day.paybacks, day.paidBack, day.games};
+                text(key.first), text(key.second), spins,        bet,
+                returned,        day.bestWin,      day.spins[0], day.spins[1],
+                day.spins[2],    day.fair[0],      day.fair[1],  day.fair[2],
+                day.all[0],      day.all[1],       day.all[2],   QVariant::fromValue<qint64>(day.playedMs),
+                day.borrows,     day.borrowed,     day.paybacks, day.paidBack,
+                day.games};
             for (std::size_t i = 0; i < values.size(); ++i)
                 query.bindValue(static_cast<int>(i), values[i]);
             varnholt::run(query);
@@ -194,7 +199,8 @@ private:
     void keepBestSpins()
     {
         exec("INSERT INTO best_spins(time, game, coins, won) SELECT time, game, coins,"
-             " line_win + nudge_win + vault_prize FROM spins WHERE time <= ? AND line_win + nudge_win + vault_prize > 0");
+             " line_win + nudge_win + vault_prize FROM spins WHERE time <= ? AND line_win + nudge_win + "
+             "vault_prize > 0");
         varnholt::run(db_, "DELETE FROM best_spins WHERE rowid IN (SELECT rowid FROM (SELECT rowid,"
                            " row_number() OVER (PARTITION BY game ORDER BY won DESC, time) AS place"
                            " FROM best_spins) WHERE place > 5)");

@@ -15,8 +15,7 @@ class Reading {
 public:
     Reading(const QSqlDatabase &db, const std::string &game, std::int64_t nowMs)
         : db_(db), game_(text(game)), today_(localDaySpan(nowMs)), todayName_(text(localDay(nowMs)))
-    {
-    }
+    {}
 
     HistoryReport read(std::size_t maxPoints)
     {
@@ -80,7 +79,8 @@ private:
     {
         QSqlQuery query = select("SELECT time, coins, won FROM best_spins WHERE game = ?");
         while (query.next())
-            best_.push_back({query.value(0).toLongLong(), query.value(1).toInt(), query.value(2).toLongLong()});
+            best_.push_back(
+                {query.value(0).toLongLong(), query.value(1).toInt(), query.value(2).toLongLong()});
     }
 
     // Spins, borrows and pay-backs of the game in time order.
@@ -88,9 +88,10 @@ private:
     {
         long long spin = report_.spinsAll;
         QSqlQuery query = prepare(
-            db_, "SELECT time, 0 AS what, id, coins, line_win, nudge_win, vault_prize, vault_opened, credits,"
-                 " borrowed FROM spins WHERE game = ? UNION ALL SELECT time, 1 + kind, id, 0, 0, 0, 0, 0, credits,"
-                 " borrowed FROM money WHERE game = ? ORDER BY time, what, id");
+            db_,
+            "SELECT time, 0 AS what, id, coins, line_win, nudge_win, vault_prize, vault_opened, credits,"
+            " borrowed FROM spins WHERE game = ? UNION ALL SELECT time, 1 + kind, id, 0, 0, 0, 0, 0, credits,"
+            " borrowed FROM money WHERE game = ? ORDER BY time, what, id");
         query.addBindValue(game_);
         query.addBindValue(game_);
         run(query);
@@ -172,8 +173,9 @@ HistoryReport readReport(const QSqlDatabase &db, const std::string &game, std::i
 
 std::vector<std::string> readGameNames(const QSqlDatabase &db)
 {
-    QSqlQuery query = prepare(db, "SELECT game FROM spins UNION SELECT game FROM money UNION SELECT game FROM games"
-                                  " UNION SELECT game FROM days ORDER BY 1");
+    QSqlQuery query =
+        prepare(db, "SELECT game FROM spins UNION SELECT game FROM money UNION SELECT game FROM games"
+                    " UNION SELECT game FROM days ORDER BY 1");
     run(query);
     std::vector<std::string> names;
     while (query.next())

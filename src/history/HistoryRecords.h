@@ -15,8 +15,8 @@ struct SpinRecord {
     std::string game;        // the saved game's name
     int coins = 1;           // 1 to 3
     std::array<int, 3> stops{};
-    long long lineWin = 0;   // won on the lines at the stop
-    long long nudgeWin = 0;  // won by nudging
+    long long lineWin = 0;  // won on the lines at the stop
+    long long nudgeWin = 0; // won by nudging
     int nudgesUsed = 0;
     int nudgesEarned = 0;
     long long vaultPrize = 0; // the vault's credit prize; 0 when it gave none or the nudge prize
@@ -73,10 +73,10 @@ struct CoinReturns {
 };
 
 struct HistoryReport {
-    std::vector<BalancePoint> balance;  // kept spins only; folded days have no points
-    std::vector<BestWin> bestWins;      // up to five, best first, earlier first on a tie
-    long long longestLosingRun = 0;     // consecutive spins that returned no credits
-    long long spinsToday = 0;           // by the local calendar date
+    std::vector<BalancePoint> balance; // kept spins only; folded days have no points
+    std::vector<BestWin> bestWins;     // up to five, best first, earlier first on a tie
+    long long longestLosingRun = 0;    // consecutive spins that returned no credits
+    long long spinsToday = 0;          // by the local calendar date
     long long spinsAll = 0;
     std::int64_t playedTodayMs = 0;
     std::int64_t playedAllMs = 0;

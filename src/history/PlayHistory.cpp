@@ -51,12 +51,14 @@ struct PlayHistory::Impl {
             throw HistoryError{reasonFor(db.lastError())};
         prepareSchema(db);
         countRows();
-        insertSpin = prepare(db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
-                                 " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed)"
-                                 " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        insertSpin =
+            prepare(db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
+                        " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed)"
+                        " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         insertMoney = prepare(db, "INSERT INTO money(time, game, kind, amount, credits, borrowed)"
                                   " VALUES(?, ?, ?, ?, ?, ?)");
-        insertGame = prepare(db, "INSERT INTO games(time, game, kind, credits, borrowed) VALUES(?, ?, ?, ?, ?)");
+        insertGame =
+            prepare(db, "INSERT INTO games(time, game, kind, credits, borrowed) VALUES(?, ?, ?, ?, ?)");
         available = true;
     }
 
@@ -120,17 +122,20 @@ struct PlayHistory::Impl {
         if (onUnavailable) {
             Notice notice = std::move(onUnavailable);
             onUnavailable = nullptr; // once
-            notice("The play history cannot be kept in " + path + ": " + reason + ". The game plays on without it.");
+            notice("The play history cannot be kept in " + path + ": " + reason +
+                   ". The game plays on without it.");
         }
     }
 };
 
-PlayHistory::PlayHistory(std::string path, Notice onUnavailable, HistoryLimits limits) : impl_(std::make_unique<Impl>())
+PlayHistory::PlayHistory(std::string path, Notice onUnavailable, HistoryLimits limits)
+    : impl_(std::make_unique<Impl>())
 {
     impl_->path = std::move(path);
     impl_->onUnavailable = std::move(onUnavailable);
     impl_->limits = limits;
-    impl_->limits.foldBatch = std::clamp<long long>(limits.foldBatch, 1, std::max<long long>(limits.rowLimit, 1));
+    impl_->limits.foldBatch =
+        std::clamp<long long>(limits.foldBatch, 1, std::max<long long>(limits.rowLimit, 1));
     try {
         if (std::string problem = historyFileProblem(impl_->path); !problem.empty())
             throw HistoryError{problem};
@@ -158,9 +163,10 @@ void PlayHistory::recordSpin(const SpinRecord &spin)
 {
     impl_->write([&] {
         QSqlQuery &query = *impl_->insertSpin;
-        const QVariant values[] = {number(spin.timeMs), text(spin.game), spin.coins, spin.stops[0], spin.stops[1],
-                                   spin.stops[2], number(spin.lineWin), number(spin.nudgeWin), spin.nudgesUsed,
-                                   spin.nudgesEarned, number(spin.vaultPrize), spin.vaultOpened ? 1 : 0,
+        const QVariant values[] = {number(spin.timeMs),  text(spin.game),         spin.coins,
+                                   spin.stops[0],        spin.stops[1],           spin.stops[2],
+                                   number(spin.lineWin), number(spin.nudgeWin),   spin.nudgesUsed,
+                                   spin.nudgesEarned,    number(spin.vaultPrize), spin.vaultOpened ? 1 : 0,
                                    number(spin.credits), number(spin.borrowed)};
         for (int i = 0; i < 14; ++i)
             query.bindValue(i, values[i]);
@@ -173,8 +179,9 @@ void PlayHistory::recordMoney(const MoneyRecord &money)
 {
     impl_->write([&] {
         QSqlQuery &query = *impl_->insertMoney;
-        const QVariant values[] = {number(money.timeMs), text(money.game), money.kind == MoneyKind::Borrow ? 0 : 1,
-                                   number(money.amount), number(money.credits), number(money.borrowed)};
+        const QVariant values[] = {
+            number(money.timeMs), text(money.game),      money.kind == MoneyKind::Borrow ? 0 : 1,
+            number(money.amount), number(money.credits), number(money.borrowed)};
         for (int i = 0; i < 6; ++i)
             query.bindValue(i, values[i]);
         run(query);

@@ -13,7 +13,8 @@ std::vector<BalancePoint> wave(int count)
 {
     std::vector<BalancePoint> points;
     for (int i = 0; i < count; ++i)
-        points.push_back({i, i * 1000, static_cast<long long>(std::lround(100 * std::sin(i * 0.01))) + i % 7});
+        points.push_back(
+            {i, i * 1000, static_cast<long long>(std::lround(100 * std::sin(i * 0.01))) + i % 7});
     return points;
 }
 

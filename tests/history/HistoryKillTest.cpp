@@ -83,9 +83,10 @@ TEST(HistoryKillTest, KilledWriterLosesNoCommittedSpinAndLeavesTheFileWhole)
         EXPECT_LE(held, reported + 1) << "more spins than were written";
         reportedTotal = reported;
     }
-    std::printf("kills %d, spins committed %lld, spins lost beyond the one in progress %lld, in-progress spins "
-                "kept %lld, integrity failures %d\n",
-                kills, reportedTotal, lost, inProgressKept, integrityFailures);
+    std::printf(
+        "kills %d, spins committed %lld, spins lost beyond the one in progress %lld, in-progress spins "
+        "kept %lld, integrity failures %d\n",
+        kills, reportedTotal, lost, inProgressKept, integrityFailures);
     EXPECT_EQ(kills, kKills);
     EXPECT_EQ(lost, 0);
     EXPECT_EQ(integrityFailures, 0);

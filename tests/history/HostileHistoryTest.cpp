@@ -58,8 +58,7 @@ const HostileCase kCases[] = {
      [](const std::string &p) { ::chmod(std::filesystem::path(p).parent_path().c_str(), 0555); },
      "folder is read-only"},
     {"NotADatabase", [](const std::string &p) { writeText(p, std::string(8192, 'x')); }, "not a database"},
-    {"AnotherProgramsDatabase",
-     [](const std::string &p) { RawDatabase(p).exec("CREATE TABLE notes(text)"); },
+    {"AnotherProgramsDatabase", [](const std::string &p) { RawDatabase(p).exec("CREATE TABLE notes(text)"); },
      "another program's database"},
     {"DamagedHistory",
      [](const std::string &p) {

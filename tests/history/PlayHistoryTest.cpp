@@ -1,8 +1,8 @@
 // What the History window reads back: figures from kept spins, and the same figures once the
 // oldest spins are folded into days.
 
-#include "history/PlayClock.h"
 #include "history/PlayHistory.h"
+#include "history/PlayClock.h"
 
 #include "HistoryTestSupport.h"
 #include "TestFiles.h"

@@ -31,7 +31,8 @@ int main(int argc, char **argv)
         return 2;
     QCoreApplication app(argc, argv);
     const long long limit = std::atoll(argv[2]);
-    PlayHistory history(argv[1], [](const std::string &notice) { std::fprintf(stderr, "%s\n", notice.c_str()); },
+    PlayHistory history(argv[1],
+                        [](const std::string &notice) { std::fprintf(stderr, "%s\n", notice.c_str()); },
                         {limit, limit / 5});
     long long count = history.report("Kill", currentTimeMs(), 4).spinsAll;
     if (!history.available())
