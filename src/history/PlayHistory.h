@@ -58,9 +58,8 @@ public:
     // most `maxPoints` points (at least 4), the first, the last, the lowest and the highest among them.
     HistoryReport report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints) const;
 
-    struct Impl;
-
 private:
+    struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
