@@ -1,54 +1,37 @@
 #pragma once
-// What the History window shows, gathered from the play record and the machine's odds. Plain
-// data, so the window draws it without reading the database and tests can hand it any history.
+// What the History window shows: one game's record of play and, once it has spins, how its
+// return compares with the machine's odds. Plain data, so tests can hand the window any history.
 
-#include <cstdint>
+#include "history/HistoryRecords.h"
+
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace varnholt {
 
-struct BalancePoint {
-    int spin = 0;              // spins played when the balance was taken
-    std::int64_t balance = 0;  // credits minus borrowed
-};
-
-enum class BalanceMark { Borrow, PayBack, Vault };
-
-struct MarkedPoint {
-    BalancePoint at;
-    BalanceMark mark = BalanceMark::Vault;
-};
-
-struct BestWin {
-    std::int64_t credits = 0;
-    std::string when; // already in the player's date and time format
-};
-
-struct PlayTotals {
-    std::int64_t spins = 0;
-    std::int64_t milliseconds = 0; // time spent playing
-};
+class PlayHistory;
 
 // The player's return set against the machine's figures for the same stakes.
 struct FairnessLines {
-    double seenPercent = 0;        // credits returned per credit bet, no nudge wins
-    double exactPercent = 0;       // the machine without nudges, exact
-    double withNudgesPercent = 0;  // the machine with the manual's nudge policy, simulated
-    double bandLowPercent = 0;     // 95 % of players at these stakes see between these
+    double seenPercent = 0;       // credits returned per credit bet, no nudge wins
+    double exactPercent = 0;      // the machine without nudges, exact
+    double withNudgesPercent = 0; // the machine with the manual's nudge policy, simulated
+    double bandLowPercent = 0;    // 95 % of players at these stakes see between these
     double bandHighPercent = 0;
-    std::string sentence;          // the verdict in one plain sentence
+    std::string sentence; // the verdict in one plain sentence
 };
 
 struct HistoryView {
     std::string gameName;
-    std::vector<BalancePoint> balance;
-    std::vector<MarkedPoint> marks;
-    std::vector<BestWin> bestWins; // best first
-    std::int64_t longestLosingRun = 0;
-    PlayTotals today, all;
+    HistoryReport report;
     std::optional<FairnessLines> fairness; // none before the first spin
 };
+
+// The fairness lines for a record of spins by stake: the exact odds judge the spins' own
+// returns, and the simulated returns with nudges are weighted by what was bet at each stake.
+std::optional<FairnessLines> fairnessOf(const HistoryReport &report);
+
+// The view of one game, read now.
+HistoryView historyViewOf(const PlayHistory &history, const std::string &game, std::int64_t nowMs);
 
 } // namespace varnholt

@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -149,24 +150,25 @@ void HistoryWindow::showHistory(const HistoryView &view)
 
 void HistoryWindow::showChart(const HistoryView &view)
 {
-    QList<QPointF> points;
-    points.reserve(qsizetype(view.balance.size()));
-    std::int64_t low = 0, high = 0;
-    int lastSpin = 1;
-    for (const BalancePoint &p : view.balance) {
-        points.append(QPointF(p.spin, double(p.balance)));
+    QList<QPointF> points, borrowed, vault;
+    points.reserve(qsizetype(view.report.balance.size()));
+    long long low = 0, high = 0, lastSpin = 1;
+    for (const BalancePoint &p : view.report.balance) {
+        const QPointF at(double(p.spin), double(p.balance));
+        points.append(at);
+        if (p.borrowed || p.paidBack)
+            borrowed.append(at);
+        if (p.vaultOpened)
+            vault.append(at);
         low = std::min(low, p.balance);
         high = std::max(high, p.balance);
         lastSpin = std::max(lastSpin, p.spin);
     }
     balance_->replace(points);
-    QList<QPointF> borrowed, vault;
-    for (const MarkedPoint &m : view.marks)
-        (m.mark == BalanceMark::Vault ? vault : borrowed).append(QPointF(m.at.spin, double(m.at.balance)));
     borrows_->replace(borrowed);
     vaults_->replace(vault);
 
-    spinsAxis_->setRange(0, lastSpin);
+    spinsAxis_->setRange(0, double(lastSpin));
     // A little room above and below, and the zero line always in view.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
     balanceAxis_->setRange(double(low) - pad, double(high) + pad);
@@ -176,16 +178,20 @@ void HistoryWindow::showChart(const HistoryView &view)
 
 void HistoryWindow::showFigures(const HistoryView &view)
 {
+    const HistoryReport &r = view.report;
     QStringList wins;
-    for (const BestWin &win : view.bestWins)
-        wins << QStringLiteral("%1 credits, %2").arg(grouped(win.credits), QString::fromStdString(win.when));
+    for (const BestWin &win : r.bestWins) {
+        const QString when = QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
+        wins << QStringLiteral("%1 credits on %2 %3, %4")
+                    .arg(grouped(win.won), grouped(win.coins), win.coins == 1 ? "coin" : "coins", when);
+    }
     bestWins_->setText(wins.isEmpty() ? QStringLiteral("No wins yet.") : wins.join(u'\n'));
-    losingRun_->setText(QStringLiteral("%1 spins").arg(grouped(view.longestLosingRun)));
-    const auto totals = [](const PlayTotals &t) {
-        return QStringLiteral("%1 spins in %2").arg(grouped(t.spins), playTimeText(t.milliseconds));
+    losingRun_->setText(QStringLiteral("%1 spins").arg(grouped(r.longestLosingRun)));
+    const auto totals = [](long long spins, std::int64_t ms) {
+        return QStringLiteral("%1 spins in %2").arg(grouped(spins), playTimeText(ms));
     };
-    today_->setText(totals(view.today));
-    all_->setText(totals(view.all));
+    today_->setText(totals(r.spinsToday, r.playedTodayMs));
+    all_->setText(totals(r.spinsAll, r.playedAllMs));
     setWindowTitle(view.gameName.empty()
                        ? QStringLiteral("Play History")
                        : plainWindowTitle(QStringLiteral("Play History: ") + QString::fromStdString(view.gameName)));

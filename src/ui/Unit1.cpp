@@ -11,6 +11,7 @@
 #include "presentation/MusicCycle.h"
 #include "presentation/SoundEffects.h"
 #include "presentation/SoundMenu.h"
+#include "history/PlayHistory.h"
 #include "records/RecordPaths.h"
 #include "records/SavedGames.h"
 #include "records/Settings.h"
@@ -164,6 +165,7 @@ void TForm1::FormCreate()
     if (services_->today)
         savedGames_->today = services_->today;
     SaveLoadGame(*savedGames_, Game, kCurrentGameSlot, false, "");
+    openPlayHistory();
 
     // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
     // (a face narrowed to 4:3 stays centred instead of hugging the left edge). A Wayland
@@ -388,6 +390,7 @@ void TForm1::NewGame1Click()
     if (!mayRun(Command::NewGame, phase_))
         return;
     NewGame(Game);
+    gameBegun(false);
     FormPaint();
 }
 
@@ -401,6 +404,7 @@ bool TForm1::saveGameInProgress(SaveReport report)
 {
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
+    writePendingSpin();
     GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
     const RecordResult result = SaveLoadGame(*savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (result.ok())

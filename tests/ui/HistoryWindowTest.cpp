@@ -16,15 +16,15 @@ HistoryView valley()
 {
     HistoryView view;
     view.gameName = "<b>Evening</b>";
-    for (int spin = 0; spin <= 200; ++spin)
-        view.balance.push_back({spin, spin < 100 ? -5 * spin : -500 + 8 * (spin - 100)});
-    view.marks.push_back({{60, -300}, BalanceMark::Borrow});
-    view.marks.push_back({{150, -100}, BalanceMark::Vault});
-    view.bestWins.push_back({250, "7 Dec 2026 20:14"});
-    view.longestLosingRun = 17;
-    view.all = {200, 3'900'000};
-    view.fairness = FairnessLines{112.5, 39.9, 148.0, 20.0, 95.0, "What you have seen is unusually lucky: about 1 "
-                                                                 "player in 40 sees this."};
+    for (long long spin = 0; spin <= 200; ++spin)
+        view.report.balance.push_back(
+            {spin, 0, spin < 100 ? -5 * spin : -500 + 8 * (spin - 100), spin == 60, false, spin == 150});
+    view.report.bestWins.push_back({1'765'000'000'000, 3, 250});
+    view.report.longestLosingRun = 17;
+    view.report.spinsAll = 200;
+    view.report.playedAllMs = 3'900'000;
+    view.fairness = FairnessLines{112.5, 39.9, 148.0, 20.0, 95.0,
+                                  "What you have seen is unusually lucky: about 1 player in 40 sees this."};
     return view;
 }
 
