@@ -51,7 +51,8 @@ void BM_FormPaint(benchmark::State &state)
         benchmark::DoNotOptimize(f.canvas.image().constBits());
     }
 }
-BENCHMARK(BM_FormPaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+// Process CPU: Qt may hand large image work to its worker threads.
+BENCHMARK(BM_FormPaint)->Arg(1)->Arg(2)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_ReelFrame(benchmark::State &state)
 {
@@ -69,6 +70,6 @@ void BM_ReelFrame(benchmark::State &state)
         benchmark::DoNotOptimize(f.canvas.image().constBits());
     }
 }
-BENCHMARK(BM_ReelFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReelFrame)->Arg(1)->Arg(2)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -40,11 +40,14 @@ std::optional<QRect> exactDeviceRect(const QRect &r, qreal k)
     return whole;
 }
 
-// Copies rows between two images of one 32-bit format when nothing is stretched: the reels'
-// frames are such copies, and a painter would hand large ones to worker threads for no gain.
+// Copies rows onto a 32-bit surface when nothing is stretched and the source is the surface's
+// own format or packed 24-bit RGB (the sized face): the reels' frames and the face's redraws are
+// such copies, and a painter would hand large ones to worker threads for no gain.
 bool copyRows(QImage &target, const QImage &src, const QRect &srcRect, const QRect &dstRect)
 {
-    if (src.format() != target.format() || src.depth() != 32)
+    const bool same = src.format() == target.format() && src.depth() == 32;
+    const bool packed = src.format() == QImage::Format_RGB888 && target.format() == QImage::Format_RGB32;
+    if (!same && !packed)
         return false;
     const std::optional<QRect> from = exactDeviceRect(srcRect, src.devicePixelRatio());
     const std::optional<QRect> to = exactDeviceRect(dstRect, target.devicePixelRatio());
@@ -52,10 +55,19 @@ bool copyRows(QImage &target, const QImage &src, const QRect &srcRect, const QRe
         return false;
     const QPoint shift = to->topLeft() - from->topLeft();
     const QRect rows = to->intersected(target.rect()).intersected(src.rect().translated(shift));
-    const auto bytes = std::size_t(rows.width()) * 4;
-    for (int y = rows.top(); y <= rows.bottom(); ++y)
-        std::memcpy(target.scanLine(y) + std::size_t(rows.left()) * 4,
-                    src.constScanLine(y - shift.y()) + std::size_t(rows.left() - shift.x()) * 4, bytes);
+    uchar *const targetBits = target.bits(); // detaches once, not on every row
+    const uchar *const srcBits = src.constBits();
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+        auto *out = reinterpret_cast<QRgb *>(targetBits + y * target.bytesPerLine()) + rows.left();
+        const uchar *in = srcBits + (y - shift.y()) * src.bytesPerLine();
+        if (same) {
+            std::memcpy(out, in + std::size_t(rows.left() - shift.x()) * 4, std::size_t(rows.width()) * 4);
+            continue;
+        }
+        in += std::size_t(rows.left() - shift.x()) * 3;
+        for (int x = 0; x < rows.width(); ++x, in += 3)
+            out[x] = qRgb(in[0], in[1], in[2]);
+    }
     return true;
 }
 

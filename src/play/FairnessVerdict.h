@@ -23,7 +23,7 @@ inline constexpr std::int64_t kMostPlayersCounted = 1'000'000'000'000'000;
 struct FairnessVerdict {
     double expectedPercent = 0; // credits returned per credit bet, in percent
     double seenPercent = 0;
-    double lowPercent = 0;  // 95 % of players see between these two
+    double lowPercent = 0; // 95 % of players see between these two
     double highPercent = 0;
     double tail = 1; // chance of a result at least this far from the median, on the side seen
     Verdict verdict = Verdict::Within;

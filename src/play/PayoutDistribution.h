@@ -17,7 +17,7 @@ struct PayoutOutcome {
 
 struct PayoutDistribution {
     int coins = 0;
-    std::int64_t denominator = 0;       // stop combinations times chests
+    std::int64_t denominator = 0;        // stop combinations times chests
     std::vector<PayoutOutcome> outcomes; // by credits, rising; no outcome of weight 0
 
     Fraction mean() const; // credits per spin

@@ -55,7 +55,7 @@ private:
     std::int64_t max_ = 0;
     double mean_ = 0;
     double variance_ = 0;
-    std::vector<double> atMost_; // exact only: cumulative from below
+    std::vector<double> atMost_;  // exact only: cumulative from below
     std::vector<double> atLeast_; // and from above, so small upper tails keep their digits
 };
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace varnholt {
 
@@ -91,11 +92,11 @@ QImage scaledSheet(const QImage &sheet, int cellSize, double devicePixelRatio)
 
 } // namespace
 
-SizedPictures LoadSymbolPictures(const FacePictures &pictures, const std::string &exeDir,
+SizedPictures LoadSymbolPictures(FacePictures &pictures, const std::string &exeDir,
                                  const std::string &assetPrefix, int screenWidth, double devicePixelRatio)
 {
     SizedPictures sized;
-    QImage sheet = pictures.SymbolSheet;
+    QImage sheet = std::exchange(pictures.SymbolSheet, QImage());
     const auto entry = sizedSheetFor(screenWidth);
     if (entry && screenWidth != 800) {
         if (auto file = loadReplacementPicture(exeDir, assetPrefix + entry->suffix)) {
@@ -108,12 +109,14 @@ SizedPictures LoadSymbolPictures(const FacePictures &pictures, const std::string
 
     sized.symbolSheet = scaledSheet(sheet, layout.SymbolSize, devicePixelRatio);
     // The strip is as wide as a reel cell, so a band of it always fills the reel window.
-    sized.blurStrip = scaledForDevice(pictures.MotionStrip, QSize(layout.SymbolSize, layout.BlurStripHeight),
-                                      devicePixelRatio);
-    sized.face = scaledForDevice(
-        pictures.FaceBitmap,
-        QSize(layout.Scale(pictures.FaceBitmap.width()), layout.Scale(pictures.FaceBitmap.height())),
-        devicePixelRatio);
+    sized.blurStrip = scaledForDevice(std::exchange(pictures.MotionStrip, QImage()),
+                                      QSize(layout.SymbolSize, layout.BlurStripHeight), devicePixelRatio);
+    const QImage face = std::exchange(pictures.FaceBitmap, QImage());
+    // The face is the largest picture held and only ever copied out whole-pixel, so it is kept
+    // at three bytes a pixel; the copies come out as the same opaque colours.
+    sized.face = scaledForDevice(face, QSize(layout.Scale(face.width()), layout.Scale(face.height())),
+                                 devicePixelRatio)
+                     .convertToFormat(QImage::Format_RGB888);
     return sized;
 }
 

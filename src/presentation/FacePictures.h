@@ -10,7 +10,8 @@
 
 namespace varnholt {
 
-// The working bitmaps, at the pictures' own sizes.
+// The working bitmaps, at the pictures' own sizes. The first three are only drawn sized, so
+// LoadSymbolPictures lets them go once it has sized them.
 struct FacePictures {
     QImage FaceBitmap;        // the cabinet, 800 x 600 built in ("tester.jpg")
     QImage MotionStrip;       // the blurred strip of a spinning reel, 76 x 456 ("motionx.jpg")
@@ -43,8 +44,9 @@ struct SizedPictures {
 };
 
 // Chooses the symbol sheet for the layout width (a sheet drawn for it beside the program, else
-// the current sheet stretched) and sets the reel metrics.
-SizedPictures LoadSymbolPictures(const FacePictures &pictures, const std::string &exeDir,
+// the current sheet stretched) and sets the reel metrics. The face, strip and sheet are taken
+// out of `pictures`: only their sized copies are kept.
+SizedPictures LoadSymbolPictures(FacePictures &pictures, const std::string &exeDir,
                                  const std::string &assetPrefix, int screenWidth, double devicePixelRatio);
 
 // src stretched to a logical size at a pixel density (unchanged when it already fits).

@@ -34,6 +34,19 @@ QImage pictureOrBlank(std::optional<QImage> picture, QSize designSize)
     return blank;
 }
 
+QRect chestPlace(int chest)
+{
+    const ChestPlacement &p = kChestPlacements[chest];
+    return QRect(p.left, p.top, p.width, p.height);
+}
+
+// One of the chest's built-in pictures ("box3a.jpg": half open, "box3b.jpg": wide open).
+QImage chestPicture(int chest, char step)
+{
+    const std::string name = "box" + std::to_string(chest + 1) + step + ".jpg";
+    return pictureOrBlank(loadBuiltinPicture(name), chestPlace(chest).size());
+}
+
 std::string besideProgram(const std::string &dir, const std::string &name)
 {
     if (dir.empty() || dir.back() == '/')
@@ -83,17 +96,13 @@ void TTrickForm::FormCreate()
     auto room = loadReplacementPicture(setup_.ExeDir, "bonus1.jpg");
     if (!room)
         room = loadBuiltinPicture("bonusroom.jpg");
-    Image1 = pictureOrBlank(std::move(room), pictureSize);
-    for (int k = 0; k < kChestCount; ++k) {
-        const std::string stem = "box" + std::to_string(k + 1);
-        const QSize designSize(kChestPlacements[k].width, kChestPlacements[k].height);
-        boxHalfOpen_[k] = pictureOrBlank(loadBuiltinPicture(stem + "a.jpg"), designSize);
-        boxWideOpen_[k] = pictureOrBlank(loadBuiltinPicture(stem + "b.jpg"), designSize);
-    }
+    const QImage roomPicture = pictureOrBlank(std::move(room), pictureSize);
+    for (int k = 0; k < kChestCount; ++k)
+        roomUnderChest_[k] = roomPicture.copy(chestPlace(k));
 
     Image3 = new CanvasWidget(this);
     Image3->setFixedSize(pictureSize);
-    Image3->resetCanvas(pictureSize, setup_.screen.devicePixelRatio).copyAt(Image1, QPoint(0, 0));
+    Image3->resetCanvas(pictureSize, setup_.screen.devicePixelRatio).copyAt(roomPicture, QPoint(0, 0));
     Image3->onMouseDown = [this](int x, int y) { Image3MouseDown(x, y); };
     centreImage3();
 
@@ -167,14 +176,16 @@ void TTrickForm::openChest(int chest)
 
     playEffect("2.wav");
     const QPoint corner(kChestPlacements[chest].left, kChestPlacements[chest].top);
-    Image3->canvas().copyAt(boxHalfOpen_[chest], corner);
+    // Both steps are loaded before the first shows, so the time between them stays as it was.
+    const QImage wideOpen = chestPicture(chest, 'b');
+    Image3->canvas().copyAt(chestPicture(chest, 'a'), corner);
 
     const QPointer<TTrickForm> alive(this);
     Delay(clock_, kOpenStepSeconds);
     if (!alive)
         return;
 
-    Image3->canvas().copyAt(boxWideOpen_[chest], corner);
+    Image3->canvas().copyAt(wideOpen, corner);
     drawPrizeText(prizeText_, chest);
     const auto place = std::find(kChestsLeftToRight.begin(), kChestsLeftToRight.end(), chest);
     vaultChestPicked(*this, int(place - kChestsLeftToRight.begin()));
@@ -216,11 +227,10 @@ void TTrickForm::done(int)
 void TTrickForm::drawHighlight(int chest, bool shown)
 {
     // A frame just inside the chest's place; taken away, the room shows there again.
-    const ChestPlacement &p = kChestPlacements[chest];
-    const QRect place(p.left, p.top, p.width, p.height);
+    const QRect place = chestPlace(chest);
     Canvas &canvas = Image3->canvas();
     if (!shown) {
-        canvas.copyAt(Image1, place, place.topLeft());
+        canvas.copyAt(roomUnderChest_[chest], place.topLeft());
         return;
     }
     const QColor lamp(255, 226, 64);

@@ -89,10 +89,10 @@ private:
     MessageSink &messages_;
     TrickFormSetup setup_;
 
-    QImage Image1;                                // the room picture
-    std::array<QImage, kChestCount> boxHalfOpen_; // Box1a .. Box5a
-    std::array<QImage, kChestCount> boxWideOpen_; // Box1b .. Box5b
-    CanvasWidget *Image3 = nullptr;               // what the player sees and clicks
+    // The room where each chest stands, for taking a highlight away. The room itself is drawn
+    // once, and the open chests are loaded at the pick, so the window holds no more than that.
+    std::array<QImage, kChestCount> roomUnderChest_;
+    CanvasWidget *Image3 = nullptr; // what the player sees and clicks
     GameTimer Timer1{kCloseAfterMs, false};
     GameTimer Timer2{kOpeningSoundMs, true};
 

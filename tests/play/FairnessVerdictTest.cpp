@@ -73,9 +73,8 @@ TEST(FairnessVerdict, OneSpinAtTheTopPayIsLucky)
     EXPECT_EQ(v->verdict, Verdict::UnusuallyLucky);
     EXPECT_DOUBLE_EQ(v->tail, machinePayouts()[0].outcomes.back().probability);
     EXPECT_EQ(v->oneIn, playersPerSighting(v->tail));
-    EXPECT_EQ(verdictSentence(*v),
-              "What you have seen is unusually lucky: about 1 player in " + withThousandsSeparators(v->oneIn) +
-                  " sees this.");
+    EXPECT_EQ(verdictSentence(*v), "What you have seen is unusually lucky: about 1 player in " +
+                                       withThousandsSeparators(v->oneIn) + " sees this.");
     EXPECT_NEAR(v->expectedPercent, 100 * computeExactOdds().byCoins[0].returnToPlayer.value(), 1e-9);
 }
 
@@ -88,7 +87,8 @@ TEST(FairnessVerdict, LongDryRunIsUnlucky)
     EXPECT_EQ(v->verdict, Verdict::UnusuallyUnlucky);
     const double p0 = machinePayouts()[2].outcomes.front().probability;
     EXPECT_NEAR(v->tail / std::pow(p0, 140), 1.0, 1e-9);
-    EXPECT_EQ(verdictSentence(*v).rfind("What you have seen is unusually unlucky: about 1 player in ", 0), 0u);
+    EXPECT_EQ(verdictSentence(*v).rfind("What you have seen is unusually unlucky: about 1 player in ", 0),
+              0u);
 }
 
 TEST(FairnessVerdict, NoVerdictWithoutSpinsOrForAnImpossibleTotal)
@@ -108,7 +108,8 @@ TEST(FairnessVerdict, NoVerdictWithoutSpinsOrForAnImpossibleTotal)
 // chances by 0.14.
 TEST(FairnessVerdict, ApproximationNearTheSwitchOverFollowsTheExactSum)
 {
-    for (const SpinsByCoins spins : {SpinsByCoins{250, 0, 0}, SpinsByCoins{0, 0, 140}, SpinsByCoins{60, 40, 40}}) {
+    for (const SpinsByCoins spins :
+         {SpinsByCoins{250, 0, 0}, SpinsByCoins{0, 0, 140}, SpinsByCoins{60, 40, 40}}) {
         const SpinSum exact(machinePayouts(), spins, INT64_MAX);
         const SpinSum approx(machinePayouts(), spins, 0);
         ASSERT_TRUE(exact.exact());

@@ -1,5 +1,5 @@
-#include "play/EvaluateLines.h"
 #include "play/PayoutDistribution.h"
+#include "play/EvaluateLines.h"
 
 #include <gtest/gtest.h>
 

@@ -160,3 +160,19 @@ TEST_F(CanvasTest, CopiesPastAnyEdgeLeaveWhatAPainterWould)
         EXPECT_EQ(canvas.image().convertToFormat(QImage::Format_RGB32).copy(), expected) << c.from.x();
     }
 }
+
+TEST_F(CanvasTest, PackedColourCopiesLikeFullColour)
+{
+    // The sized face is kept at three bytes a pixel; copied onto the surface it must give the
+    // colours the full-colour picture gives, edges clipped alike.
+    QImage full(9, 7, QImage::Format_RGB32);
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 7; ++y)
+            full.setPixel(x, y, qRgb(x * 28, 255 - y * 36, (x * y * 13) % 256));
+    const QImage packed = full.convertToFormat(QImage::Format_RGB888);
+    Canvas fromFull(QSize(8, 8)), fromPacked(QSize(8, 8));
+    fromFull.copyAt(full, QRect(1, 1, 8, 6), QPoint(-1, 3));
+    fromPacked.copyAt(packed, QRect(1, 1, 8, 6), QPoint(-1, 3));
+    EXPECT_EQ(fromPacked.image(), fromFull.image());
+    EXPECT_EQ(fromPacked.pixel(0, 3), qRgb(56, 219, 26));
+}

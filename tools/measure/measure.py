@@ -1,0 +1,240 @@
+#!/usr/bin/env python3
+"""Whole-process figures of the built game: resident memory a few seconds after start at
+several screen sizes, and idle CPU with the music on and off. Each figure is the median of
+several runs, each run a fresh game on its own virtual X display with its own empty
+configuration and data folders and a silent audio driver. With --spin, the CPU of continuous
+play at 1920x1080 and at 3840x2160@2 (the same layout at four times the pixels), spins started
+by key presses (xdotool), and the ratio of the two: what a high-density screen costs in frames.
+
+    tools/measure/measure.py                      # everything, 3 runs each
+    tools/measure/measure.py --sizes 1920x1080 --no-cpu
+    tools/measure/measure.py --no-cpu --rss-music off
+    tools/measure/measure.py --game build/src/ui/varnholt-slots --runs 5
+    tools/measure/measure.py --no-rss --no-cpu --spin
+
+A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@2 for a screen at twice the pixel density (the game
+then runs with QT_SCALE_FACTOR=2).
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+DEFAULT_GAME = os.path.join(ROOT, "build", "src", "ui", "varnholt-slots")
+DEFAULT_SIZES = "800x600,1920x1080,3840x2160@2"
+
+
+def parse_size(text):
+    size, _, scale = text.partition("@")
+    width, _, height = size.partition("x")
+    try:
+        return int(width), int(height), int(scale or 1)
+    except ValueError:
+        sys.exit(f"measure: a size is WIDTHxHEIGHT[@SCALE], not '{text}'")
+
+
+def start_xvfb(width, height):
+    """A virtual X display of this size; returns (process, display name)."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+         "-nolisten", "tcp", "-noreset"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    with os.fdopen(read_end, "rb") as pipe:
+        while not number.endswith(b"\n"):
+            chunk = pipe.read(1)
+            if not chunk:
+                xvfb.kill()
+                sys.exit("measure: Xvfb did not start")
+            number += chunk
+    return xvfb, ":" + number.decode().strip()
+
+
+def write_options(config_home, sound, music):
+    folder = os.path.join(config_home, "varnholt-slots")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "options.conf"), "w") as options:
+        options.write("[Options]\n")
+        options.write(f"Sound={'true' if sound else 'false'}\n")
+        options.write(f"Music={'true' if music else 'false'}\n")
+
+
+def status_kib(pid, key):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith(key + ":"):
+                return int(line.split()[1])
+    raise RuntimeError(f"no {key} for process {pid}")
+
+
+def cpu_seconds(pid):
+    """CPU time of all the process's threads, in nanosecond steps (the scheduler's own count)."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+                total += int(stat.read().split()[0])
+        except FileNotFoundError:  # a thread that ended meanwhile
+            pass
+    return total / 1e9
+
+
+def press_keys(display, pid):
+    """Keeps the machine playing: Space on the main window, a chest and Enter on any other."""
+    env = dict(os.environ, DISPLAY=display)
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], env=env,
+                           capture_output=True, text=True).stdout.split()
+    for number, window in enumerate(found):
+        keys = ["space"] if number == 0 else ["1", "Return"]
+        subprocess.run(["xdotool", "windowfocus", window, "key", *keys], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+class Game:
+    """One run of the game on its own display, stopped when the block ends."""
+
+    def __init__(self, game, width, height, scale, music=True, sound=True):
+        self.args = (game, width, height, scale, music, sound)
+
+    def __enter__(self):
+        game, width, height, scale, music, sound = self.args
+        self.home = tempfile.mkdtemp(prefix="varnholt-measure-")
+        config_home = os.path.join(self.home, "config")
+        data_home = os.path.join(self.home, "data")
+        os.makedirs(data_home)
+        write_options(config_home, sound, music)
+        self.xvfb, display = start_xvfb(width, height)
+        self.display = display
+        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
+                   XDG_DATA_HOME=data_home, SDL_AUDIODRIVER="dummy")
+        env.pop("WAYLAND_DISPLAY", None)
+        env.pop("QT_SCALE_FACTOR", None)
+        if scale != 1:
+            env["QT_SCALE_FACTOR"] = str(scale)
+        self.process = subprocess.Popen([game], env=env, cwd=self.home,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def __exit__(self, *exc):
+        for process in (self.process, self.xvfb):
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def measure_rss(game, size, settle, music):
+    width, height, scale = size
+    with Game(game, width, height, scale, music=music) as run:
+        time.sleep(settle)
+        if not run.alive():
+            sys.exit(f"measure: the game stopped early at {width}x{height}")
+        return status_kib(run.process.pid, "VmRSS"), status_kib(run.process.pid, "VmHWM")
+
+
+def measure_cpu(game, size, music, settle, window):
+    width, height, scale = size
+    with Game(game, width, height, scale, music=music) as run:
+        time.sleep(settle)
+        if not run.alive():
+            sys.exit("measure: the game stopped early")
+        before, start = cpu_seconds(run.process.pid), time.monotonic()
+        time.sleep(window)
+        after, elapsed = cpu_seconds(run.process.pid), time.monotonic() - start
+        return 100.0 * (after - before) / elapsed
+
+
+def measure_spin(game, size, settle, window):
+    """CPU while the machine plays on: a coin in, then Space whenever it may spin again."""
+    width, height, scale = size
+    with Game(game, width, height, scale, music=False, sound=False) as run:
+        time.sleep(settle)
+        if not run.alive():
+            sys.exit("measure: the game stopped early")
+        subprocess.run(["xdotool", "key", "b"], env=dict(os.environ, DISPLAY=run.display))
+        before, start = cpu_seconds(run.process.pid), time.monotonic()
+        while time.monotonic() - start < window:
+            press_keys(run.display, run.process.pid)
+            time.sleep(0.5)
+        after, elapsed = cpu_seconds(run.process.pid), time.monotonic() - start
+        return 100.0 * (after - before) / elapsed
+
+
+def size_name(size):
+    width, height, scale = size
+    return f"{width}x{height}" + (f"@{scale}" if scale != 1 else "")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--game", default=DEFAULT_GAME, help="the built game (default: %(default)s)")
+    parser.add_argument("--runs", type=int, default=3, help="runs per figure; the median is shown")
+    parser.add_argument("--sizes", default=DEFAULT_SIZES, help="screen sizes for memory (default: %(default)s)")
+    parser.add_argument("--rss-music", choices=("on", "off"), default="on",
+                        help="the Music option during the memory figures (default: %(default)s)")
+    parser.add_argument("--settle", type=float, default=5.0, help="seconds after start before measuring")
+    parser.add_argument("--cpu-size", default="1920x1080", help="screen size for the CPU figures")
+    parser.add_argument("--cpu-window", type=float, default=20.0, help="seconds of CPU time counted")
+    parser.add_argument("--no-rss", action="store_true", help="skip the memory figures")
+    parser.add_argument("--no-cpu", action="store_true", help="skip the CPU figures")
+    parser.add_argument("--spin", action="store_true", help="add the CPU of continuous play at 1x and 2x")
+    options = parser.parse_args()
+    if not os.access(options.game, os.X_OK):
+        sys.exit(f"measure: no built game at {options.game} (build it, or name it with --game)")
+    if shutil.which("Xvfb") is None:
+        sys.exit("measure: Xvfb is needed (Debian package xvfb)")
+    game = os.path.abspath(options.game)
+
+    rows = []
+    if not options.no_rss:
+        for size in map(parse_size, options.sizes.split(",")):
+            music = options.rss_music == "on"
+            runs = [measure_rss(game, size, options.settle, music) for _ in range(options.runs)]
+            rss = [r for r, _ in runs]
+            peak = [p for _, p in runs]
+            rows.append((f"RSS {size_name(size)}" + ("" if music else " music off"), f"{statistics.median(rss) / 1024:.1f} MiB",
+                         f"peak {statistics.median(peak) / 1024:.1f} MiB",
+                         " ".join(f"{r / 1024:.1f}" for r in rss)))
+    if not options.no_cpu:
+        size = parse_size(options.cpu_size)
+        for music in (True, False):
+            runs = [measure_cpu(game, size, music, options.settle, options.cpu_window)
+                    for _ in range(options.runs)]
+            rows.append((f"CPU {size_name(size)} music {'on' if music else 'off'}",
+                         f"{statistics.median(runs):.2f} %", f"over {options.cpu_window:g} s",
+                         " ".join(f"{r:.2f}" for r in runs)))
+    if options.spin:
+        if shutil.which("xdotool") is None:
+            sys.exit("measure: --spin needs xdotool (Debian package xdotool)")
+        spin = {}
+        for size in map(parse_size, ("1920x1080", "3840x2160@2")):
+            runs = [measure_spin(game, size, options.settle, options.cpu_window) for _ in range(options.runs)]
+            spin[size[2]] = statistics.median(runs)
+            rows.append((f"CPU playing {size_name(size)}", f"{spin[size[2]]:.1f} %",
+                         f"over {options.cpu_window:g} s", " ".join(f"{r:.1f}" for r in runs)))
+        rows.append(("playing 2x / 1x", f"{spin[2] / spin[1]:.2f}", "for 4x the pixels", ""))
+
+    header = ("figure", "median", "", "runs")
+    widths = [max(len(row[i]) for row in rows + [header]) for i in range(4)]
+    for row in [header] + rows:
+        print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
+
+
+if __name__ == "__main__":
+    main()
