@@ -181,7 +181,8 @@ void HistoryWindow::showFigures(const HistoryView &view)
     const HistoryReport &r = view.report;
     QStringList wins;
     for (const BestWin &win : r.bestWins) {
-        const QString when = QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
+        const QString when =
+            QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
         wins << QStringLiteral("%1 credits on %2 %3, %4")
                     .arg(grouped(win.won), grouped(win.coins), win.coins == 1 ? "coin" : "coins", when);
     }
@@ -192,15 +193,16 @@ void HistoryWindow::showFigures(const HistoryView &view)
     };
     today_->setText(totals(r.spinsToday, r.playedTodayMs));
     all_->setText(totals(r.spinsAll, r.playedAllMs));
-    setWindowTitle(view.gameName.empty()
-                       ? QStringLiteral("Play History")
-                       : plainWindowTitle(QStringLiteral("Play History: ") + QString::fromStdString(view.gameName)));
+    setWindowTitle(view.gameName.empty() ? QStringLiteral("Play History")
+                                         : plainWindowTitle(QStringLiteral("Play History: ") +
+                                                            QString::fromStdString(view.gameName)));
 }
 
 void HistoryWindow::showFairness(const HistoryView &view)
 {
     if (!view.fairness) {
-        returns_->setText(QStringLiteral("Play a few spins to see how your results compare with the machine."));
+        returns_->setText(
+            QStringLiteral("Play a few spins to see how your results compare with the machine."));
         verdict_->clear();
         return;
     }

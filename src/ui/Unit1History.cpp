@@ -30,11 +30,13 @@ std::string historyPathBeside(const std::string &savedGame)
 void TForm1::openPlayHistory()
 {
     // The notice waits for the window to be up; the game plays on either way.
-    history_ = std::make_unique<PlayHistory>(historyPathBeside(savedGames_->path), [this](const std::string &notice) {
-        QMetaObject::invokeMethod(
-            this, [this, text = QString::fromStdString(notice)] { showMessage(text, MessageIcon::Error); },
-            Qt::QueuedConnection);
-    });
+    history_ = std::make_unique<PlayHistory>(
+        historyPathBeside(savedGames_->path), [this](const std::string &notice) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, text = QString::fromStdString(notice)] { showMessage(text, MessageIcon::Error); },
+                Qt::QueuedConnection);
+        });
 }
 
 void TForm1::spinPlayed(bool rebet)
@@ -89,7 +91,8 @@ void TForm1::moneyMoved(std::int32_t borrowedBefore)
     writePendingSpin();
     const bool borrowed = Game.Borrowed > borrowedBefore;
     history_->recordMoney({currentTimeMs(), Game.GameName, borrowed ? MoneyKind::Borrow : MoneyKind::PayBack,
-                           std::abs(std::int64_t(Game.Borrowed) - borrowedBefore), Game.Credits, Game.Borrowed});
+                           std::abs(std::int64_t(Game.Borrowed) - borrowedBefore), Game.Credits,
+                           Game.Borrowed});
     refreshHistoryWindow();
 }
 
@@ -98,8 +101,8 @@ void TForm1::gameBegun(bool opened)
     if (!history_)
         return;
     writePendingSpin();
-    history_->recordGame(
-        {currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New, Game.Credits, Game.Borrowed});
+    history_->recordGame({currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New,
+                          Game.Credits, Game.Borrowed});
     refreshHistoryWindow();
 }
 

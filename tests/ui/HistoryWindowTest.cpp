@@ -23,8 +23,9 @@ HistoryView valley()
     view.report.longestLosingRun = 17;
     view.report.spinsAll = 200;
     view.report.playedAllMs = 3'900'000;
-    view.fairness = FairnessLines{112.5, 39.9, 148.0, 20.0, 95.0,
-                                  "What you have seen is unusually lucky: about 1 player in 40 sees this."};
+    view.fairness =
+        FairnessLines{112.5, 39.9, 148.0,
+                      20.0,  95.0, "What you have seen is unusually lucky: about 1 player in 40 sees this."};
     return view;
 }
 

@@ -17,7 +17,10 @@ namespace {
 
 class HistoryFromPlay : public PlayTest {
 protected:
-    std::string historyPath() const { return (programDir.path() + "/saves/varnholt-slots-history.sqlite").toStdString(); }
+    std::string historyPath() const
+    {
+        return (programDir.path() + "/saves/varnholt-slots-history.sqlite").toStdString();
+    }
 
     HistoryReport reread(const std::string &game)
     {
@@ -66,7 +69,8 @@ TEST_F(HistoryFromPlay, WindowStaysOpenBesideTheMachineAndFollowsThePlay)
     forceStops(*form, kSkullMiddleStops);
     betOne(*form);
     spin(*form);
-    EXPECT_TRUE(shown->verdict()->text().startsWith("What you have seen is")) << "refreshed as the spin landed";
+    EXPECT_TRUE(shown->verdict()->text().startsWith("What you have seen is"))
+        << "refreshed as the spin landed";
 }
 
 TEST_F(HistoryFromPlay, AHistoryThatCannotBeKeptIsToldOnceAndPlayGoesOn)
