@@ -11,6 +11,8 @@ shift
 game_packages=(
   cmake g++ pkg-config make
   qt6-base-dev libgl-dev
+  # Qt's SQLite driver, loaded at run time: the play history's file.
+  libqt6sql6-sqlite
   # Qt's plugin for Wayland desktops, so the game runs there natively.
   qt6-wayland
   libjpeg62-turbo-dev libgif-dev

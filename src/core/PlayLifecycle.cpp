@@ -72,6 +72,7 @@ bool mayRun(Command command, PlayPhase phase)
     // Windows that only read may open while a play waits behind them, but not once the machine
     // is winding down or the game is lent to the slot dialog.
     case Command::Stats:
+    case Command::History:
     case Command::Payoffs:
     case Command::Advert:
         return phase == P::StartingUp || phase == P::Idle || phase == P::Playing;

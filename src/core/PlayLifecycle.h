@@ -52,6 +52,7 @@ enum class Command {
     SaveGame,
     Borrow,
     Stats,
+    History,
     Payoffs,
     Advert,
     SoundOption,

@@ -3,6 +3,7 @@
 #include "core/Counters.h"
 #include "core/NewGame.h"
 #include "geometry/Layout.h"
+#include "history/PlayHistory.h"
 #include "platform/HelpViewer.h"
 #include "platform/PlainText.h"
 #include "platform/RememberedOptions.h"
@@ -164,6 +165,7 @@ void TForm1::FormCreate()
     if (services_->today)
         savedGames_->today = services_->today;
     SaveLoadGame(*savedGames_, Game, kCurrentGameSlot, false, "");
+    openPlayHistory();
 
     // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
     // (a face narrowed to 4:3 stays centred instead of hugging the left edge). A Wayland
@@ -197,6 +199,8 @@ void TForm1::buildMenu()
         connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
     Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
+    History1 = menuBar()->addAction("His&tory", [this] { History1Click(); });
+    History1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
     Inkfairn1 = menuBar()->addAction("Inkf&airn", this, [this] { Inkfairn1Click(); });
     setUpHelp();
@@ -220,6 +224,7 @@ void TForm1::refreshCommands()
         {Music1, Command::MusicOption},
         {Borrow1, Command::Borrow},
         {Stats1, Command::Stats},
+        {History1, Command::History},
         {Payoffs1, Command::Payoffs},
         {Inkfairn1, Command::Advert},
         {Version1, Command::Help},
@@ -385,6 +390,7 @@ void TForm1::NewGame1Click()
     if (!mayRun(Command::NewGame, phase_))
         return;
     NewGame(Game);
+    gameBegun(false);
     FormPaint();
 }
 
@@ -398,6 +404,7 @@ bool TForm1::saveGameInProgress(SaveReport report)
 {
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
+    writePendingSpin();
     GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
     const RecordResult result = SaveLoadGame(*savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (result.ok())

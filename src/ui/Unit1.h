@@ -34,6 +34,8 @@ class FaceWidget;
 class HelpKeyFilter;
 class HelpViewer;
 class HelpViewerHolder;
+class HistoryWindow;
+class PlayHistory;
 class InputBox;
 class MachineFace;
 class MessageSink;
@@ -45,6 +47,7 @@ class WebOpener;
 enum class MessageIcon;
 struct FormServices;
 struct SavedGameFile;
+struct SpinRecord;
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
 // drawing, timers, sound and waits at the moment the player must see it.
@@ -71,6 +74,7 @@ public:
     void Inkfairn1Click();
     void Borrow1Click();
     void Stats1Click();
+    void History1Click(); // beside the machine, not modal (Unit1History.cpp)
     void Payoffs1Click();
 
     // The Help menu, the maker's web pages and the help viewer (Unit1Help.cpp).
@@ -125,6 +129,7 @@ public:
     QAction *Music1 = nullptr;
     QAction *Borrow1 = nullptr;
     QAction *Stats1 = nullptr;
+    QAction *History1 = nullptr;
     QAction *Payoffs1 = nullptr;
     QMenu *Help1 = nullptr;
     QAction *Version1 = nullptr, *N6 = nullptr, *GloamwickSlotsManual1 = nullptr, *N4 = nullptr;
@@ -292,6 +297,19 @@ private:
     FaceWidget *faceWidget_ = nullptr;
     std::unique_ptr<MachineFace> face_;
     std::unique_ptr<SavedGameFile> savedGames_;
+
+    // The record of play (Unit1History.cpp). A spin is written once its nudges are done.
+    void openPlayHistory();
+    void spinPlayed(bool rebet);
+    void nudgePlayed();
+    void writePendingSpin();
+    void moneyMoved(std::int32_t borrowedBefore);
+    void gameBegun(bool opened);
+    void refreshHistoryWindow();
+    std::unique_ptr<PlayHistory> history_;
+    std::unique_ptr<SpinRecord> pendingSpin_;
+    bool vaultOpenedInPlay_ = false;
+    HistoryWindow *historyWindow_ = nullptr;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 

@@ -23,8 +23,10 @@ void TForm1::NudgeReel(int reel)
     if (!mayRun(Command::Nudge, phase_))
         return;
     beginPlay();
-    varnholt::NudgeReel(Game, reel, Random, events());
+    const bool nudged = varnholt::NudgeReel(Game, reel, Random, events());
     endPlay();
+    if (nudged)
+        nudgePlayed();
 }
 
 void TForm1::nudgeStarting(int)

@@ -24,6 +24,8 @@ void TForm1::Spin()
     beginPlay();
     const SpinOutcome outcome = varnholt::Spin(Game, Random, events(), face_->layout().BlurStripHeight);
     endPlay();
+    if (outcome.played)
+        spinPlayed(outcome.rebet);
     if (outcome.message)
         showMessage(QString::fromLatin1(outcome.message));
 }
@@ -155,6 +157,7 @@ void TForm1::bonusGameOpening()
 {
     setWinFlashing(false);
     vaultLinePending_ = true;
+    vaultOpenedInPlay_ = true;
     announce("The vault opens.");
 }
 
@@ -203,6 +206,7 @@ void TForm1::nudgeOfferWithdrawn()
     Timer7.setEnabled(false);
     DrawNudgeButtons(false);
     refreshNudgeOffer();
+    writePendingSpin(); // no more nudges to add to the spin
 }
 
 void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }

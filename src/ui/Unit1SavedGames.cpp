@@ -5,6 +5,7 @@
 
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
+#include "records/SavedGames.h"
 #include "ui/Save.h"
 
 namespace varnholt {
@@ -22,7 +23,10 @@ void TForm1::OpenGame1Click()
     if (!mayRun(Command::OpenGame, phase_))
         return;
     SlotDialogMode = 0;
+    const SavedFields before = savedFieldsOf(Game);
     runSlotDialog();
+    if (!(savedFieldsOf(Game) == before))
+        gameBegun(true);
     FormPaint(); // the meters show the game now in progress
 }
 

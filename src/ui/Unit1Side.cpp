@@ -24,8 +24,10 @@ void TForm1::Borrow1Click()
 {
     if (!mayRun(Command::Borrow, phase_))
         return;
+    const std::int32_t borrowedBefore = Game.Borrowed;
     TBorrowC window(Game, face_->digitStrips(), *messages_, QString::fromStdString(WindowTitle), this);
     runSideWindow(window);
+    moneyMoved(borrowedBefore);
     FormPaint();
 }
 

@@ -74,10 +74,11 @@ TEST(PlayLifecycle, WhichCommandMayRunInWhichPhase)
         {Command::Spin, ".I......"},        {Command::Nudge, ".I......"},
         {Command::NewGame, ".I......"},     {Command::OpenGame, ".I......"},
         {Command::SaveGame, ".I......"},    {Command::Borrow, ".I......"},
-        {Command::Stats, "SIP....."},       {Command::Payoffs, "SIP....."},
-        {Command::Advert, "SIP....."},      {Command::Help, "SIP...O."},
-        {Command::WebPage, "SIP...O."},     {Command::SoundOption, "SIPHCQO."},
-        {Command::MusicOption, "SIPHCQO."}, {Command::Exit, "SIPHCQO."},
+        {Command::Stats, "SIP....."},       {Command::History, "SIP....."},
+        {Command::Payoffs, "SIP....."},     {Command::Advert, "SIP....."},
+        {Command::Help, "SIP...O."},        {Command::WebPage, "SIP...O."},
+        {Command::SoundOption, "SIPHCQO."}, {Command::MusicOption, "SIPHCQO."},
+        {Command::Exit, "SIPHCQO."},
     };
     for (const Row &row : rows)
         for (std::size_t p = 0; p < kPhases.size(); ++p)

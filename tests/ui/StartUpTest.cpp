@@ -38,7 +38,8 @@ TEST_F(StartUp, CaptionAndFileMenu)
     QStringList bar;
     for (const QAction *menu : menus)
         bar << menu->text();
-    EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Borrow", "&Stats", "&Payoffs", "Inkf&airn", "&Help"}));
+    EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Borrow", "&Stats", "His&tory", "&Payoffs", "Inkf&airn",
+                                "&Help"}));
     QStringList items;
     for (QAction *action : form->File1->actions())
         items << (action->isSeparator() ? "-" : action->text());

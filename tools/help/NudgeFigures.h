@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace varnholt::help {
 
@@ -17,5 +18,9 @@ using NudgeRuns = std::array<SimulationResult, 3>;
 
 // The three runs side by side, each on a thread of its own: the manual is written in every build.
 NudgeRuns simulateNudgePlay();
+
+// A C++ source defining nudgeReturnPercent() from the runs, so the game's History window shows
+// the same figures as the manual.
+std::string nudgeReturnsSource(const NudgeRuns &runs);
 
 } // namespace varnholt::help

@@ -1,6 +1,7 @@
 // varnholt-help: writes the game's manual, one self-contained HTML file, from the pages in
 // tools/help/pages, the symbol sheet, the machine's exact odds and its simulated play with nudges.
-//   varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT
+//   varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]
+// RETURNS_SOURCE, when given, receives the returns with nudges as a C++ source for the game.
 
 #include "ManualFigures.h"
 #include "SymbolPictures.h"
@@ -31,8 +32,8 @@ void replaceAll(std::string &text, const std::string &placeholder, const std::st
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::cerr << "usage: varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT\n";
+    if (argc != 4 && argc != 5) {
+        std::cerr << "usage: varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]\n";
         return 2;
     }
     std::string error;
@@ -70,6 +71,15 @@ int main(int argc, char **argv)
     if (!out) {
         std::cerr << "varnholt-help: cannot write " << argv[3] << '\n';
         return 1;
+    }
+    if (argc == 5) {
+        std::ofstream source(argv[4], std::ios::binary | std::ios::trunc);
+        source << nudgeReturnsSource(nudgeRuns);
+        source.close();
+        if (!source) {
+            std::cerr << "varnholt-help: cannot write " << argv[4] << '\n';
+            return 1;
+        }
     }
     return 0;
 }

@@ -1,0 +1,114 @@
+// The cost of recording one spin in the play history, which happens once per spin on the game's
+// own thread: it must stay far below a frame. Run with --benchmark_repetitions for the median.
+
+#include "history/PlayHistory.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+using namespace varnholt;
+
+namespace {
+
+QCoreApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "HistoryBench";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication instance(argc, argv);
+    return instance;
+}
+
+// A fresh folder among the temporary files, or under $VARNHOLT_BENCH_DIR to measure another disk.
+std::filesystem::path freshFolder()
+{
+    const char *base = std::getenv("VARNHOLT_BENCH_DIR");
+    std::string pattern = ((base ? std::filesystem::path(base) : std::filesystem::temp_directory_path()) /
+                           "history-bench-XXXXXX")
+                              .string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        std::abort();
+    return pattern;
+}
+
+} // namespace
+
+// With a full history, so folding (once per kFoldBatch spins) is part of the measure.
+static void RecordSpin(benchmark::State &state)
+{
+    app();
+    const std::filesystem::path folder = freshFolder();
+    {
+        PlayHistory history((folder / "bench.sqlite").string(), [](const std::string &) { std::abort(); });
+        SpinRecord spin;
+        spin.game = "Bench";
+        spin.timeMs = currentTimeMs();
+        for (long long i = 0; i < state.range(0); ++i) {
+            ++spin.timeMs;
+            history.recordSpin(spin);
+        }
+        for (auto _ : state) {
+            spin.timeMs += 1000;
+            spin.coins = 1 + spin.timeMs % 3;
+            spin.lineWin = spin.timeMs % 5 == 0 ? 4 : 0;
+            history.recordSpin(spin);
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(RecordSpin)->Arg(0)->Arg(kSpinRowLimit)->Unit(benchmark::kMicrosecond);
+
+// What the History window pays to open on a full history.
+static void ReportOfAFullHistory(benchmark::State &state)
+{
+    app();
+    const std::filesystem::path folder = freshFolder();
+    {
+        PlayHistory history((folder / "bench.sqlite").string(), [](const std::string &) { std::abort(); });
+        SpinRecord spin;
+        spin.game = "Bench";
+        spin.timeMs = currentTimeMs();
+        for (long long i = 0; i < kSpinRowLimit; ++i) {
+            spin.timeMs += 3000;
+            spin.lineWin = i % 5 == 0 ? 4 : 0;
+            history.recordSpin(spin);
+        }
+        for (auto _ : state)
+            benchmark::DoNotOptimize(history.report("Bench", spin.timeMs, 600));
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ReportOfAFullHistory)->Unit(benchmark::kMillisecond);
+
+// The one spin in kFoldBatch that folds the oldest batch into days.
+static void SpinThatFolds(benchmark::State &state)
+{
+    app();
+    const std::filesystem::path folder = freshFolder();
+    {
+        PlayHistory history((folder / "bench.sqlite").string(), [](const std::string &) { std::abort(); });
+        SpinRecord spin;
+        spin.game = "Bench";
+        spin.timeMs = currentTimeMs();
+        const auto record = [&](long long count) {
+            for (long long i = 0; i < count; ++i) {
+                spin.timeMs += 3000;
+                spin.lineWin = spin.timeMs % 5 == 0 ? 4 : 0;
+                history.recordSpin(spin);
+            }
+        };
+        record(kSpinRowLimit); // full: the next spin folds
+        for (auto _ : state) {
+            record(1);
+            state.PauseTiming();
+            record(kFoldBatch); // full again
+            state.ResumeTiming();
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(SpinThatFolds)->Iterations(10)->Repetitions(5)->Unit(benchmark::kMillisecond);

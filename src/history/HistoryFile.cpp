@@ -1,0 +1,69 @@
+#include "history/HistoryFile.h"
+
+#include "records/RecordFile.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace varnholt {
+
+namespace {
+
+// As for the saved game: the owner's write permission counts even for the superuser, since a
+// player who made the file read-only meant it.
+bool writable(const std::string &path, const struct stat &info)
+{
+    if (info.st_uid == ::geteuid())
+        return (info.st_mode & S_IWUSR) != 0;
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+std::string errorText(int error) { return std::generic_category().message(error); }
+
+// `what` names the file in the reason: "it" for the history, or the log file's name.
+std::string checkFile(const std::string &path, const std::string &what, bool isHistory)
+{
+    struct stat info {};
+    // stat() follows a link without opening anything, so a FIFO behind it cannot block.
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : what + " cannot be examined (" + errorText(errno) + ")";
+    const std::string is = isHistory ? " is" : " beside it is";
+    if (!S_ISREG(info.st_mode))
+        return what + is + " not a regular file";
+    if (!writable(path, info))
+        return what + is + " read-only";
+    if (isHistory && static_cast<unsigned long long>(info.st_size) > kHistoryFileCap)
+        return "it is larger than " + std::to_string(kHistoryFileCap >> 20) + " MB";
+    return {};
+}
+
+} // namespace
+
+std::string historyFileProblem(const std::string &path)
+{
+    if (!ensureParentFolder(path).ok())
+        return "its folder cannot be created";
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return "its folder cannot be examined";
+    // SQLite keeps its log in files beside the history.
+    if (!writable(folder, info))
+        return "its folder is read-only";
+
+    if (std::string problem = checkFile(path, "it", true); !problem.empty())
+        return problem;
+    const std::string name = std::filesystem::path(path).filename().string();
+    for (const char *suffix : {"-wal", "-shm", "-journal"}) {
+        if (std::string problem = checkFile(path + suffix, name + suffix, false); !problem.empty())
+            return problem;
+    }
+    return {};
+}
+
+} // namespace varnholt

@@ -1,0 +1,72 @@
+#pragma once
+// The record of every spin, borrow, pay-back and game begun or opened, in an SQLite file beside
+// the saved game, for the History window.
+//
+// Each record is one transaction in a write-ahead log: a crash or a kill loses at most the record
+// being written and never damages the file. Past kSpinRowLimit spins (or as many borrows or games)
+// the oldest are folded into per-day totals in the same transaction, so the file stays small and
+// the all-time figures stay whole.
+//
+// The history never stops the game. When the file cannot be used (not a regular file, read-only,
+// locked by another program, damaged or not ours) it says so once through `onUnavailable` and
+// every later call does nothing; the file itself is left as it was. A QCoreApplication (the
+// game's QApplication) must exist, since Qt loads its SQLite driver as a plugin.
+
+#include "history/HistoryRecords.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnholt {
+
+inline constexpr long long kSpinRowLimit = 20000;
+// Folding takes this many rows at once, so it happens once in so many records, not on each.
+inline constexpr long long kFoldBatch = 1000;
+// A pause between two records counts as play up to this long.
+inline constexpr std::int64_t kPlayGapCapMs = 5 * 60 * 1000;
+
+struct HistoryLimits {
+    long long rowLimit = kSpinRowLimit; // per table: spins, borrows and pay-backs, games
+    long long foldBatch = kFoldBatch;
+};
+
+class PlayHistory {
+public:
+    using Notice = std::function<void(const std::string &notice)>;
+
+    // Opens or creates the file, creating its folder; may call `onUnavailable` before returning.
+    PlayHistory(std::string path, Notice onUnavailable, HistoryLimits limits = {});
+    ~PlayHistory();
+    PlayHistory(const PlayHistory &) = delete;
+    PlayHistory &operator=(const PlayHistory &) = delete;
+
+    bool available() const;
+    const std::string &path() const;
+
+    void recordSpin(const SpinRecord &spin);
+    void recordMoney(const MoneyRecord &money);
+    void recordGame(const GameRecord &game);
+
+    // Every game name the history holds, sorted.
+    std::vector<std::string> gameNames() const;
+    // The figures of one game; "today" is the local calendar date of `nowMs`. The balance has at
+    // most `maxPoints` points (at least 4), the first, the last, the lowest and the highest among them.
+    HistoryReport report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// <data home>/varnholt-slots/<exeStem>-history.sqlite, beside the saved game.
+std::string playHistoryPath(std::string_view exeStem);
+
+// The current time for a record: milliseconds since the epoch, UTC.
+std::int64_t currentTimeMs();
+
+} // namespace varnholt

@@ -1,0 +1,37 @@
+#pragma once
+// What the History window shows: one game's record of play and, once it has spins, how its
+// return compares with the machine's odds. Plain data, so tests can hand the window any history.
+
+#include "history/HistoryRecords.h"
+
+#include <optional>
+#include <string>
+
+namespace varnholt {
+
+class PlayHistory;
+
+// The player's return set against the machine's figures for the same stakes.
+struct FairnessLines {
+    double seenPercent = 0;       // credits returned per credit bet, no nudge wins
+    double exactPercent = 0;      // the machine without nudges, exact
+    double withNudgesPercent = 0; // the machine with the manual's nudge policy, simulated
+    double bandLowPercent = 0;    // 95 % of players at these stakes see between these
+    double bandHighPercent = 0;
+    std::string sentence; // the verdict in one plain sentence
+};
+
+struct HistoryView {
+    std::string gameName;
+    HistoryReport report;
+    std::optional<FairnessLines> fairness; // none before the first spin
+};
+
+// The fairness lines for a record of spins by stake: the exact odds judge the spins' own
+// returns, and the simulated returns with nudges are weighted by what was bet at each stake.
+std::optional<FairnessLines> fairnessOf(const HistoryReport &report);
+
+// The view of one game, read now.
+HistoryView historyViewOf(const PlayHistory &history, const std::string &game, std::int64_t nowMs);
+
+} // namespace varnholt

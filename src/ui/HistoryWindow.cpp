@@ -1,0 +1,219 @@
+#include "ui/HistoryWindow.h"
+
+#include "platform/PlainText.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace varnholt {
+
+namespace {
+
+const QColor kBalanceGold(176, 126, 18);
+const QColor kBorrowRed(190, 40, 40);
+const QColor kVaultBlue(40, 90, 190);
+
+QString grouped(std::int64_t n) { return QLocale().toString(qlonglong(n)); }
+
+QString percent(double p) { return QLocale().toString(p, 'f', 1) + QStringLiteral(" %"); }
+
+QScatterSeries *markerSeries(const QString &name, const QColor &colour, QScatterSeries::MarkerShape shape)
+{
+    auto *series = new QScatterSeries;
+    series->setName(name);
+    series->setColor(colour);
+    series->setBorderColor(colour.darker(130));
+    series->setMarkerShape(shape);
+    series->setMarkerSize(11);
+    return series;
+}
+
+QGroupBox *group(const QString &title, QLayout *content)
+{
+    auto *box = new QGroupBox(title);
+    box->setLayout(content);
+    return box;
+}
+
+} // namespace
+
+QString playTimeText(std::int64_t milliseconds)
+{
+    const std::int64_t minutes = milliseconds / 60000;
+    if (minutes < 1)
+        return QStringLiteral("under a minute");
+    if (minutes < 60)
+        return QStringLiteral("%1 min").arg(minutes);
+    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Play History"));
+    // Beside the machine, not in front of it: the game stays playable while this is open.
+    setModal(false);
+    setSizeGripEnabled(true);
+    buildChart();
+
+    bestWins_ = makePlainLabel(this);
+    bestWins_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    losingRun_ = makePlainLabel(this);
+    today_ = makePlainLabel(this);
+    all_ = makePlainLabel(this);
+    auto *play = new QFormLayout;
+    play->addRow(QStringLiteral("Longest losing run:"), losingRun_);
+    play->addRow(QStringLiteral("Today:"), today_);
+    play->addRow(QStringLiteral("In all:"), all_);
+    auto *winsLayout = new QVBoxLayout;
+    winsLayout->addWidget(bestWins_);
+    auto *figures = new QHBoxLayout;
+    figures->addWidget(group(QStringLiteral("Best wins"), winsLayout), 1);
+    figures->addWidget(group(QStringLiteral("Play"), play), 1);
+
+    returns_ = makePlainLabel(this);
+    returns_->setWordWrap(true);
+    verdict_ = makePlainLabel(this);
+    verdict_->setWordWrap(true);
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    auto *fairness = new QVBoxLayout;
+    fairness->addWidget(returns_);
+    fairness->addWidget(verdict_);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(chartView_, 1);
+    layout->addLayout(figures);
+    layout->addWidget(group(QStringLiteral("Is it fair?"), fairness));
+    layout->addWidget(buttons);
+    resize(760, 560);
+    showHistory({});
+}
+
+void HistoryWindow::buildChart()
+{
+    balance_ = new QLineSeries;
+    balance_->setName(QStringLiteral("Balance (credits minus borrowed)"));
+    QPen line(kBalanceGold);
+    line.setWidthF(2.0);
+    balance_->setPen(line);
+    borrows_ = markerSeries(QStringLiteral("Borrowed or paid back"), kBorrowRed,
+                            QScatterSeries::MarkerShapeTriangle);
+    vaults_ = markerSeries(QStringLiteral("Vault"), kVaultBlue, QScatterSeries::MarkerShapeCircle);
+
+    chart_ = new QChart;
+    chart_->addSeries(balance_);
+    chart_->addSeries(borrows_);
+    chart_->addSeries(vaults_);
+    spinsAxis_ = new QValueAxis;
+    spinsAxis_->setTitleText(QStringLiteral("Spins"));
+    spinsAxis_->setLabelFormat(QStringLiteral("%d"));
+    balanceAxis_ = new QValueAxis;
+    balanceAxis_->setTitleText(QStringLiteral("Credits"));
+    balanceAxis_->setLabelFormat(QStringLiteral("%d"));
+    chart_->addAxis(spinsAxis_, Qt::AlignBottom);
+    chart_->addAxis(balanceAxis_, Qt::AlignLeft);
+    for (QAbstractSeries *series : chart_->series()) {
+        series->attachAxis(spinsAxis_);
+        series->attachAxis(balanceAxis_);
+    }
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+
+    chartView_ = new QChartView(chart_, this);
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(220);
+}
+
+void HistoryWindow::showHistory(const HistoryView &view)
+{
+    showChart(view);
+    showFigures(view);
+    showFairness(view);
+}
+
+void HistoryWindow::showChart(const HistoryView &view)
+{
+    QList<QPointF> points, borrowed, vault;
+    points.reserve(qsizetype(view.report.balance.size()));
+    long long low = 0, high = 0, lastSpin = 1;
+    for (const BalancePoint &p : view.report.balance) {
+        const QPointF at(double(p.spin), double(p.balance));
+        points.append(at);
+        if (p.borrowed || p.paidBack)
+            borrowed.append(at);
+        if (p.vaultOpened)
+            vault.append(at);
+        low = std::min(low, p.balance);
+        high = std::max(high, p.balance);
+        lastSpin = std::max(lastSpin, p.spin);
+    }
+    balance_->replace(points);
+    borrows_->replace(borrowed);
+    vaults_->replace(vault);
+
+    spinsAxis_->setRange(0, double(lastSpin));
+    // A little room above and below, and the zero line always in view.
+    const double pad = std::max<double>(10, double(high - low) * 0.08);
+    balanceAxis_->setRange(double(low) - pad, double(high) + pad);
+    spinsAxis_->applyNiceNumbers();
+    balanceAxis_->applyNiceNumbers();
+}
+
+void HistoryWindow::showFigures(const HistoryView &view)
+{
+    const HistoryReport &r = view.report;
+    QStringList wins;
+    for (const BestWin &win : r.bestWins) {
+        const QString when =
+            QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
+        wins << QStringLiteral("%1 credits on %2 %3, %4")
+                    .arg(grouped(win.won), grouped(win.coins), win.coins == 1 ? "coin" : "coins", when);
+    }
+    bestWins_->setText(wins.isEmpty() ? QStringLiteral("No wins yet.") : wins.join(u'\n'));
+    losingRun_->setText(QStringLiteral("%1 spins").arg(grouped(r.longestLosingRun)));
+    const auto totals = [](long long spins, std::int64_t ms) {
+        return QStringLiteral("%1 spins in %2").arg(grouped(spins), playTimeText(ms));
+    };
+    today_->setText(totals(r.spinsToday, r.playedTodayMs));
+    all_->setText(totals(r.spinsAll, r.playedAllMs));
+    setWindowTitle(view.gameName.empty() ? QStringLiteral("Play History")
+                                         : plainWindowTitle(QStringLiteral("Play History: ") +
+                                                            QString::fromStdString(view.gameName)));
+}
+
+void HistoryWindow::showFairness(const HistoryView &view)
+{
+    if (!view.fairness) {
+        returns_->setText(
+            QStringLiteral("Play a few spins to see how your results compare with the machine."));
+        verdict_->clear();
+        return;
+    }
+    const FairnessLines &f = *view.fairness;
+    returns_->setText(QStringLiteral("You were paid back %1 of your bets (wins made by nudges left out). "
+                                     "This machine pays back exactly %2 without nudges, and about %3 "
+                                     "with nudges used well. At your stakes, 95 in 100 players after "
+                                     "this many spins see between %4 and %5.")
+                          .arg(percent(f.seenPercent), percent(f.exactPercent), percent(f.withNudgesPercent),
+                               percent(f.bandLowPercent), percent(f.bandHighPercent)));
+    verdict_->setText(QString::fromStdString(f.sentence));
+}
+
+} // namespace varnholt

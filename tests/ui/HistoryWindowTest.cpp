@@ -1,0 +1,88 @@
+#include "ui/HistoryWindow.h"
+
+#include "TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QChartView>
+#include <QLabel>
+
+using namespace varnholt;
+
+namespace {
+
+// A history that sinks, borrows, then climbs past where it began.
+HistoryView valley()
+{
+    HistoryView view;
+    view.gameName = "<b>Evening</b>";
+    for (long long spin = 0; spin <= 200; ++spin)
+        view.report.balance.push_back(
+            {spin, 0, spin < 100 ? -5 * spin : -500 + 8 * (spin - 100), spin == 60, false, spin == 150});
+    view.report.bestWins.push_back({1'765'000'000'000, 3, 250});
+    view.report.longestLosingRun = 17;
+    view.report.spinsAll = 200;
+    view.report.playedAllMs = 3'900'000;
+    view.fairness =
+        FairnessLines{112.5, 39.9, 148.0,
+                      20.0,  95.0, "What you have seen is unusually lucky: about 1 player in 40 sees this."};
+    return view;
+}
+
+// Where the balance line's colour lies in the chart, by columns: the topmost row in each.
+std::vector<int> lineTops(const QImage &image)
+{
+    std::vector<int> tops(std::size_t(image.width()), -1);
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height() && tops[std::size_t(x)] < 0; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 140 && c.green() > 90 && c.green() < 150 && c.blue() < 60)
+                tops[std::size_t(x)] = y;
+        }
+    return tops;
+}
+
+} // namespace
+
+TEST(HistoryWindow, ChartFollowsTheBalanceAtEverySize)
+{
+    test::testApp();
+    for (const QSize size : {QSize(640, 480), QSize(1400, 1000)}) {
+        HistoryWindow window;
+        window.showHistory(valley());
+        window.resize(size);
+        const QImage chart = window.chartView()->grab().toImage();
+        const std::vector<int> tops = lineTops(chart);
+        // The line's lowest point (largest y) lies near the middle of its run; its end is higher
+        // than its start, since the history ends above where it began.
+        int first = -1, last = -1, deepest = -1;
+        for (int x = 0; x < int(tops.size()); ++x) {
+            if (tops[std::size_t(x)] < 0)
+                continue;
+            if (first < 0)
+                first = x;
+            last = x;
+            if (deepest < 0 || tops[std::size_t(x)] > tops[std::size_t(deepest)])
+                deepest = x;
+        }
+        ASSERT_GE(first, 0) << "no balance line drawn at " << size.width();
+        EXPECT_GT(last - first, chart.width() / 2) << size.width();
+        EXPECT_NEAR(deepest, (first + last) / 2, (last - first) / 8) << size.width();
+        EXPECT_LT(tops[std::size_t(last)], tops[std::size_t(first)]) << size.width();
+    }
+}
+
+TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
+{
+    test::testApp();
+    HistoryWindow window;
+    EXPECT_FALSE(window.isModal());
+    EXPECT_TRUE(window.verdict()->text().isEmpty());
+    window.showHistory(valley());
+    EXPECT_EQ(window.windowTitle(), "Play History: <b>Evening</b>");
+    EXPECT_EQ(window.verdict()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window.verdict()->text(),
+              "What you have seen is unusually lucky: about 1 player in 40 sees this.");
+    EXPECT_EQ(playTimeText(59'999), "under a minute");
+    EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
+}

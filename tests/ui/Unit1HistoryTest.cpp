@@ -1,0 +1,89 @@
+// The play history from the main window: what each play writes, the window beside the machine,
+// and a history that cannot be kept.
+
+#include "Unit1PlayFixture.h"
+
+#include "history/PlayHistory.h"
+#include "ui/HistoryWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+class HistoryFromPlay : public PlayTest {
+protected:
+    std::string historyPath() const
+    {
+        return (programDir.path() + "/saves/varnholt-slots-history.sqlite").toStdString();
+    }
+
+    HistoryReport reread(const std::string &game)
+    {
+        PlayHistory history(historyPath(), [](const std::string &notice) { ADD_FAILURE() << notice; });
+        return history.report(game, currentTimeMs(), 100);
+    }
+};
+
+} // namespace
+
+TEST_F(HistoryFromPlay, SpinsBorrowsAndNewGamesAreWrittenAsTheyLand)
+{
+    auto form = makePlayForm();
+    forceStops(*form, kSkullMiddleStops);
+    betOne(*form);
+    spin(*form);
+    forceStops(*form, kLosingStops);
+    spin(*form); // the last stake again
+    form->NewGame1Click();
+    EXPECT_TRUE(messages.empty());
+
+    const HistoryReport report = reread(form->game().GameName);
+    ASSERT_EQ(report.spinsAll, 2);
+    EXPECT_EQ(report.byCoins[0].spins, 2);
+    EXPECT_EQ(report.byCoins[0].bet, 2);
+    EXPECT_EQ(report.byCoins[0].withoutNudges, 3) << "the skulls' three credits";
+    ASSERT_EQ(report.bestWins.size(), 1u);
+    EXPECT_EQ(report.bestWins[0].won, 3);
+    EXPECT_EQ(report.longestLosingRun, 1);
+    // 1000 - 1000, less a coin, plus three; then a coin lost.
+    ASSERT_GE(report.balance.size(), 2u);
+    EXPECT_EQ(report.balance[0].balance, 2);
+    EXPECT_EQ(report.balance[1].balance, 1);
+}
+
+TEST_F(HistoryFromPlay, WindowStaysOpenBesideTheMachineAndFollowsThePlay)
+{
+    auto form = makePlayForm();
+    HistoryWindow *shown = nullptr;
+    form->showSideWindow = [&](QDialog &window) { shown = dynamic_cast<HistoryWindow *>(&window); };
+    form->History1->trigger();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->isModal());
+    EXPECT_TRUE(shown->verdict()->text().isEmpty()) << "no spins yet";
+    shown->show();
+    forceStops(*form, kSkullMiddleStops);
+    betOne(*form);
+    spin(*form);
+    EXPECT_TRUE(shown->verdict()->text().startsWith("What you have seen is"))
+        << "refreshed as the spin landed";
+}
+
+TEST_F(HistoryFromPlay, AHistoryThatCannotBeKeptIsToldOnceAndPlayGoesOn)
+{
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(historyPath()))); // a folder where the file goes
+    auto form = makePlayForm();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("The game plays on without it."));
+    forceStops(*form, kSkullMiddleStops);
+    betOne(*form);
+    spin(*form);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(form->game().Spins, 1);
+}
