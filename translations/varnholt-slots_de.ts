@@ -179,7 +179,7 @@
     <message>
         <location line="+1"/>
         <source>Put in coins up to three and spin — M</source>
-        <translation>Münzen bis drei einwerfen und drehen – M</translation>
+        <translation>Bis zu drei Münzen einwerfen und drehen – M</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -194,7 +194,7 @@
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation>Walze 1 nudgen</translation>
+        <translation>Nudge Walze 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -206,12 +206,12 @@
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation>Walze 2 nudgen</translation>
+        <translation>Nudge Walze 2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation>Walze 3 nudgen</translation>
+        <translation>Nudge Walze 3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+3"/>
         <source>Winnings: the credits the last win paid</source>
-        <translation>Gewinn: was der letzte Gewinn ausgezahlt hat</translation>
+        <translation>Gewinn: die Credits, die der letzte Gewinn ausgezahlt hat</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -584,7 +584,7 @@
     <message>
         <location line="+2"/>
         <source> on the %1 and %2 lines</source>
-        <translation> auf der %1 und %2 Linie</translation>
+        <translation> auf der %1 und der %2 Linie</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -594,12 +594,12 @@
     <message>
         <location line="+17"/>
         <source>won %1 credit</source>
-        <translation>%1 Credit gewonnen</translation>
+        <translation>Gewinn: %1 Credit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>won %1 credits</source>
-        <translation>%1 Credits gewonnen</translation>
+        <translation>Gewinn: %1 Credits</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -624,12 +624,12 @@
     <message>
         <location line="+2"/>
         <source>the vault gave %1 nudge</source>
-        <translation>der Tresor gab %1 Nudge</translation>
+        <translation>%1 Nudge aus dem Tresor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the vault gave %1 nudges</source>
-        <translation>der Tresor gab %1 Nudges</translation>
+        <translation>%1 Nudges aus dem Tresor</translation>
     </message>
     <message>
         <location line="+3"/>
