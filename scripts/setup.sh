@@ -21,6 +21,8 @@ game_packages=(
   libcups2-dev
   # The face is lettered in TeX Gyre Heros.
   fonts-texgyre
+  # lrelease builds the translations; Qt's own translate its standard buttons.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -28,6 +30,8 @@ test_packages=(
   cups cups-client
   # The fuzz targets need clang's libFuzzer; the sanitizers its runtime.
   clang libclang-rt-14-dev
+  # The translations' completeness check runs lupdate from a Python script.
+  python3
   # The format check of changed lines.
   clang-format git
   # The drawing tests measure DejaVu Sans.

@@ -19,9 +19,13 @@ inline constexpr const char *kBorrowLimitMessage =
 
 inline constexpr const char *kAmountNotPositiveMessage = "Choose an amount of at least 1 credit.";
 
+// Why a move was refused, so a window can word it in the player's language.
+enum class MoneyRefusal { None, AmountNotPositive, BorrowLimit, NotEnoughCredits, PayBackMoreThanBorrowed };
+
 struct MoneyMove {
     bool done = false;
     std::string message; // shown when refused
+    MoneyRefusal refusal = MoneyRefusal::None;
 };
 
 // Adds the amount to Credits and Borrowed, unless either would pass kCounterLimit.

@@ -7,6 +7,7 @@
 #include "history/HistorySql.h"
 #include "records/RecordPaths.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 #include <algorithm>
@@ -122,8 +123,11 @@ struct PlayHistory::Impl {
         if (onUnavailable) {
             Notice notice = std::move(onUnavailable);
             onUnavailable = nullptr; // once
-            notice("The play history cannot be kept in " + path + ": " + reason +
-                   ". The game plays on without it.");
+            notice(
+                QCoreApplication::translate(
+                    "PlayHistory", "The play history cannot be kept in %1: %2. The game plays on without it.")
+                    .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                    .toStdString());
         }
     }
 };

@@ -100,28 +100,30 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     // The manual never keeps the program running once the machine's own window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle("Help");
+    setWindowTitle(tr("Help"));
     browser_ = new HelpBrowser(this);
     // Links are followed here, not by the browser: see followLink().
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) { followLink(link); });
     findText_ = new QLineEdit(this);
-    findText_->setPlaceholderText("Find (Ctrl+F)");
+    findText_->setPlaceholderText(tr("Find (Ctrl+F)"));
     findText_->setMaximumWidth(200);
     auto *notFound = new QLabel(this);
 
     auto *bar = new QToolBar(this);
-    addButton(*bar, "Contents", {}, [this] { browser_->setSource(QUrl(QString("#") + kContentsAnchor)); });
-    QAction *back = addButton(*bar, "Back", QKeySequence::keyBindings(QKeySequence::Back),
+    addButton(*bar, tr("Contents"), {},
+              [this] { browser_->setSource(QUrl(QString("#") + kContentsAnchor)); });
+    QAction *back = addButton(*bar, tr("Back"), QKeySequence::keyBindings(QKeySequence::Back),
                               [this] { browser_->backward(); });
-    QAction *forward = addButton(*bar, "Forward", QKeySequence::keyBindings(QKeySequence::Forward),
+    QAction *forward = addButton(*bar, tr("Forward"), QKeySequence::keyBindings(QKeySequence::Forward),
                                  [this] { browser_->forward(); });
     bar->addSeparator();
-    addButton(*bar, "Smaller", {QKeySequence::ZoomOut}, [this] { browser_->zoomOut(); });
-    addButton(*bar, "Larger", {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { browser_->zoomIn(); });
+    addButton(*bar, tr("Smaller"), {QKeySequence::ZoomOut}, [this] { browser_->zoomOut(); });
+    addButton(*bar, tr("Larger"), {QKeySequence::ZoomIn, QKeySequence("Ctrl+=")},
+              [this] { browser_->zoomIn(); });
     bar->addSeparator();
     bar->addWidget(findText_);
-    addButton(*bar, "Find Next", {QKeySequence::FindNext}, [this] { findNext(); });
+    addButton(*bar, tr("Find Next"), {QKeySequence::FindNext}, [this] { findNext(); });
     bar->addWidget(notFound);
     // Ctrl+F has no button: the find field stands in the bar already.
     auto *find = new QAction(this);
@@ -153,12 +155,12 @@ bool HelpViewer::loadFile(const QString &helpFile)
 {
     const FileContents contents = readFileSafely(helpFile.toStdString(), kHelpFileCap);
     if (contents.status != FileStatus::Loaded || contents.bytes.empty()) {
-        showProblem(QString("Cannot open the help file %1.").arg(helpFile));
+        showProblem(tr("Cannot open the help file %1.").arg(helpFile));
         return false;
     }
     if (const std::string problem = manualLayoutProblem(contents.bytes); !problem.empty()) {
         showProblem(
-            QString("The help file %1 cannot be shown: %2.").arg(helpFile, QString::fromStdString(problem)));
+            tr("The help file %1 cannot be shown: %2.").arg(helpFile, QString::fromStdString(problem)));
         return false;
     }
     if (loadedFile_ != helpFile) {
@@ -167,7 +169,7 @@ bool HelpViewer::loadFile(const QString &helpFile)
         browser_->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
         loadedFile_ = helpFile;
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QString("Help") : plainWindowTitle(title));
+        setWindowTitle(title.isEmpty() ? tr("Help") : plainWindowTitle(title));
     }
     return true;
 }
@@ -177,7 +179,7 @@ void HelpViewer::showProblem(const QString &text)
     loadedFile_.clear();
     browser_->clearHistory();
     browser_->setPlainText(text);
-    setWindowTitle("Help");
+    setWindowTitle(tr("Help"));
 }
 
 void HelpViewer::followLink(const QUrl &link)
@@ -211,7 +213,7 @@ void HelpViewer::findNext()
     top.movePosition(QTextCursor::Start);
     browser_->setTextCursor(top);
     if (!browser_->find(text))
-        findChild<QLabel *>("findResult")->setText("  Not found");
+        findChild<QLabel *>("findResult")->setText(tr("  Not found"));
 }
 
 HelpViewer &HelpViewerHolder::show(const QString &helpFile, int topic)

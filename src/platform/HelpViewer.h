@@ -2,6 +2,7 @@
 // The game's own help window: one HTML document with an anchor per topic number, shown in a text
 // browser with links, Back/Forward, Find and zoom. It keeps nothing between runs.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,8 @@ class QUrl;
 namespace varnholt {
 
 class HelpViewer final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+
 public:
     explicit HelpViewer(QWidget *parent = nullptr);
 

@@ -19,25 +19,44 @@ namespace varnholt {
 enum class FaceMeter { None, Credits, Coins, Winnings, Nudges };
 
 struct FaceControl {
-    const char *name;
+    const char *name;    // translated in the context "FaceWidget"
     HitArea area;        // design coordinates, both ends inclusive
     FaceMeter meter;     // None for a button
     const char *toolTip; // UTF-8
 };
 
 inline constexpr std::array<FaceControl, 11> kFaceControls{{
-    {"Spin", kSpinButtonArea, FaceMeter::None, "Spin — Enter or Space; puts the last stake in again"},
-    {"Bet 1", kBetOneButtonArea, FaceMeter::None, "Put in one coin — B"},
-    {"Bet 3", kBetMaxButtonArea, FaceMeter::None, "Put in coins up to three and spin — M"},
-    {"Coin slot", kCoinSlotArea, FaceMeter::None, "Coin slot: put in one coin"},
-    {"Nudge reel 1", kNudgeButtonAreas[0], FaceMeter::None, "Nudge this reel down one symbol — 1/2/3"},
-    {"Nudge reel 2", kNudgeButtonAreas[1], FaceMeter::None, "Nudge this reel down one symbol — 1/2/3"},
-    {"Nudge reel 3", kNudgeButtonAreas[2], FaceMeter::None, "Nudge this reel down one symbol — 1/2/3"},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Spin"), kSpinButtonArea, FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Spin — Enter or Space; puts the last stake in again")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Bet 1"), kBetOneButtonArea, FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Put in one coin — B")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Bet 3"), kBetMaxButtonArea, FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Put in coins up to three and spin — M")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Coin slot"), kCoinSlotArea, FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Coin slot: put in one coin")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Nudge reel 1"), kNudgeButtonAreas[0], FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Nudge this reel down one symbol — 1/2/3")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Nudge reel 2"), kNudgeButtonAreas[1], FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Nudge this reel down one symbol — 1/2/3")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Nudge reel 3"), kNudgeButtonAreas[2], FaceMeter::None,
+     QT_TRANSLATE_NOOP("FaceWidget", "Nudge this reel down one symbol — 1/2/3")},
     // Each meter with its caption above it.
-    {"Credits", {460, 620, 24, 70}, FaceMeter::Credits, "Credits: the coins you have to play with"},
-    {"Coins", {250, 315, 24, 70}, FaceMeter::Coins, "Coins: the coins in for the next spin"},
-    {"Winnings", {330, 440, 24, 70}, FaceMeter::Winnings, "Winnings: the credits the last win paid"},
-    {"Nudges", {580, 654, 230, 276}, FaceMeter::Nudges, "Nudges: the nudges you hold"},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Credits"),
+     {460, 620, 24, 70},
+     FaceMeter::Credits,
+     QT_TRANSLATE_NOOP("FaceWidget", "Credits: the coins you have to play with")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Coins"),
+     {250, 315, 24, 70},
+     FaceMeter::Coins,
+     QT_TRANSLATE_NOOP("FaceWidget", "Coins: the coins in for the next spin")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Winnings"),
+     {330, 440, 24, 70},
+     FaceMeter::Winnings,
+     QT_TRANSLATE_NOOP("FaceWidget", "Winnings: the credits the last win paid")},
+    {QT_TRANSLATE_NOOP("FaceWidget", "Nudges"),
+     {580, 654, 230, 276},
+     FaceMeter::Nudges,
+     QT_TRANSLATE_NOOP("FaceWidget", "Nudges: the nudges you hold")},
 }};
 
 // The three nudge buttons' places in the list, reel 1 first.

@@ -2,6 +2,8 @@
 
 #include "records/Settings.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace varnholt {
@@ -101,7 +103,9 @@ void MusicCycle::openAndPlay(int track)
     std::string error;
     if (!player_->open(MusicFiles[track], &error)) {
         if (onError)
-            onError("Cannot play the music file \"" + MusicFiles[track] + "\": " + error + ".");
+            onError(QCoreApplication::translate("MusicCycle", "Cannot play the music file \"%1\": %2.")
+                        .arg(QString::fromStdString(MusicFiles[track]), QString::fromStdString(error))
+                        .toStdString());
         return;
     }
     player_->play();

@@ -1,6 +1,7 @@
 #include "presentation/SoundMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace varnholt {
@@ -8,7 +9,7 @@ namespace varnholt {
 namespace {
 QAction *addSwitch(QMenu &menu, const char *caption, bool on)
 {
-    QAction *item = menu.addAction(QString::fromLatin1(caption));
+    QAction *item = menu.addAction(QCoreApplication::translate("TForm1", caption));
     item->setCheckable(true);
     item->setChecked(on);
     return item;
@@ -18,8 +19,8 @@ QAction *addSwitch(QMenu &menu, const char *caption, bool on)
 SoundMenuItems addSoundMenuItems(QMenu &options, SoundEffects &sounds, MusicCycle &music)
 {
     SoundMenuItems items;
-    items.Sound1 = addSwitch(options, "Sound", sounds.soundOn());
-    items.Music1 = addSwitch(options, "Music", music.musicOn());
+    items.Sound1 = addSwitch(options, QT_TRANSLATE_NOOP("TForm1", "Sound"), sounds.soundOn());
+    items.Music1 = addSwitch(options, QT_TRANSLATE_NOOP("TForm1", "Music"), music.musicOn());
     QAction *sound1 = items.Sound1;
     QAction *music1 = items.Music1;
     QObject::connect(sound1, &QAction::triggered, sound1,

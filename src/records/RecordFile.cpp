@@ -104,7 +104,7 @@ std::string unableToWriteMessage(const std::string &path) { return "Unable to wr
 
 RecordResult writeFileAtomically(const std::string &path, std::string_view contents)
 {
-    const RecordResult failed{unableToWriteMessage(path)};
+    const RecordResult failed{unableToWriteMessage(path), RecordFault::UnableToWrite, path};
     const std::filesystem::path target = replacementTarget(path);
 
     struct stat old {};
@@ -138,7 +138,7 @@ RecordResult ensureParentFolder(const std::string &path)
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder, error))
-        return {unableToWriteMessage(path)};
+        return {unableToWriteMessage(path), RecordFault::UnableToWrite, path};
     return {};
 }
 

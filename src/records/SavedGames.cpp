@@ -70,7 +70,8 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
                           std::string_view Name)
 {
     if (!validSlot(Slot))
-        return {"There is no saved-game slot " + std::to_string(Slot) + "."};
+        return {"There is no saved-game slot " + std::to_string(Slot) + ".", RecordFault::NoSuchSlot,
+                std::to_string(Slot)};
 
     IniFile ini = IniFile::load(file.path, kSavedGameFileCap);
     if (!Save) {
@@ -79,7 +80,7 @@ RecordResult SaveLoadGame(const SavedGameFile &file, GameState &state, int Slot,
     }
 
     if (ini.status() == FileStatus::Unreadable)
-        return {unableToWriteMessage(file.path)};
+        return {unableToWriteMessage(file.path), RecordFault::UnableToWrite, file.path};
     const std::string_view name = Slot == kCurrentGameSlot ? kCurrentGameSection : Name;
     writeSlot(ini, Slot, savedFieldsOf(state), name, todayText(file));
     if (RecordResult folder = ensureParentFolder(file.path); !folder.ok())

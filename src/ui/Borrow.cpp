@@ -8,20 +8,24 @@
 #include "ui/DialogControls.h"
 #include "ui/DialogFrame.h"
 #include "ui/HelpContext.h"
+#include "ui/LocaleFormat.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace varnholt {
 
 namespace {
 
-constexpr const char *kHelpText =
-    "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
-    "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
-    "To switch between \"borrow\" and \"pay back\" select the mode.";
+constexpr const char *kHelpText = QT_TRANSLATE_NOOP(
+    "TBorrowC", "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+                "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
+                "To switch between \"borrow\" and \"pay back\" select the mode.");
 
 // The chip pictures by button tag, and the teal they stand on, which the buttons leave out.
 constexpr std::array<const char *, 4> kChipPictures{"chip1.gif", "chip2.gif", "chip3.gif", "chip4.gif"};
@@ -51,6 +55,30 @@ QIcon chipIcon(const char *name)
     return QIcon(QPixmap::fromImage(chip));
 }
 
+// The money words of the rules, worded here so that translators can reorder them.
+QString refusalText(MoneyRefusal refusal, std::int32_t amount)
+{
+    switch (refusal) {
+    case MoneyRefusal::AmountNotPositive:
+        return TBorrowC::tr("Choose an amount of at least 1 credit.");
+    case MoneyRefusal::BorrowLimit:
+        return TBorrowC::tr("You cannot borrow that much: the meters cannot go past %1 credits.")
+            .arg(kCounterLimit);
+    case MoneyRefusal::NotEnoughCredits: {
+        // Two decimals, seven wide, as the message always was; the decimal sign follows the locale.
+        QLocale locale;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return TBorrowC::tr("You do not have %1 credits!")
+            .arg(locale.toString(double(amount), 'f', 2).rightJustified(7));
+    }
+    case MoneyRefusal::PayBackMoreThanBorrowed:
+        return TBorrowC::tr("You cannot pay back more credits than you have borrowed!");
+    case MoneyRefusal::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 TBorrowC::TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &messages, QString messageCaption,
@@ -59,7 +87,7 @@ TBorrowC::TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &mes
       messageCaption_(std::move(messageCaption))
 {
     setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight),
-                     "Use this form to borrow or pay back credits");
+                     tr("Use this form to borrow or pay back credits"));
     setFont(windowFont(13, false));
     setHelpContext(*this, kHelpMachine);
 
@@ -82,10 +110,11 @@ void TBorrowC::makeControls()
         connect(button, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
         this->*kChipButtons[std::size_t(tag)] = button;
     }
-    Label1 = makeLabel(*this, "Mode:", QRect(56, 192, 54, 24), windowFont(19, false), Qt::red);
-    RadioButton1 = new QRadioButton("Borrow Credits", this);
+    Label1 = makeLabel(*this, tr("Mode:"), QRect(56, 192, 54, 24), windowFont(19, false), Qt::red);
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height()); // a longer word
+    RadioButton1 = new QRadioButton(tr("Borrow Credits"), this);
     RadioButton1->setGeometry(147, 192, 190, 33);
-    RadioButton2 = new QRadioButton("Pay Back Credits", this);
+    RadioButton2 = new QRadioButton(tr("Pay Back Credits"), this);
     RadioButton2->setGeometry(355, 192, 190, 33);
     for (QRadioButton *mode : {RadioButton1, RadioButton2})
         mode->setFont(windowFont(16, false));
@@ -93,8 +122,8 @@ void TBorrowC::makeControls()
     nameChips();
     connect(RadioButton1, &QRadioButton::toggled, this, [this] { nameChips(); });
 
-    OKBtn = makeOkButton(*this, "&OK", QRect(442, 246, 127, 46));
-    BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Help", this);
+    OKBtn = makeOkButton(*this, tr("&OK"), QRect(442, 246, 127, 46));
+    BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
     BitBtn7->setGeometry(10, 246, 127, 46);
     connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
 
@@ -106,11 +135,12 @@ void TBorrowC::makeControls()
 void TBorrowC::nameChips()
 {
     // The chips show only their pictures: screen readers hear what a press does in this mode.
-    const QString verb = RadioButton1->isChecked() ? QStringLiteral("Borrow") : QStringLiteral("Pay back");
+    const bool borrowing = RadioButton1->isChecked();
     for (int tag = 0; tag < int(kChipButtons.size()); ++tag) {
         const std::int32_t amount = kBorrowAmounts[std::size_t(tag)];
-        const QString name =
-            QStringLiteral("%1 %2 %3").arg(verb).arg(amount).arg(amount == 1 ? "credit" : "credits");
+        const QString name = (amount == 1 ? (borrowing ? tr("Borrow %1 credit") : tr("Pay back %1 credit"))
+                                          : (borrowing ? tr("Borrow %1 credits") : tr("Pay back %1 credits")))
+                                 .arg(shownInteger(amount));
         (this->*kChipButtons[std::size_t(tag)])->setAccessibleName(name);
     }
 }
@@ -124,10 +154,13 @@ void TBorrowC::BitBtn1Click(int Tag)
     if (move.done)
         FormPaint();
     else
-        messages_.show(this, messageCaption_, QString::fromStdString(move.message), MessageIcon::Information);
+        messages_.show(this, messageCaption_, refusalText(move.refusal, amount), MessageIcon::Information);
 }
 
-void TBorrowC::BitBtn7Click() { messages_.show(this, messageCaption_, kHelpText, MessageIcon::Information); }
+void TBorrowC::BitBtn7Click()
+{
+    messages_.show(this, messageCaption_, tr(kHelpText), MessageIcon::Information);
+}
 
 void TBorrowC::FormPaint()
 {
@@ -139,10 +172,10 @@ void TBorrowC::FormPaint()
 
     // "Credits:" keeps its distance from the outer edge of the window, frame included.
     const int outerWidth = std::max(frameGeometry().width(), width());
-    const QString credits = QStringLiteral("Credits:");
+    const QString credits = tr("Credits:");
     canvas.textOut(outerWidth - kCreditsCaptionRightInset - canvas.textWidth(credits), kCaptionTop, credits,
                    ink);
-    canvas.textOut(kBorrowedLeft, kCaptionTop, QStringLiteral("Borrowed:"), ink);
+    canvas.textOut(kBorrowedLeft, kCaptionTop, tr("Borrowed:"), ink);
 
     DrawDigitMeter(canvas, strips_, state_.Credits, false, true, width() - kCreditsRightInset, kMeterTop);
     DrawDigitMeter(canvas, strips_, state_.Borrowed, true, false, kBorrowedLeft, kMeterTop);

@@ -4,6 +4,7 @@
 
 #include "presentation/DigitMeter.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -18,6 +19,8 @@ class CanvasWidget;
 class MessageSink;
 
 class TBorrowC : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TBorrowC)
+
 public:
     static constexpr int kClientWidth = 582;
     static constexpr int kClientHeight = 300;

@@ -2,6 +2,7 @@
 
 #include "play/SpokenResult.h"
 #include "presentation/FaceControls.h"
+#include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
 
 #include <QAccessibleWidget>
@@ -53,9 +54,9 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name:
-            return QString::fromLatin1(control().name);
+            return FaceWidget::tr(control().name);
         case QAccessible::Description:
-            return QString::fromUtf8(control().toolTip);
+            return FaceWidget::tr(control().toolTip);
         case QAccessible::Value:
             return faceMeterText(control().meter, widget_->face()->shownMeters());
         default:
@@ -137,9 +138,8 @@ public:
         if (!isValid() || t != QAccessible::Name)
             return {};
         const auto stop = widget_->face()->shownReels()[std::size_t(reel_)];
-        const QString shown =
-            stop ? QString::fromStdString(reelSymbolsText(reel_, *stop)) : QStringLiteral("spinning");
-        return QStringLiteral("Reel %1: %2").arg(reel_ + 1).arg(shown);
+        const QString shown = stop ? reelSymbols(reel_, *stop) : FaceWidget::tr("spinning");
+        return FaceWidget::tr("Reel %1: %2").arg(reel_ + 1).arg(shown);
     }
     QRect rect() const override
     {
@@ -171,9 +171,9 @@ public:
         if (!isValid())
             return {};
         if (t == QAccessible::Name)
-            return widget_->lastResult().isEmpty() ? QStringLiteral("No spin yet.") : widget_->lastResult();
+            return widget_->lastResult().isEmpty() ? FaceWidget::tr("No spin yet.") : widget_->lastResult();
         if (t == QAccessible::Description)
-            return QStringLiteral("The result of the last spin or nudge");
+            return FaceWidget::tr("The result of the last spin or nudge");
         return {};
     }
     QRect rect() const override { return isValid() ? onScreen(widget_->rect()) : QRect(); }

@@ -13,7 +13,7 @@ namespace varnholt {
 FaceWidget::FaceWidget(QWidget *parent) : CanvasWidget(parent)
 {
     installFaceAccessibility();
-    setAccessibleName(QStringLiteral("Slot machine"));
+    setAccessibleName(tr("Slot machine"));
 }
 
 void FaceWidget::setFace(MachineFace *face)
@@ -32,12 +32,12 @@ FaceWidget::Hint FaceWidget::hintAt(QPoint at) const
     const Layout &layout = face_->layout();
     if (const auto control = faceControlAt(layout, at.x(), at.y())) {
         const FaceControl &hit = kFaceControls[*control];
-        return {QString::fromUtf8(hit.toolTip), faceControlRect(layout, hit)};
+        return {tr(hit.toolTip), faceControlRect(layout, hit)};
     }
     if (onLogo(layout, at.x(), at.y())) {
         const int corner = layout.Scale(kLogoCorner);
-        return {QStringLiteral("The maker's games page: ") +
-                    QString::fromUtf8(kMakerGamesPage.data(), qsizetype(kMakerGamesPage.size())),
+        return {tr("The maker's games page: %1")
+                    .arg(QString::fromUtf8(kMakerGamesPage.data(), qsizetype(kMakerGamesPage.size()))),
                 QRect(corner, corner, kLogoWidth + 1, kLogoHeight + 1)};
     }
     return {};

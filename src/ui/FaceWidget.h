@@ -4,6 +4,7 @@
 
 #include "platform/CanvasWidget.h"
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -12,6 +13,8 @@ namespace varnholt {
 class MachineFace;
 
 class FaceWidget : public CanvasWidget {
+    Q_DECLARE_TR_FUNCTIONS(FaceWidget)
+
 public:
     explicit FaceWidget(QWidget *parent = nullptr);
 

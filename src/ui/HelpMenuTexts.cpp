@@ -1,18 +1,20 @@
 #include "ui/HelpMenuTexts.h"
 
+#include <QCoreApplication>
+
 namespace varnholt {
 
-std::string manualMenuCaption(const std::string &windowTitle)
+QString manualMenuCaption(const std::string &windowTitle)
 {
-    std::string caption = "&";
-    for (const char c : windowTitle)
-        caption += c == '&' ? "&&" : std::string(1, c);
-    return caption + " Manual";
+    QString title = QString::fromStdString(windowTitle);
+    title.replace(u'&', QStringLiteral("&&"));
+    return QCoreApplication::translate("TForm1", "&%1 Manual").arg(title);
 }
 
-std::string versionMessage(const std::string &windowTitle, const std::string &versionText)
+QString versionMessage(const std::string &windowTitle, const std::string &versionText)
 {
-    return windowTitle + "\r\n\r\nVersion:  " + versionText;
+    return QString::fromStdString(windowTitle) + QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate("TForm1", "Version:  %1").arg(QString::fromStdString(versionText));
 }
 
 } // namespace varnholt

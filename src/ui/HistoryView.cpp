@@ -26,8 +26,14 @@ std::optional<FairnessLines> fairnessOf(const HistoryReport &report)
     const std::optional<FairnessVerdict> verdict = judgeFairness(record);
     if (!verdict || bet <= 0)
         return std::nullopt;
-    return FairnessLines{verdict->seenPercent, verdict->expectedPercent, nudgeReturned / double(bet),
-                         verdict->lowPercent,  verdict->highPercent,     verdictSentence(*verdict)};
+    return FairnessLines{verdict->seenPercent,
+                         verdict->expectedPercent,
+                         nudgeReturned / double(bet),
+                         verdict->lowPercent,
+                         verdict->highPercent,
+                         verdictSentence(*verdict),
+                         verdict->verdict,
+                         verdict->oneIn};
 }
 
 HistoryView historyViewOf(const PlayHistory &history, const std::string &game, std::int64_t nowMs)

@@ -3,6 +3,7 @@
 // return compares with the machine's odds. Plain data, so tests can hand the window any history.
 
 #include "history/HistoryRecords.h"
+#include "play/FairnessVerdict.h"
 
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ struct FairnessLines {
     double bandLowPercent = 0;    // 95 % of players at these stakes see between these
     double bandHighPercent = 0;
     std::string sentence; // the verdict in one plain sentence
+    Verdict verdict = Verdict::Within;
+    std::int64_t oneIn = 0; // about 1 player in oneIn sees this; 0 when within
 };
 
 struct HistoryView {

@@ -48,21 +48,44 @@ QGroupBox *group(const QString &title, QLayout *content)
     return box;
 }
 
+constexpr char kWithin[] =
+    QT_TRANSLATE_NOOP("HistoryWindow", "What you have seen is well within what this machine does.");
+
+// The verdict in the player's language. Without a translation it is the rules' own sentence
+// (verdictSentence); a translation words it from the verdict.
+QString verdictText(const FairnessLines &f)
+{
+    if (HistoryWindow::tr(kWithin) == QLatin1String(kWithin))
+        return QString::fromStdString(f.sentence);
+    const QString oneIn = QLocale().toString(qlonglong(f.oneIn));
+    switch (f.verdict) {
+    case Verdict::UnusuallyLucky:
+        return HistoryWindow::tr("What you have seen is unusually lucky: about 1 player in %1 sees this.")
+            .arg(oneIn);
+    case Verdict::UnusuallyUnlucky:
+        return HistoryWindow::tr("What you have seen is unusually unlucky: about 1 player in %1 sees this.")
+            .arg(oneIn);
+    case Verdict::Within:
+        break;
+    }
+    return HistoryWindow::tr(kWithin);
+}
+
 } // namespace
 
 QString playTimeText(std::int64_t milliseconds)
 {
     const std::int64_t minutes = milliseconds / 60000;
     if (minutes < 1)
-        return QStringLiteral("under a minute");
+        return HistoryWindow::tr("under a minute");
     if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+        return HistoryWindow::tr("%1 min").arg(minutes);
+    return HistoryWindow::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Play History"));
+    setWindowTitle(tr("Play History"));
     // Beside the machine, not in front of it: the game stays playable while this is open.
     setModal(false);
     setSizeGripEnabled(true);
@@ -74,14 +97,14 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
     today_ = makePlainLabel(this);
     all_ = makePlainLabel(this);
     auto *play = new QFormLayout;
-    play->addRow(QStringLiteral("Longest losing run:"), losingRun_);
-    play->addRow(QStringLiteral("Today:"), today_);
-    play->addRow(QStringLiteral("In all:"), all_);
+    play->addRow(tr("Longest losing run:"), losingRun_);
+    play->addRow(tr("Today:"), today_);
+    play->addRow(tr("In all:"), all_);
     auto *winsLayout = new QVBoxLayout;
     winsLayout->addWidget(bestWins_);
     auto *figures = new QHBoxLayout;
-    figures->addWidget(group(QStringLiteral("Best wins"), winsLayout), 1);
-    figures->addWidget(group(QStringLiteral("Play"), play), 1);
+    figures->addWidget(group(tr("Best wins"), winsLayout), 1);
+    figures->addWidget(group(tr("Play"), play), 1);
 
     returns_ = makePlainLabel(this);
     returns_->setWordWrap(true);
@@ -100,7 +123,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(chartView_, 1);
     layout->addLayout(figures);
-    layout->addWidget(group(QStringLiteral("Is it fair?"), fairness));
+    layout->addWidget(group(tr("Is it fair?"), fairness));
     layout->addWidget(buttons);
     resize(760, 560);
     showHistory({});
@@ -109,23 +132,22 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
 void HistoryWindow::buildChart()
 {
     balance_ = new QLineSeries;
-    balance_->setName(QStringLiteral("Balance (credits minus borrowed)"));
+    balance_->setName(tr("Balance (credits minus borrowed)"));
     QPen line(kBalanceGold);
     line.setWidthF(2.0);
     balance_->setPen(line);
-    borrows_ = markerSeries(QStringLiteral("Borrowed or paid back"), kBorrowRed,
-                            QScatterSeries::MarkerShapeTriangle);
-    vaults_ = markerSeries(QStringLiteral("Vault"), kVaultBlue, QScatterSeries::MarkerShapeCircle);
+    borrows_ = markerSeries(tr("Borrowed or paid back"), kBorrowRed, QScatterSeries::MarkerShapeTriangle);
+    vaults_ = markerSeries(tr("Vault"), kVaultBlue, QScatterSeries::MarkerShapeCircle);
 
     chart_ = new QChart;
     chart_->addSeries(balance_);
     chart_->addSeries(borrows_);
     chart_->addSeries(vaults_);
     spinsAxis_ = new QValueAxis;
-    spinsAxis_->setTitleText(QStringLiteral("Spins"));
+    spinsAxis_->setTitleText(tr("Spins"));
     spinsAxis_->setLabelFormat(QStringLiteral("%d"));
     balanceAxis_ = new QValueAxis;
-    balanceAxis_->setTitleText(QStringLiteral("Credits"));
+    balanceAxis_->setTitleText(tr("Credits"));
     balanceAxis_->setLabelFormat(QStringLiteral("%d"));
     chart_->addAxis(spinsAxis_, Qt::AlignBottom);
     chart_->addAxis(balanceAxis_, Qt::AlignLeft);
@@ -183,37 +205,36 @@ void HistoryWindow::showFigures(const HistoryView &view)
     for (const BestWin &win : r.bestWins) {
         const QString when =
             QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
-        wins << QStringLiteral("%1 credits on %2 %3, %4")
-                    .arg(grouped(win.won), grouped(win.coins), win.coins == 1 ? "coin" : "coins", when);
+        wins << (win.coins == 1 ? tr("%1 credits on %2 coin, %3") : tr("%1 credits on %2 coins, %3"))
+                    .arg(grouped(win.won), grouped(win.coins), when);
     }
-    bestWins_->setText(wins.isEmpty() ? QStringLiteral("No wins yet.") : wins.join(u'\n'));
-    losingRun_->setText(QStringLiteral("%1 spins").arg(grouped(r.longestLosingRun)));
+    bestWins_->setText(wins.isEmpty() ? tr("No wins yet.") : wins.join(u'\n'));
+    losingRun_->setText(tr("%1 spins").arg(grouped(r.longestLosingRun)));
     const auto totals = [](long long spins, std::int64_t ms) {
-        return QStringLiteral("%1 spins in %2").arg(grouped(spins), playTimeText(ms));
+        return tr("%1 spins in %2").arg(grouped(spins), playTimeText(ms));
     };
     today_->setText(totals(r.spinsToday, r.playedTodayMs));
     all_->setText(totals(r.spinsAll, r.playedAllMs));
-    setWindowTitle(view.gameName.empty() ? QStringLiteral("Play History")
-                                         : plainWindowTitle(QStringLiteral("Play History: ") +
-                                                            QString::fromStdString(view.gameName)));
+    setWindowTitle(view.gameName.empty()
+                       ? tr("Play History")
+                       : plainWindowTitle(tr("Play History: %1").arg(QString::fromStdString(view.gameName))));
 }
 
 void HistoryWindow::showFairness(const HistoryView &view)
 {
     if (!view.fairness) {
-        returns_->setText(
-            QStringLiteral("Play a few spins to see how your results compare with the machine."));
+        returns_->setText(tr("Play a few spins to see how your results compare with the machine."));
         verdict_->clear();
         return;
     }
     const FairnessLines &f = *view.fairness;
-    returns_->setText(QStringLiteral("You were paid back %1 of your bets (wins made by nudges left out). "
-                                     "This machine pays back exactly %2 without nudges, and about %3 "
-                                     "with nudges used well. At your stakes, 95 in 100 players after "
-                                     "this many spins see between %4 and %5.")
+    returns_->setText(tr("You were paid back %1 of your bets (wins made by nudges left out). "
+                         "This machine pays back exactly %2 without nudges, and about %3 "
+                         "with nudges used well. At your stakes, 95 in 100 players after "
+                         "this many spins see between %4 and %5.")
                           .arg(percent(f.seenPercent), percent(f.exactPercent), percent(f.withNudgesPercent),
                                percent(f.bandLowPercent), percent(f.bandHighPercent)));
-    verdict_->setText(QString::fromStdString(f.sentence));
+    verdict_->setText(verdictText(f));
 }
 
 } // namespace varnholt

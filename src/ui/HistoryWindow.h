@@ -5,6 +5,7 @@
 
 #include "ui/HistoryView.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QChart;
@@ -17,6 +18,8 @@ class QValueAxis;
 namespace varnholt {
 
 class HistoryWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
+
 public:
     explicit HistoryWindow(QWidget *parent = nullptr);
 

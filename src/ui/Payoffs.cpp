@@ -23,15 +23,15 @@ QString refusal(const QString &file, const DecodedPicture &loaded, QSize screen)
 {
     QString why;
     if (loaded.image)
-        why = QString("The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).")
+        why = TPaychart::tr("The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).")
                   .arg(file, sizeText(loaded.image->size()), sizeText(screen));
     else if (loaded.fault == PictureFault::Unreadable)
-        why = QString("The payoff chart %1 cannot be read.").arg(file);
+        why = TPaychart::tr("The payoff chart %1 cannot be read.").arg(file);
     else if (loaded.fault == PictureFault::TooLarge)
-        why = QString("The payoff chart %1 is too large a picture for the game to hold.").arg(file);
+        why = TPaychart::tr("The payoff chart %1 is too large a picture for the game to hold.").arg(file);
     else
-        why = QString("The payoff chart %1 is damaged or is not a JPEG picture.").arg(file);
-    return why + "\nThe built-in chart is shown instead.";
+        why = TPaychart::tr("The payoff chart %1 is damaged or is not a JPEG picture.").arg(file);
+    return why + QStringLiteral("\n") + TPaychart::tr("The built-in chart is shown instead.");
 }
 
 } // namespace
@@ -65,7 +65,7 @@ void TPaychart::FormCreate(const std::string &exeDir, MessageSink &messages, con
     Image1->setFocusPolicy(Qt::NoFocus);
     Image1->setGeometry(QRect(QPoint(0, 0), chart.size()));
     Image1->resetCanvas(chart.size(), devicePixelRatioF()).copyAt(chart, QPoint(0, 0));
-    setUpFixedWindow(*this, chart.size(), "Payoff Chart");
+    setUpFixedWindow(*this, chart.size(), tr("Payoff Chart"));
 }
 
 } // namespace varnholt

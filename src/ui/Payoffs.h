@@ -2,6 +2,7 @@
 // The payoff chart: one picture of the pay table and the bonus features, the built-in one or
 // "Paychart.jpg" beside the program, in a window the picture's size.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -13,6 +14,8 @@ class CanvasWidget;
 class MessageSink;
 
 class TPaychart : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TPaychart)
+
 public:
     // exeDir: where "Paychart.jpg" is looked for. The file counts against the replacement
     // pictures' budget; one that cannot be read, or is larger than `screen`, is reported through

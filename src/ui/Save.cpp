@@ -5,8 +5,10 @@
 #include "platform/PlainText.h"
 #include "presentation/FaceFonts.h"
 #include "records/SlotSession.h"
+#include "ui/CoreTexts.h"
 #include "ui/DialogFrame.h"
 #include "ui/HelpContext.h"
+#include "ui/LocaleFormat.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,13 +35,14 @@ constexpr QSize kPanelSize{289, 65};
 constexpr QRect kNamePlace{8, 8, 233, 20};
 constexpr QRect kGamePlace{8, 28, 129, 13};
 constexpr QRect kDatePlace{168, 28, 57, 13};
-constexpr QRect kCreditsPlace{8, 48, 105, 13};
-constexpr QRect kBorrowedPlace{112, 48, 113, 13};
+// The lower row is two pixels taller: translated words there have descenders ("geliehen").
+constexpr QRect kCreditsPlace{8, 48, 105, 15};
+constexpr QRect kBorrowedPlace{112, 48, 113, 15};
 constexpr QRect kSlotButtonPlace{232, 16, 49, 37};
 
-const QString kSaveCaption = QStringLiteral("Save a Game -- Select Game Slot");
-const QString kOpenCaption = QStringLiteral("Open a Game -- Select Game Slot");
-const QString kNamePrompt = QStringLiteral("Name for this saved game?");
+constexpr char kSaveCaption[] = QT_TRANSLATE_NOOP("TLoadSave", "Save a Game -- Select Game Slot");
+constexpr char kOpenCaption[] = QT_TRANSLATE_NOOP("TLoadSave", "Open a Game -- Select Game Slot");
+constexpr char kNamePrompt[] = QT_TRANSLATE_NOOP("TLoadSave", "Name for this saved game?");
 constexpr char kTagProperty[] = "tag";
 
 QLabel *addLabel(QWidget &parent, const QString &componentName, QRect place, Qt::Alignment alignment)
@@ -79,7 +82,7 @@ TLoadSave::TLoadSave(GameState &state, const SavedGameFile &file, MessageSink &m
     : QDialog(parent), state_(state), session_(file), messages_(messages), inputBox_(inputBox),
       setup_(std::move(setup))
 {
-    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), kSaveCaption);
+    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), tr(kSaveCaption));
     setFont(windowFont(kFontPixels, true));
     setHelpContext(*this, kHelpSavedGames);
     buildControls();
@@ -107,12 +110,11 @@ void TLoadSave::buildControls()
     BitBtn6 = addSlotPanel(7, Panel7, Name7);
     BitBtn7 = addSlotPanel(8, Panel8, Name8);
 
-    HelpBtn = addButton(*this, QStringLiteral("&Help"), kHelpPlace,
-                        style()->standardIcon(QStyle::SP_DialogHelpButton));
+    HelpBtn = addButton(*this, tr("&Help"), kHelpPlace, style()->standardIcon(QStyle::SP_DialogHelpButton));
     HelpBtn->setEnabled(static_cast<bool>(setup_.openHelp));
     connect(HelpBtn, &QPushButton::clicked, this, [this] { setup_.openHelp(helpContextOf(HelpBtn)); });
-    CancelBtn = addButton(*this, QStringLiteral("&Cancel"), kCancelPlace,
-                          style()->standardIcon(QStyle::SP_DialogCancelButton));
+    CancelBtn =
+        addButton(*this, tr("&Cancel"), kCancelPlace, style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrderThroughSlots();
 }
@@ -135,13 +137,13 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     name->setObjectName(QStringLiteral("Name%1").arg(k));
     name->setFrame(false);
     name->setGeometry(kNamePlace);
-    name->setAccessibleName(QStringLiteral("Name of slot %1").arg(k));
+    name->setAccessibleName(tr("Name of slot %1").arg(k));
     addLabel(*panel, QStringLiteral("Game%1").arg(k), kGamePlace, Qt::AlignLeft);
     addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
     addLabel(*panel, QStringLiteral("credits%1").arg(k), kCreditsPlace, Qt::AlignLeft);
     addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
 
-    QPushButton *button = addButton(*panel, QStringLiteral("OK"), kSlotButtonPlace, tickGlyph());
+    QPushButton *button = addButton(*panel, tr("OK"), kSlotButtonPlace, tickGlyph());
     button->setFont(font());
     button->setProperty(kTagProperty, k);
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn7Click(button); });
@@ -172,11 +174,11 @@ void TLoadSave::FormCreate()
 {
     const SlotListing listing = session_.begin(state_);
     if (!listing.kept.ok()) {
-        showError(listing.kept.error);
+        showError(listing.kept);
         return;
     }
     ready_ = true;
-    setWindowTitle(setup_.SlotDialogMode == 1 ? kSaveCaption : kOpenCaption);
+    setWindowTitle(tr(setup_.SlotDialogMode == 1 ? kSaveCaption : kOpenCaption));
     for (int k = 1; k <= kNamedSlotCount; ++k)
         fillPanel(k, listing.named[static_cast<std::size_t>(k - 1)]);
     Name1->setFocus();
@@ -187,17 +189,16 @@ void TLoadSave::fillPanel(int k, const SavedFields &slot)
     names()[static_cast<std::size_t>(k - 1)]->setText(QString::fromStdString(slot.GameName));
     names()[static_cast<std::size_t>(k - 1)]->setCursorPosition(0);
     label(QStringLiteral("Game%1").arg(k))->setText(setup_.WindowTitle);
-    label(QStringLiteral("date%1").arg(k))->setText(QString::fromStdString(slot.GameDate));
-    label(QStringLiteral("credits%1").arg(k))->setText(QString::number(slot.Credits) + " Credits");
-    label(QStringLiteral("borrowed%1").arg(k))->setText(QString::number(slot.Borrowed) + " Borrowed");
+    label(QStringLiteral("date%1").arg(k))->setText(shownGameDate(slot.GameDate));
+    label(QStringLiteral("credits%1").arg(k))->setText(tr("%1 Credits").arg(shownInteger(slot.Credits)));
+    label(QStringLiteral("borrowed%1").arg(k))->setText(tr("%1 Borrowed").arg(shownInteger(slot.Borrowed)));
     nameSlotButton(k, QString::fromStdString(slot.GameName));
 }
 
 void TLoadSave::nameSlotButton(int k, const QString &gameName)
 {
     // Every slot button shows the same tick: screen readers hear what it does to which game.
-    const QString what = setup_.SlotDialogMode == 1 ? QStringLiteral("Save in slot %1, %2")
-                                                    : QStringLiteral("Open slot %1, %2");
+    const QString what = setup_.SlotDialogMode == 1 ? tr("Save in slot %1, %2") : tr("Open slot %1, %2");
     slotButtons()[static_cast<std::size_t>(k - 1)]->setAccessibleName(what.arg(QString::number(k), gameName));
 }
 
@@ -210,13 +211,14 @@ void TLoadSave::BitBtn7Click(QObject *Sender)
     RecordResult result;
     if (setup_.SlotDialogMode == 1) {
         const QString edited = names()[static_cast<std::size_t>(slot)]->text();
-        if (const std::optional<QString> name = inputBox_.InputQuery(this, kNamePrompt, QString(), edited))
+        if (const std::optional<QString> name =
+                inputBox_.InputQuery(this, tr(kNamePrompt), QString(), edited))
             result = session_.saveIntoSlot(state_, slot, name->toStdString());
     } else {
         result = session_.openSlot(state_, slot);
     }
     if (!result.ok())
-        showError(result.error);
+        showError(result);
     accept();
 }
 
@@ -234,9 +236,9 @@ void TLoadSave::FormClose()
     session_.end(state_);
 }
 
-void TLoadSave::showError(const std::string &error)
+void TLoadSave::showError(const RecordResult &failed)
 {
-    messages_.show(isVisible() ? this : parentWidget(), setup_.WindowTitle, QString::fromStdString(error),
+    messages_.show(isVisible() ? this : parentWidget(), setup_.WindowTitle, recordErrorText(failed),
                    MessageIcon::Error);
 }
 

@@ -7,6 +7,7 @@
 #include "records/SavedGames.h"
 #include "records/SlotSession.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -30,6 +31,8 @@ struct LoadSaveSetup {
 };
 
 class TLoadSave : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TLoadSave)
+
 public:
     static constexpr int kClientWidth = 616;
     static constexpr int kClientHeight = 360;
@@ -72,7 +75,7 @@ private:
     void fillPanel(int k, const SavedFields &slot);
     void nameSlotButton(int k, const QString &gameName);
     void setTabOrderThroughSlots();
-    void showError(const std::string &error);
+    void showError(const RecordResult &failed);
 
     GameState &state_;
     SlotSession session_;

@@ -35,15 +35,22 @@ struct StatsLine {
 };
 
 constexpr std::array<StatsLine, 8> kLines{{
-    {&TStatsForm::Label1, "Spins:", 12, 14, false, &TStatsForm::Label11, Figure::Spins, 281, true},
-    {&TStatsForm::Label2, "Credits:", 12, 70, false, &TStatsForm::Label12, Figure::Credits, 281, true},
-    {&TStatsForm::Label3, "Borrowed:", 12, 126, false, &TStatsForm::Label13, Figure::Borrowed, 281, true},
-    {&TStatsForm::Label26, "Total Bets:", 340, 14, false, &TStatsForm::Label27, Figure::TotalBets, 609, true},
-    {&TStatsForm::Label4, "Payoffs:", 340, 46, false, &TStatsForm::Label14, Figure::Payoffs, 609, true},
-    {&TStatsForm::Label21, "Normal:", 364, 70, false, &TStatsForm::Label22, Figure::Normal, 585, false},
-    {&TStatsForm::Label6, "Bonus:", 364, 94, false, &TStatsForm::Label16, Figure::Bonus, 585, false},
-    {&TStatsForm::Label23, "Overall Payoff Percentage:", 340, 126, true, &TStatsForm::Label25,
-     Figure::Percentage, 617, true},
+    {&TStatsForm::Label1, QT_TRANSLATE_NOOP("TStatsForm", "Spins:"), 12, 14, false, &TStatsForm::Label11,
+     Figure::Spins, 281, true},
+    {&TStatsForm::Label2, QT_TRANSLATE_NOOP("TStatsForm", "Credits:"), 12, 70, false, &TStatsForm::Label12,
+     Figure::Credits, 281, true},
+    {&TStatsForm::Label3, QT_TRANSLATE_NOOP("TStatsForm", "Borrowed:"), 12, 126, false, &TStatsForm::Label13,
+     Figure::Borrowed, 281, true},
+    {&TStatsForm::Label26, QT_TRANSLATE_NOOP("TStatsForm", "Total Bets:"), 340, 14, false,
+     &TStatsForm::Label27, Figure::TotalBets, 609, true},
+    {&TStatsForm::Label4, QT_TRANSLATE_NOOP("TStatsForm", "Payoffs:"), 340, 46, false, &TStatsForm::Label14,
+     Figure::Payoffs, 609, true},
+    {&TStatsForm::Label21, QT_TRANSLATE_NOOP("TStatsForm", "Normal:"), 364, 70, false, &TStatsForm::Label22,
+     Figure::Normal, 585, false},
+    {&TStatsForm::Label6, QT_TRANSLATE_NOOP("TStatsForm", "Bonus:"), 364, 94, false, &TStatsForm::Label16,
+     Figure::Bonus, 585, false},
+    {&TStatsForm::Label23, QT_TRANSLATE_NOOP("TStatsForm", "Overall Payoff Percentage:"), 340, 126, true,
+     &TStatsForm::Label25, Figure::Percentage, 617, true},
 }};
 
 std::string figureText(Figure shows, const SavedFields &game, const GameStatistics &figures,
@@ -79,7 +86,7 @@ TStatsForm::TStatsForm(const SavedFields &game, QWidget *parent)
 TStatsForm::TStatsForm(const SavedFields &game, const std::string &groupSeparator, QWidget *parent)
     : QDialog(parent)
 {
-    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), "Your Game Statistics");
+    setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight), tr("Your Game Statistics"));
     setFont(windowFont(kFontPixels, false));
     FormCreate(game, groupSeparator);
 }
@@ -88,7 +95,7 @@ void TStatsForm::FormCreate(const SavedFields &game, const std::string &groupSep
 {
     const GameStatistics figures = gameStatistics(game);
     for (const StatsLine &line : kLines) {
-        const QString caption = QString::fromUtf8(line.text);
+        const QString caption = tr(line.text);
         QLabel *captionLabel = makeLabel(*this, caption, QRect(line.left, line.top, 0, kLineHeight),
                                          windowFont(kFontPixels, line.boldCaption));
         captionLabel->adjustSize();
@@ -99,7 +106,7 @@ void TStatsForm::FormCreate(const SavedFields &game, const std::string &groupSep
             makeLabel(*this, figure, QRect(line.right - kFigureWidth, line.top, kFigureWidth, kLineHeight),
                       windowFont(kFontPixels, line.boldFigure), ink, Qt::AlignRight | Qt::AlignTop);
     }
-    BitBtn1 = makeOkButton(*this, "OK", QRect(536, 168, 89, 33));
+    BitBtn1 = makeOkButton(*this, tr("OK"), QRect(536, 168, 89, 33));
 }
 
 } // namespace varnholt

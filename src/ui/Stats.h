@@ -2,6 +2,7 @@
 // The statistics screen: a snapshot of the game in progress taken when the window is made,
 // with what the machine has paid out split into normal and bonus payoffs.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <string>
@@ -14,6 +15,8 @@ namespace varnholt {
 struct SavedFields;
 
 class TStatsForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TStatsForm)
+
 public:
     static constexpr int kClientWidth = 632;
     static constexpr int kClientHeight = 207;

@@ -15,6 +15,7 @@
 #include "records/RecordPaths.h"
 #include "records/SavedGames.h"
 #include "records/Settings.h"
+#include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
 #include "ui/FormServices.h"
 #include "ui/MakerPages.h"
@@ -179,30 +180,30 @@ void TForm1::FormCreate()
 
 void TForm1::buildMenu()
 {
-    File1 = menuBar()->addMenu("&File");
-    NewGame1 = File1->addAction("&New Game", [this] { NewGame1Click(); });
+    File1 = menuBar()->addMenu(tr("&File"));
+    NewGame1 = File1->addAction(tr("&New Game"), [this] { NewGame1Click(); });
     NewGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     File1->addSeparator();
-    OpenGame1 = File1->addAction("&Open Game", [this] { OpenGame1Click(); });
+    OpenGame1 = File1->addAction(tr("&Open Game"), [this] { OpenGame1Click(); });
     OpenGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveGame1 = File1->addAction("&Save Game", [this] { SaveGame1Click(); });
+    SaveGame1 = File1->addAction(tr("&Save Game"), [this] { SaveGame1Click(); });
     SaveGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     File1->addSeparator();
-    Exit1 = File1->addAction("E&xit", [this] { Exit1Click(); });
+    Exit1 = File1->addAction(tr("E&xit"), [this] { Exit1Click(); });
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // The desktop's convention: every top-level menu opens with Alt and a letter.
-    Options1 = menuBar()->addMenu("&Options");
+    Options1 = menuBar()->addMenu(tr("&Options"));
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
     for (QAction *option : {Sound1, Music1})
         connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
-    Borrow1 = menuBar()->addAction("&Borrow", [this] { Borrow1Click(); });
-    Stats1 = menuBar()->addAction("&Stats", [this] { Stats1Click(); });
-    History1 = menuBar()->addAction("His&tory", [this] { History1Click(); });
+    Borrow1 = menuBar()->addAction(tr("&Borrow"), [this] { Borrow1Click(); });
+    Stats1 = menuBar()->addAction(tr("&Stats"), [this] { Stats1Click(); });
+    History1 = menuBar()->addAction(tr("His&tory"), [this] { History1Click(); });
     History1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    Payoffs1 = menuBar()->addAction("&Payoffs", [this] { Payoffs1Click(); });
-    Inkfairn1 = menuBar()->addAction("Inkf&airn", this, [this] { Inkfairn1Click(); });
+    Payoffs1 = menuBar()->addAction(tr("&Payoffs"), [this] { Payoffs1Click(); });
+    Inkfairn1 = menuBar()->addAction(tr("Inkf&airn"), this, [this] { Inkfairn1Click(); });
     setUpHelp();
     refreshCommands();
 }
@@ -411,7 +412,7 @@ bool TForm1::saveGameInProgress(SaveReport report)
         return true;
     std::fprintf(stderr, "varnholt-slots: the game in progress was not kept: %s\n", result.error.c_str());
     if (report == SaveReport::MessageToo)
-        showMessage(QString::fromStdString(result.error), MessageIcon::Error);
+        showMessage(recordErrorText(result), MessageIcon::Error);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include "play/EvaluationEvents.h"
 #include "play/SpokenResult.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <array>
@@ -52,6 +53,8 @@ struct SpinRecord;
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
 // drawing, timers, sound and waits at the moment the player must see it.
 class TForm1 : public QMainWindow, public PlayEvents {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
 public:
     explicit TForm1(FormServices services, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -264,7 +267,7 @@ private:
     // What a screen reader is told of a play: its result, once, as it is shown, and whether
     // the nudge buttons take a press (Unit1Spoken.cpp).
     void startResult();
-    void announce(const std::string &text);
+    void announce(const QString &text);
     void announceResult();
     void refreshNudgeOffer();
 

@@ -24,19 +24,19 @@ void TForm1::setUpHelp()
     openHelpTopic = [this](int topic) { showHelpTopic(topic); };
     help_->over = this;
     help_->openWebLink = [this](const QUrl &link) { openWebAddress(link.toString(QUrl::FullyEncoded)); };
-    Help1 = menuBar()->addMenu("&Help");
-    Version1 = Help1->addAction("Version", [this] { Version1Click(); });
+    Help1 = menuBar()->addMenu(tr("&Help"));
+    Version1 = Help1->addAction(tr("Version"), [this] { Version1Click(); });
     N6 = Help1->addSeparator();
-    GloamwickSlotsManual1 = Help1->addAction(QString::fromStdString(manualMenuCaption(WindowTitle)),
-                                             [this] { GloamwickSlotsManual1Click(); });
+    GloamwickSlotsManual1 =
+        Help1->addAction(manualMenuCaption(WindowTitle), [this] { GloamwickSlotsManual1Click(); });
     // F1 itself is answered by the help key below, which knows the focused control; the item
     // only shows the key (and takes it while the menu is open).
     GloamwickSlotsManual1->setShortcut(QKeySequence(Qt::Key_F1));
     GloamwickSlotsManual1->setShortcutContext(Qt::WidgetShortcut);
     N4 = Help1->addSeparator();
-    BrennovaHomepage1 = Help1->addAction("&Tumblewick Games Page", [this] { BrennovaHomepage1Click(); });
+    BrennovaHomepage1 = Help1->addAction(tr("&Tumblewick Games Page"), [this] { BrennovaHomepage1Click(); });
     N3 = Help1->addSeparator();
-    CompayInformation1 = Help1->addAction("&Company Information", [this] { CompayInformation1Click(); });
+    CompayInformation1 = Help1->addAction(tr("&Company Information"), [this] { CompayInformation1Click(); });
 
     helpKey_ = new HelpKeyFilter([this](int topic) { showHelpTopic(topic); }, this);
     qApp->installEventFilter(helpKey_);
@@ -46,7 +46,7 @@ void TForm1::Version1Click()
 {
     if (!mayRun(Command::Help, phase_))
         return;
-    showMessage(QString::fromStdString(versionMessage(WindowTitle, VersionText)));
+    showMessage(versionMessage(WindowTitle, VersionText));
 }
 
 void TForm1::GloamwickSlotsManual1Click() { showHelpTopic(kHelpContents); }
@@ -67,14 +67,14 @@ void TForm1::openWebAddress(const QString &address)
 {
     if (!address.isEmpty() && webOpener_->open(address))
         return;
-    showMessage("Could not find a web browser on your system!", MessageIcon::Error);
+    showMessage(tr("Could not find a web browser on your system!"), MessageIcon::Error);
     // The maker's own pages point to its home page; any other link is given as it stands, so
     // the player can type in the page that was asked for.
     const QString home = QString::fromUtf8(kMakerHomePage.data(), qsizetype(kMakerHomePage.size()));
     if (address.isEmpty() || address.startsWith(home))
-        showMessage("Please visit Tumblewick at:  " + home);
+        showMessage(tr("Please visit Tumblewick at:  %1").arg(home));
     else
-        showMessage("Please visit:  " + address);
+        showMessage(tr("Please visit:  %1").arg(address));
 }
 
 HelpViewer *TForm1::helpViewer() const { return help_->viewer(); }

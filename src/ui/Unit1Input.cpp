@@ -6,6 +6,7 @@
 #include "core/Input.h"
 #include "presentation/MachineFace.h"
 #include "presentation/SoundEffects.h"
+#include "ui/CoreTexts.h"
 
 namespace varnholt {
 
@@ -53,7 +54,7 @@ void TForm1::BetOne()
         return;
     const BetOutcome outcome = varnholt::BetOne(Game);
     if (outcome.message) {
-        showMessage(QString::fromLatin1(outcome.message));
+        showMessage(coreText(outcome.message));
         return;
     }
     if (outcome.coinsAdded == 0)

@@ -9,6 +9,7 @@
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
 #include "presentation/SoundEffects.h"
+#include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
 
 #include <QMenuBar>
@@ -27,7 +28,7 @@ void TForm1::Spin()
     if (outcome.played)
         spinPlayed(outcome.rebet);
     if (outcome.message)
-        showMessage(QString::fromLatin1(outcome.message));
+        showMessage(coreText(outcome.message));
 }
 
 void TForm1::beginPlay()
@@ -158,7 +159,7 @@ void TForm1::bonusGameOpening()
     setWinFlashing(false);
     vaultLinePending_ = true;
     vaultOpenedInPlay_ = true;
-    announce("The vault opens.");
+    announce(tr("The vault opens."));
 }
 
 void TForm1::lineWon(int line)

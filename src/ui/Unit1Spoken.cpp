@@ -5,6 +5,7 @@
 
 #include "core/Input.h"
 #include "ui/FaceWidget.h"
+#include "ui/SpokenTexts.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ void TForm1::startResult()
     nudgesBeforeJudging_ = Game.Nudges;
 }
 
-void TForm1::announce(const std::string &text) { faceWidget_->announce(QString::fromStdString(text)); }
+void TForm1::announce(const QString &text) { faceWidget_->announce(text); }
 
 void TForm1::announceResult()
 {
@@ -28,7 +29,7 @@ void TForm1::announceResult()
     result_.lineCredits = std::max(0, Game.SpinWin - result_.vaultCredits);
     result_.nudgesWon = std::max(0, Game.Nudges - nudgesBeforeJudging_ - result_.vaultNudges);
     result_.nudgesToUse = canNudge(Game) ? Game.Nudges : 0;
-    announce(describePlayResult(result_));
+    announce(spokenPlayResult(result_));
 }
 
 void TForm1::refreshNudgeOffer()

@@ -9,6 +9,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/Sound.h"
 #include "records/Settings.h"
+#include "ui/CoreTexts.h"
+#include "ui/LocaleFormat.h"
 #include "ui/VaultAccessible.h"
 
 #include <QFontMetrics>
@@ -75,9 +77,8 @@ void TTrickForm::FormCreate()
     setModal(true);
     installVaultAccessibility();
     // No frame shows it, but screen readers announce the window by its title.
-    setWindowTitle(QStringLiteral("The vault"));
-    setAccessibleDescription(
-        QStringLiteral("Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter"));
+    setWindowTitle(tr("The vault"));
+    setAccessibleDescription(tr("Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter"));
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -173,6 +174,7 @@ void TTrickForm::openChest(int chest)
     applyBonusPrize(state_, prize);
     BonusPrize = prizeCredits(prize);
     prizeText_ = QString::fromStdString(varnholt::prizeText(prize));
+    pickedPrize_ = prize;
 
     playEffect("2.wav");
     const QPoint corner(kChestPlacements[chest].left, kChestPlacements[chest].top);
@@ -243,8 +245,14 @@ void TTrickForm::drawHighlight(int chest, bool shown)
 
 void TTrickForm::prompt()
 {
-    messages_.show(this, setup_.WindowTitle, QString::fromLatin1(kPickPromptMessage),
-                   MessageIcon::Information);
+    messages_.show(this, setup_.WindowTitle, coreText(kPickPromptMessage), MessageIcon::Information);
+}
+
+QString TTrickForm::spokenPrizeText() const
+{
+    if (pickedPrize_ == kNudgePrize)
+        return tr("%1 Nudges").arg(kNudgePrizeNudges);
+    return tr("%1 Credits").arg(shownInteger(pickedPrize_));
 }
 
 void TTrickForm::drawPrizeText(const QString &text, int chest)

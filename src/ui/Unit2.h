@@ -11,6 +11,7 @@
 #include "platform/GameTimer.h"
 #include "platform/Screen.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QString>
@@ -37,6 +38,8 @@ struct TrickFormSetup {
 };
 
 class TTrickForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TTrickForm)
+
 public:
     static constexpr int kPictureWidth = 800;
     static constexpr int kPictureHeight = 600;
@@ -61,8 +64,9 @@ public:
     bool boxPicked() const { return pick_.BoxPicked; }
     int pickedChest() const { return pick_.chest + 1; }             // 1..5; 0 before a pick
     int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
-    const QString &prizeText() const { return prizeText_; }
-    QWidget *chestRoom() const; // the picture the chests are picked on
+    const QString &prizeText() const { return prizeText_; }         // as drawn on the chest
+    QString spokenPrizeText() const;                                // the same in the player's language
+    QWidget *chestRoom() const;                                     // the picture the chests are picked on
 
 protected:
     const GameTimer &timer1() const { return Timer1; }
@@ -100,6 +104,7 @@ private:
     BonusPick pick_;
     ChestHighlight highlight_;
     QString prizeText_;
+    std::int32_t pickedPrize_ = 0;
 };
 
 } // namespace varnholt

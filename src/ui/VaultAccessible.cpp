@@ -17,11 +17,11 @@ namespace {
 
 // By chest, as the room shows them.
 constexpr std::array<const char *, kChestCount> kChestLooks{
-    "large chest, front left",
-    "large chest, front right",
-    "small chest, back right",
-    "small chest, back left",
-    "middle chest",
+    QT_TRANSLATE_NOOP("TTrickForm", "large chest, front left"),
+    QT_TRANSLATE_NOOP("TTrickForm", "large chest, front right"),
+    QT_TRANSLATE_NOOP("TTrickForm", "small chest, back right"),
+    QT_TRANSLATE_NOOP("TTrickForm", "small chest, back left"),
+    QT_TRANSLATE_NOOP("TTrickForm", "middle chest"),
 };
 
 class ChestAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -47,9 +47,9 @@ public:
         if (!isValid() || t != QAccessible::Name)
             return {};
         QString name =
-            QStringLiteral("Chest %1: %2").arg(place_ + 1).arg(QLatin1String(kChestLooks[chest()]));
+            TTrickForm::tr("Chest %1: %2").arg(place_ + 1).arg(TTrickForm::tr(kChestLooks[chest()]));
         if (vault_->pickedChest() == chest() + 1)
-            name += QStringLiteral(", opened: ") + vault_->prizeText();
+            name = TTrickForm::tr("%1, opened: %2").arg(name, vault_->spokenPrizeText());
         return name;
     }
     QRect rect() const override
@@ -119,7 +119,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Chests");
+            return TTrickForm::tr("Chests");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return int(children_.size()); }

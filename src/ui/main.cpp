@@ -3,6 +3,7 @@
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
 #include "ui/FormServices.h"
+#include "ui/Translations.h"
 #include "ui/Unit1.h"
 #include "ui/Version.h"
 
@@ -20,8 +21,10 @@ namespace {
 void handleCommandLine(int argc, char **argv)
 {
     QCoreApplication parsing(argc, argv);
+    varnholt::installTranslations(parsing, QCoreApplication::applicationDirPath());
     QCommandLineParser parser;
-    parser.setApplicationDescription("A three-reel casino slot machine.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "A three-reel casino slot machine."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(parsing);
@@ -66,6 +69,8 @@ int main(int argc, char **argv)
     qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     releaseStartMessages();
+    // Again: the translators went with the application that parsed the command line.
+    varnholt::installTranslations(app, QCoreApplication::applicationDirPath());
     QApplication::setStyle(new varnholt::FocusStyle); // the application owns it
     // The task bar and switcher match the window to its desktop entry and show its icon.
     QGuiApplication::setDesktopFileName(varnholt::kAppId);

@@ -9,6 +9,7 @@
 #include "sponsor/BrandRows.h"
 #include "sponsor/PrinterSpecial.h"
 #include "sponsor/SponsorSite.h"
+#include "ui/CoreTexts.h"
 #include "ui/DialogFrame.h"
 #include "ui/LinkLabel.h"
 
@@ -101,14 +102,14 @@ void TPrinterForm::FormCreate(DefaultPrinter &printer)
 {
     setModal(true);
     setUpFixedWindow(*this, QSize(kClientWidth, kClientHeight),
-                     "Advertisement - Please Support our Sponsors");
+                     tr("Advertisement - Please Support our Sponsors"));
     setFont(windowFont(11, false));
     setBackground(*this, Qt::white);
 
     buildPictures();
     buildBrandRows();
-    Label22 = label<QLabel>(this, "Click your printer type above to save BIG bucks on printer cartridges.",
-                            24, Qt::black);
+    Label22 = label<QLabel>(
+        this, tr("Click your printer type above to save BIG bucks on printer cartridges."), 24, Qt::black);
     Label22->setGeometry(56, 488, 497, 129);
     Label22->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label22->setWordWrap(true);
@@ -150,13 +151,13 @@ void TPrinterForm::buildBrandRows()
     for (std::size_t row = 0; row < kBrandRows.size(); ++row) {
         const BrandRow &brand = kBrandRows[row];
         const int y = kBrandRowsTop + static_cast<int>(row) * kBrandRowPitch;
-        LinkLabel *name = link(this, text(brand.caption), 13, kLinkBlue);
+        LinkLabel *name = link(this, coreText(brand.caption), 13, kLinkBlue);
         fitToText(*name);
         name->setGeometry(kBrandLeft, y, kBrandWidth, name->height());
         name->setAlignment(Qt::AlignRight | Qt::AlignTop);
         name->setToolTip(name->text());
         name->onClick = [this, row] { openBrand(static_cast<int>(row)); };
-        QLabel *saving = label<QLabel>(this, text(brand.saving), 13, kPriceRed);
+        QLabel *saving = label<QLabel>(this, coreText(brand.saving), 13, kPriceRed);
         fitToText(*saving);
         saving->move(kSavingLeft, y);
         this->*kRowLabels[row].brand = name;
@@ -172,7 +173,7 @@ void TPrinterForm::buildPanel()
     Panel1->setLineWidth(1);
     setBackground(*Panel1, kPanelYellow);
 
-    Label19 = label<QLabel>(Panel1, "Today's Inkjet Cartridge Special", 22, Qt::black);
+    Label19 = label<QLabel>(Panel1, tr("Today's Inkjet Cartridge Special"), 22, Qt::black);
     Label19->setGeometry(0, 8, 473, 41);
     Label19->setAlignment(Qt::AlignCenter);
     Label1 = link(Panel1, QString(), 16, kLinkBlue);

@@ -5,6 +5,7 @@
 
 #include "platform/GameTimer.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -20,6 +21,8 @@ class DefaultPrinter;
 class LinkLabel;
 
 class TPrinterForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TPrinterForm)
+
 public:
     static constexpr int kClientWidth = 605;
     static constexpr int kClientHeight = 623;

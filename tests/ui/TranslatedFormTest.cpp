@@ -1,0 +1,68 @@
+// The game under each translated language: the menus and the messages come in that language
+// from the catalogues the build puts beside the program, and Qt's own buttons are translated too.
+
+#include "Unit1PlayFixture.h"
+
+#include "ui/Translations.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTranslator>
+
+using namespace varnholt;
+using namespace varnholt::test;
+
+namespace {
+
+// The languages the build compiles, from translations/LINGUAS.
+std::vector<std::string> languages()
+{
+    std::vector<std::string> list;
+    for (const QString &language : QString(VARNHOLT_LANGUAGES).split(u',', Qt::SkipEmptyParts))
+        list.push_back(language.toStdString());
+    return list;
+}
+
+class TranslatedForm : public PlayTest, public testing::WithParamInterface<std::string> {
+protected:
+    void TearDown() override
+    {
+        // Each translator leaves the application as it is deleted.
+        qDeleteAll(qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
+        PlayTest::TearDown();
+    }
+};
+
+TEST_P(TranslatedForm, MenusAndMessagesAreTranslated)
+{
+    const QLocale locale(QString::fromStdString(GetParam()));
+    ASSERT_TRUE(installTranslations(*qApp, VARNHOLT_PROGRAM_DIR, locale))
+        << "no varnholt-slots_" << GetParam() << ".qm beside the program";
+
+    saveCurrentGameWith([](SavedFields &g) { g.Credits = 0; });
+    auto form = makePlayForm();
+    const QString file = form->menuBar()->actions().front()->text();
+    EXPECT_FALSE(file.isEmpty());
+    EXPECT_NE(file, "&File");
+    EXPECT_NE(form->Borrow1->text(), "&Borrow");
+    press(*form, kBet1X, kBet1Y);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(messages[0].text.isEmpty());
+    EXPECT_NE(messages[0].text, "You are out of credits...better borrow some!");
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel") << "Qt's own buttons";
+}
+
+TEST(Translations, EnglishAndTheCLocaleLoadNothing)
+{
+    QApplication &app = testApp();
+    EXPECT_FALSE(
+        installTranslations(app, VARNHOLT_PROGRAM_DIR, QLocale(QLocale::English, QLocale::UnitedKingdom)));
+    EXPECT_FALSE(installTranslations(app, VARNHOLT_PROGRAM_DIR, QLocale::c()));
+    EXPECT_TRUE(app.findChildren<QTranslator *>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedForm, testing::ValuesIn(languages()),
+                         [](const testing::TestParamInfo<std::string> &language) { return language.param; });
+
+} // namespace

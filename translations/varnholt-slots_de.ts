@@ -1,0 +1,1093 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CoreTexts</name>
+    <message>
+        <location filename="../src/ui/CoreTexts.cpp" line="+21"/>
+        <source>You are out of credits...better borrow some!</source>
+        <translation>Ihr Guthaben ist aufgebraucht … leihen Sie sich besser etwas!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No bet was placed!</source>
+        <translation>Es wurde kein Einsatz gesetzt!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Click on one of the Boxes!</source>
+        <translation>Klicken Sie auf eine der Truhen!</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>gold bars</source>
+        <translation>Goldbarren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>knight</source>
+        <translation>Ritter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>gold shield</source>
+        <translation>Goldschild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cross shield</source>
+        <translation>Kreuzschild</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>scrolls</source>
+        <translation>Schriftrollen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>swords</source>
+        <translation>Schwerter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>skull</source>
+        <translation>Totenkopf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wild</source>
+        <translation>Wild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Apple Printers</source>
+        <translation>Apple-Drucker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brother Printers/Fax/Copiers</source>
+        <translation>Brother-Drucker/Fax/Kopierer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Canon Printers/Fax/Copiers</source>
+        <translation>Canon-Drucker/Fax/Kopierer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Epson Printers</source>
+        <translation>Epson-Drucker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HP Printers/Fax/Copiers</source>
+        <translation>HP-Drucker/Fax/Kopierer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lexmark Printers</source>
+        <translation>Lexmark-Drucker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IBM Printers</source>
+        <translation>IBM-Drucker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Panasonic Printers/Fax/Copiers</source>
+        <translation>Panasonic-Drucker/Fax/Kopierer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Xerox Printers/FAX/Copiers</source>
+        <translation>Xerox-Drucker/Fax/Kopierer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other Brands</source>
+        <translation>Andere Marken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save 40-80%</source>
+        <translation>40–80 % sparen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save 40-60%</source>
+        <translation>40–60 % sparen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save 50-80%</source>
+        <translation>50–80 % sparen</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no saved-game slot %1.</source>
+        <translation>Es gibt keinen Speicherplatz %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FaceWidget</name>
+    <message>
+        <location filename="../src/presentation/FaceControls.h" line="+29"/>
+        <source>Spin</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spin — Enter or Space; puts the last stake in again</source>
+        <translation>Drehen – Eingabe oder Leertaste; setzt den letzten Einsatz erneut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bet 1</source>
+        <translation>Einsatz 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put in one coin — B</source>
+        <translation>Eine Münze einwerfen – B</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bet 3</source>
+        <translation>Einsatz 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put in coins up to three and spin — M</source>
+        <translation>Bis zu drei Münzen einwerfen und drehen – M</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Coin slot</source>
+        <translation>Münzschlitz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Coin slot: put in one coin</source>
+        <translation>Münzschlitz: eine Münze einwerfen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nudge reel 1</source>
+        <translation>Nudge Walze 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Nudge this reel down one symbol — 1/2/3</source>
+        <translation>Diese Walze um ein Symbol nach unten schieben – 1/2/3</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Nudge reel 2</source>
+        <translation>Nudge Walze 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nudge reel 3</source>
+        <translation>Nudge Walze 3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Credits</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Credits: the coins you have to play with</source>
+        <translation>Guthaben: die Münzen, mit denen Sie spielen können</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Coins</source>
+        <translation>Münzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Coins: the coins in for the next spin</source>
+        <translation>Münzen: der Einsatz für die nächste Drehung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Winnings</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Winnings: the credits the last win paid</source>
+        <translation>Gewinn: die Credits, die der letzte Gewinn ausgezahlt hat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nudges</source>
+        <translation>Nudges</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Nudges: the nudges you hold</source>
+        <translation>Nudges: die Nudges, die Sie haben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
+        <source>spinning</source>
+        <translation>dreht sich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reel %1: %2</source>
+        <translation>Walze %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>No spin yet.</source>
+        <translation>Noch keine Drehung.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The result of the last spin or nudge</source>
+        <translation>Das Ergebnis der letzten Drehung oder des letzten Nudges</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
+        <source>Slot machine</source>
+        <translation>Spielautomat</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The maker&apos;s games page: %1</source>
+        <translation>Die Spieleseite des Herstellers: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <location filename="../src/platform/HelpViewer.cpp" line="+103"/>
+        <location line="+69"/>
+        <location line="+10"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Smaller</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Cannot open the help file %1.</source>
+        <translation>Die Hilfedatei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The help file %1 cannot be shown: %2.</source>
+        <translation>Die Hilfedatei %1 kann nicht angezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>  Not found</source>
+        <translation>  Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
+        <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
+        <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>What you have seen is unusually unlucky: about 1 player in %1 sees this.</source>
+        <translation>Was Sie erlebt haben, ist ungewöhnlich unglücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>What you have seen is well within what this machine does.</source>
+        <translation>Was Sie erlebt haben, liegt gut im Rahmen dessen, was dieser Automat tut.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>under a minute</source>
+        <translation>unter einer Minute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+131"/>
+        <source>Play History</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <location line="-119"/>
+        <source>Longest losing run:</source>
+        <translation>Längste Pechsträhne:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Today:</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In all:</source>
+        <translation>Insgesamt:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Best wins</source>
+        <translation>Höchste Gewinne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Is it fair?</source>
+        <translation>Ist es fair?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance (credits minus borrowed)</source>
+        <translation>Bilanz (Guthaben minus Geliehenes)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Borrowed or paid back</source>
+        <translation>Geliehen oder zurückgezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vault</source>
+        <translation>Tresor</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Spins</source>
+        <translation>Drehungen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Credits</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>%1 credits on %2 coin, %3</source>
+        <translation>%1 Credits mit %2 Münze, %3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 credits on %2 coins, %3</source>
+        <translation>%1 Credits mit %2 Münzen, %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No wins yet.</source>
+        <translation>Noch keine Gewinne.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 spins</source>
+        <translation>%1 Drehungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 spins in %2</source>
+        <translation>%1 Drehungen in %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play History: %1</source>
+        <translation>Spielverlauf: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play a few spins to see how your results compare with the machine.</source>
+        <translation>Spielen Sie ein paar Runden, um zu sehen, wie Ihre Ergebnisse im Vergleich zum Automaten abschneiden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
+        <translation>Sie haben %1 Ihrer Einsätze zurückerhalten (Gewinne durch Nudges nicht mitgerechnet). Dieser Automat zahlt ohne Nudges genau %2 zurück und mit gut genutzten Nudges etwa %3. Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %4 und %5.</translation>
+    </message>
+</context>
+<context>
+    <name>MusicCycle</name>
+    <message>
+        <location filename="../src/presentation/MusicCycle.cpp" line="+106"/>
+        <source>Cannot play the music file &quot;%1&quot;: %2.</source>
+        <translation>Die Musikdatei „%1“ kann nicht abgespielt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHistory</name>
+    <message>
+        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
+        <translation>Der Spielverlauf kann nicht in %1 gespeichert werden: %2. Das Spiel läuft ohne ihn weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenResult</name>
+    <message>
+        <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
+        <source>no</source>
+        <translation>kein</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>one</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>six</source>
+        <translation>sechs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>seven</source>
+        <translation>sieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nine</source>
+        <translation>neun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ten</source>
+        <translation>zehn</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>eleven</source>
+        <translation>elf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>twelve</source>
+        <translation>zwölf</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>top</source>
+        <translation>oberen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>middle</source>
+        <translation>mittleren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bottom</source>
+        <translation>unteren</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source> on the %1 line</source>
+        <translation> auf der %1 Linie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> on the %1 and %2 lines</source>
+        <translation> auf der %1 und der %2 Linie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> on all three lines</source>
+        <translation> auf allen drei Linien</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>won %1 credit</source>
+        <translation>Gewinn: %1 Credit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>won %1 credits</source>
+        <translation>Gewinn: %1 Credits</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> and %1 from the vault</source>
+        <translation> und %1 aus dem Tresor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> from the vault</source>
+        <translation> aus dem Tresor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 nudge won</source>
+        <translation>%1 Nudge gewonnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 nudges won</source>
+        <translation>%1 Nudges gewonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the vault gave %1 nudge</source>
+        <translation>%1 Nudge aus dem Tresor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the vault gave %1 nudges</source>
+        <translation>%1 Nudges aus dem Tresor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no win</source>
+        <translation>kein Gewinn</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 nudge to use: press 1, 2 or 3</source>
+        <translation>%1 Nudge übrig: 1, 2 oder 3 drücken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 nudges to use: press 1, 2 or 3</source>
+        <translation>%1 Nudges übrig: 1, 2 oder 3 drücken</translation>
+    </message>
+</context>
+<context>
+    <name>TBorrowC</name>
+    <message>
+        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
+<byte value="xd"/>
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <translation>Hier können Sie sich Credits leihen oder früher geliehene Credits zurückzahlen.  Klicken Sie auf den Knopf mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.<byte value="xd"/>
+<byte value="xd"/>
+Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Choose an amount of at least 1 credit.</source>
+        <translation>Wählen Sie einen Betrag von mindestens 1 Credit.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You cannot borrow that much: the meters cannot go past %1 credits.</source>
+        <translation>So viel können Sie nicht leihen: Die Anzeigen reichen nicht über %1 Credits hinaus.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You do not have %1 credits!</source>
+        <translation>Sie haben keine %1 Credits!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>You cannot pay back more credits than you have borrowed!</source>
+        <translation>Sie können nicht mehr Credits zurückzahlen, als Sie geliehen haben!</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Use this form to borrow or pay back credits</source>
+        <translation>Credits leihen oder zurückzahlen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Borrow Credits</source>
+        <translation>Credits leihen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay Back Credits</source>
+        <translation>Credits zurückzahlen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Borrow %1 credit</source>
+        <translation>%1 Credit leihen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay back %1 credit</source>
+        <translation>%1 Credit zurückzahlen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Borrow %1 credits</source>
+        <translation>%1 Credits leihen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay back %1 credits</source>
+        <translation>%1 Credits zurückzahlen</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Credits:</source>
+        <translation>Guthaben:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Borrowed:</source>
+        <translation>Geliehen:</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <location filename="../src/presentation/SoundMenu.cpp" line="+22"/>
+        <source>Sound</source>
+        <translation>Soundeffekte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HelpMenuTexts.cpp" line="+11"/>
+        <source>&amp;%1 Manual</source>
+        <translation>&amp;Handbuch zu %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Version:  %1</source>
+        <translation>Version:  %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Unit1.cpp" line="+183"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Open Game</source>
+        <translation>Spiel ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Borrow</source>
+        <translation>&amp;Leihen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stats</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>His&amp;tory</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Payoffs</source>
+        <translation>&amp;Auszahlungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inkf&amp;airn</source>
+        <translation>Ink&amp;fairn</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Unit1Help.cpp" line="+27"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Tumblewick Games Page</source>
+        <translation>&amp;Tumblewick-Spieleseite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Company Information</source>
+        <translation>&amp;Firmeninformationen</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Could not find a web browser on your system!</source>
+        <translation>Auf Ihrem System wurde kein Webbrowser gefunden!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Please visit Tumblewick at:  %1</source>
+        <translation>Besuchen Sie Tumblewick unter:  %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please visit:  %1</source>
+        <translation>Besuchen Sie:  %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <source>The vault opens.</source>
+        <translation>Der Tresor öffnet sich.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoadSave</name>
+    <message>
+        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <source>Save a Game -- Select Game Slot</source>
+        <translation>Spiel speichern – Speicherplatz wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a Game -- Select Game Slot</source>
+        <translation>Spiel öffnen – Speicherplatz wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name for this saved game?</source>
+        <translation>Name für diesen Spielstand?</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Name of slot %1</source>
+        <translation>Name von Speicherplatz %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 Credits</source>
+        <translation>%1 Credits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Borrowed</source>
+        <translation>%1 geliehen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save in slot %1, %2</source>
+        <translation>In Speicherplatz %1 speichern, %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open slot %1, %2</source>
+        <translation>Speicherplatz %1 öffnen, %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPaychart</name>
+    <message>
+        <location filename="../src/ui/Payoffs.cpp" line="+26"/>
+        <source>The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).</source>
+        <translation>Die Gewinntabelle %1 (%2 Pixel) ist größer als der Bildschirm (%3 Pixel).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The payoff chart %1 cannot be read.</source>
+        <translation>Die Gewinntabelle %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The payoff chart %1 is too large a picture for the game to hold.</source>
+        <translation>Die Gewinntabelle %1 ist ein zu großes Bild für das Spiel.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The payoff chart %1 is damaged or is not a JPEG picture.</source>
+        <translation>Die Gewinntabelle %1 ist beschädigt oder kein JPEG-Bild.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The built-in chart is shown instead.</source>
+        <translation>Stattdessen wird die eingebaute Tabelle gezeigt.</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Payoff Chart</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+</context>
+<context>
+    <name>TPrinterForm</name>
+    <message>
+        <location filename="../src/ui/printerunit.cpp" line="+105"/>
+        <source>Advertisement - Please Support our Sponsors</source>
+        <translation>Werbung – Bitte unterstützen Sie unsere Sponsoren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Click your printer type above to save BIG bucks on printer cartridges.</source>
+        <translation>Klicken Sie oben auf Ihren Druckertyp und sparen Sie RICHTIG bei Druckerpatronen.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Today&apos;s Inkjet Cartridge Special</source>
+        <translation>Tintenpatronen-Angebot des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsForm</name>
+    <message>
+        <location filename="../src/ui/Stats.cpp" line="+38"/>
+        <source>Spins:</source>
+        <translation>Drehungen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Credits:</source>
+        <translation>Guthaben:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Borrowed:</source>
+        <translation>Geliehen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total Bets:</source>
+        <translation>Einsätze gesamt:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Payoffs:</source>
+        <translation>Auszahlungen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Normal:</source>
+        <translation>Normal:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Overall Payoff Percentage:</source>
+        <translation>Auszahlungsquote gesamt:</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Your Game Statistics</source>
+        <translation>Ihre Spielstatistik</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TTrickForm</name>
+    <message>
+        <location filename="../src/ui/Unit2.cpp" line="+80"/>
+        <source>The vault</source>
+        <translation>Der Tresor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter</source>
+        <translation>Wählen Sie eine der fünf Truhen: Tasten 1 bis 5 oder Links und Rechts, dann Eingabe</translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>%1 Nudges</source>
+        <translation>%1 Nudges</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Credits</source>
+        <translation>%1 Credits</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
+        <source>large chest, front left</source>
+        <translation>große Truhe, vorne links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>large chest, front right</source>
+        <translation>große Truhe, vorne rechts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>small chest, back right</source>
+        <translation>kleine Truhe, hinten rechts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>small chest, back left</source>
+        <translation>kleine Truhe, hinten links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>middle chest</source>
+        <translation>mittlere Truhe</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Chest %1: %2</source>
+        <translation>Truhe %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, opened: %2</source>
+        <translation>%1, geöffnet: %2</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Chests</source>
+        <translation>Truhen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../src/ui/main.cpp" line="+27"/>
+        <source>A three-reel casino slot machine.</source>
+        <translation>Ein Casino-Spielautomat mit drei Walzen.</translation>
+    </message>
+</context>
+</TS>
