@@ -69,16 +69,17 @@ std::string coinsText(int coins, const ManualWords &words)
 std::string coinsRow(const CoinFigures &f, const ManualWords &words)
 {
     const std::string coins = std::to_string(f.coins) + "coin";
-    const std::string exactly = words.exactly;
+    const auto oneInExactly = [&words](const Fraction &chance, const std::string &key) {
+        return fill(words.oneInExactly, {oneIn(chance, words), figure(key, exactText(chance))});
+    };
     return "<tr>" + cell(coinsText(f.coins, words)) +
-           cell(percent(f.hitFrequency, words) + "<br><small>" + oneIn(f.hitFrequency, words) + "; " +
-                exactly + figure("hit_frequency_" + coins + "_exact", exactText(f.hitFrequency)) +
-                "</small>") +
-           cell(percent(f.bonusFrequency, words) + "<br><small>" + oneIn(f.bonusFrequency, words) + "; " +
-                exactly + figure("bonus_frequency_" + coins + "_exact", exactText(f.bonusFrequency)) +
-                "</small>") +
-           cell(percent(f.returnToPlayer, words) + "<br><small>" + exactly +
-                figure("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer)) +
+           cell(percent(f.hitFrequency, words) + "<br><small>" +
+                oneInExactly(f.hitFrequency, "hit_frequency_" + coins + "_exact") + "</small>") +
+           cell(percent(f.bonusFrequency, words) + "<br><small>" +
+                oneInExactly(f.bonusFrequency, "bonus_frequency_" + coins + "_exact") + "</small>") +
+           cell(percent(f.returnToPlayer, words) + "<br><small>" +
+                fill(words.exactly,
+                     {figure("rtp_excluding_nudges_" + coins + "_exact", exactText(f.returnToPlayer))}) +
                 "</small>") +
            "</tr>\n";
 }

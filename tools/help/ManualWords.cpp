@@ -17,7 +17,8 @@ constexpr ManualWords kEnglish{
     "{1} coins",
     "about 1 spin in {1}",
     "never",
-    "exactly ",
+    "{1}; exactly {2}",
+    "exactly {1}",
     "<tr><th>Symbol</th><th>On the line</th><th>Pays</th></tr>\n",
     "<tr><th>Coins</th><th>A spin pays</th><th>A spin opens the vault</th><th>Paid back per coin</th></tr>\n",
     "<h3>Pays by symbol, one line</h3>\n<p>How many of the {1} stop combinations pay each prize on one "
@@ -52,7 +53,8 @@ constexpr ManualWords kGerman{
     "{1} Münzen",
     "etwa 1 von {1} Drehungen",
     "nie",
-    "genau ",
+    "{1}; genau {2}",
+    "genau {1}",
     "<tr><th>Symbol</th><th>Auf der Linie</th><th>Gewinn</th></tr>\n",
     "<tr><th>Münzen</th><th>Eine Drehung gewinnt</th><th>Eine Drehung öffnet die Schatzkammer</th>"
     "<th>Auszahlung je Münze</th></tr>\n",
@@ -92,7 +94,8 @@ constexpr ManualWords kFrench{
     "{1} pièces",
     "environ 1 tour sur {1}",
     "jamais",
-    "exactement ",
+    "{1}&nbsp;; exactement {2}",
+    "exactement {1}",
     "<tr><th>Symbole</th><th>Sur la ligne</th><th>Gain</th></tr>\n",
     "<tr><th>Pièces</th><th>Un tour gagne</th><th>Un tour ouvre la salle du trésor</th>"
     "<th>Rendu par pièce</th></tr>\n",
@@ -131,7 +134,8 @@ constexpr ManualWords kSpanish{
     "{1} monedas",
     "aprox. 1 tirada de cada {1}",
     "nunca",
-    "exactamente ",
+    "{1}; exactamente {2}",
+    "exactamente {1}",
     "<tr><th>Símbolo</th><th>En la línea</th><th>Premio</th></tr>\n",
     "<tr><th>Monedas</th><th>Una tirada gana</th><th>Una tirada abre la cámara del tesoro</th>"
     "<th>Devuelto por moneda</th></tr>\n",

@@ -22,7 +22,8 @@ struct ManualWords {
     const char *coins; // {1}: how many
     const char *oneIn; // {1}: spins per hit
     const char *never;
-    const char *exactly;
+    const char *oneInExactly; // {1}: oneIn's text; {2}: the exact fraction
+    const char *exactly;      // {1}: the exact fraction
     const char *payTableHead;
     const char *oddsHead;
     const char *paysBySymbol; // {1}: the stop combinations
