@@ -56,14 +56,14 @@ constexpr ManualWords kGerman{
     "{1}; genau {2}",
     "genau {1}",
     "<tr><th>Symbol</th><th>Auf der Linie</th><th>Gewinn</th></tr>\n",
-    "<tr><th>Münzen</th><th>Eine Drehung gewinnt</th><th>Eine Drehung öffnet die Schatzkammer</th>"
+    "<tr><th>Münzen</th><th>Eine Drehung gewinnt</th><th>Eine Drehung öffnet den Tresor</th>"
     "<th>Auszahlung je Münze</th></tr>\n",
     "<h3>Gewinne nach Symbol, eine Linie</h3>\n<p>Wie viele der {1} Stoppkombinationen auf einer Linie "
     "welchen Gewinn zahlen, wie viele davon das Wild-Symbol brauchen und wie viele Credits sie zusammen "
     "auszahlen.</p>\n",
     "<tr><th colspan=\"2\">Symbol</th><th>Kombinationen</th><th>Mit dem "
     "Wild-Symbol</th><th>Credits</th></tr>\n",
-    "<p>Die Schatzkammer öffnet sich bei {1} Kombinationen je Reihe mit drei Bonustruhen und bei {2} "
+    "<p>Der Tresor öffnet sich bei {1} Kombinationen je Reihe mit drei Bonustruhen und bei {2} "
     "weiteren mit zwei Truhen und dem Wild-Symbol auf einer bezahlten Linie. Eine Truhe ist im Mittel {3} "
     "Credits wert, wobei die 6 Nudges als nichts zählen.</p>\n",
     "<tr><th>Münzen</th><th>Ohne Nudges</th><th>Mit Nudges wie oben</th></tr>\n",
@@ -73,8 +73,8 @@ constexpr ManualWords kGerman{
     "Zahl nach &plusmn; ist das 95-%-Intervall in Prozentpunkten: So berechnet, enthält ein solches "
     "Intervall den wahren Wert des Automaten 19-mal von 20.</p>\n",
     "<p>So gespielt zahlt der Automat mehr aus, als Sie setzen, gleich bei welchem Einsatz.</p>\n",
-    "<p>Jede Münze kauft eine weitere Linie, auf der Sie gewinnen können, doch drei Bonustruhen öffnen die "
-    "Schatzkammer auf jeder Reihe, gleich wie viel Sie setzen. Darum ist die erste Münze am meisten wert, "
+    "<p>Jede Münze kauft eine weitere Linie, auf der Sie gewinnen können, doch drei Bonustruhen öffnen den "
+    "Tresor auf jeder Reihe, gleich wie viel Sie setzen. Darum ist die erste Münze am meisten wert, "
     "und die Auszahlung je Münze ist am höchsten, wenn Sie immer nur eine Münze spielen, mit oder ohne "
     "Nudges.</p>\n",
 };
