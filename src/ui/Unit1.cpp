@@ -19,12 +19,14 @@
 #include "ui/FaceWidget.h"
 #include "ui/FormServices.h"
 #include "ui/MakerPages.h"
+#include "ui/ManualFile.h"
 #include "ui/MenuBarKeys.h"
 #include "ui/Version.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -112,7 +114,7 @@ void TForm1::FormCreate()
     // 6. Caption, menu and help file.
     setWindowTitle(plainWindowTitle(QString::fromStdString(WindowTitle)));
     buildMenu();
-    HelpFile = ExeDir + ExeStem + ".hlp";
+    HelpFile = manualFile(ExeDir, ExeStem, QLocale().uiLanguages());
     openGamesPage = [this] { OpenWebPage(kGamesPageNumber); };
 
     // 7. The screen. A face wider than the screen's 4:3 part would push the buttons below its

@@ -15,7 +15,8 @@ export DISPLAY=":$(cat "$scratch/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 mkdir -m 700 "$scratch/run"
-HOME="$scratch" XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run" SDL_AUDIODRIVER=dummy "$prefix/games/varnholt-slots" &
+# In English, whatever the desktop's language, since the title is the English manual's.
+LANGUAGE=en HOME="$scratch" XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run" SDL_AUDIODRIVER=dummy "$prefix/games/varnholt-slots" &
 game=$!
 # A loaded machine may take a while to show the window; the first key presses count only once
 # the start sound has unlocked input.

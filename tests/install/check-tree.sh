@@ -23,6 +23,9 @@ case "$(readlink "$link")" in /*) fail "games/varnholt-slots is an absolute link
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo does not validate"
 gzip -t "$prefix/share/man/man6/varnholt-slots.6.gz" || fail "no compressed manual page"
+for language in de fr es; do
+  gzip -t "$prefix/share/man/$language/man6/varnholt-slots.6.gz" || fail "no compressed $language manual page"
+done
 
 icons="$prefix/share/icons/hicolor"
 [ -s "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"

@@ -2,8 +2,30 @@
 # tool's name=value output must show the tool's value. The figures with nudges are played again
 # by the tool with the spins and seed the manual names, once per coin count.
 # Usage: cmake -DODDS=<varnholt-odds> -DMANUAL=<varnholt-slots.hlp> -P CheckManualOdds.cmake
+# A translation also names its LANGUAGE, whose decimal point is a comma, and the ENGLISH manual,
+# whose topics and links it must keep.
 
 file(READ ${MANUAL} manual)
+set(decimal_point ".")
+if(DEFINED LANGUAGE AND NOT LANGUAGE STREQUAL "en")
+  set(decimal_point ",")
+endif()
+
+if(DEFINED ENGLISH)
+  file(READ ${ENGLISH} english)
+  foreach(kind name href)
+    string(REGEX MATCHALL "<a ${kind}=\"[^\"]*\"" translated_links "${manual}")
+    string(REGEX MATCHALL "<a ${kind}=\"[^\"]*\"" english_links "${english}")
+    list(SORT translated_links)
+    list(SORT english_links)
+    if(NOT translated_links STREQUAL english_links)
+      message(FATAL_ERROR "the ${LANGUAGE} manual's <a ${kind}> are\n${translated_links}\nnot\n${english_links}")
+    endif()
+  endforeach()
+  if(manual MATCHES "{{[^}]*}}")
+    message(FATAL_ERROR "the ${LANGUAGE} manual keeps the placeholder ${CMAKE_MATCH_0}")
+  endif()
+endif()
 
 function(run_odds out_var)
   execute_process(COMMAND ${ODDS} --format=keyvalue ${ARGN} OUTPUT_VARIABLE output RESULT_VARIABLE status)
@@ -22,6 +44,7 @@ function(tool_value out_var output name)
 endfunction()
 
 function(expect_in_manual key value)
+  string(REPLACE "." "${decimal_point}" value "${value}")
   string(FIND "${manual}" "class=\"${key}\">${value}<" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the manual's ${key} is not the tool's ${value}")
@@ -44,10 +67,11 @@ if(checked LESS 36)
   message(FATAL_ERROR "only ${checked} exact figures of the odds tool found in the manual")
 endif()
 
-if(NOT manual MATCHES "class=\"sim_spins\">([0-9,]+)<")
+# Grouped by threes, with whatever separator the language writes.
+if(NOT manual MATCHES "class=\"sim_spins\">([0-9][^<]*)<")
   message(FATAL_ERROR "the manual does not say how many spins it played")
 endif()
-string(REPLACE "," "" spins "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "[^0-9]" "" spins "${CMAKE_MATCH_1}")
 if(NOT manual MATCHES "class=\"sim_seed\">([0-9]+)<")
   message(FATAL_ERROR "the manual does not say which seed it played")
 endif()

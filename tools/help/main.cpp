@@ -1,7 +1,9 @@
 // varnholt-help: writes the game's manual, one self-contained HTML file, from the pages in
 // tools/help/pages, the symbol sheet, the machine's exact odds and its simulated play with nudges.
-//   varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]
-// RETURNS_SOURCE, when given, receives the returns with nudges as a C++ source for the game.
+//   varnholt-help [--lang LANGUAGE] PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]
+// LANGUAGE (en, de, fr or es; en by default) is the language of the pages in PAGES_DIR, and the
+// manual's own words around its figures are written in it too. RETURNS_SOURCE, when given,
+// receives the returns with nudges as a C++ source for the game.
 
 #include "ManualFigures.h"
 #include "SymbolPictures.h"
@@ -10,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 using namespace varnholt;
 using namespace varnholt::help;
@@ -32,8 +35,15 @@ void replaceAll(std::string &text, const std::string &placeholder, const std::st
 
 int main(int argc, char **argv)
 {
-    if (argc != 4 && argc != 5) {
-        std::cerr << "usage: varnholt-help PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]\n";
+    const ManualWords *words = manualWords("en");
+    if (argc > 2 && std::string_view(argv[1]) == "--lang") {
+        words = manualWords(argv[2]);
+        argc -= 2;
+        argv += 2;
+    }
+    if (!words || (argc != 4 && argc != 5)) {
+        std::cerr
+            << "usage: varnholt-help [--lang en|de|fr|es] PAGES_DIR SYMBOL_SHEET OUTPUT [RETURNS_SOURCE]\n";
         return 2;
     }
     std::string error;
@@ -45,9 +55,7 @@ int main(int argc, char **argv)
     const ExactOdds odds = computeExactOdds();
     const NudgeRuns nudgeRuns = simulateNudgePlay();
 
-    std::string manual =
-        "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Varnholt Slots Help</title>"
-        "</head><body>\n";
+    std::string manual = words->opening;
     for (const char *page : kPages) {
         std::ifstream in(std::string(argv[1]) + "/" + page, std::ios::binary);
         if (!in) {
@@ -58,9 +66,9 @@ int main(int argc, char **argv)
         text << in.rdbuf();
         manual += text.str() + "<hr>\n";
     }
-    replaceAll(manual, "{{pay-table}}", payTableHtml(odds, *images));
-    replaceAll(manual, "{{odds}}", oddsHtml(odds, *images));
-    replaceAll(manual, "{{nudge-odds}}", nudgeOddsHtml(odds, nudgeRuns));
+    replaceAll(manual, "{{pay-table}}", payTableHtml(odds, *images, *words));
+    replaceAll(manual, "{{odds}}", oddsHtml(odds, *images, *words));
+    replaceAll(manual, "{{nudge-odds}}", nudgeOddsHtml(odds, nudgeRuns, *words));
     for (int code = 0; code < int(images->size()); ++code)
         replaceAll(manual, "{{symbol-" + std::to_string(code) + "}}", (*images)[std::size_t(code)]);
     manual += "</body></html>\n";
