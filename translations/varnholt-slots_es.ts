@@ -6,147 +6,147 @@
     <message>
         <location filename="../src/ui/CoreTexts.cpp" line="+21"/>
         <source>You are out of credits...better borrow some!</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quedado sin créditos... ¡más vale que pida algunos prestados!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No bet was placed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha hecho ninguna apuesta!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click on one of the Boxes!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pulse en uno de los cofres!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>gold bars</source>
-        <translation type="unfinished"></translation>
+        <translation>lingotes de oro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>knight</source>
-        <translation type="unfinished"></translation>
+        <translation>caballero</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>horse</source>
-        <translation type="unfinished"></translation>
+        <translation>caballo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>gold shield</source>
-        <translation type="unfinished"></translation>
+        <translation>escudo de oro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cross shield</source>
-        <translation type="unfinished"></translation>
+        <translation>escudo con cruz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>scrolls</source>
-        <translation type="unfinished"></translation>
+        <translation>pergaminos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>swords</source>
-        <translation type="unfinished"></translation>
+        <translation>espadas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>skull</source>
-        <translation type="unfinished"></translation>
+        <translation>calavera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Comodín</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Apple Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras Apple</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brother Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras/fax/copiadoras Brother</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canon Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras/fax/copiadoras Canon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Epson Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras Epson</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>HP Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras/fax/copiadoras HP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lexmark Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras Lexmark</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IBM Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras IBM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panasonic Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras/fax/copiadoras Panasonic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Xerox Printers/FAX/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras/fax/copiadoras Xerox</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Brands</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras marcas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-80%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorre un 40-80 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-60%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorre un 40-60 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 50-80%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorre un 50-80 %</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is no saved-game slot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el espacio de guardado %1.</translation>
     </message>
 </context>
 <context>
@@ -154,134 +154,134 @@
     <message>
         <location filename="../src/presentation/FaceControls.h" line="+29"/>
         <source>Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spin — Enter or Space; puts the last stake in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar — Intro o Espacio; vuelve a apostar lo mismo que la última vez</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bet 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apostar 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Put in one coin — B</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir una moneda — B</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bet 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Apostar 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Put in coins up to three and spin — M</source>
-        <translation type="unfinished"></translation>
+        <translation>Completar hasta tres monedas y girar — M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coin slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranura de monedas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coin slot: put in one coin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranura de monedas: introducir una moneda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar el rodillo 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar este rodillo un símbolo — 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar el rodillo 2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar el rodillo 3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits: the coins you have to play with</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos: las monedas con las que puede jugar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coins</source>
-        <translation type="unfinished"></translation>
+        <translation>Monedas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Coins: the coins in for the next spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Monedas: las monedas apostadas en la próxima tirada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Winnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancias</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Winnings: the credits the last win paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancias: los créditos que pagó el último premio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>Avances</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Avances: los avances de los que dispone</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
         <source>spinning</source>
-        <translation type="unfinished"></translation>
+        <translation>girando</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodillo %1: %2</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>No spin yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna tirada.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The result of the last spin or nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>El resultado de la última tirada o del último avance</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
         <source>Slot machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina tragaperras</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The maker&apos;s games page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de juegos del fabricante: %1</translation>
     </message>
 </context>
 <context>
@@ -291,57 +291,57 @@
         <location line="+69"/>
         <location line="+10"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="-73"/>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar (Ctrl+F)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Cannot open the help file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de ayuda %1.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The help file %1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar el archivo de ayuda %1: %2.</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>  Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>  No encontrado</translation>
     </message>
 </context>
 <context>
@@ -349,133 +349,133 @@
     <message>
         <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What you have seen is unusually unlucky: about 1 player in %1 sees this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha visto es una mala suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>What you have seen is well within what this machine does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha visto está dentro de lo habitual en esta máquina.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de un minuto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+131"/>
         <source>Play History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de juego</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Longest losing run:</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha perdedora más larga:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Today:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>In all:</source>
-        <translation type="unfinished"></translation>
+        <translation>En total:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Best wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores premios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Is it fair?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Es justo?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Balance (credits minus borrowed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo (créditos menos préstamos)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Borrowed or paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Préstamo o devolución</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vault</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara acorazada</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>%1 credits on %2 coin, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créditos con %2 moneda, %3</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 credits on %2 coins, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créditos con %2 monedas, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No wins yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay premios.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 spins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiradas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 spins in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiradas en %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de juego: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegue unas cuantas tiradas para ver cómo se comparan sus resultados con la máquina.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar los premios logrados con avances). Esta máquina devuelve exactamente el %2 sin avances y alrededor del %3 si los avances se usan bien. Con sus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@
     <message>
         <location filename="../src/presentation/MusicCycle.cpp" line="+106"/>
         <source>Cannot play the music file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir el archivo de música «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -491,7 +491,7 @@
     <message>
         <location filename="../src/history/PlayHistory.cpp" line="+127"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el historial de juego en %1: %2. La partida continúa sin él.</translation>
     </message>
 </context>
 <context>
@@ -499,152 +499,152 @@
     <message>
         <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>cero</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>un</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>dos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>cuatro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>seis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>siete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>ocho</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nueve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>diez</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>eleven</source>
-        <translation type="unfinished"></translation>
+        <translation>once</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>twelve</source>
-        <translation type="unfinished"></translation>
+        <translation>doce</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>de arriba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>del centro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>de abajo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source> on the %1 line</source>
-        <translation type="unfinished"></translation>
+        <translation> en la línea %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> on the %1 and %2 lines</source>
-        <translation type="unfinished"></translation>
+        <translation> en las líneas %1 y %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> on all three lines</source>
-        <translation type="unfinished"></translation>
+        <translation> en las tres líneas</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>won %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>ha ganado %1 crédito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>won %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>ha ganado %1 créditos</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> and %1 from the vault</source>
-        <translation type="unfinished"></translation>
+        <translation> y %1 de la cámara acorazada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> from the vault</source>
-        <translation type="unfinished"></translation>
+        <translation> de la cámara acorazada</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 nudge won</source>
-        <translation type="unfinished"></translation>
+        <translation>ha ganado %1 avance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges won</source>
-        <translation type="unfinished"></translation>
+        <translation>ha ganado %1 avances</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the vault gave %1 nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>la cámara acorazada le ha dado %1 avance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the vault gave %1 nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>la cámara acorazada le ha dado %1 avances</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no win</source>
-        <translation type="unfinished"></translation>
+        <translation>sin premio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avance por usar: pulse 1, 2 o 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avances por usar: pulse 1, 2 o 3</translation>
     </message>
 </context>
 <context>
@@ -654,87 +654,89 @@
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use esta pantalla para pedir créditos prestados o para devolver los que pidió prestados antes.  Pulse el botón que representa la cantidad que desea pedir prestada (o devolver).<byte value="xd"/>
+<byte value="xd"/>
+Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Choose an amount of at least 1 credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una cantidad de al menos 1 crédito.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You cannot borrow that much: the meters cannot go past %1 credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puede pedir prestado tanto: los contadores no pasan de %1 créditos.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No tiene %1 créditos!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No puede devolver más créditos de los que ha pedido prestados!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Use this form to borrow or pay back credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Use este formulario para pedir prestados o devolver créditos</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Borrow Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir créditos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pay Back Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver créditos</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Borrow %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir prestado %1 crédito</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pay back %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver %1 crédito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Borrow %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir prestados %1 créditos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pay back %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver %1 créditos</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado:</translation>
     </message>
 </context>
 <context>
@@ -742,117 +744,117 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/presentation/SoundMenu.cpp" line="+22"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Música</translation>
     </message>
     <message>
         <location filename="../src/ui/HelpMenuTexts.cpp" line="+11"/>
         <source>&amp;%1 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual de %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Version:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión:  %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1.cpp" line="+183"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir partida</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar partida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Borrow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préstamo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Payoffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;mios</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Inkf&amp;airn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ink&amp;fairn</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1Help.cpp" line="+27"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Tumblewick Games Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de juegos de &amp;Tumblewick</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información de la empresa</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Could not find a web browser on your system!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha encontrado ningún navegador web en su sistema!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please visit Tumblewick at:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite Tumblewick en:  %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please visit:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite:  %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se abre la cámara acorazada.</translation>
     </message>
 </context>
 <context>
@@ -860,57 +862,57 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Save.cpp" line="+43"/>
         <source>Save a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una partida – Elija un espacio de guardado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una partida – Elija un espacio de guardado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name for this saved game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Nombre para esta partida guardada?</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Name of slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del espacio %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>%1 Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créditos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Borrowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prestados</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save in slot %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el espacio %1, %2</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Open slot %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el espacio %1, %2</translation>
     </message>
 </context>
 <context>
@@ -918,32 +920,32 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Payoffs.cpp" line="+26"/>
         <source>The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de premios %1 (%2 píxeles) es más grande que la pantalla (%3 píxeles).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The payoff chart %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la tabla de premios %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The payoff chart %1 is too large a picture for the game to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de premios %1 es una imagen demasiado grande para el juego.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The payoff chart %1 is damaged or is not a JPEG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de premios %1 está dañada o no es una imagen JPEG.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The built-in chart is shown instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>En su lugar se muestra la tabla integrada.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Payoff Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de premios</translation>
     </message>
 </context>
 <context>
@@ -951,17 +953,17 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/printerunit.cpp" line="+105"/>
         <source>Advertisement - Please Support our Sponsors</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicidad - Apoye a nuestros patrocinadores</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click your printer type above to save BIG bucks on printer cartridges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse arriba en su tipo de impresora y ahorre MUCHO dinero en cartuchos de impresora.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
-        <translation type="unfinished"></translation>
+        <translation>Oferta del día en cartuchos de tinta</translation>
     </message>
 </context>
 <context>
@@ -969,52 +971,52 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Stats.cpp" line="+38"/>
         <source>Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestado:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Total Bets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuestas totales:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Payoffs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premios:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Normales:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Overall Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de retorno total:</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Your Game Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de su partida</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1022,62 +1024,62 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Unit2.cpp" line="+80"/>
         <source>The vault</source>
-        <translation type="unfinished"></translation>
+        <translation>La cámara acorazada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija uno de los cinco cofres: teclas 1 a 5, o Izquierda y Derecha, y luego Intro</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>%1 Nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avances</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créditos</translation>
     </message>
     <message>
         <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
         <source>large chest, front left</source>
-        <translation type="unfinished"></translation>
+        <translation>cofre grande, delante a la izquierda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>large chest, front right</source>
-        <translation type="unfinished"></translation>
+        <translation>cofre grande, delante a la derecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>small chest, back right</source>
-        <translation type="unfinished"></translation>
+        <translation>cofre pequeño, detrás a la derecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>small chest, back left</source>
-        <translation type="unfinished"></translation>
+        <translation>cofre pequeño, detrás a la izquierda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>middle chest</source>
-        <translation type="unfinished"></translation>
+        <translation>cofre del centro</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Chest %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofre %1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1, opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, abierto: %2</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Chests</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofres</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1087,7 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/main.cpp" line="+27"/>
         <source>A three-reel casino slot machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una máquina tragaperras de casino con tres rodillos.</translation>
     </message>
 </context>
 </TS>
