@@ -246,12 +246,12 @@
     <message>
         <location line="+1"/>
         <source>Nudges</source>
-        <translation>Avances</translation>
+        <translation>Nudges</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation>Avances: los avances de los que dispone</translation>
+        <translation>Nudges: los nudges de los que dispone</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
@@ -271,7 +271,7 @@
     <message>
         <location line="+2"/>
         <source>The result of the last spin or nudge</source>
-        <translation>El resultado de la última tirada o del último avance</translation>
+        <translation>El resultado de la última tirada o del último nudge</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
@@ -425,7 +425,7 @@
     <message>
         <location line="+1"/>
         <source>Vault</source>
-        <translation>Cámara acorazada</translation>
+        <translation>Cámara del tesoro</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -475,7 +475,7 @@
     <message>
         <location line="+5"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar los premios logrados con avances). Esta máquina devuelve exactamente el %2 sin avances y alrededor del %3 si los avances se usan bien. Con sus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
+        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar los premios logrados con nudges). Esta máquina devuelve exactamente el %2 sin nudges y alrededor del %3 si los nudges se usan bien. Con sus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
     </message>
 </context>
 <context>
@@ -604,32 +604,32 @@
     <message>
         <location line="+5"/>
         <source> and %1 from the vault</source>
-        <translation> y %1 de la cámara acorazada</translation>
+        <translation> y %1 de la cámara del tesoro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> from the vault</source>
-        <translation> de la cámara acorazada</translation>
+        <translation> de la cámara del tesoro</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 nudge won</source>
-        <translation>ha ganado %1 avance</translation>
+        <translation>ha ganado %1 nudge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges won</source>
-        <translation>ha ganado %1 avances</translation>
+        <translation>ha ganado %1 nudges</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the vault gave %1 nudge</source>
-        <translation>la cámara acorazada le ha dado %1 avance</translation>
+        <translation>la cámara del tesoro le ha dado %1 nudge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the vault gave %1 nudges</source>
-        <translation>la cámara acorazada le ha dado %1 avances</translation>
+        <translation>la cámara del tesoro le ha dado %1 nudges</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -639,12 +639,12 @@
     <message>
         <location line="+3"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation>%1 avance por usar: pulse 1, 2 o 3</translation>
+        <translation>%1 nudge por usar: pulse 1, 2 o 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation>%1 avances por usar: pulse 1, 2 o 3</translation>
+        <translation>%1 nudges por usar: pulse 1, 2 o 3</translation>
     </message>
 </context>
 <context>
@@ -854,7 +854,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
-        <translation>Se abre la cámara acorazada.</translation>
+        <translation>Se abre la cámara del tesoro.</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1024,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location filename="../src/ui/Unit2.cpp" line="+80"/>
         <source>The vault</source>
-        <translation>La cámara acorazada</translation>
+        <translation>La cámara del tesoro</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,7 +1034,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location line="+173"/>
         <source>%1 Nudges</source>
-        <translation>%1 avances</translation>
+        <translation>%1 nudges</translation>
     </message>
     <message>
         <location line="+1"/>
