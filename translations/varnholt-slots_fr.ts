@@ -6,147 +6,147 @@
     <message>
         <location filename="../src/ui/CoreTexts.cpp" line="+21"/>
         <source>You are out of credits...better borrow some!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez plus de crédits... mieux vaut en emprunter&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No bet was placed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise n’a été placée&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click on one of the Boxes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur l’un des coffres&#xa0;!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>gold bars</source>
-        <translation type="unfinished"></translation>
+        <translation>lingots d’or</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>knight</source>
-        <translation type="unfinished"></translation>
+        <translation>chevalier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>horse</source>
-        <translation type="unfinished"></translation>
+        <translation>cheval</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>gold shield</source>
-        <translation type="unfinished"></translation>
+        <translation>bouclier d’or</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cross shield</source>
-        <translation type="unfinished"></translation>
+        <translation>bouclier à croix</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>scrolls</source>
-        <translation type="unfinished"></translation>
+        <translation>parchemins</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>swords</source>
-        <translation type="unfinished"></translation>
+        <translation>épées</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>skull</source>
-        <translation type="unfinished"></translation>
+        <translation>crâne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Wild</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Apple Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes Apple</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brother Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes/fax/copieurs Brother</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canon Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes/fax/copieurs Canon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Epson Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes Epson</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>HP Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes/fax/copieurs HP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lexmark Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes Lexmark</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IBM Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes IBM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panasonic Printers/Fax/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes/fax/copieurs Panasonic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Xerox Printers/FAX/Copiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes/fax/copieurs Xerox</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Brands</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres marques</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-80%</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisez 40 à 80&#xa0;%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-60%</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisez 40 à 60&#xa0;%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 50-80%</source>
-        <translation type="unfinished"></translation>
+        <translation>Économisez 50 à 80&#xa0;%</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is no saved-game slot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’emplacement %1 pour les parties enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -154,134 +154,134 @@
     <message>
         <location filename="../src/presentation/FaceControls.h" line="+29"/>
         <source>Spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spin — Enter or Space; puts the last stake in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer — Entrée ou Espace&#xa0;; remet la dernière mise</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bet 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miser 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Put in one coin — B</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une pièce — B</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bet 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Miser 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Put in coins up to three and spin — M</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer des pièces jusqu’à trois et lancer — M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coin slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Fente à pièces</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coin slot: put in one coin</source>
-        <translation type="unfinished"></translation>
+        <translation>Fente à pièces&#xa0;: insérer une pièce</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser le rouleau 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser ce rouleau d’un symbole vers le bas — 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser le rouleau 2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser le rouleau 3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits: the coins you have to play with</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits&#xa0;: les pièces dont vous disposez pour jouer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coins</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Coins: the coins in for the next spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièces&#xa0;: les pièces misées pour le prochain tour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Winnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gains</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Winnings: the credits the last win paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gains&#xa0;: les crédits rapportés par le dernier gain</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups de pouce</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups de pouce&#xa0;: les coups de pouce dont vous disposez</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
         <source>spinning</source>
-        <translation type="unfinished"></translation>
+        <translation>en rotation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouleau %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>No spin yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tour joué pour l’instant.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The result of the last spin or nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat du dernier tour ou du dernier coup de pouce</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
         <source>Slot machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine à sous</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The maker&apos;s games page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La page des jeux du fabricant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -291,57 +291,57 @@
         <location line="+69"/>
         <location line="+10"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="-73"/>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (Ctrl+F)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrence suivante</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Cannot open the help file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier d’aide %1.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The help file %1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide %1 ne peut pas être affiché&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>  Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>  Introuvable</translation>
     </message>
 </context>
 <context>
@@ -349,133 +349,133 @@
     <message>
         <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What you have seen is unusually unlucky: about 1 player in %1 sees this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous avez vu est d’une malchance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>What you have seen is well within what this machine does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous avez vu correspond tout à fait au comportement de cette machine.</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d’une minute</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+131"/>
         <source>Play History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de jeu</translation>
     </message>
     <message>
         <location line="-119"/>
         <source>Longest losing run:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Today:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>In all:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au total&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Best wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs gains</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Is it fair?</source>
-        <translation type="unfinished"></translation>
+        <translation>Est-ce équitable&#xa0;?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Balance (credits minus borrowed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde (crédits moins emprunts)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Borrowed or paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunt ou remboursement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vault</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambre forte</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>%1 credits on %2 coin, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédits pour %2 pièce, %3</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 credits on %2 coins, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédits pour %2 pièces, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No wins yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 spins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tours</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 spins in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tours en %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play History: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de jeu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouez quelques tours pour comparer vos résultats à ceux de la machine.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux coups de pouce). Cette machine rend exactement %2 sans coups de pouce, et environ %3 avec des coups de pouce bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@
     <message>
         <location filename="../src/presentation/MusicCycle.cpp" line="+106"/>
         <source>Cannot play the music file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier musical «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -491,7 +491,7 @@
     <message>
         <location filename="../src/history/PlayHistory.cpp" line="+127"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique de jeu ne peut pas être conservé dans %1&#xa0;: %2. Le jeu continue sans lui.</translation>
     </message>
 </context>
 <context>
@@ -499,152 +499,152 @@
     <message>
         <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>un</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dix</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>eleven</source>
-        <translation type="unfinished"></translation>
+        <translation>onze</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>twelve</source>
-        <translation type="unfinished"></translation>
+        <translation>douze</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>du haut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>du milieu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>du bas</translation>
     </message>
     <message>
         <location line="+10"/>
         <source> on the %1 line</source>
-        <translation type="unfinished"></translation>
+        <translation> sur la ligne %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> on the %1 and %2 lines</source>
-        <translation type="unfinished"></translation>
+        <translation> sur les lignes %1 et %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> on all three lines</source>
-        <translation type="unfinished"></translation>
+        <translation> sur les trois lignes</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>won %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédit gagné</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>won %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédits gagnés</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> and %1 from the vault</source>
-        <translation type="unfinished"></translation>
+        <translation> et %1 dans la chambre forte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> from the vault</source>
-        <translation type="unfinished"></translation>
+        <translation> dans la chambre forte</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 nudge won</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coup de pouce gagné</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges won</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coups de pouce gagnés</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the vault gave %1 nudge</source>
-        <translation type="unfinished"></translation>
+        <translation>la chambre forte a donné %1 coup de pouce</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the vault gave %1 nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>la chambre forte a donné %1 coups de pouce</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no win</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun gain</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coup de pouce à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coups de pouce à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
     </message>
 </context>
 <context>
@@ -654,87 +654,89 @@
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet écran permet d’emprunter des crédits ou de rembourser des crédits empruntés auparavant.  Cliquez sur le bouton du montant à emprunter (ou à rembourser).<byte value="xd"/>
+<byte value="xd"/>
+Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et inversement, choisissez le mode.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Choose an amount of at least 1 credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un montant d’au moins 1 crédit.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You cannot borrow that much: the meters cannot go past %1 credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas emprunter autant&#xa0;: les compteurs ne peuvent pas dépasser %1 crédits.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas %1 crédits&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas rembourser plus de crédits que vous n’en avez empruntés&#xa0;!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Use this form to borrow or pay back credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunter ou rembourser des crédits</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Borrow Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunter des crédits</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pay Back Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembourser des crédits</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Borrow %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunter %1 crédit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pay back %1 credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembourser %1 crédit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Borrow %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunter %1 crédits</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pay back %1 credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembourser %1 crédits</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunté&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -742,117 +744,117 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/presentation/SoundMenu.cpp" line="+22"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets sonores</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <location filename="../src/ui/HelpMenuTexts.cpp" line="+11"/>
         <source>&amp;%1 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel de %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Version:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1.cpp" line="+183"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une partie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la partie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Borrow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emprunter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>His&amp;tory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Payoffs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gains</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Inkf&amp;airn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inkfairn</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1Help.cpp" line="+27"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Tumblewick Games Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page des jeux &amp;Tumblewick</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations sur la société</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Could not find a web browser on your system!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n’a été trouvé sur votre système&#xa0;!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please visit Tumblewick at:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous sur le site de Tumblewick&#xa0;:  %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please visit:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous sur&#xa0;:  %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chambre forte s’ouvre.</translation>
     </message>
 </context>
 <context>
@@ -860,57 +862,57 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Save.cpp" line="+43"/>
         <source>Save a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une partie -- Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une partie -- Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name for this saved game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de cette partie enregistrée&#xa0;?</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Name of slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’emplacement %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>%1 Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Borrowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunté&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Save in slot %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans l’emplacement %1, %2</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Open slot %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l’emplacement %1, %2</translation>
     </message>
 </context>
 <context>
@@ -918,32 +920,32 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Payoffs.cpp" line="+26"/>
         <source>The payoff chart %1 (%2 pixels) is larger than the screen (%3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des gains %1 (%2 pixels) est plus grande que l’écran (%3 pixels).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The payoff chart %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des gains %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The payoff chart %1 is too large a picture for the game to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des gains %1 est une image trop grande pour le jeu.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The payoff chart %1 is damaged or is not a JPEG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des gains %1 est endommagée ou n’est pas une image JPEG.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The built-in chart is shown instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table intégrée est affichée à la place.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Payoff Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des gains</translation>
     </message>
 </context>
 <context>
@@ -951,17 +953,17 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/printerunit.cpp" line="+105"/>
         <source>Advertisement - Please Support our Sponsors</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicité - Merci de soutenir nos sponsors</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click your printer type above to save BIG bucks on printer cartridges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ci-dessus sur votre type d’imprimante pour économiser GROS sur les cartouches.</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
-        <translation type="unfinished"></translation>
+        <translation>Offre du jour&#xa0;: cartouches jet d’encre</translation>
     </message>
 </context>
 <context>
@@ -969,52 +971,52 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Stats.cpp" line="+38"/>
         <source>Spins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Credits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Borrowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emprunté&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Total Bets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des mises&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Payoffs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gains versés&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Normal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaux&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Overall Payoff Percentage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de retour global&#xa0;:</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Your Game Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos statistiques de jeu</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1022,62 +1024,62 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/Unit2.cpp" line="+80"/>
         <source>The vault</source>
-        <translation type="unfinished"></translation>
+        <translation>La chambre forte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’un des cinq coffres&#xa0;: touches 1 à 5, ou Gauche et Droite, puis Entrée</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>%1 Nudges</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coups de pouce</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 crédits</translation>
     </message>
     <message>
         <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
         <source>large chest, front left</source>
-        <translation type="unfinished"></translation>
+        <translation>grand coffre, devant à gauche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>large chest, front right</source>
-        <translation type="unfinished"></translation>
+        <translation>grand coffre, devant à droite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>small chest, back right</source>
-        <translation type="unfinished"></translation>
+        <translation>petit coffre, derrière à droite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>small chest, back left</source>
-        <translation type="unfinished"></translation>
+        <translation>petit coffre, derrière à gauche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>middle chest</source>
-        <translation type="unfinished"></translation>
+        <translation>coffre du milieu</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Chest %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Coffre %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1, opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Chests</source>
-        <translation type="unfinished"></translation>
+        <translation>Coffres</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1087,7 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <location filename="../src/ui/main.cpp" line="+27"/>
         <source>A three-reel casino slot machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une machine à sous de casino à trois rouleaux.</translation>
     </message>
 </context>
 </TS>
