@@ -246,12 +246,12 @@
     <message>
         <location line="+1"/>
         <source>Nudges</source>
-        <translation>Coups de pouce</translation>
+        <translation>Nudges</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation>Coups de pouce&#xa0;: les coups de pouce dont vous disposez</translation>
+        <translation>Nudges&#xa0;: les nudges dont vous disposez</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
@@ -271,7 +271,7 @@
     <message>
         <location line="+2"/>
         <source>The result of the last spin or nudge</source>
-        <translation>Le résultat du dernier tour ou du dernier coup de pouce</translation>
+        <translation>Le résultat du dernier tour ou du dernier nudge</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
@@ -425,7 +425,7 @@
     <message>
         <location line="+1"/>
         <source>Vault</source>
-        <translation>Chambre forte</translation>
+        <translation>Salle du trésor</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -475,7 +475,7 @@
     <message>
         <location line="+5"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux coups de pouce). Cette machine rend exactement %2 sans coups de pouce, et environ %3 avec des coups de pouce bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
+        <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux nudges). Cette machine rend exactement %2 sans nudges, et environ %3 avec des nudges bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
     </message>
 </context>
 <context>
@@ -604,32 +604,32 @@
     <message>
         <location line="+5"/>
         <source> and %1 from the vault</source>
-        <translation> et %1 dans la chambre forte</translation>
+        <translation> et %1 dans la salle du trésor</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> from the vault</source>
-        <translation> dans la chambre forte</translation>
+        <translation> dans la salle du trésor</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 nudge won</source>
-        <translation>%1 coup de pouce gagné</translation>
+        <translation>%1 nudge gagné</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges won</source>
-        <translation>%1 coups de pouce gagnés</translation>
+        <translation>%1 nudges gagnés</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the vault gave %1 nudge</source>
-        <translation>la chambre forte a donné %1 coup de pouce</translation>
+        <translation>la salle du trésor a donné %1 nudge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the vault gave %1 nudges</source>
-        <translation>la chambre forte a donné %1 coups de pouce</translation>
+        <translation>la salle du trésor a donné %1 nudges</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -639,12 +639,12 @@
     <message>
         <location line="+3"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation>%1 coup de pouce à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
+        <translation>%1 nudge à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation>%1 coups de pouce à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
+        <translation>%1 nudges à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
     </message>
 </context>
 <context>
@@ -854,7 +854,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
     <message>
         <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
-        <translation>La chambre forte s’ouvre.</translation>
+        <translation>La salle du trésor s’ouvre.</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1024,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
     <message>
         <location filename="../src/ui/Unit2.cpp" line="+80"/>
         <source>The vault</source>
-        <translation>La chambre forte</translation>
+        <translation>La salle du trésor</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,7 +1034,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
     <message>
         <location line="+173"/>
         <source>%1 Nudges</source>
-        <translation>%1 coups de pouce</translation>
+        <translation>%1 nudges</translation>
     </message>
     <message>
         <location line="+1"/>
