@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>Play History</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-120"/>
         <source>Longest losing run:</source>
         <translation>Längste Pechsträhne:</translation>
     </message>
@@ -453,14 +453,24 @@
         <translation>Noch keine Gewinne.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 spins</source>
         <translation>%1 Drehungen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin</source>
+        <translation>%1 Drehung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 spins in %2</source>
         <translation>%1 Drehungen in %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin in %2</source>
+        <translation>%1 Drehung in %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -762,7 +772,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Version:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+183"/>
+        <location filename="../src/ui/Unit1.cpp" line="+185"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>Play History</source>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-120"/>
         <source>Longest losing run:</source>
         <translation>Racha perdedora más larga:</translation>
     </message>
@@ -453,14 +453,24 @@
         <translation>Todavía no hay premios.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 spins</source>
         <translation>%1 tiradas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin</source>
+        <translation>%1 tirada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 spins in %2</source>
         <translation>%1 tiradas en %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin in %2</source>
+        <translation>%1 tirada en %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -762,7 +772,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Versión:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+183"/>
+        <location filename="../src/ui/Unit1.cpp" line="+185"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>

@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>Play History</source>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-120"/>
         <source>Longest losing run:</source>
         <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
@@ -453,14 +453,24 @@
         <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 spins</source>
         <translation>%1 tours</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin</source>
+        <translation>%1 tour</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 spins in %2</source>
         <translation>%1 tours en %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 spin in %2</source>
+        <translation>%1 tour en %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -762,7 +772,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+183"/>
+        <location filename="../src/ui/Unit1.cpp" line="+185"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>

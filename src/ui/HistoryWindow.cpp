@@ -209,9 +209,11 @@ void HistoryWindow::showFigures(const HistoryView &view)
                     .arg(grouped(win.won), grouped(win.coins), when);
     }
     bestWins_->setText(wins.isEmpty() ? tr("No wins yet.") : wins.join(u'\n'));
-    losingRun_->setText(tr("%1 spins").arg(grouped(r.longestLosingRun)));
+    const long long run = r.longestLosingRun;
+    losingRun_->setText((run == 1 ? tr("%1 spin") : tr("%1 spins")).arg(grouped(run)));
     const auto totals = [](long long spins, std::int64_t ms) {
-        return tr("%1 spins in %2").arg(grouped(spins), playTimeText(ms));
+        return (spins == 1 ? tr("%1 spin in %2") : tr("%1 spins in %2"))
+            .arg(grouped(spins), playTimeText(ms));
     };
     today_->setText(totals(r.spinsToday, r.playedTodayMs));
     all_->setText(totals(r.spinsAll, r.playedAllMs));

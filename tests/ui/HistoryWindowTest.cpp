@@ -84,5 +84,16 @@ TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
     EXPECT_EQ(window.verdict()->text(),
               "What you have seen is unusually lucky: about 1 player in 40 sees this.");
     EXPECT_EQ(playTimeText(59'999), "under a minute");
+
+    // One spin is a spin, not "1 spins".
+    HistoryView single = valley();
+    single.report.longestLosingRun = 1;
+    single.report.spinsAll = 1;
+    window.showHistory(single);
+    QStringList texts;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("1 spin")) << texts.join(" | ").toStdString();
+    EXPECT_TRUE(texts.contains("1 spin in 1 h 05 min")) << texts.join(" | ").toStdString();
     EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
 }
