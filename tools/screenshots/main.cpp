@@ -8,12 +8,14 @@
 #include "platform/Sound.h"
 #include "presentation/MachineFace.h"
 #include "ui/FormServices.h"
+#include "ui/Translations.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -102,6 +104,8 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnholt Slots");
+    // The scenes in the desktop's language, as the game would show them (LANGUAGE=de, ...).
+    installTranslations(app, QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath());
     const QString outDir = QString::fromLocal8Bit(argv[2]);
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const QString size = QString("%1x%2").arg(screen.width()).arg(screen.height());

@@ -2,6 +2,7 @@
 # Takes the README's and the software centre's screenshots (docs/screenshots) from the current
 # build, each on a virtual X display of its size. Builds what it needs into build/ first.
 #   bash tools/screenshots/take.sh
+# The scenes follow the locale: LANGUAGE=de bash tools/screenshots/take.sh shows them in German.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash scripts/install-packages.sh xvfb
