@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>Play History</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-123"/>
         <source>Longest losing run:</source>
         <translation>Längste Pechsträhne:</translation>
     </message>
@@ -473,7 +473,7 @@
         <translation>%1 Drehung in %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Play History: %1</source>
         <translation>Spielverlauf: %1</translation>
     </message>

@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Lo que ha visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>Play History</source>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-123"/>
         <source>Longest losing run:</source>
         <translation>Racha perdedora más larga:</translation>
     </message>
@@ -473,7 +473,7 @@
         <translation>%1 tirada en %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Play History: %1</source>
         <translation>Historial de juego: %1</translation>
     </message>

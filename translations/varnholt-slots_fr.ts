@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+63"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>Play History</source>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-123"/>
         <source>Longest losing run:</source>
         <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
@@ -473,7 +473,7 @@
         <translation>%1 tour en %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Play History: %1</source>
         <translation>Historique de jeu&#xa0;: %1</translation>
     </message>

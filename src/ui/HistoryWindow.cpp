@@ -1,6 +1,7 @@
 #include "ui/HistoryWindow.h"
 
 #include "platform/PlainText.h"
+#include "records/SavedGames.h"
 
 #include <QChart>
 #include <QChartView>
@@ -217,7 +218,9 @@ void HistoryWindow::showFigures(const HistoryView &view)
     };
     today_->setText(totals(r.spinsToday, r.playedTodayMs));
     all_->setText(totals(r.spinsAll, r.playedAllMs));
-    setWindowTitle(view.gameName.empty()
+    // The game in progress, never named by the player, goes by its file section's name.
+    const bool unnamed = view.gameName.empty() || view.gameName == kCurrentGameSection;
+    setWindowTitle(unnamed
                        ? tr("Play History")
                        : plainWindowTitle(tr("Play History: %1").arg(QString::fromStdString(view.gameName))));
 }

@@ -95,5 +95,9 @@ TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
         texts << label->text();
     EXPECT_TRUE(texts.contains("1 spin")) << texts.join(" | ").toStdString();
     EXPECT_TRUE(texts.contains("1 spin in 1 h 05 min")) << texts.join(" | ").toStdString();
+    // The game in progress has no name of the player's: its file section's name is not shown.
+    single.gameName = "CurrentGame";
+    window.showHistory(single);
+    EXPECT_EQ(window.windowTitle(), "Play History");
     EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
 }
