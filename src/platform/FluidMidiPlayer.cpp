@@ -161,9 +161,14 @@ void FluidMidiPlayer::render(std::int16_t *out, int frames)
     }
 }
 
-std::unique_ptr<MidiPlayer> makeFluidMidiPlayer()
+std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow)
 {
-    if (auto player = FluidMidiPlayer::create(findGeneralMidiSoundFont()))
+    const auto make = []() -> std::unique_ptr<MidiPlayer> {
+        return FluidMidiPlayer::create(findGeneralMidiSoundFont());
+    };
+    if (!loadNow)
+        return makeDeferredMidiPlayer(make);
+    if (auto player = make())
         return player;
     return makeSilentMidiPlayer();
 }

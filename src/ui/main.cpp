@@ -1,5 +1,6 @@
 #include "platform/FocusStyle.h"
 #include "platform/QuitSignals.h"
+#include "platform/RememberedOptions.h"
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
 #include "ui/FormServices.h"
@@ -79,7 +80,8 @@ int main(int argc, char **argv)
     varnholt::FormServices services;
     services.programPath = QCoreApplication::applicationFilePath().toStdString();
     services.wavePlayer = varnholt::makeSdlWavePlayer();
-    services.midiPlayer = varnholt::makeFluidMidiPlayer();
+    services.midiPlayer =
+        varnholt::makeFluidMidiPlayer(varnholt::loadRememberedOptions(services.optionsPath).music);
     varnholt::TForm1 form(std::move(services));
 
     // Ending by signal or with the desktop session still keeps the game in progress; a save that
