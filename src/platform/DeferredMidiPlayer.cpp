@@ -10,9 +10,7 @@ namespace {
 // some 14 MiB and a moment to load, which a player who keeps Music off never needs.
 class DeferredMidiPlayer final : public MidiPlayer {
 public:
-    explicit DeferredMidiPlayer(std::function<std::unique_ptr<MidiPlayer>()> make) : make_(std::move(make))
-    {
-    }
+    explicit DeferredMidiPlayer(std::function<std::unique_ptr<MidiPlayer>()> make) : make_(std::move(make)) {}
 
     bool open(const std::string &path, std::string *error) override { return player().open(path, error); }
     // Before the first open nothing is open, so there is nothing to play or close.
