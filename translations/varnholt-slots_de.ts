@@ -507,12 +507,12 @@
 <context>
     <name>SpokenResult</name>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
+        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
         <source>no</source>
         <translation>kein</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>one</source>
         <translation>ein</translation>
     </message>
@@ -522,7 +522,7 @@
         <translation>zwei</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>three</source>
         <translation>drei</translation>
     </message>
@@ -532,7 +532,7 @@
         <translation>vier</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>five</source>
         <translation>fünf</translation>
     </message>
@@ -542,7 +542,7 @@
         <translation>sechs</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>seven</source>
         <translation>sieben</translation>
     </message>
@@ -552,7 +552,7 @@
         <translation>acht</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>nine</source>
         <translation>neun</translation>
     </message>
@@ -562,7 +562,7 @@
         <translation>zehn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>eleven</source>
         <translation>elf</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>zwölf</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-28"/>
         <source>top</source>
         <translation>oberen</translation>
     </message>
@@ -587,22 +587,22 @@
         <translation>unteren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source> on the %1 line</source>
         <translation> auf der %1 Linie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on the %1 and %2 lines</source>
         <translation> auf der %1 und der %2 Linie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on all three lines</source>
         <translation> auf allen drei Linien</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-7"/>
         <source>won %1 credit</source>
         <translation>Gewinn: %1 Credit</translation>
     </message>
@@ -612,17 +612,17 @@
         <translation>Gewinn: %1 Credits</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source> and %1 from the vault</source>
         <translation> und %1 aus dem Tresor</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> from the vault</source>
         <translation> aus dem Tresor</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>%1 nudge won</source>
         <translation>%1 Nudge gewonnen</translation>
     </message>
@@ -632,7 +632,7 @@
         <translation>%1 Nudges gewonnen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the vault gave %1 nudge</source>
         <translation>%1 Nudge aus dem Tresor</translation>
     </message>
@@ -642,12 +642,12 @@
         <translation>%1 Nudges aus dem Tresor</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>no win</source>
         <translation>kein Gewinn</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
         <translation>%1 Nudge übrig: 1, 2 oder 3 drücken</translation>
     </message>
@@ -1095,7 +1095,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+27"/>
+        <location filename="../src/ui/main.cpp" line="+28"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Ein Casino-Spielautomat mit drei Walzen.</translation>
     </message>

@@ -507,12 +507,12 @@
 <context>
     <name>SpokenResult</name>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
+        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
         <source>no</source>
         <translation>cero</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>one</source>
         <translation>un</translation>
     </message>
@@ -522,7 +522,7 @@
         <translation>dos</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>three</source>
         <translation>tres</translation>
     </message>
@@ -532,7 +532,7 @@
         <translation>cuatro</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>five</source>
         <translation>cinco</translation>
     </message>
@@ -542,7 +542,7 @@
         <translation>seis</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>seven</source>
         <translation>siete</translation>
     </message>
@@ -552,7 +552,7 @@
         <translation>ocho</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>nine</source>
         <translation>nueve</translation>
     </message>
@@ -562,7 +562,7 @@
         <translation>diez</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>eleven</source>
         <translation>once</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>doce</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-28"/>
         <source>top</source>
         <translation>de arriba</translation>
     </message>
@@ -587,22 +587,22 @@
         <translation>de abajo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source> on the %1 line</source>
         <translation> en la línea %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on the %1 and %2 lines</source>
         <translation> en las líneas %1 y %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on all three lines</source>
         <translation> en las tres líneas</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-7"/>
         <source>won %1 credit</source>
         <translation>ha ganado %1 crédito</translation>
     </message>
@@ -612,17 +612,17 @@
         <translation>ha ganado %1 créditos</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source> and %1 from the vault</source>
         <translation> y %1 de la cámara del tesoro</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> from the vault</source>
         <translation> de la cámara del tesoro</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>%1 nudge won</source>
         <translation>ha ganado %1 nudge</translation>
     </message>
@@ -632,7 +632,7 @@
         <translation>ha ganado %1 nudges</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the vault gave %1 nudge</source>
         <translation>la cámara del tesoro le ha dado %1 nudge</translation>
     </message>
@@ -642,12 +642,12 @@
         <translation>la cámara del tesoro le ha dado %1 nudges</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>no win</source>
         <translation>sin premio</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
         <translation>%1 nudge por usar: pulse 1, 2 o 3</translation>
     </message>
@@ -1095,7 +1095,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+27"/>
+        <location filename="../src/ui/main.cpp" line="+28"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Una máquina tragaperras de casino con tres rodillos.</translation>
     </message>

@@ -507,12 +507,12 @@
 <context>
     <name>SpokenResult</name>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+19"/>
+        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
         <source>no</source>
         <translation>aucun</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>one</source>
         <translation>un</translation>
     </message>
@@ -522,7 +522,7 @@
         <translation>deux</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>three</source>
         <translation>trois</translation>
     </message>
@@ -532,7 +532,7 @@
         <translation>quatre</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>five</source>
         <translation>cinq</translation>
     </message>
@@ -542,7 +542,7 @@
         <translation>six</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>seven</source>
         <translation>sept</translation>
     </message>
@@ -552,7 +552,7 @@
         <translation>huit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>nine</source>
         <translation>neuf</translation>
     </message>
@@ -562,7 +562,7 @@
         <translation>dix</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>eleven</source>
         <translation>onze</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>douze</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-28"/>
         <source>top</source>
         <translation>du haut</translation>
     </message>
@@ -587,22 +587,22 @@
         <translation>du bas</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source> on the %1 line</source>
         <translation> sur la ligne %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on the %1 and %2 lines</source>
         <translation> sur les lignes %1 et %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> on all three lines</source>
         <translation> sur les trois lignes</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-7"/>
         <source>won %1 credit</source>
         <translation>%1 crédit gagné</translation>
     </message>
@@ -612,17 +612,17 @@
         <translation>%1 crédits gagnés</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source> and %1 from the vault</source>
         <translation> et %1 dans la salle du trésor</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source> from the vault</source>
         <translation> dans la salle du trésor</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>%1 nudge won</source>
         <translation>%1 nudge gagné</translation>
     </message>
@@ -632,7 +632,7 @@
         <translation>%1 nudges gagnés</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>the vault gave %1 nudge</source>
         <translation>la salle du trésor a donné %1 nudge</translation>
     </message>
@@ -642,12 +642,12 @@
         <translation>la salle du trésor a donné %1 nudges</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>no win</source>
         <translation>aucun gain</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>%1 nudge to use: press 1, 2 or 3</source>
         <translation>%1 nudge à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
     </message>
@@ -1095,7 +1095,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+27"/>
+        <location filename="../src/ui/main.cpp" line="+28"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Une machine à sous de casino à trois rouleaux.</translation>
     </message>

@@ -9,12 +9,9 @@ constexpr std::array<std::string_view, 10> kSymbolNames{
     "scrolls",   "swords", "skull", "Bonus",       "Wild",
 };
 
-// Small counts read better as words.
-std::string countText(std::int32_t n)
+std::string countText(const PlayWords &words, std::int32_t n)
 {
-    constexpr std::array<const char *, 13> kWords{"no",    "one",   "two",  "three", "four",   "five",  "six",
-                                                  "seven", "eight", "nine", "ten",   "eleven", "twelve"};
-    return n >= 0 && n < std::int32_t(kWords.size()) ? kWords[std::size_t(n)] : std::to_string(n);
+    return n >= 0 && n < std::int32_t(words.counts.size()) ? words.counts[std::size_t(n)] : std::to_string(n);
 }
 
 std::string capitalised(std::string text)
@@ -24,27 +21,45 @@ std::string capitalised(std::string text)
     return text;
 }
 
-std::string plural(std::int32_t n, const char *one, const char *many) { return n == 1 ? one : many; }
+// The words with %1 and %2 filled in.
+std::string filled(const std::string &words, const std::string &first, const std::string &second = {})
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == '%' && i + 1 < words.size() && (words[i + 1] == '1' || words[i + 1] == '2')) {
+            text += words[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            text += words[i];
+        }
+    }
+    return text;
+}
+
+std::string counted(std::int32_t n, const std::string &one, const std::string &many,
+                    const std::string &number)
+{
+    return filled(n == 1 ? one : many, number);
+}
 
 // " on the top line", " on the top and middle lines", " on all three lines"; top to bottom.
-std::string linesText(const std::array<bool, kLineCount> &paid)
+std::string linesText(const PlayWords &words, const std::array<bool, kLineCount> &paid)
 {
-    constexpr std::array<const char *, 3> kRowNames{"top", "middle", "bottom"};
-    std::array<const char *, 3> names{};
-    int count = 0;
-    for (int row = 0; row < 3; ++row)
+    std::array<std::string, 3> names{};
+    std::size_t count = 0;
+    for (std::size_t row = 0; row < 3; ++row)
         for (int line = 0; line < kLineCount; ++line)
-            if (paid[std::size_t(line)] && kLineRows[std::size_t(line)] == row)
-                names[std::size_t(count++)] = kRowNames[std::size_t(row)];
+            if (paid[std::size_t(line)] && kLineRows[std::size_t(line)] == int(row))
+                names[count++] = words.rows[row];
     switch (count) {
     case 0:
         return {};
     case 1:
-        return std::string(" on the ") + names[0] + " line";
+        return filled(words.oneLine, names[0]);
     case 2:
-        return std::string(" on the ") + names[0] + " and " + names[1] + " lines";
+        return filled(words.twoLines, names[0], names[1]);
     default:
-        return " on all three lines";
+        return words.allLines;
     }
 }
 
@@ -68,7 +83,7 @@ std::string reelSymbolsText(int reel, int stop)
     return text;
 }
 
-std::string describePlayResult(const PlayResult &result)
+std::string describePlayResult(const PlayResult &result, const PlayWords &words)
 {
     std::string text;
     const auto sentence = [&text](const std::string &part) {
@@ -79,24 +94,25 @@ std::string describePlayResult(const PlayResult &result)
 
     const std::int32_t credits = result.lineCredits + result.vaultCredits;
     if (credits > 0) {
-        std::string won = "won " + std::to_string(credits) + plural(credits, " credit", " credits");
+        std::string won = counted(credits, words.wonOne, words.wonMany, std::to_string(credits));
         if (result.lineCredits > 0)
-            won += linesText(result.paidLines);
+            won += linesText(words, result.paidLines);
         if (result.vaultCredits > 0)
-            won += result.lineCredits > 0 ? " and " + std::to_string(result.vaultCredits) + " from the vault"
-                                          : " from the vault";
+            won += result.lineCredits > 0 ? filled(words.vaultToo, std::to_string(result.vaultCredits))
+                                          : words.vaultOnly;
         sentence(won);
     }
     if (result.nudgesWon > 0)
-        sentence(countText(result.nudgesWon) + plural(result.nudgesWon, " nudge won", " nudges won"));
+        sentence(counted(result.nudgesWon, words.nudgesWonOne, words.nudgesWonMany,
+                         countText(words, result.nudgesWon)));
     if (result.vaultNudges > 0)
-        sentence("the vault gave " + countText(result.vaultNudges) +
-                 plural(result.vaultNudges, " nudge", " nudges"));
+        sentence(counted(result.vaultNudges, words.vaultNudgesOne, words.vaultNudgesMany,
+                         countText(words, result.vaultNudges)));
     if (text.empty())
-        sentence("no win");
+        sentence(words.noWin);
     if (result.nudgesToUse > 0)
-        sentence(std::to_string(result.nudgesToUse) + plural(result.nudgesToUse, " nudge", " nudges") +
-                 " to use: press 1, 2 or 3");
+        sentence(
+            counted(result.nudgesToUse, words.toUseOne, words.toUseMany, std::to_string(result.nudgesToUse)));
     return text;
 }
 

@@ -28,8 +28,26 @@ struct PlayResult {
     std::int32_t nudgesToUse = 0;             // held now, when a nudge may follow; else 0
 };
 
+// The words of the result's sentences, each with its number or name as %1 (and %2). English
+// here; a window hands them over in the player's language.
+struct PlayWords {
+    std::string wonOne = "won %1 credit", wonMany = "won %1 credits";
+    std::array<std::string, 3> rows{"top", "middle", "bottom"};
+    std::string oneLine = " on the %1 line", twoLines = " on the %1 and %2 lines",
+                allLines = " on all three lines";
+    std::string vaultToo = " and %1 from the vault", vaultOnly = " from the vault";
+    std::string nudgesWonOne = "%1 nudge won", nudgesWonMany = "%1 nudges won";
+    std::string vaultNudgesOne = "the vault gave %1 nudge", vaultNudgesMany = "the vault gave %1 nudges";
+    std::string noWin = "no win";
+    std::string toUseOne = "%1 nudge to use: press 1, 2 or 3",
+                toUseMany = "%1 nudges to use: press 1, 2 or 3";
+    // Small counts read better as words: 0 to 12.
+    std::array<std::string, 13> counts{"no",    "one",   "two",  "three", "four",   "five",  "six",
+                                       "seven", "eight", "nine", "ten",   "eleven", "twelve"};
+};
+
 // "Won 20 credits on the top line. Two nudges won." or "No win. 3 nudges to use: press 1, 2
-// or 3." Every sentence ends with a full stop.
-std::string describePlayResult(const PlayResult &result);
+// or 3." Every sentence ends with a full stop and starts with a capital (an ASCII letter only).
+std::string describePlayResult(const PlayResult &result, const PlayWords &words = {});
 
 } // namespace varnholt

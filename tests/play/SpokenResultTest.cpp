@@ -48,3 +48,19 @@ TEST(SpokenResult, VaultPrizes)
     nudges.vaultNudges = 6;
     EXPECT_EQ(describePlayResult(nudges), "The vault gave six nudges.") << "not a loss";
 }
+
+TEST(SpokenResult, OtherWordsKeepTheirOwnOrder)
+{
+    // A language may put the second name first; the numbers and names go where its words say.
+    PlayWords words;
+    words.wonMany = "%1 gewonnen";
+    words.rows = {"oben", "mitte", "unten"};
+    words.twoLines = " (%2 und %1)";
+    words.counts[2] = "zwei";
+    words.nudgesWonMany = "%1 Nudges";
+    PlayResult two;
+    two.paidLines = {true, false, true};
+    two.lineCredits = 30;
+    two.nudgesWon = 2;
+    EXPECT_EQ(describePlayResult(two, words), "30 gewonnen (unten und mitte). Zwei Nudges.");
+}

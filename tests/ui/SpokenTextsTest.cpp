@@ -1,5 +1,5 @@
-// The window's translatable wording of a play's result says in English exactly what the rules'
-// describePlayResult says, for every mix of lines, vault prizes and nudges.
+// The window hands the rules its translatable words; in English they must be exactly the rules'
+// own, for every mix of lines, vault prizes and nudges.
 
 #include "ui/SpokenTexts.h"
 
