@@ -17,6 +17,8 @@ game_packages=(
   qt6-wayland
   libjpeg62-turbo-dev libgif-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  # Music rendered ahead is kept as FLAC.
+  libsndfile1-dev
   # The advert asks CUPS (the client library, not the server) for the default printer.
   libcups2-dev
   # The face is lettered in TeX Gyre Heros.

@@ -6,8 +6,8 @@ namespace varnholt {
 
 namespace {
 
-// Makes the real player when music is first opened: the synthesizer and its soundfont take
-// some 14 MiB and a moment to load, which a player who keeps Music off never needs.
+// Makes the real player when music is first opened, which a player who keeps Music off
+// never needs.
 class DeferredMidiPlayer final : public MidiPlayer {
 public:
     explicit DeferredMidiPlayer(std::function<std::unique_ptr<MidiPlayer>()> make) : make_(std::move(make)) {}

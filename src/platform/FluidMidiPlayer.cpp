@@ -1,17 +1,24 @@
 #include "platform/FluidMidiPlayer.h"
 
 #include "files/SafeRead.h"
+#include "platform/MusicCache.h"
 #include "platform/MusicFile.h"
 #include "platform/SdlAudio.h"
 
 #include <QMetaObject>
 #include <QObject>
+#include <QProcess>
 
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
+#include <sndfile.h>
 
 #include <cstring>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <sys/stat.h>
 
 namespace varnholt {
 
@@ -30,23 +37,14 @@ std::string findGeneralMidiSoundFont()
 
 int FluidMidiPlayer::frameRate() { return sdlaudio::kRate; }
 
-std::unique_ptr<FluidMidiPlayer> FluidMidiPlayer::create(const std::string &soundFont)
+std::unique_ptr<FluidMidiPlayer> FluidMidiPlayer::create(const std::string &soundFont, MusicCacheSetup cache)
 {
     if (soundFont.empty())
         return nullptr;
     std::unique_ptr<FluidMidiPlayer> self(new FluidMidiPlayer());
-    // FluidSynth prints its warnings to the terminal; the game reports what matters itself.
-    for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, nullptr, nullptr);
-    self->settings_ = new_fluid_settings();
-    if (!self->settings_)
-        return nullptr;
-    fluid_settings_setnum(self->settings_, "synth.sample-rate", sdlaudio::kRate);
-    // The pieces are written for a modest level; this leaves the effects room on top.
-    fluid_settings_setnum(self->settings_, "synth.gain", 0.8);
-    self->synth_ = new_fluid_synth(self->settings_);
-    if (!self->synth_ || fluid_synth_sfload(self->synth_, soundFont.c_str(), 1) == FLUID_FAILED)
-        return nullptr;
+    self->soundFont_ = soundFont;
+    if (!cache.folder.empty() && !cache.renderer.empty())
+        self->cache_ = std::move(cache);
     self->audioAcquired_ = sdlaudio::acquire();
     if (!self->audioAcquired_)
         return nullptr;
@@ -61,14 +59,14 @@ FluidMidiPlayer::~FluidMidiPlayer()
         Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
         sdlaudio::release();
     }
-    // Queued end events addressed to the mailbox die with it.
+    stopRenderer();
+    // Queued end events addressed to the mailbox die with it, and so does the renderer's process.
     delete mailbox_;
     if (player_)
         delete_fluid_player(player_);
-    if (synth_)
-        delete_fluid_synth(synth_);
-    if (settings_)
-        delete_fluid_settings(settings_);
+    if (cached_)
+        sf_close(cached_);
+    freeGameSynth(synth_);
 }
 
 bool FluidMidiPlayer::open(const std::string &path, std::string *error)
@@ -84,20 +82,40 @@ bool FluidMidiPlayer::open(const std::string &path, std::string *error)
     const std::optional<MidiPiece> piece = readMidiPiece(bytes, error);
     if (!piece)
         return false;
+    const auto frames = static_cast<long long>(piece->seconds * sdlaudio::kRate);
+    if (!cache_.folder.empty())
+        cacheFile_ = cache_.folder + "/" + cachedPieceName(bytes, frames, gameSynthIdentity(soundFont_));
     std::lock_guard lock(mutex_);
     piece_ = std::move(bytes);
-    pieceFrames_ = static_cast<long long>(piece->seconds * sdlaudio::kRate);
+    pieceFrames_ = frames;
     return true;
 }
 
 void FluidMidiPlayer::play()
 {
-    std::lock_guard lock(mutex_);
-    stopLocked();
-    if (piece_.empty())
+    {
+        std::lock_guard lock(mutex_);
+        stopLocked();
+        if (piece_.empty())
+            return;
+    }
+    // Files and the soundfont are opened outside the lock, so the mix never waits for them.
+    if (SNDFILE *file = openCachedPiece()) {
+        {
+            std::lock_guard lock(mutex_);
+            cached_ = file;
+            endReported_ = false;
+            framesPlayed_ = 0;
+        }
+        freeSynth(); // needed again only for a piece the cache does not hold yet
         return;
-    // A fresh player per piece: the synthesizer and its soundfont stay loaded for the whole run.
-    player_ = new_fluid_player(synth_);
+    }
+    if (!loadSynth())
+        return;
+    startRenderer();
+    std::lock_guard lock(mutex_);
+    // A fresh player per piece: the synthesizer keeps its soundfont from piece to piece.
+    player_ = new_fluid_player(synth_.synth);
     if (!player_)
         return;
     if (fluid_player_add_mem(player_, piece_.data(), piece_.size()) != FLUID_OK ||
@@ -116,18 +134,101 @@ void FluidMidiPlayer::close()
     stopLocked();
     piece_.clear();
     pieceFrames_ = 0;
+    cacheFile_.clear();
 }
 
 void FluidMidiPlayer::stopLocked()
 {
     ++generation_;
+    if (cached_) {
+        sf_close(cached_);
+        cached_ = nullptr;
+    }
     if (!player_)
         return;
     fluid_player_stop(player_);
     delete_fluid_player(player_);
     player_ = nullptr;
     // Silences every voice and forgets the piece's instruments and controllers.
-    fluid_synth_system_reset(synth_);
+    fluid_synth_system_reset(synth_.synth);
+}
+
+bool FluidMidiPlayer::playingFromCache() const
+{
+    std::lock_guard lock(mutex_);
+    return cached_ != nullptr;
+}
+
+SNDFILE *FluidMidiPlayer::openCachedPiece() const
+{
+    if (cacheFile_.empty())
+        return nullptr;
+    SF_INFO format{};
+    SNDFILE *file = sf_open(cacheFile_.c_str(), SFM_READ, &format);
+    if (file && format.channels == sdlaudio::kChannels && format.samplerate == sdlaudio::kRate &&
+        format.frames == pieceFrames_) {
+        ::utimensat(AT_FDCWD, cacheFile_.c_str(), nullptr, 0); // played: keep it from pruning
+        return file;
+    }
+    if (file)
+        sf_close(file);
+    // Damaged or not what its name promises: it is rendered again when the piece plays live.
+    std::error_code ec;
+    std::filesystem::remove(cacheFile_, ec);
+    return nullptr;
+}
+
+bool FluidMidiPlayer::loadSynth()
+{
+    if (!synth_.synth)
+        synth_ = makeGameSynth(soundFont_);
+    return synth_.synth != nullptr;
+}
+
+void FluidMidiPlayer::freeSynth()
+{
+    if (!synth_.synth)
+        return;
+    freeGameSynth(synth_); // the mix leaves it alone: no live piece is playing
+    malloc_trim(0);        // the soundfont's many small blocks, back to the system
+}
+
+void FluidMidiPlayer::startRenderer()
+{
+    if (cacheFile_.empty() || (renderer_ && renderer_->state() != QProcess::NotRunning))
+        return; // one piece at a time; another is rendered when it next plays live
+    std::error_code ec;
+    std::filesystem::create_directories(cache_.folder, ec);
+    if (ec)
+        return;
+    delete renderer_;
+    renderer_ = new QProcess(mailbox_);
+    renderer_->setStandardOutputFile(QProcess::nullDevice());
+    renderer_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    renderer_->start(QString::fromStdString(cache_.renderer),
+                     {QString::fromStdString(soundFont_), QString::fromStdString(cacheFile_)});
+    // The piece goes by its bytes, so what is rendered is what the name was made from.
+    renderer_->write(reinterpret_cast<const char *>(piece_.data()), static_cast<qint64>(piece_.size()));
+    renderer_->closeWriteChannel();
+}
+
+bool FluidMidiPlayer::waitForRenderer(int milliseconds)
+{
+    if (!renderer_)
+        return false;
+    renderer_->waitForFinished(milliseconds);
+    return renderer_->state() == QProcess::NotRunning && renderer_->exitStatus() == QProcess::NormalExit &&
+           renderer_->exitCode() == 0;
+}
+
+void FluidMidiPlayer::stopRenderer()
+{
+    if (!renderer_ || renderer_->state() == QProcess::NotRunning)
+        return;
+    renderer_->terminate(); // it removes its half-written file
+    if (!renderer_->waitForFinished(2000))
+        renderer_->kill();
+    renderer_->waitForFinished(1000);
 }
 
 void FluidMidiPlayer::mixMusic(void *self, std::uint8_t *stream, int length)
@@ -139,16 +240,24 @@ void FluidMidiPlayer::mixMusic(void *self, std::uint8_t *stream, int length)
 void FluidMidiPlayer::render(std::int16_t *out, int frames)
 {
     std::lock_guard lock(mutex_);
-    if (!player_) {
-        std::memset(out, 0, static_cast<std::size_t>(frames) * sdlaudio::kChannels * sizeof(std::int16_t));
+    const auto silence = [out](int from, int to) {
+        std::memset(out + static_cast<std::size_t>(from) * sdlaudio::kChannels, 0,
+                    static_cast<std::size_t>(to - from) * sdlaudio::kChannels * sizeof(std::int16_t));
+    };
+    if (cached_) {
+        const auto got = static_cast<int>(sf_readf_short(cached_, out, frames));
+        silence(std::max(got, 0), frames);
+    } else if (player_) {
+        fluid_synth_write_s16(synth_.synth, frames, out, 0, 2, out, 1, 2);
+    } else {
+        silence(0, frames);
         return;
     }
-    fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
     framesPlayed_ += frames;
     // The piece ends when its length has been mixed. FluidSynth's own end comes later, after
     // its notes have died away; it is only a fallback here.
-    if (!endReported_ &&
-        (framesPlayed_ >= pieceFrames_ || fluid_player_get_status(player_) == FLUID_PLAYER_DONE)) {
+    if (!endReported_ && (framesPlayed_ >= pieceFrames_ ||
+                          (player_ && fluid_player_get_status(player_) == FLUID_PLAYER_DONE))) {
         endReported_ = true;
         const unsigned generation = generation_.load();
         QMetaObject::invokeMethod(
@@ -161,10 +270,10 @@ void FluidMidiPlayer::render(std::int16_t *out, int frames)
     }
 }
 
-std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow)
+std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow, MusicCacheSetup cache)
 {
-    const auto make = []() -> std::unique_ptr<MidiPlayer> {
-        return FluidMidiPlayer::create(findGeneralMidiSoundFont());
+    const auto make = [cache]() -> std::unique_ptr<MidiPlayer> {
+        return FluidMidiPlayer::create(findGeneralMidiSoundFont(), cache);
     };
     if (!loadNow)
         return makeDeferredMidiPlayer(make);

@@ -45,10 +45,16 @@ std::unique_ptr<MidiPlayer> makeSilentMidiPlayer();
 // The real players on the desktop's audio device; each falls back to its silent stand-in
 // when no audio device can be opened (or, for music, no soundfont is installed).
 std::unique_ptr<WavePlayer> makeSdlWavePlayer();
-// With loadNow false the synthesizer and its soundfont (some 14 MiB) are loaded only when the
-// first piece is opened, for a game started with Music off. Loaded at once otherwise: loaded
-// late, they leave the heap larger by about 2 MiB.
-std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow = true);
+// Where pieces rendered ahead are kept and the program that renders them; either empty: no cache.
+struct MusicCacheSetup {
+    std::string folder;
+    std::string renderer;
+};
+
+// With loadNow false the player is made only when the first piece is opened, for a game
+// started with Music off. Either way the synthesizer and its soundfont (some 14 MiB) are loaded
+// only for a piece the cache does not hold, and freed again when a cached piece plays.
+std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow = true, MusicCacheSetup cache = {});
 
 // A player that calls `make` when it is first opened and passes every request on to
 // what it made (a silent player when that is null), onFinished included.

@@ -8,6 +8,7 @@ source_dir="$2"
 id=org.varnholt.Slots
 
 [ -x "$programDir/varnholt-slots" ] || fail "no program in $programDir"
+[ -x "$programDir/varnholt-slots-music" ] || fail "no music renderer in $programDir"
 for f in "$source_dir"/assets/beside/*; do
   [ -f "$programDir/$(basename "$f")" ] || fail "$(basename "$f") is not beside the program"
 done

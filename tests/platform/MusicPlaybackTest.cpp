@@ -1,14 +1,17 @@
 // Reading MIDI files, and playing them through the synthesizer on a headless audio device.
 
 #include "platform/FluidMidiPlayer.h"
+#include "platform/MusicCache.h"
 #include "platform/MusicFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QThread>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -211,6 +214,17 @@ protected:
     }
 
     fs::path dir;
+    void makePlayer(MusicCacheSetup cache)
+    {
+        player.reset(); // the device has one music slot: the old player must let go of it first
+        player = FluidMidiPlayer::create(findGeneralMidiSoundFont(), std::move(cache));
+        ASSERT_TRUE(player);
+        player->onFinished = [this] {
+            ++finished;
+            framesAtFinish = player->framesPlayed();
+        };
+    }
+
     std::unique_ptr<FluidMidiPlayer> player;
     int finished = 0;
     long long framesAtFinish = 0;
@@ -280,6 +294,118 @@ TEST_F(MusicPlayback, UnplayableFilesGiveTheReason)
     QCoreApplication::processEvents();
     EXPECT_EQ(finished, 0);
     EXPECT_EQ(player->framesPlayed(), now);
+}
+
+// What the device mixes while a piece plays, each mix put at its place in the piece.
+struct PieceCapture {
+    PieceCapture(const FluidMidiPlayer *playing, long long frames)
+        : player(playing), samples(frames * 2), filled(frames)
+    {}
+    static void take(void *self, std::uint8_t *stream, int length)
+    {
+        auto *capture = static_cast<PieceCapture *>(self);
+        if (!capture->on)
+            return;
+        const long long frames = length / 4;
+        const long long start = capture->player->framesPlayed() - frames;
+        const auto *mixed = reinterpret_cast<const std::int16_t *>(stream);
+        const auto size = static_cast<long long>(capture->filled.size());
+        for (long long i = 0; i < frames && start >= 0 && start + i < size; ++i) {
+            capture->samples[(start + i) * 2] = mixed[i * 2];
+            capture->samples[(start + i) * 2 + 1] = mixed[i * 2 + 1];
+            capture->filled[start + i] = 1;
+        }
+    }
+    const FluidMidiPlayer *player;
+    std::vector<std::int16_t> samples;
+    std::vector<char> filled;
+    std::atomic<bool> on{false};
+};
+
+TEST_F(MusicPlayback, APieceIsRenderedAheadOnceThenPlayedFromTheCacheToTheSample)
+{
+    const fs::path cache = dir / "cache";
+    makePlayer({cache.string(), VARNHOLT_MUSIC_RENDERER});
+    const Bytes piece = chordPiece(4);
+    const long long frames = 2 * FluidMidiPlayer::frameRate();
+    const fs::path rendered =
+        cache / cachedPieceName(piece, frames, gameSynthIdentity(findGeneralMidiSoundFont()));
+    // A damaged file under the piece's name is not played; the piece is rendered again.
+    fs::create_directories(cache);
+    std::ofstream(rendered) << "not a sound";
+
+    const std::string path = write("two.mid", piece);
+    PieceCapture live(player.get(), frames);
+    Mix_SetPostMix(&PieceCapture::take, &live);
+    ASSERT_TRUE(player->open(path, nullptr));
+    player->play();
+    live.on = true;
+    EXPECT_FALSE(player->playingFromCache());
+    EXPECT_TRUE(player->synthLoaded());
+    ASSERT_TRUE(processEventsUntil([&] { return finished == 1; }));
+    live.on = false;
+    ASSERT_TRUE(player->waitForRenderer(30000)) << "the renderer failed";
+    ASSERT_TRUE(fs::exists(rendered));
+    player->close();
+
+    PieceCapture cached(player.get(), frames);
+    Mix_SetPostMix(&PieceCapture::take, &cached);
+    ASSERT_TRUE(player->open(path, nullptr));
+    player->play();
+    cached.on = true;
+    EXPECT_TRUE(player->playingFromCache());
+    EXPECT_FALSE(player->synthLoaded()) << "the soundfont's memory was not given back";
+    ASSERT_TRUE(processEventsUntil([&] { return finished == 2; }));
+    cached.on = false;
+    Mix_SetPostMix(nullptr, nullptr);
+    // The end comes on time from the cache too.
+    EXPECT_GE(framesAtFinish, frames);
+    EXPECT_LT(framesAtFinish - frames, FluidMidiPlayer::frameRate() * 3 / 10);
+
+    long long compared = 0, differing = 0, peak = 0;
+    for (long long i = 0; i < frames; ++i) {
+        if (!live.filled[i] || !cached.filled[i])
+            continue;
+        ++compared;
+        for (int channel = 0; channel < 2; ++channel) {
+            differing += live.samples[i * 2 + channel] != cached.samples[i * 2 + channel];
+            peak = std::max<long long>(peak, std::abs(cached.samples[i * 2 + channel]));
+        }
+    }
+    EXPECT_GT(compared, frames * 9 / 10);
+    EXPECT_GT(peak, 1000) << "the piece was not heard";
+    EXPECT_EQ(differing, 0) << "the cached piece does not sound as the synthesizer made it";
+}
+
+TEST(MusicRenderer, RefusesWhatItCannotRenderAndLeavesNoFile)
+{
+    const fs::path dir = fs::temp_directory_path() / ("varnholt-render-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const auto run = [&](const QByteArray &input) {
+        QProcess renderer;
+        renderer.start(VARNHOLT_MUSIC_RENDERER, {QString::fromStdString(findGeneralMidiSoundFont()),
+                                                 QString::fromStdString((dir / "out.flac").string())});
+        renderer.write(input);
+        renderer.closeWriteChannel();
+        renderer.waitForFinished(30000);
+        return renderer.exitCode();
+    };
+    const Bytes piece = chordPiece(1);
+    const QByteArray good(reinterpret_cast<const char *>(piece.data()), static_cast<qsizetype>(piece.size()));
+    EXPECT_NE(run("MThd junk"), 0);
+    EXPECT_NE(run(""), 0);
+    // A tempo of a microsecond a beat... then an hour-long beat: longer than any piece may be.
+    MidiTrack endless;
+    endless.tempo(0, 0xFFFFFF).event(0, {0x90, 60, 100}).event(0x0FFFFFFF, {0x80, 60, 0}).end(0);
+    const Bytes hostile = midiFile({endless}, 1);
+    EXPECT_NE(run(QByteArray(reinterpret_cast<const char *>(hostile.data()),
+                             static_cast<qsizetype>(hostile.size()))),
+              0)
+        << "a hostile length must not fill the disk";
+    EXPECT_TRUE(fs::is_empty(dir)) << "a refused piece left a file";
+    EXPECT_EQ(run(good), 0);
+    EXPECT_TRUE(fs::exists(dir / "out.flac"));
+    fs::remove_all(dir);
 }
 
 } // namespace

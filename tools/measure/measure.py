@@ -11,6 +11,12 @@ by key presses (xdotool), and the ratio of the two: what a high-density screen c
     tools/measure/measure.py --no-cpu --rss-music off
     tools/measure/measure.py --game build/src/ui/varnholt-slots --runs 5
     tools/measure/measure.py --no-rss --no-cpu --spin
+    tools/measure/measure.py --music-cache cold   # every run as a first start
+
+By default the runs share a music cache that one run beforehand has filled with the first
+piece (a player's second start on): the game then plays it without its synthesizer. With
+--music-cache cold each run starts with an empty cache and plays the piece live while it is
+rendered, in a separate process whose CPU and memory are not the game's.
 
 A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@2 for a screen at twice the pixel density (the game
 then runs with QT_SCALE_FACTOR=2).
@@ -107,12 +113,15 @@ def press_keys(display, pid):
 class Game:
     """One run of the game on its own display, stopped when the block ends."""
 
+    cache_home = None  # shared by all runs; None gives each run an empty one
+
     def __init__(self, game, width, height, scale, music=True, sound=True):
         self.args = (game, width, height, scale, music, sound)
 
     def __enter__(self):
         game, width, height, scale, music, sound = self.args
         self.home = tempfile.mkdtemp(prefix="varnholt-measure-")
+        cache_home = Game.cache_home or os.path.join(self.home, "cache")
         config_home = os.path.join(self.home, "config")
         data_home = os.path.join(self.home, "data")
         os.makedirs(data_home)
@@ -120,7 +129,7 @@ class Game:
         self.xvfb, display = start_xvfb(width, height)
         self.display = display
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
-                   XDG_DATA_HOME=data_home, SDL_AUDIODRIVER="dummy")
+                   XDG_DATA_HOME=data_home, XDG_CACHE_HOME=cache_home, SDL_AUDIODRIVER="dummy")
         env.pop("WAYLAND_DISPLAY", None)
         env.pop("QT_SCALE_FACTOR", None)
         if scale != 1:
@@ -181,6 +190,21 @@ def measure_spin(game, size, settle, window):
         return 100.0 * (after - before) / elapsed
 
 
+def fill_music_cache(game, cache_home):
+    """One run with Music on until the first piece has been rendered into the shared cache."""
+    Game.cache_home = cache_home
+    if not os.access(os.path.join(os.path.dirname(game), "varnholt-slots-music"), os.X_OK):
+        return  # a build that keeps no music cache
+    music = os.path.join(cache_home, "varnholt-slots", "music")
+    with Game(game, 800, 600, 1) as run:
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline and run.alive():
+            if any(name.endswith(".flac") for name in (os.listdir(music) if os.path.isdir(music) else [])):
+                return
+            time.sleep(0.5)
+    sys.exit("measure: the first piece was not rendered into the music cache")
+
+
 def size_name(size):
     width, height, scale = size
     return f"{width}x{height}" + (f"@{scale}" if scale != 1 else "")
@@ -199,13 +223,24 @@ def main():
     parser.add_argument("--no-rss", action="store_true", help="skip the memory figures")
     parser.add_argument("--no-cpu", action="store_true", help="skip the CPU figures")
     parser.add_argument("--spin", action="store_true", help="add the CPU of continuous play at 1x and 2x")
+    parser.add_argument("--music-cache", choices=("warm", "cold"), default="warm",
+                        help="the first piece already rendered, or an empty cache every run (default: %(default)s)")
     options = parser.parse_args()
     if not os.access(options.game, os.X_OK):
         sys.exit(f"measure: no built game at {options.game} (build it, or name it with --game)")
     if shutil.which("Xvfb") is None:
         sys.exit("measure: Xvfb is needed (Debian package xvfb)")
     game = os.path.abspath(options.game)
+    shared = tempfile.mkdtemp(prefix="varnholt-measure-cache-")
+    try:
+        if options.music_cache == "warm":
+            fill_music_cache(game, shared)
+        measure_all(game, options)
+    finally:
+        shutil.rmtree(shared, ignore_errors=True)
 
+
+def measure_all(game, options):
     rows = []
     if not options.no_rss:
         for size in map(parse_size, options.sizes.split(",")):

@@ -1,0 +1,131 @@
+// Renders one piece of the game's music ahead, into the music cache, so the game can play it
+// again and again without synthesizing it live. The game starts this program at low priority
+// the first time a piece plays and hands it the piece on standard input:
+//
+//     varnholt-slots-music SOUNDFONT OUTPUT.flac < piece.mid
+//
+// The piece is rendered for exactly as long as the game plays it. The file is written under a
+// temporary name and renamed when complete, so the game never finds half a piece.
+
+#include "files/SafeRead.h"
+#include "platform/GameSynth.h"
+#include "platform/MusicCache.h"
+#include "platform/MusicFile.h"
+#include "platform/SdlAudio.h"
+
+#include <fluidsynth.h>
+#include <sndfile.h>
+
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace varnholt;
+
+volatile std::sig_atomic_t stopAsked = 0;
+
+int fail(const std::string &message)
+{
+    std::fprintf(stderr, "varnholt-slots-music: %s\n", message.c_str());
+    return 1;
+}
+
+bool readPiece(std::vector<std::uint8_t> &bytes)
+{
+    std::uint8_t chunk[16384];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
+        if (bytes.size() > kMusicFileCap)
+            return false;
+    }
+    return !bytes.empty() && !std::ferror(stdin);
+}
+
+// The piece's samples exactly as the live player makes them: the same synthesizer, and 16-bit
+// output through FluidSynth's own conversion. FLAC keeps them to the bit.
+int render(const std::string &soundFont, long long frames, const std::vector<std::uint8_t> &piece,
+           const std::string &path)
+{
+    GameSynth synth = makeGameSynth(soundFont);
+    if (!synth.synth)
+        return fail("the soundfont cannot be loaded: " + soundFont);
+    fluid_player_t *player = new_fluid_player(synth.synth);
+    if (!player || fluid_player_add_mem(player, piece.data(), piece.size()) != FLUID_OK ||
+        fluid_player_play(player) != FLUID_OK)
+        return fail("the piece cannot be played");
+
+    SF_INFO format{};
+    format.samplerate = sdlaudio::kRate;
+    format.channels = sdlaudio::kChannels;
+    format.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    SNDFILE *file = sf_open(path.c_str(), SFM_WRITE, &format);
+    if (!file)
+        return fail("cannot write " + path + ": " + sf_strerror(nullptr));
+
+    constexpr int kBlock = 4096;
+    std::vector<std::int16_t> samples(kBlock * sdlaudio::kChannels);
+    bool written = true;
+    for (long long done = 0; done < frames && written && !stopAsked; done += kBlock) {
+        const int count = static_cast<int>(std::min<long long>(kBlock, frames - done));
+        fluid_synth_write_s16(synth.synth, count, samples.data(), 0, 2, samples.data(), 1, 2);
+        written = sf_writef_short(file, samples.data(), count) == count;
+    }
+    written = sf_close(file) == 0 && written && !stopAsked;
+    delete_fluid_player(player);
+    freeGameSynth(synth);
+    return written ? 0 : fail(stopAsked ? "stopped" : "cannot write " + path);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: varnholt-slots-music SOUNDFONT OUTPUT.flac < piece.mid\n");
+        return 2;
+    }
+    const std::string soundFont = argv[1];
+    const std::string output = argv[2];
+
+    // The game is playing meanwhile; it comes first.
+    ::setpriority(PRIO_PROCESS, 0, 10);
+    std::signal(SIGTERM, [](int) { stopAsked = 1; });
+
+    std::vector<std::uint8_t> bytes;
+    if (!readPiece(bytes))
+        return fail("no piece on standard input");
+    std::string error;
+    const std::optional<MidiPiece> piece = readMidiPiece(bytes, &error);
+    if (!piece)
+        return fail("the piece cannot be played: " + error);
+    // The same length the game plays; an hour at most, so a hostile file cannot fill the disk.
+    const auto frames = static_cast<long long>(piece->seconds * sdlaudio::kRate);
+    if (piece->seconds > 3600)
+        return fail("the piece is longer than an hour");
+
+    const std::string partial = output + ".part" + std::to_string(::getpid());
+    const int status = render(soundFont, frames, bytes, partial);
+    std::error_code ec;
+    if (status != 0) {
+        std::filesystem::remove(partial, ec);
+        return status;
+    }
+    std::filesystem::rename(partial, output, ec);
+    if (ec) {
+        std::filesystem::remove(partial, ec);
+        return fail("cannot keep " + output);
+    }
+    pruneMusicCache(std::filesystem::path(output).parent_path().string());
+    return 0;
+}
