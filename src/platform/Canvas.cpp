@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -96,11 +98,55 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
 {
     if (src.isNull() || srcRect.isEmpty() || dstRect.isEmpty())
         return;
-    if (!copyRows(image_, src, srcRect, dstRect)) {
-        QPainter painter(&image_);
-        prepared(painter, ratio_).drawImage(scaled(dstRect, ratio_), src, deviceRect(src, srcRect));
+    if (!copyRows(image_, src, srcRect, dstRect) && !copyDrawnBefore(src, srcRect, dstRect)) {
+        {
+            QPainter painter(&image_);
+            prepared(painter, ratio_).drawImage(scaled(dstRect, ratio_), src, deviceRect(src, srcRect));
+        }
+        keepDrawn(src, srcRect, dstRect);
     }
     touched(dstRect);
+}
+
+namespace {
+// What is kept of stretched drawings: enough for the lamps' pictures in both states at any
+// size, not the large pictures drawn now and then.
+constexpr qsizetype kDrawnPixelsEach = 160'000;
+constexpr qsizetype kDrawnBytes = 1536 * 1024;
+} // namespace
+
+bool Canvas::copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect)
+{
+    const std::optional<QRect> target = exactDeviceRect(dstRect, ratio_);
+    if (!target)
+        return false;
+    for (auto it = drawn_.begin(); it != drawn_.end(); ++it) {
+        if (it->source != src.cacheKey() || it->sourceRect != srcRect || it->target != *target)
+            continue;
+        std::rotate(drawn_.begin(), it, it + 1);
+        return copyRows(image_, drawn_.front().pixels, QRect(QPoint(0, 0), dstRect.size()), dstRect);
+    }
+    return false;
+}
+
+void Canvas::keepDrawn(const QImage &src, const QRect &srcRect, const QRect &dstRect)
+{
+    // Only an opaque picture covering whole device pixels draws the same wherever it lands.
+    const std::optional<QRect> target = exactDeviceRect(dstRect, ratio_);
+    if (src.hasAlphaChannel() || !target || !image_.rect().contains(*target) ||
+        qsizetype(target->width()) * target->height() > kDrawnPixelsEach)
+        return;
+    QImage pixels = image_.copy(*target).convertToFormat(QImage::Format_RGB888);
+    pixels.setDevicePixelRatio(ratio_);
+    drawn_.insert(drawn_.begin(), Drawn{src.cacheKey(), srcRect, *target, std::move(pixels)});
+    qsizetype bytes = 0;
+    for (auto it = drawn_.begin(); it != drawn_.end(); ++it) {
+        bytes += it->pixels.sizeInBytes();
+        if (bytes > kDrawnBytes) {
+            drawn_.erase(it, drawn_.end());
+            break;
+        }
+    }
 }
 
 void Canvas::copyAt(const QImage &src, const QRect &srcRect, QPoint dst)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace varnholt {
 
@@ -55,6 +56,18 @@ public:
 
 private:
     void touched(const QRect &area);
+    bool copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect);
+    void keepDrawn(const QImage &src, const QRect &srcRect, const QRect &dstRect);
+
+    // Stretched pictures as the painter drew them, to be copied back when drawn there again:
+    // the lamps redraw the same few pictures many times a second.
+    struct Drawn {
+        qint64 source;
+        QRect sourceRect;
+        QRect target; // device pixels
+        QImage pixels;
+    };
+    std::vector<Drawn> drawn_; // the most recently used first
 
     QSize size_;
     qreal ratio_;

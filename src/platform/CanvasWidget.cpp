@@ -2,8 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <cstring>
 
 namespace varnholt {
 
@@ -23,15 +26,49 @@ Canvas &CanvasWidget::resetCanvas(QSize logicalSize, qreal devicePixelRatio)
     return canvas_;
 }
 
+namespace {
+
+// Copies the canvas's rows straight into the window's own image when nothing is stretched:
+// the painter hands copies of a hundred rows or more to worker threads, and the lamps' small
+// redraws, many a second, then cost more in handing over than in copying.
+bool copyRowsOut(QPainter &painter, const QImage &canvas, const QRect &inside)
+{
+    auto *window = dynamic_cast<QImage *>(painter.paintEngine()->paintDevice());
+    const QTransform toWindow = painter.deviceTransform();
+    if (!window || toWindow.type() > QTransform::TxScale || window->depth() != 32 || canvas.depth() != 32 ||
+        (window->format() != QImage::Format_RGB32 && window->format() != QImage::Format_ARGB32 &&
+         window->format() != QImage::Format_ARGB32_Premultiplied))
+        return false;
+    const qreal k = canvas.devicePixelRatio();
+    const QRectF source(inside.x() * k, inside.y() * k, inside.width() * k, inside.height() * k);
+    const QRectF target = toWindow.mapRect(QRectF(inside));
+    if (source.size() != target.size() || source.toRect() != source || target.toRect() != target)
+        return false;
+    const QRect from = source.toRect();
+    const QRect to = target.toRect();
+    if (!canvas.rect().contains(from) || !window->rect().contains(to))
+        return false;
+    // Opaque canvas pixels are the same words in every one of those formats.
+    for (int row = 0; row < from.height(); ++row)
+        std::memcpy(window->scanLine(to.y() + row) + std::size_t(to.x()) * 4,
+                    canvas.constScanLine(from.y() + row) + std::size_t(from.x()) * 4,
+                    std::size_t(from.width()) * 4);
+    return true;
+}
+
+} // namespace
+
 void CanvasWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
     const QRect inside = area & QRect(QPoint(0, 0), canvas_.size());
-    if (!inside.isEmpty()) {
+    for (const QRect &part : event->region() & inside) {
+        if (copyRowsOut(painter, canvas_.image(), part))
+            continue;
         const qreal k = canvas_.devicePixelRatio();
-        const QRectF source(inside.x() * k, inside.y() * k, inside.width() * k, inside.height() * k);
-        painter.drawImage(QRectF(inside), canvas_.image(), source);
+        const QRectF source(part.x() * k, part.y() * k, part.width() * k, part.height() * k);
+        painter.drawImage(QRectF(part), canvas_.image(), source);
     }
     // Beyond the canvas the window's own black background shows.
     const QRegion outside = QRegion(area) - QRegion(inside);

@@ -176,3 +176,31 @@ TEST_F(CanvasTest, PackedColourCopiesLikeFullColour)
     EXPECT_EQ(fromPacked.image(), fromFull.image());
     EXPECT_EQ(fromPacked.pixel(0, 3), qRgb(56, 219, 26));
 }
+
+TEST_F(CanvasTest, AStretchedPictureDrawnAgainLooksAsTheFirstTime)
+{
+    // A gradient, so smooth stretching gives in-between colours that must come back the same.
+    QImage lamp(9, 6, QImage::Format_RGB32);
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 6; ++y)
+            lamp.setPixel(x, y, qRgb(x * 30, y * 40, 200 - x * 20));
+    for (const qreal ratio : {1.0, 2.0}) {
+        Canvas canvas(QSize(80, 60), ratio);
+        const QRect band(0, 3, 9, 3), target(13, 17, 25, 11);
+        canvas.copy(lamp, band, target);
+        const QImage first = canvas.grab(target);
+        canvas.fill(0, 0, 80, 60, Qt::green);
+        canvas.copy(lamp, band, target);
+        EXPECT_EQ(canvas.grab(target), first) << "at " << ratio;
+
+        // A changed picture, or another part of it, is drawn anew.
+        QImage changed = lamp;
+        changed.setPixel(4, 4, qRgb(255, 255, 255));
+        canvas.copy(changed, band, target);
+        EXPECT_NE(canvas.grab(target), first) << "at " << ratio;
+        canvas.copy(lamp, QRect(0, 0, 9, 3), target);
+        EXPECT_NE(canvas.grab(target), first) << "at " << ratio;
+        canvas.copy(lamp, band, target);
+        EXPECT_EQ(canvas.grab(target), first) << "at " << ratio;
+    }
+}
