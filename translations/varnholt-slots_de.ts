@@ -866,6 +866,11 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>The vault opens.</source>
         <translation>Der Tresor öffnet sich.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <source>The History window cannot be opened: %1. The game plays on without it.</source>
+        <translation>Das Fenster „Spielverlauf“ kann nicht geöffnet werden: %1. Das Spiel läuft ohne es weiter.</translation>
+    </message>
 </context>
 <context>
     <name>TLoadSave</name>

@@ -866,6 +866,11 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <source>The vault opens.</source>
         <translation>Se abre la cámara del tesoro.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <source>The History window cannot be opened: %1. The game plays on without it.</source>
+        <translation>No se puede abrir la ventana «Historial de juego»: %1. La partida continúa sin ella.</translation>
+    </message>
 </context>
 <context>
     <name>TLoadSave</name>

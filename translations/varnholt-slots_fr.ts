@@ -866,6 +866,11 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <source>The vault opens.</source>
         <translation>La salle du trésor s’ouvre.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <source>The History window cannot be opened: %1. The game plays on without it.</source>
+        <translation>La fenêtre «&#xa0;Historique de jeu&#xa0;» ne peut pas être ouverte&#xa0;: %1. Le jeu continue sans elle.</translation>
+    </message>
 </context>
 <context>
     <name>TLoadSave</name>

@@ -17,7 +17,11 @@
 #include <optional>
 #include <string>
 
+class QWidget;
+
 namespace varnholt {
+
+class HistoryDialog;
 
 struct FormServices {
     std::unique_ptr<Clock> clock;
@@ -33,6 +37,8 @@ struct FormServices {
     std::optional<std::uint32_t> seed;  // empty: seeded from the time of day
     DateSource today;                   // empty: the local date
     std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
+    // Makes the History window; empty: its module beside the program, loaded on first use.
+    std::function<HistoryDialog *(QWidget *parent)> historyWindow;
 };
 
 } // namespace varnholt

@@ -84,7 +84,7 @@ QString playTimeText(std::int64_t milliseconds)
     return HistoryWindow::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
+HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
 {
     setWindowTitle(tr("Play History"));
     // Beside the machine, not in front of it: the game stays playable while this is open.

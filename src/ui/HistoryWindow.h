@@ -3,10 +3,9 @@
 // the best wins and play time, and whether what the player has seen fits the machine's odds.
 // It stays open beside the machine and is refreshed as spins land.
 
-#include "ui/HistoryView.h"
+#include "ui/HistoryDialog.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 
 class QChart;
 class QChartView;
@@ -17,13 +16,13 @@ class QValueAxis;
 
 namespace varnholt {
 
-class HistoryWindow : public QDialog {
+class HistoryWindow : public HistoryDialog {
     Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
 
 public:
     explicit HistoryWindow(QWidget *parent = nullptr);
 
-    void showHistory(const HistoryView &view);
+    void showHistory(const HistoryView &view) override;
 
     QChartView *chartView() const { return chartView_; }
     QLabel *verdict() const { return verdict_; }

@@ -35,7 +35,7 @@ class FaceWidget;
 class HelpKeyFilter;
 class HelpViewer;
 class HelpViewerHolder;
-class HistoryWindow;
+class HistoryDialog;
 class PlayHistory;
 class InputBox;
 class MachineFace;
@@ -303,16 +303,19 @@ private:
 
     // The record of play (Unit1History.cpp). A spin is written once its nudges are done.
     void openPlayHistory();
+    PlayHistory &playHistory();
     void spinPlayed(bool rebet);
     void nudgePlayed();
     void writePendingSpin();
     void moneyMoved(std::int32_t borrowedBefore);
     void gameBegun(bool opened);
     void refreshHistoryWindow();
-    std::unique_ptr<PlayHistory> history_;
+    HistoryDialog *makeHistoryWindow();
+    std::string historyPath_;
+    std::unique_ptr<PlayHistory> history_; // opened on first use
     std::unique_ptr<SpinRecord> pendingSpin_;
     bool vaultOpenedInPlay_ = false;
-    HistoryWindow *historyWindow_ = nullptr;
+    HistoryDialog *historyWindow_ = nullptr;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 

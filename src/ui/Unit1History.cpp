@@ -5,11 +5,13 @@
 
 #include "core/GameState.h"
 #include "core/Input.h"
+#include "history/HistoryFile.h"
 #include "history/PlayHistory.h"
 #include "platform/MessageBox.h"
 #include "records/SavedGames.h"
+#include "ui/FormServices.h"
+#include "ui/HistoryDialog.h"
 #include "ui/HistoryView.h"
-#include "ui/HistoryWindow.h"
 
 #include <QMetaObject>
 
@@ -29,14 +31,24 @@ std::string historyPathBeside(const std::string &savedGame)
 
 void TForm1::openPlayHistory()
 {
+    historyPath_ = historyPathBeside(savedGames_->path);
+    // Qt's SQL module and SQLite (about 1.5 MiB) wait for the first record or look at the
+    // history; a file that cannot be kept there is told now, as the game starts.
+    if (!historyFileProblem(historyPath_).empty())
+        playHistory();
+}
+
+PlayHistory &TForm1::playHistory()
+{
     // The notice waits for the window to be up; the game plays on either way.
-    history_ = std::make_unique<PlayHistory>(
-        historyPathBeside(savedGames_->path), [this](const std::string &notice) {
+    if (!history_)
+        history_ = std::make_unique<PlayHistory>(historyPath_, [this](const std::string &notice) {
             QMetaObject::invokeMethod(
                 this,
                 [this, text = QString::fromStdString(notice)] { showMessage(text, MessageIcon::Error); },
                 Qt::QueuedConnection);
         });
+    return *history_;
 }
 
 void TForm1::spinPlayed(bool rebet)
@@ -78,38 +90,47 @@ void TForm1::writePendingSpin()
 {
     if (!pendingSpin_)
         return;
-    if (history_)
-        history_->recordSpin(*pendingSpin_);
+    playHistory().recordSpin(*pendingSpin_);
     pendingSpin_.reset();
     refreshHistoryWindow();
 }
 
 void TForm1::moneyMoved(std::int32_t borrowedBefore)
 {
-    if (Game.Borrowed == borrowedBefore || !history_)
+    if (Game.Borrowed == borrowedBefore)
         return;
     writePendingSpin();
     const bool borrowed = Game.Borrowed > borrowedBefore;
-    history_->recordMoney({currentTimeMs(), Game.GameName, borrowed ? MoneyKind::Borrow : MoneyKind::PayBack,
-                           std::abs(std::int64_t(Game.Borrowed) - borrowedBefore), Game.Credits,
-                           Game.Borrowed});
+    playHistory().recordMoney(
+        {currentTimeMs(), Game.GameName, borrowed ? MoneyKind::Borrow : MoneyKind::PayBack,
+         std::abs(std::int64_t(Game.Borrowed) - borrowedBefore), Game.Credits, Game.Borrowed});
     refreshHistoryWindow();
 }
 
 void TForm1::gameBegun(bool opened)
 {
-    if (!history_)
-        return;
     writePendingSpin();
-    history_->recordGame({currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New,
-                          Game.Credits, Game.Borrowed});
+    playHistory().recordGame({currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New,
+                              Game.Credits, Game.Borrowed});
     refreshHistoryWindow();
 }
 
 void TForm1::refreshHistoryWindow()
 {
-    if (historyWindow_ && historyWindow_->isVisible() && history_)
-        historyWindow_->showHistory(historyViewOf(*history_, Game.GameName, currentTimeMs()));
+    if (historyWindow_ && historyWindow_->isVisible())
+        historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
+}
+
+HistoryDialog *TForm1::makeHistoryWindow()
+{
+    if (services_->historyWindow)
+        return services_->historyWindow(this);
+    QString problem;
+    if (HistoryDialog *window = loadHistoryDialog(ExeDir, this, problem))
+        return window;
+    showMessage(tr("The History window cannot be opened: %1. The game plays on without it.").arg(problem),
+                MessageIcon::Error);
+    return nullptr;
 }
 
 void TForm1::History1Click()
@@ -117,9 +138,10 @@ void TForm1::History1Click()
     if (!mayRun(Command::History, phase_))
         return;
     if (!historyWindow_)
-        historyWindow_ = new HistoryWindow(this);
-    if (history_)
-        historyWindow_->showHistory(historyViewOf(*history_, Game.GameName, currentTimeMs()));
+        historyWindow_ = makeHistoryWindow();
+    if (!historyWindow_)
+        return;
+    historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
     if (showSideWindow)
         showSideWindow(*historyWindow_);
     else {

@@ -7,6 +7,7 @@
 #include "platform/Canvas.h"
 #include "records/SavedGames.h"
 #include "ui/FormServices.h"
+#include "ui/HistoryWindow.h"
 
 #include "TestApp.h"
 
@@ -96,6 +97,8 @@ protected:
         services.optionsPath = optionsPath();
         services.seed = 20261207u;
         services.today = [] { return CalendarDate{2026, 12, 7}; };
+        // The window's code linked in; its module is loaded by the tests that say so.
+        services.historyWindow = [](QWidget *parent) { return new HistoryWindow(parent); };
         return services;
     }
 

@@ -7,7 +7,9 @@
 #include "ui/HistoryWindow.h"
 
 #include <QAction>
+#include <QChartView>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace varnholt;
@@ -27,6 +29,19 @@ protected:
         PlayHistory history(historyPath(), [](const std::string &notice) { ADD_FAILURE() << notice; });
         return history.report(game, currentTimeMs(), 100);
     }
+
+    // A game that loads the History window from its module beside the program, as installed.
+    std::unique_ptr<TestForm1> makeModuleForm()
+    {
+        FormServices services = testServices(800, 600);
+        services.historyWindow = nullptr;
+        return makeStartedForm(std::move(services));
+    }
+    QString moduleBeside() const
+    {
+        QDir(programDir.path()).mkpath("modules");
+        return programDir.path() + "/modules/" + QFileInfo(VARNHOLT_HISTORY_MODULE).fileName();
+    }
 };
 
 } // namespace
@@ -34,6 +49,7 @@ protected:
 TEST_F(HistoryFromPlay, SpinsBorrowsAndNewGamesAreWrittenAsTheyLand)
 {
     auto form = makePlayForm();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(historyPath()))) << "opened at the first record";
     forceStops(*form, kSkullMiddleStops);
     betOne(*form);
     spin(*form);
@@ -85,5 +101,39 @@ TEST_F(HistoryFromPlay, AHistoryThatCannotBeKeptIsToldOnceAndPlayGoesOn)
     spin(*form);
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(form->game().Spins, 1);
+}
+
+TEST_F(HistoryFromPlay, WindowIsLoadedFromItsModuleOnFirstOpen)
+{
+    ASSERT_TRUE(QFile::copy(VARNHOLT_HISTORY_MODULE, moduleBeside()));
+    auto form = makeModuleForm();
+    QDialog *shown = nullptr;
+    form->showSideWindow = [&](QDialog &window) { shown = &window; };
+    form->History1->trigger();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(shown->windowTitle(), "Play History");
+    EXPECT_NE(shown->findChild<QChartView *>(), nullptr);
+}
+
+TEST_F(HistoryFromPlay, AMissingOrBrokenModuleIsToldAndPlayGoesOn)
+{
+    auto form = makeModuleForm();
+    bool shown = false;
+    form->showSideWindow = [&](QDialog &) { shown = true; };
+    form->History1->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("The History window cannot be opened: "));
+    QFile broken(moduleBeside());
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a library");
+    broken.close();
+    form->History1->trigger();
+    ASSERT_EQ(messages.size(), 2u) << "told again when asked again";
+    EXPECT_FALSE(shown);
+    forceStops(*form, kSkullMiddleStops);
+    betOne(*form);
+    spin(*form);
     EXPECT_EQ(form->game().Spins, 1);
 }

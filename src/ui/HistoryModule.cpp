@@ -1,0 +1,8 @@
+// The History window's module, loaded by the game from its modules folder (HistoryDialog.h).
+
+#include "ui/HistoryWindow.h"
+
+extern "C" Q_DECL_EXPORT varnholt::HistoryDialog *varnholtMakeHistoryDialog(QWidget *parent)
+{
+    return new varnholt::HistoryWindow(parent);
+}
