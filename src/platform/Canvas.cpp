@@ -109,10 +109,11 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
 }
 
 namespace {
-// What is kept of stretched drawings: enough for the lamps' pictures in both states at any
-// size, not the large pictures drawn now and then.
+// What is kept of stretched drawings: the lamps' pictures in both states at common sizes. Once
+// full, nothing more is kept (the larger screens' pictures are drawn by the painter): swapping
+// entries in and out would cost more than it saves.
 constexpr qsizetype kDrawnPixelsEach = 160'000;
-constexpr qsizetype kDrawnBytes = 1536 * 1024;
+constexpr qsizetype kDrawnBytes = 640 * 1024;
 } // namespace
 
 bool Canvas::copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect)
@@ -136,17 +137,14 @@ void Canvas::keepDrawn(const QImage &src, const QRect &srcRect, const QRect &dst
     if (src.hasAlphaChannel() || !target || !image_.rect().contains(*target) ||
         qsizetype(target->width()) * target->height() > kDrawnPixelsEach)
         return;
+    qsizetype bytes = qsizetype(target->width()) * target->height() * 3;
+    for (const Drawn &kept : drawn_)
+        bytes += kept.pixels.sizeInBytes();
+    if (bytes > kDrawnBytes)
+        return;
     QImage pixels = image_.copy(*target).convertToFormat(QImage::Format_RGB888);
     pixels.setDevicePixelRatio(ratio_);
     drawn_.insert(drawn_.begin(), Drawn{src.cacheKey(), srcRect, *target, std::move(pixels)});
-    qsizetype bytes = 0;
-    for (auto it = drawn_.begin(); it != drawn_.end(); ++it) {
-        bytes += it->pixels.sizeInBytes();
-        if (bytes > kDrawnBytes) {
-            drawn_.erase(it, drawn_.end());
-            break;
-        }
-    }
 }
 
 void Canvas::copyAt(const QImage &src, const QRect &srcRect, QPoint dst)
