@@ -24,8 +24,8 @@ using MakeHistoryDialog = HistoryDialog *(*)(QWidget *parent);
 inline constexpr char kMakeHistoryDialog[] = "varnholtMakeHistoryDialog";
 
 // The window from the module in programDir's modules folder (programDir ends in '/'); the module
-// then stays loaded. Null when
-// the module cannot be loaded, with problem saying why in the system's own words.
+// then stays loaded. Null when the module cannot be loaded, with problem saying why in the
+// system's own words.
 HistoryDialog *loadHistoryDialog(const std::string &programDir, QWidget *parent, QString &problem);
 
 } // namespace varnholt
