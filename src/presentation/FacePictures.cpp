@@ -112,11 +112,8 @@ SizedPictures LoadSymbolPictures(FacePictures &pictures, const std::string &exeD
     sized.blurStrip = scaledForDevice(std::exchange(pictures.MotionStrip, QImage()),
                                       QSize(layout.SymbolSize, layout.BlurStripHeight), devicePixelRatio);
     const QImage face = std::exchange(pictures.FaceBitmap, QImage());
-    // The face is the largest picture held and only ever copied out whole-pixel, so it is kept
-    // at three bytes a pixel; the copies come out as the same opaque colours.
-    sized.face = scaledForDevice(face, QSize(layout.Scale(face.width()), layout.Scale(face.height())),
-                                 devicePixelRatio)
-                     .convertToFormat(QImage::Format_RGB888);
+    sized.face = FaceBackground(face, QSize(layout.Scale(face.width()), layout.Scale(face.height())),
+                                devicePixelRatio);
     return sized;
 }
 

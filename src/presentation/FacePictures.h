@@ -3,6 +3,7 @@
 // beside it where those exist, then sized once for the screen.
 
 #include "geometry/Layout.h"
+#include "presentation/FaceBackground.h"
 
 #include <QImage>
 
@@ -37,7 +38,7 @@ FacePictures loadFacePictures(const std::string &exeDir, const std::string &asse
 // density so that every later copy is pixel for pixel.
 struct SizedPictures {
     Layout layout;
-    QImage face;                 // FaceBitmap at Scale(w) x Scale(h)
+    FaceBackground face;         // FaceBitmap at Scale(w) x Scale(h)
     QImage symbolSheet;          // cells of SymbolSize, four across and three down
     QImage blurStrip;            // SymbolSize wide, BlurStripHeight tall
     bool sizedSheetFile = false; // a sheet drawn for this width was found beside the program

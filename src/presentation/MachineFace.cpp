@@ -21,9 +21,13 @@ MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures si
     : canvas_(canvas), pictures_(std::move(pictures)), sized_(std::move(sized)),
       strips_(makeDigitStrips(pictures_, sized_.layout.width, canvas.devicePixelRatio())),
       fonts_(faceFonts(sized_.layout.width, pixelsPerInch))
-{}
+{
+    // What the face's lamps and captions restore between repaints.
+    sized_.face.keepBetweenRepaints({litGuideBand(0), litGuideBand(1), litGuideBand(2), titlePanelArea(),
+                                     namePlateArea(), crystalBallArea(), captionStrip()});
+}
 
-QSize MachineFace::faceSize() const { return sized_.face.deviceIndependentSize().toSize(); }
+QSize MachineFace::faceSize() const { return sized_.face.size(); }
 
 QRect MachineFace::scaledRect(int left, int top, int right, int bottom) const
 {
@@ -33,14 +37,21 @@ QRect MachineFace::scaledRect(int left, int top, int right, int bottom) const
 
 void MachineFace::copyFromFace(const QRect &area)
 {
-    // The face was scaled once as a whole, so any of its areas is copied back pixel for pixel
-    // and matches what the repaint put there.
-    canvas_.copyAt(sized_.face, area, area.topLeft());
+    // Any area of the face comes back pixel for pixel as the repaint put it there.
+    sized_.face.copyArea(canvas_, area);
+}
+
+QRect MachineFace::titlePanelArea() const { return scaledRect(247, 98, 549, 241); }
+QRect MachineFace::namePlateArea() const { return scaledRect(221, 551, 657, 600); }
+QRect MachineFace::crystalBallArea() const { return scaledRect(26, 361, 193, 547); }
+QRect MachineFace::captionStrip() const
+{
+    return QRect(0, Scale(24), sized_.face.size().width(), Scale(38) - Scale(24));
 }
 
 void MachineFace::FormPaint(GameState &state)
 {
-    canvas_.copyAt(sized_.face, QPoint(0, 0));
+    sized_.face.copyAll(canvas_);
     for (int reel = 0; reel < kReelCount; ++reel)
         DrawReel(reel, state.ReelStops[reel]);
     DrawCreditsMeter(state.Credits);
@@ -154,19 +165,16 @@ void MachineFace::DrawMachineButton(char button, bool lit)
         canvas_.copy(pictures_.SpinBitmap, band, scaledRect(577, 293, 655, 352));
 }
 
-void MachineFace::DrawTitlePanel(bool lit)
-{
-    faceOrPicture(scaledRect(247, 98, 549, 241), lit, pictures_.DimTitleBitmap);
-}
+void MachineFace::DrawTitlePanel(bool lit) { faceOrPicture(titlePanelArea(), lit, pictures_.DimTitleBitmap); }
 
 void MachineFace::DrawNamePlate(bool lit)
 {
-    faceOrPicture(scaledRect(221, 551, 657, 600), lit, pictures_.DimNamePlateBitmap);
+    faceOrPicture(namePlateArea(), lit, pictures_.DimNamePlateBitmap);
 }
 
 void MachineFace::DrawCrystalBall(bool lit)
 {
-    faceOrPicture(scaledRect(26, 361, 193, 547), !lit, pictures_.CrystalBallBitmap);
+    faceOrPicture(crystalBallArea(), !lit, pictures_.CrystalBallBitmap);
 }
 
 void MachineFace::faceOrPicture(const QRect &target, bool face, const QImage &picture)

@@ -96,6 +96,10 @@ public:
 
 private:
     void copyFromFace(const QRect &area);
+    QRect titlePanelArea() const;
+    QRect namePlateArea() const;
+    QRect crystalBallArea() const;
+    QRect captionStrip() const;
     // The face's own pixels in the area, or the whole picture scaled into it.
     void faceOrPicture(const QRect &target, bool face, const QImage &picture);
     void caption(const QString &text, int x, bool rightEdge);

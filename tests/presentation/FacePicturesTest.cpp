@@ -22,13 +22,53 @@ TEST(FacePictures, SizedFaceDrawsAsTheFaceScaledInFullColour)
     const QImage builtIn = requiredBuiltinPicture("face.jpg").convertToFormat(QImage::Format_RGB32);
     for (const double ratio : {1.0, 2.0}) {
         FacePictures pictures = loadFacePictures(dir, "Vrn");
-        const SizedPictures sized = LoadSymbolPictures(pictures, dir, "Vrn", 1024, ratio);
-        const QSize logical = sized.face.deviceIndependentSize().toSize();
+        SizedPictures sized = LoadSymbolPictures(pictures, dir, "Vrn", 1024, ratio);
+        const QSize logical = sized.face.size();
         const QImage expected = scaledForDevice(builtIn, logical, ratio);
 
         Canvas canvas(logical, ratio);
-        canvas.copyAt(sized.face, QPoint(0, 0));
+        sized.face.copyAll(canvas);
         ASSERT_EQ(canvas.image().size(), expected.size()) << ratio;
         EXPECT_TRUE(canvas.image() == expected) << "ratio " << ratio;
     }
+}
+
+// Between repaints a large face keeps only the areas it restores; whatever is copied out must
+// still be the face as the first scaling made it, at whole and at fractional densities.
+TEST(FaceBackground, KeptAreasAndRepaintsGiveTheFaceAsScaledAtFirst)
+{
+    test::testApp();
+    QImage picture(80, 60, QImage::Format_RGB32);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x)
+            picture.setPixel(x, y, qRgb(x * 3, y * 4, (x ^ y) * 2));
+    const QSize size(200, 150);
+    const QRect kept(30, 40, 50, 20), partOfKept(35, 45, 10, 5), notKept(120, 90, 40, 30);
+    for (const double ratio : {1.0, 2.0, 1.5}) {
+        Canvas reference(size, ratio);
+        reference.copyAt(scaledForDevice(picture, size, ratio), QPoint(0, 0));
+
+        FaceBackground face(picture, size, ratio);
+        face.keepBetweenRepaints({kept});
+        Canvas canvas(size, ratio);
+        face.copyAll(canvas);
+        EXPECT_EQ(canvas.image(), reference.image()) << ratio;
+        EXPECT_EQ(face.keepsWholeFace(), ratio == 1.5) << "only a whole density can keep areas";
+
+        for (const QRect &area : {kept, partOfKept, notKept}) {
+            canvas.fill(0, 0, 200, 150, Qt::magenta);
+            face.copyArea(canvas, area);
+            EXPECT_EQ(canvas.grab(area), reference.grab(area)) << ratio;
+        }
+        canvas.fill(0, 0, 200, 150, Qt::magenta);
+        face.copyAll(canvas);
+        EXPECT_EQ(canvas.image(), reference.image()) << "a later repaint, at " << ratio;
+    }
+
+    // A face no larger than its picture keeps itself whole: nothing would be saved.
+    FaceBackground same(picture, QSize(80, 60), 1.0);
+    same.keepBetweenRepaints({QRect(0, 0, 10, 10)});
+    Canvas canvas(QSize(80, 60));
+    same.copyAll(canvas);
+    EXPECT_TRUE(same.keepsWholeFace());
 }
