@@ -109,11 +109,11 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
 }
 
 namespace {
-// What is kept of stretched drawings: the lamps' pictures in both states at common sizes. Once
-// full, nothing more is kept (the larger screens' pictures are drawn by the painter): swapping
-// entries in and out would cost more than it saves.
+// What is kept of stretched drawings: the lamps' pictures in both states up to a 4K screen.
+// Once full, nothing more is kept: swapping entries in and out would cost more than it saves.
+// Kept in the surface's own format, so a copy back is a plain copy of rows.
 constexpr qsizetype kDrawnPixelsEach = 160'000;
-constexpr qsizetype kDrawnBytes = 640 * 1024;
+constexpr qsizetype kDrawnBytes = 1536 * 1024;
 } // namespace
 
 bool Canvas::copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect)
@@ -137,12 +137,12 @@ void Canvas::keepDrawn(const QImage &src, const QRect &srcRect, const QRect &dst
     if (src.hasAlphaChannel() || !target || !image_.rect().contains(*target) ||
         qsizetype(target->width()) * target->height() > kDrawnPixelsEach)
         return;
-    qsizetype bytes = qsizetype(target->width()) * target->height() * 3;
+    qsizetype bytes = qsizetype(target->width()) * target->height() * 4;
     for (const Drawn &kept : drawn_)
         bytes += kept.pixels.sizeInBytes();
     if (bytes > kDrawnBytes)
         return;
-    QImage pixels = image_.copy(*target).convertToFormat(QImage::Format_RGB888);
+    QImage pixels = image_.copy(*target);
     pixels.setDevicePixelRatio(ratio_);
     drawn_.insert(drawn_.begin(), Drawn{src.cacheKey(), srcRect, *target, std::move(pixels)});
 }
