@@ -11,6 +11,8 @@ shift
 game_packages=(
   cmake g++ pkg-config make
   qt6-base-dev libgl-dev
+  # The History window draws its balance chart with Qt Charts.
+  qt6-charts-dev
   # Qt's SQLite driver, loaded at run time: the play history's file.
   libqt6sql6-sqlite
   # Qt's plugin for Wayland desktops, so the game runs there natively.
