@@ -27,4 +27,18 @@ std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, in
 
 template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int);
 
+std::uint32_t seedForStops(int blurStripHeight, std::array<int, kReelCount> stops)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        RandomSource random(seed);
+        bool match = true;
+        for (int reel = 0; reel < kReelCount && match; ++reel) {
+            random.Random(blurStripHeight);
+            match = random.Random(kStripLength) + 1 == stops[reel];
+        }
+        if (match)
+            return seed;
+    }
+}
+
 } // namespace varnholt

@@ -3,10 +3,12 @@
 
 #include "core/GameState.h"
 #include "core/Random.h"
+#include "core/Reels.h"
 #include "play/EvaluateLines.h"
 #include "play/EvaluationEvents.h"
 
 #include <array>
+#include <cstdint>
 
 namespace varnholt {
 
@@ -20,6 +22,10 @@ bool rebetLastStake(GameState &state);
 // Random(30) + 1), adds the stake to TotalBets and one to Spins.
 // Returns the strip offsets the reel animation starts from.
 std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, int blurStripHeight);
+
+// A seed from which SpinReels draws these stops (each 1 to kStripLength): what tests and the
+// screenshot tool use to set up a known spin.
+std::uint32_t seedForStops(int blurStripHeight, std::array<int, kReelCount> stops);
 
 struct SpinOutcome {
     bool played = false;           // the reels turned

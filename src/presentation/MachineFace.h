@@ -55,7 +55,6 @@ public:
     // The guides of these lines drawn lit, the others plain grey. Where a lit guide is taken
     // away the face and the reels' cells at `stops` are drawn again under it.
     void setLitLines(const std::array<bool, kLineCount> &lines, const std::array<int, kReelCount> &stops);
-    bool rowLit(int row) const { return litRows_[row]; }
     // The band a lit guide covers on its screen row: thicker on larger faces.
     QRect litGuideBand(int row) const;
     // One symbol-sheet cell into a reel's row, e.g. a frame of the Wild; guides redrawn after.

@@ -91,47 +91,47 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    // 1. The random source.
+    // The random source.
     if (services_->seed)
         Random.setSeed(*services_->seed);
     else
         Random.seedFromClock();
 
-    // 2. Where the program lives.
+    // Where the program lives.
     ExeDir = exeDirFromPath(services_->programPath);
     ExeStem = exeStemFromPath(services_->programPath);
 
-    // 3. Input stays locked (the phase is StartingUp) until the first tick of Timer1.
+    // Input stays locked (the phase is StartingUp) until the first tick of Timer1.
     lamps_->attractLamps.LastAttractButton = 0;
 
-    // 4-5. Names, and the settings file beside the program when there is one.
+    // Names, and the settings file beside the program when there is one.
     Settings settings;
     settings = ReadSettings(ExeDir, settings);
     WindowTitle = settings.WindowTitle;
     AssetPrefix = settings.AssetPrefix;
     VersionText = programVersion();
 
-    // 6. Caption, menu and help file.
+    // Caption, menu and help file.
     setWindowTitle(plainWindowTitle(QString::fromStdString(WindowTitle)));
     buildMenu();
     HelpFile = manualFile(ExeDir, ExeStem, QLocale().uiLanguages());
     openGamesPage = [this] { OpenWebPage(kGamesPageNumber); };
 
-    // 7. The screen. A face wider than the screen's 4:3 part would push the buttons below its
+    // The screen. A face wider than the screen's 4:3 part would push the buttons below its
     // bottom edge, so the face is laid out for the widest 4:3 area the screen holds.
     const ScreenInfo screen = services_->screen();
     ScreenWidth = layoutWidthForScreen(screen.width, screen.height);
     ScreenHeight = screen.height;
 
-    // 8-9. Pictures, with the replacement files beside the program.
+    // Pictures, with the replacement files beside the program.
     FacePictures pictures = loadFacePictures(ExeDir, AssetPrefix);
 
-    // 10. Lamp phases.
+    // Lamp phases.
     Game.WildRow = 1;
     lamps_->wildSwing = WildSwing{};
     lamps_->crystalBlink = CrystalBlink{};
 
-    // 11. Symbol sheet and reel metrics; the canvas the face is painted on.
+    // Symbol sheet and reel metrics; the canvas the face is painted on.
     SizedPictures sized =
         LoadSymbolPictures(pictures, ExeDir, AssetPrefix, ScreenWidth, screen.devicePixelRatio);
     faceWidget_ = new FaceWidget(this);
@@ -146,31 +146,31 @@ void TForm1::FormCreate()
         std::make_unique<MachineFace>(canvas, std::move(pictures), std::move(sized), screen.pixelsPerInch);
     faceWidget_->setFace(face_.get());
 
-    // 12. Reels at their start-up stops.
+    // Reels at their start-up stops.
     InitReels(Game);
 
-    // 13. The two clicks held in memory. Without them the game still runs; they stay silent.
+    // The two clicks held in memory. Without them the game still runs; they stay silent.
     sounds_->setFileNames(ExeDir, AssetPrefix);
     sounds_->LoadClickSounds();
 
-    // 14. Window size.
+    // Window size.
     requestedSize_ = QSize(ScreenWidth - kWindowInset, ScreenHeight - kWindowInset);
     setFixedSize(requestedSize_);
 
-    // 15. Bets, switches and music names.
+    // Bets, switches and music names.
     Game.CoinsBet = 0;
     Game.LastBet = 0;
     restoreOptions();
     music_->setMusicFiles(ExeDir, AssetPrefix);
 
-    // 16. The game in progress.
+    // The game in progress.
     savedGames_->path = services_->savedGamePath.empty() ? savedGamePath(ExeStem) : services_->savedGamePath;
     if (services_->today)
         savedGames_->today = services_->today;
     SaveLoadGame(*savedGames_, Game, kCurrentGameSlot, false, "");
     openPlayHistory();
 
-    // 17-18. Centred; maximised on a low-resolution screen when the face spans the whole width
+    // Centred; maximised on a low-resolution screen when the face spans the whole width
     // (a face narrowed to 4:3 stays centred instead of hugging the left edge). A Wayland
     // compositor would make a maximised window take the whole screen, which a fixed size refuses.
     centreOnScreen();

@@ -35,29 +35,23 @@ public:
     // Handlers, named after the component and the event they serve.
     void Label1Click() { openSpecial(); }
     void Label2Click() { openSpecial(); }
-    void Label3Click() { openBrand(0); }
-    void Label4Click() { openBrand(1); }
     void Label5Click() { openBrand(2); }
-    void Label7Click() { openBrand(3); }
-    void Label6Click() { openBrand(4); }
-    void Label8Click() { openBrand(5); }
-    void Label9Click() { openBrand(6); }
-    void Label23Click() { openBrand(7); }
-    void Label10Click() { openBrand(8); }
     void Label20Click() { openBrand(9); }
     void Image3MouseDown(int X, int Y); // banner pixels
     void Timer1Timer();
 
-    LinkLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
-    QLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
+    LinkLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
+              *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
+    QLabel *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr,
+           *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr;
     GameTimer Timer1{250, true};
-    LinkLabel *Label20;
-    QLabel *Label21, *Label22;
-    QFrame *Panel1;
-    QLabel *Label19;
-    LinkLabel *Label1, *Label2, *Label23;
-    QLabel *Label24;
-    CanvasWidget *Image1, *Image2, *Image3;
+    LinkLabel *Label20 = nullptr;
+    QLabel *Label21 = nullptr, *Label22 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *Label19 = nullptr;
+    LinkLabel *Label1 = nullptr, *Label2 = nullptr, *Label23 = nullptr;
+    QLabel *Label24 = nullptr;
+    CanvasWidget *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr;
 
 protected:
     // The special's page as decided when the window was made.

@@ -6,6 +6,7 @@
 
 #include "core/Random.h"
 #include "core/Reels.h"
+#include "play/Spin.h"
 #include "presentation/MachineFace.h"
 
 #include <QCoreApplication>
@@ -61,21 +62,6 @@ private:
 
 inline const std::string kStopClick = std::to_string(kStopClickClip);
 inline const std::string kCountClick = std::to_string(kCountClickClip);
-
-// A seed from which a spin draws these stops (each reel: a strip offset, then its stop).
-inline std::uint32_t seedForStops(int stripHeight, std::array<int, 3> stops)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        RandomSource random(seed);
-        bool match = true;
-        for (int reel = 0; reel < 3 && match; ++reel) {
-            random.Random(stripHeight);
-            match = random.Random(kStripLength) + 1 == stops[reel];
-        }
-        if (match)
-            return seed;
-    }
-}
 
 // Centres of the face's controls, design coordinates.
 inline constexpr int kSpinX = 616, kSpinY = 322;

@@ -6,6 +6,7 @@
 #include "core/Reels.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/Sound.h"
+#include "play/Spin.h"
 #include "presentation/MachineFace.h"
 #include "ui/FormServices.h"
 #include "ui/Translations.h"
@@ -60,21 +61,6 @@ bool save(const QPixmap &picture, const QString &path)
 }
 
 QPixmap wholeScreen() { return QGuiApplication::primaryScreen()->grabWindow(0); }
-
-// A seed from which the next spin draws these stops (each reel: a strip offset, then its stop).
-std::uint32_t seedForStops(int stripHeight, std::array<int, 3> stops)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        RandomSource random(seed);
-        bool match = true;
-        for (int reel = 0; reel < 3 && match; ++reel) {
-            random.Random(stripHeight);
-            match = random.Random(kStripLength) + 1 == stops[reel];
-        }
-        if (match)
-            return seed;
-    }
-}
 
 // Runs `open`, which shows a modal window and returns when it closes; in between, grabs the
 // window (or the whole screen) and closes it.
