@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a job needs (when missing) and builds into build/:
-#   setup.sh game [target...]    what building and running the game needs
-#   setup.sh tests [target...]   that, plus the test, packaging and CI tools
-# Builds the named targets, or everything the configuration holds when none is named.
+#   setup.sh game [target...]      what building and running the game needs
+#   setup.sh package [target...]   that, plus what packing the Debian package needs
+#   setup.sh tests [target...]     that, plus the test and CI tools
+# Builds the named targets, or everything the configuration holds when none is named; with
+# --configure-only in place of the targets it installs and configures, and builds nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 job="${1:?usage: setup.sh game|tests [target...]}"
@@ -28,7 +30,10 @@ game_packages=(
   # lrelease builds the translations; Qt's own translate its standard buttons.
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
+# cpack's Debian generator reads the programs' library needs and file kinds.
+package_packages=(dpkg-dev file)
 test_packages=(
+  "${package_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   # The advert's test runs a private print server.
   cups cups-client
@@ -40,8 +45,8 @@ test_packages=(
   clang-format git
   # The drawing tests measure DejaVu Sans.
   fonts-dejavu-core
-  # Install checks and the Debian package: validators, the file watcher, dpkg-shlibdeps, lintian.
-  desktop-file-utils appstream inotify-tools dpkg-dev file lintian
+  # Install checks: validators, the file watcher, lintian.
+  desktop-file-utils appstream inotify-tools lintian
   # The game started for real: a virtual X display with key presses, a headless Wayland compositor.
   xvfb xdotool weston
   # The screen-reader test: a private accessibility bus and pyatspi.
@@ -49,8 +54,9 @@ test_packages=(
 )
 case "$job" in
   game) bash scripts/install-packages.sh "${game_packages[@]}" ;;
+  package) bash scripts/install-packages.sh "${game_packages[@]}" "${package_packages[@]}" ;;
   tests) bash scripts/install-packages.sh "${game_packages[@]}" "${test_packages[@]}" ;;
-  *) echo "setup.sh: the job is game or tests, not '$job'" >&2; exit 2 ;;
+  *) echo "setup.sh: the job is game, package or tests, not '$job'" >&2; exit 2 ;;
 esac
 
 # VARNHOLT_CMAKE_ARGS: extra configure arguments, split on spaces (CI: -DVARNHOLT_WERROR=ON).
@@ -59,6 +65,7 @@ read -r -a extra_args <<<"${VARNHOLT_CMAKE_ARGS:-}"
 # choice as it was.
 [ "$job" = tests ] && extra_args+=(-DVARNHOLT_WITH_TESTS=ON)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra_args[@]}"
+[ "${1:-}" = --configure-only ] && exit 0
 targets=()
 for target in "$@"; do targets+=(--target "$target"); done
 cmake --build build -j"$(nproc)" "${targets[@]}"
