@@ -6,7 +6,6 @@
 #include "history/PlayHistory.h"
 #include "platform/HelpViewer.h"
 #include "platform/PlainText.h"
-#include "platform/RememberedOptions.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -160,7 +159,11 @@ void TForm1::FormCreate()
     // 15. Bets, switches and music names.
     Game.CoinsBet = 0;
     Game.LastBet = 0;
-    restoreOptions();
+    // Both switches on at every start: the machine keeps no choice from one run to the next.
+    Game.SoundOn = true;
+    Game.MusicOn = true;
+    Sound1->setChecked(true);
+    Music1->setChecked(true);
     music_->setMusicFiles(ExeDir, AssetPrefix);
 
     // 16. The game in progress.
@@ -198,8 +201,6 @@ void TForm1::buildMenu()
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
-    for (QAction *option : {Sound1, Music1})
-        connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
     Borrow1 = menuBar()->addAction(tr("&Borrow"), [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction(tr("&Stats"), [this] { Stats1Click(); });
     History1 = menuBar()->addAction(tr("His&tory"), [this] { History1Click(); });
@@ -239,21 +240,6 @@ void TForm1::refreshCommands()
         if (action)
             action->setEnabled(mayRun(command, phase_));
     refreshNudgeOffer();
-}
-
-void TForm1::restoreOptions()
-{
-    const RememberedOptions options = loadRememberedOptions(services_->optionsPath);
-    Game.SoundOn = options.sound;
-    Game.MusicOn = options.music;
-    Sound1->setChecked(Game.SoundOn);
-    Music1->setChecked(Game.MusicOn);
-}
-
-void TForm1::rememberOptions()
-{
-    // A choice that cannot be kept still holds for this run; the next start has both on again.
-    saveRememberedOptions(services_->optionsPath, {Game.SoundOn, Game.MusicOn});
 }
 
 void TForm1::centreOnScreen()
