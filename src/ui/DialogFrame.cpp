@@ -5,7 +5,11 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+
 #include <QWidget>
+#include <algorithm>
 
 namespace varnholt {
 
@@ -22,6 +26,37 @@ void setUpFixedWindow(QWidget &window, QSize client, const QString &caption)
     // one the game's own window has, and a window not yet shown is moved by its frame's corner.
     const QMargins frame = window.parentWidget() ? windowFrameMargins(*window.parentWidget()) : QMargins();
     window.move(windowFramePlace(client.grownBy(frame), screen->geometry(), screen->availableGeometry()));
+}
+
+void scrollWhenTooTall(QWidget &window)
+{
+    const QRect freeArea = primaryScreenFreeArea();
+    const QMargins frame = window.parentWidget() ? windowFrameMargins(*window.parentWidget()) : QMargins();
+    const QSize client = window.size();
+    const int room = freeArea.height() - frame.top() - frame.bottom();
+    if (freeArea.isEmpty() || client.height() <= room)
+        return;
+    auto *page = new QWidget;
+    page->setFixedSize(client);
+    page->setPalette(window.palette());
+    page->setAutoFillBackground(window.autoFillBackground());
+    for (QObject *child : window.children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        const bool shown = !widget->isHidden();
+        widget->setParent(page); // keeps its geometry; a new parent hides it
+        widget->setVisible(shown);
+    }
+    auto *scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(page);
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize fitted(client.width() + bar, std::max(room, 100));
+    scroll->setGeometry(QRect(QPoint(0, 0), fitted));
+    window.setFixedSize(fitted);
+    window.move(windowFramePlace(fitted.grownBy(frame), freeArea, freeArea));
 }
 
 } // namespace varnholt

@@ -15,4 +15,10 @@ namespace varnholt {
 // QDialog as usual.
 void setUpFixedWindow(QWidget &window, QSize client, const QString &caption);
 
+// For a fixed window built on setUpFixedWindow, once all its children are in place: when its
+// client area is taller than the free part of the screen leaves (the 623 px advert on an
+// 800 x 600 screen), the children keep their size and places on a page that scrolls, so every
+// text stays reachable.
+void scrollWhenTooTall(QWidget &window);
+
 } // namespace varnholt

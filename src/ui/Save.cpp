@@ -139,12 +139,21 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     name->setGeometry(kNamePlace);
     name->setAccessibleName(tr("Name of slot %1").arg(k));
     addLabel(*panel, QStringLiteral("Game%1").arg(k), kGamePlace, Qt::AlignLeft);
-    addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
+    QLabel *date = addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
     addLabel(*panel, QStringLiteral("credits%1").arg(k), kCreditsPlace, Qt::AlignLeft);
-    addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
+    QLabel *borrowed = addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
 
+    //: The button that saves in or opens this slot; it has little room, beside the slot's name.
     QPushButton *button = addButton(*panel, tr("OK"), kSlotButtonPlace, tickGlyph());
     button->setFont(font());
+    // A caption longer than the place ("Aceptar") widens the button leftwards; the name edit
+    // narrows and the right-aligned date and borrowed figure move along, so nothing is cut.
+    if (const int extra = button->sizeHint().width() - kSlotButtonPlace.width(); extra > 0) {
+        button->setGeometry(kSlotButtonPlace.adjusted(-extra, 0, 0, 0));
+        name->setGeometry(kNamePlace.adjusted(0, 0, -extra, 0));
+        date->move(date->x() - extra, date->y());
+        borrowed->move(borrowed->x() - extra, borrowed->y());
+    }
     button->setProperty(kTagProperty, k);
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn7Click(button); });
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);

@@ -154,6 +154,10 @@ void TForm1::FormCreate()
 
     // 14. Window size.
     requestedSize_ = QSize(ScreenWidth - kWindowInset, ScreenHeight - kWindowInset);
+    // A Wayland window cannot move itself clear of panels, and a compositor without decorations
+    // never reports a frame to fit again: start within the free area.
+    if (!windowsPlaceThemselves())
+        requestedSize_ = requestedSize_.boundedTo(primaryScreenFreeArea().size());
     setFixedSize(requestedSize_);
 
     // 15. Bets, switches and music names.

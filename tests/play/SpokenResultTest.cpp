@@ -54,7 +54,8 @@ TEST(SpokenResult, EachSentenceIsHandedOverWhole)
     // A language gets the sentence's numbers and the set of rows at once, and words it as it must.
     PlayWords words = englishPlayWords();
     words.won = [](std::int32_t credits, PaidRows rows, std::int32_t vault) {
-        return std::to_string(credits) + (rows == PaidRows::MiddleBottom ? " Credits unten und mitte" : " ?") +
+        return std::to_string(credits) +
+               (rows == PaidRows::MiddleBottom ? " Credits unten und mitte" : " ?") +
                (vault > 0 ? " +" + std::to_string(vault) : "") + " gewonnen.";
     };
     words.nudgesWon = [](std::int32_t n) { return std::to_string(n) + " Nudges gewonnen."; };

@@ -3,12 +3,15 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "platform/MessageBox.h"
 #include "platform/Plurals.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
 
 #include <array>
@@ -90,6 +93,30 @@ TEST(Translations, EnglishCountsWithoutACatalogueInstalled)
     testApp();
     EXPECT_EQ(countedText("HistoryWindow", "%Ln spin(s)", 1), "1 spin");
     EXPECT_EQ(countedText("HistoryWindow", "%Ln spin(s)", 0), "0 spins");
+}
+
+// Every button of the save dialog shows its whole caption, and a message box is wide enough for
+// its own: the text's width against the widget's.
+TEST_P(TranslatedForm, NoButtonOrCaptionIsCut)
+{
+    ASSERT_TRUE(
+        installTranslations(*qApp, VARNHOLT_PROGRAM_DIR, QLocale(QString::fromStdString(GetParam()))));
+    auto form = makePlayForm();
+    bool shown = false;
+    form->showSideWindow = [&shown](QDialog &dialog) {
+        shown = true;
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+            EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
+    };
+    form->SaveGame1Click();
+    form->showSideWindow = nullptr;
+    EXPECT_TRUE(shown);
+
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(form->WindowTitle),
+                    QCoreApplication::translate("CoreTexts", "No bet was placed!"));
+    fitCaption(box);
+    box.show();
+    EXPECT_GE(box.width(), captionWidth(box.windowTitle()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedForm, testing::ValuesIn(languages()),
