@@ -4,6 +4,8 @@
 #include "platform/Screen.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -26,6 +28,15 @@ void setUpFixedWindow(QWidget &window, QSize client, const QString &caption)
     // one the game's own window has, and a window not yet shown is moved by its frame's corner.
     const QMargins frame = window.parentWidget() ? windowFrameMargins(*window.parentWidget()) : QMargins();
     window.move(windowFramePlace(client.grownBy(frame), screen->geometry(), screen->availableGeometry()));
+}
+
+int buttonCaptionWidth(const QPushButton &button)
+{
+    QString caption = button.text();
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const int glyph = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+    const int margins = 2 * (button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) / 2 + 3);
+    return button.fontMetrics().horizontalAdvance(caption) + glyph + margins;
 }
 
 void scrollWhenTooTall(QWidget &window)

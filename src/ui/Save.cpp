@@ -148,7 +148,7 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     button->setFont(font());
     // A caption longer than the place ("Aceptar") widens the button leftwards; the name edit
     // narrows and the right-aligned date and borrowed figure move along, so nothing is cut.
-    if (const int extra = button->sizeHint().width() - kSlotButtonPlace.width(); extra > 0) {
+    if (const int extra = buttonCaptionWidth(*button) - kSlotButtonPlace.width(); extra > 0) {
         button->setGeometry(kSlotButtonPlace.adjusted(-extra, 0, 0, 0));
         name->setGeometry(kNamePlace.adjusted(0, 0, -extra, 0));
         date->move(date->x() - extra, date->y());

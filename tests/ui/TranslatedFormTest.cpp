@@ -5,6 +5,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Plurals.h"
+#include "ui/DialogFrame.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
@@ -106,7 +107,7 @@ TEST_P(TranslatedForm, NoButtonOrCaptionIsCut)
     form->showSideWindow = [&shown](QDialog &dialog) {
         shown = true;
         for (const QPushButton *button : dialog.findChildren<QPushButton *>())
-            EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
+            EXPECT_LE(buttonCaptionWidth(*button), button->width()) << button->text().toStdString();
     };
     form->SaveGame1Click();
     form->showSideWindow = nullptr;
