@@ -12,9 +12,10 @@ chmod 700 "$scratch"
 export XDG_RUNTIME_DIR="$scratch"
 printf '[core]\nidle-time=0\n[shell]\npanel-position=top\n' >"$scratch/weston.ini"
 shot="${2:-}"
-# Only a compositor started with --debug lets weston-screenshooter take pictures.
+# Only a compositor started with --debug lets weston-screenshooter take pictures, and only one
+# that renders (the headless output draws nothing unless told to use pixman) has one to take.
 weston --config="$scratch/weston.ini" --backend=headless-backend.so --socket=varnholt-test \
-  --width=1024 --height=768 ${shot:+--debug} >"$scratch/weston.log" 2>&1 &
+  --width=1024 --height=768 ${shot:+--debug --use-pixman} >"$scratch/weston.log" 2>&1 &
 compositor=$!
 for _ in $(seq 100); do [ -S "$scratch/varnholt-test" ] && break; sleep 0.1; done
 [ -S "$scratch/varnholt-test" ] || { cat "$scratch/weston.log"; echo "FAIL: weston did not start" >&2; exit 1; }

@@ -102,8 +102,16 @@ int main(int argc, char **argv)
           "the spin resized the window to " + sizeText(form.frameGeometry().size()));
 
     // On request, a picture of the compositor's screen for a person to look at.
-    if (const QByteArray shot = qgetenv("VARNHOLT_WAYLAND_SCREENSHOT"); !shot.isEmpty())
-        QProcess::execute(QString::fromLocal8Bit(shot), {});
+    if (const QByteArray shot = qgetenv("VARNHOLT_WAYLAND_SCREENSHOT"); !shot.isEmpty()) {
+        QProcess shooter;
+        shooter.start(QString::fromLocal8Bit(shot), {});
+        // The picture is an extra: a compositor that does not answer must not hold the check up.
+        if (!shooter.waitForFinished(30000)) {
+            std::fprintf(stderr, "the screenshot was not taken\n");
+            shooter.kill();
+            shooter.waitForFinished();
+        }
+    }
     form.close();
     return failures > 0;
 }
