@@ -850,7 +850,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -908,28 +908,26 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>%1 Credit leihen</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit leihen</numerusform>
+            <numerusform>%1 Credits leihen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit zurückzahlen</numerusform>
+            <numerusform>%1 Credits zurückzahlen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>%1 Credit zurückzahlen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>%1 Credits leihen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>%1 Credits zurückzahlen</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Guthaben:</translation>
     </message>
@@ -962,7 +960,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Version:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+188"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1095,12 +1093,13 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Name von Speicherplatz %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <source>%1 Credits</source>
         <translation>%1 Credits</translation>
     </message>
@@ -1166,7 +1165,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Klicken Sie oben auf Ihren Druckertyp und sparen Sie RICHTIG bei Druckerpatronen.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Tintenpatronen-Angebot des Tages</translation>
     </message>

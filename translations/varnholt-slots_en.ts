@@ -214,4 +214,25 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TBorrowC</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Borrow.cpp" line="+144"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Borrow %1 credit</numerusform>
+            <numerusform>Borrow %1 credits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Pay back %1 credit</numerusform>
+            <numerusform>Pay back %1 credits</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -126,17 +126,17 @@
     <message>
         <location line="+1"/>
         <source>Save 40-80%</source>
-        <translation>Ahorre un 40-80 %</translation>
+        <translation>Ahorra un 40-80 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-60%</source>
-        <translation>Ahorre un 40-60 %</translation>
+        <translation>Ahorra un 40-60 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 50-80%</source>
-        <translation>Ahorre un 50-80 %</translation>
+        <translation>Ahorra un 50-80 %</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -251,7 +251,7 @@
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation>Nudges: los nudges de los que dispone</translation>
+        <translation>Nudges: los nudges de los que dispones</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
@@ -850,7 +850,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -908,28 +908,26 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>Pedir prestado %1 crédito</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Pedir prestado %1 crédito</numerusform>
+            <numerusform>Pedir prestados %1 créditos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Devolver %1 crédito</numerusform>
+            <numerusform>Devolver %1 créditos</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>Devolver %1 crédito</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>Pedir prestados %1 créditos</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>Devolver %1 créditos</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Créditos:</translation>
     </message>
@@ -962,7 +960,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Versión:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+188"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1095,12 +1093,13 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Nombre del espacio %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <source>%1 Credits</source>
         <translation>%1 créditos</translation>
     </message>
@@ -1158,7 +1157,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
     <message>
         <location filename="../src/ui/printerunit.cpp" line="+105"/>
         <source>Advertisement - Please Support our Sponsors</source>
-        <translation>Publicidad - Apoye a nuestros patrocinadores</translation>
+        <translation>Publicidad - Apoya a nuestros patrocinadores</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1166,7 +1165,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Pulsa arriba en tu tipo de impresora y ahorra MUCHO dinero en cartuchos de impresora.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Oferta del día en cartuchos de tinta</translation>
     </message>

@@ -850,7 +850,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -908,28 +908,26 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>Emprunter %1 crédit</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Emprunter %1 crédit</numerusform>
+            <numerusform>Emprunter %1 crédits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Rembourser %1 crédit</numerusform>
+            <numerusform>Rembourser %1 crédits</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>Rembourser %1 crédit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>Emprunter %1 crédits</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>Rembourser %1 crédits</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Crédits&#xa0;:</translation>
     </message>
@@ -962,7 +960,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+188"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1095,12 +1093,13 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Nom de l’emplacement %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+55"/>
         <source>%1 Credits</source>
         <translation>%1 crédits</translation>
     </message>
@@ -1166,7 +1165,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Cliquez ci-dessus sur votre type d’imprimante pour économiser GROS sur les cartouches.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Offre du jour&#xa0;: cartouches jet d’encre</translation>
     </message>
