@@ -1063,7 +1063,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
         <translation>Spiel speichern – Speicherplatz wählen</translation>
     </message>
@@ -1098,18 +1098,26 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
-    <message>
-        <location line="+55"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 Credits</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit</numerusform>
+            <numerusform>%1 Credits</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>%1 geliehen</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 geliehen</numerusform>
+            <numerusform>%1 geliehen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>In Speicherplatz %1 speichern, %2</translation>
     </message>

@@ -235,4 +235,25 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TLoadSave</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Save.cpp" line="+205"/>
+        <source>%1 Credits</source>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credits</numerusform>
+            <numerusform>%1 Credits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%1 Borrowed</source>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Borrowed</numerusform>
+            <numerusform>%1 Borrowed</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

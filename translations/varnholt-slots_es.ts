@@ -1063,7 +1063,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
         <translation>Guardar una partida – Elige un espacio de guardado</translation>
     </message>
@@ -1098,18 +1098,26 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>Aceptar</translation>
     </message>
-    <message>
-        <location line="+55"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 créditos</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 crédito</numerusform>
+            <numerusform>%1 créditos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>%1 prestados</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 prestado</numerusform>
+            <numerusform>%1 prestados</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>Guardar en el espacio %1, %2</translation>
     </message>

@@ -1063,14 +1063,14 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
-        <translation>Enregistrer une partie -- Choisir un emplacement</translation>
+        <translation>Enregistrer une partie – Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open a Game -- Select Game Slot</source>
-        <translation>Ouvrir une partie -- Choisir un emplacement</translation>
+        <translation>Ouvrir une partie – Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1098,18 +1098,26 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
-    <message>
-        <location line="+55"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 crédits</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 crédit</numerusform>
+            <numerusform>%1 crédits</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>Emprunté&#xa0;: %1</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Emprunté&#xa0;: %1</numerusform>
+            <numerusform>Emprunté&#xa0;: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>Enregistrer dans l’emplacement %1, %2</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainText.h"
+#include "platform/Plurals.h"
 #include "presentation/FaceFonts.h"
 #include "records/SlotSession.h"
 #include "ui/CoreTexts.h"
@@ -199,8 +200,15 @@ void TLoadSave::fillPanel(int k, const SavedFields &slot)
     names()[static_cast<std::size_t>(k - 1)]->setCursorPosition(0);
     label(QStringLiteral("Game%1").arg(k))->setText(setup_.WindowTitle);
     label(QStringLiteral("date%1").arg(k))->setText(shownGameDate(slot.GameDate));
-    label(QStringLiteral("credits%1").arg(k))->setText(tr("%1 Credits").arg(shownInteger(slot.Credits)));
-    label(QStringLiteral("borrowed%1").arg(k))->setText(tr("%1 Borrowed").arg(shownInteger(slot.Borrowed)));
+    // The count picks the language's form ("1 crédito"); the number is written as the meters write it.
+    //: A saved game's credits; %1 is the number, which picks the form.
+    const char *const credits = QT_TRANSLATE_N_NOOP("TLoadSave", "%1 Credits");
+    //: A saved game's credits borrowed and not yet paid back; %1 is the number, which picks the form.
+    const char *const borrowed = QT_TRANSLATE_N_NOOP("TLoadSave", "%1 Borrowed");
+    label(QStringLiteral("credits%1").arg(k))
+        ->setText(countedText("TLoadSave", credits, slot.Credits).arg(shownInteger(slot.Credits)));
+    label(QStringLiteral("borrowed%1").arg(k))
+        ->setText(countedText("TLoadSave", borrowed, slot.Borrowed).arg(shownInteger(slot.Borrowed)));
     nameSlotButton(k, QString::fromStdString(slot.GameName));
 }
 
