@@ -204,8 +204,14 @@ void HistoryWindow::showChart(const HistoryView &view)
     // A little room above and below, and the zero line always in view.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
     balanceAxis_->setRange(double(low) - pad, double(high) + pad);
+    constexpr int kSpinTicks = 5;
+    spinsAxis_->setTickCount(kSpinTicks);
     spinsAxis_->applyNiceNumbers();
     balanceAxis_->applyNiceNumbers();
+    // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
+    const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
+    if (spinsShown < kSpinTicks - 1)
+        spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
 }
 
 void HistoryWindow::showFigures(const HistoryView &view)
