@@ -194,24 +194,24 @@
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation>Nudge Walze 1</translation>
+        <translation>Walze 1 nudgen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation>Diese Walze um ein Symbol nach unten schieben – 1/2/3</translation>
+        <translation>Diese Walze um ein Symbol nach unten nudgen – 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation>Nudge Walze 2</translation>
+        <translation>Walze 2 nudgen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation>Nudge Walze 3</translation>
+        <translation>Walze 3 nudgen</translation>
     </message>
     <message>
         <location line="+3"/>

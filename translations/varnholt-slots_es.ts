@@ -194,24 +194,24 @@
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation>Avanzar el rodillo 1</translation>
+        <translation>Empujar el rodillo 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation>Bajar este rodillo un símbolo — 1/2/3</translation>
+        <translation>Empujar este rodillo un símbolo hacia abajo — 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation>Avanzar el rodillo 2</translation>
+        <translation>Empujar el rodillo 2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation>Avanzar el rodillo 3</translation>
+        <translation>Empujar el rodillo 3</translation>
     </message>
     <message>
         <location line="+3"/>
