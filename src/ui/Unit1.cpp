@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -257,6 +258,10 @@ void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     fitFrameToScreen();
+    // The whole frame can come after the window manager has placed the window, with nothing moved
+    // and so no Move event to fit it by: look again a little later.
+    for (const int ms : {250, 1000, 3000})
+        QTimer::singleShot(ms, this, [this] { fitFrameToScreen(); });
 }
 
 void TForm1::moveEvent(QMoveEvent *event)
