@@ -194,24 +194,24 @@
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation>Nudge Walze 1</translation>
+        <translation>Walze 1 nudgen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation>Diese Walze um ein Symbol nach unten schieben – 1/2/3</translation>
+        <translation>Diese Walze um ein Symbol nach unten nudgen – 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation>Nudge Walze 2</translation>
+        <translation>Walze 2 nudgen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation>Nudge Walze 3</translation>
+        <translation>Walze 3 nudgen</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
     </message>
@@ -367,24 +367,28 @@
         <translation>unter einer Minute</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 min</source>
+        <extracomment>Time played, abbreviated as a clock shows it; %1 is minutes.</extracomment>
         <translation>%1 min</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 h %2 min</source>
+        <extracomment>Time played, abbreviated; %1 is hours, %2 minutes (two digits).</extracomment>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+135"/>
+        <location line="+6"/>
+        <location line="+145"/>
         <source>Play History</source>
+        <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-132"/>
         <source>Longest losing run:</source>
+        <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Längste Pechsträhne:</translation>
     </message>
     <message>
@@ -403,8 +407,9 @@
         <translation>Höchste Gewinne</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play</source>
+        <extracomment>A group&apos;s title (noun): figures of the time and spins played.</extracomment>
         <translation>Spiel</translation>
     </message>
     <message>
@@ -423,57 +428,57 @@
         <translation>Geliehen oder zurückgezahlt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vault</source>
+        <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Tresor</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Spins</source>
+        <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Drehungen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Credits</source>
+        <extracomment>The chart&apos;s vertical axis: the player&apos;s balance in credits.</extracomment>
         <translation>Guthaben</translation>
     </message>
-    <message>
-        <location line="+58"/>
-        <source>%1 credits on %2 coin, %3</source>
-        <translation>%1 Credits mit %2 Münze, %3</translation>
+    <message numerus="yes">
+        <location line="+60"/>
+        <source>%1 credits on %Ln coin(s), %2</source>
+        <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
+        <translation>
+            <numerusform>%1 Credits mit %Ln Münze, %2</numerusform>
+            <numerusform>%1 Credits mit %Ln Münzen, %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 credits on %2 coins, %3</source>
-        <translation>%1 Credits mit %2 Münzen, %3</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%Ln spin(s)</source>
+        <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
+        <translation>
+            <numerusform>%Ln Drehung</numerusform>
+            <numerusform>%Ln Drehungen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
+        <source>%Ln spin(s) in %1</source>
+        <extracomment>After &quot;Today:&quot; or &quot;In all:&quot;; %n spins played in the time %1 (&quot;1 h 05 min&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln Drehung in %1</numerusform>
+            <numerusform>%Ln Drehungen in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-7"/>
         <source>No wins yet.</source>
         <translation>Noch keine Gewinne.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 spins</source>
-        <translation>%1 Drehungen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin</source>
-        <translation>%1 Drehung</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 spins in %2</source>
-        <translation>%1 Drehungen in %2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin in %2</source>
-        <translation>%1 Drehung in %2</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Play History: %1</source>
         <translation>Spielverlauf: %1</translation>
     </message>
@@ -483,8 +488,9 @@
         <translation>Spielen Sie ein paar Runden, um zu sehen, wie Ihre Ergebnisse im Vergleich zum Automaten abschneiden.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
+        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
         <translation>Sie haben %1 Ihrer Einsätze zurückerhalten (Gewinne durch Nudges nicht mitgerechnet). Dieser Automat zahlt ohne Nudges genau %2 zurück und mit gut genutzten Nudges etwa %3. Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %4 und %5.</translation>
     </message>
 </context>
@@ -499,168 +505,352 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <source>another program is using it</source>
+        <translation>ein anderes Programm benutzt sie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged or is not a database</source>
+        <translation>sie ist beschädigt oder keine Datenbank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be opened</source>
+        <translation>sie lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be read or written</source>
+        <translation>sie lässt sich nicht lesen oder schreiben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is another program&apos;s database</source>
+        <translation>sie ist die Datenbank eines anderen Programms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its write-ahead log cannot be used</source>
+        <translation>ihr Write-Ahead-Log lässt sich nicht verwenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be created</source>
+        <translation>ihr Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be examined</source>
+        <translation>ihr Ordner lässt sich nicht prüfen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder is read-only</source>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>Qts SQLite-Treiber ist nicht installiert</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
+        <extracomment>%1 is the history file&apos;s path, %2 why it cannot be used (&quot;it is damaged&quot;).</extracomment>
         <translation>Der Spielverlauf kann nicht in %1 gespeichert werden: %2. Das Spiel läuft ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
     <name>SpokenResult</name>
+    <message numerus="yes">
+        <location filename="../src/ui/SpokenTexts.cpp" line="+20"/>
+        <source>Won %Ln credit(s).</source>
+        <extracomment>Spoken after a spin; %n is every credit won. The paid lines were not named.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen.</numerusform>
+            <numerusform>%Ln Credits gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the machine&apos;s top pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der oberen Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der oberen Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the middle pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der mittleren Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der mittleren Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the bottom pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der unteren Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der unteren Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der oberen und der mittleren Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der oberen und der mittleren Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der oberen und der unteren Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der oberen und der unteren Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf der mittleren und der unteren Linie gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf der mittleren und der unteren Linie gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the three pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit auf allen drei Linien gewonnen.</numerusform>
+            <numerusform>%Ln Credits auf allen drei Linien gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Won %Ln credit(s) and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der oberen Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der oberen Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der mittleren Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der mittleren Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der oberen und der mittleren Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der oberen und der mittleren Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der oberen und der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der oberen und der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf der mittleren und der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf der mittleren und der unteren Linie, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit gewonnen auf allen drei Linien, davon %1 aus dem Tresor.</numerusform>
+            <numerusform>%Ln Credits gewonnen auf allen drei Linien, davon %1 aus dem Tresor.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
+        <location line="+5"/>
         <source>no</source>
+        <extracomment>A count of nudges as a word: none.</extracomment>
         <translation>kein</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>one</source>
+        <extracomment>A count of nudges as a word (a nudge: one step of one reel).</extracomment>
         <translation>ein</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>two</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>zwei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>three</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>drei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>four</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>vier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>five</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>fünf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>six</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>sechs</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>seven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>sieben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eight</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>acht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>nine</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>neun</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>ten</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>zehn</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eleven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>elf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>twelve</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>zwölf</translation>
     </message>
-    <message>
-        <location line="-28"/>
-        <source>top</source>
-        <translation>oberen</translation>
+    <message numerus="yes">
+        <location line="+29"/>
+        <source>Won %Ln credit(s) from the vault.</source>
+        <extracomment>Spoken after the bonus vault paid credits; %n is the credits.</extracomment>
+        <translation>
+            <numerusform>%Ln Credit aus dem Tresor gewonnen.</numerusform>
+            <numerusform>%Ln Credits aus dem Tresor gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%1 nudge(s) won.</source>
+        <extracomment>Spoken after a spin; %1 is a count word (&quot;two&quot;), %n picks the plural form.</extracomment>
+        <translation>
+            <numerusform>%1 Nudge gewonnen.</numerusform>
+            <numerusform>%1 Nudges gewonnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The vault gave %1 nudge(s).</source>
+        <extracomment>Spoken after the bonus vault&apos;s prize of nudges; %1 is a count word (&quot;six&quot;).</extracomment>
+        <translation>
+            <numerusform>Der Tresor gab %1 Nudge.</numerusform>
+            <numerusform>Der Tresor gab %1 Nudges.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%Ln nudge(s) to use: press 1, 2 or 3.</source>
+        <extracomment>Spoken while nudges may be used; the keys 1, 2 and 3 nudge the three reels.</extracomment>
+        <translation>
+            <numerusform>%Ln Nudge übrig: 1, 2 oder 3 drücken.</numerusform>
+            <numerusform>%Ln Nudges übrig: 1, 2 oder 3 drücken.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>middle</source>
-        <translation>mittleren</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>bottom</source>
-        <translation>unteren</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 line</source>
-        <translation> auf der %1 Linie</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 and %2 lines</source>
-        <translation> auf der %1 und der %2 Linie</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on all three lines</source>
-        <translation> auf allen drei Linien</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>won %1 credit</source>
-        <translation>Gewinn: %1 Credit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>won %1 credits</source>
-        <translation>Gewinn: %1 Credits</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source> and %1 from the vault</source>
-        <translation> und %1 aus dem Tresor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> from the vault</source>
-        <translation> aus dem Tresor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge won</source>
-        <translation>%1 Nudge gewonnen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges won</source>
-        <translation>%1 Nudges gewonnen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudge</source>
-        <translation>%1 Nudge aus dem Tresor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudges</source>
-        <translation>%1 Nudges aus dem Tresor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>no win</source>
-        <translation>kein Gewinn</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation>%1 Nudge übrig: 1, 2 oder 3 drücken</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation>%1 Nudges übrig: 1, 2 oder 3 drücken</translation>
+        <location line="+5"/>
+        <source>No win.</source>
+        <translation>Kein Gewinn.</translation>
     </message>
 </context>
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -718,28 +908,26 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>%1 Credit leihen</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit leihen</numerusform>
+            <numerusform>%1 Credits leihen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit zurückzahlen</numerusform>
+            <numerusform>%1 Credits zurückzahlen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>%1 Credit zurückzahlen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>%1 Credits leihen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>%1 Credits zurückzahlen</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Guthaben:</translation>
     </message>
@@ -772,7 +960,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Version:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+185"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -802,7 +990,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>&amp;Borrow</source>
         <translation>&amp;Leihen</translation>
     </message>
@@ -875,7 +1063,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
         <translation>Spiel speichern – Speicherplatz wählen</translation>
     </message>
@@ -905,22 +1093,31 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Name von Speicherplatz %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
-    <message>
-        <location line="+47"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 Credits</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credit</numerusform>
+            <numerusform>%1 Credits</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>%1 geliehen</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 geliehen</numerusform>
+            <numerusform>%1 geliehen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>In Speicherplatz %1 speichern, %2</translation>
     </message>
@@ -976,7 +1173,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Klicken Sie oben auf Ihren Druckertyp und sparen Sie RICHTIG bei Druckerpatronen.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Tintenpatronen-Angebot des Tages</translation>
     </message>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/ui/CoreTexts.cpp" line="+21"/>
         <source>You are out of credits...better borrow some!</source>
-        <translation>Se ha quedado sin créditos... ¡más vale que pida algunos prestados!</translation>
+        <translation>Te has quedado sin créditos... ¡más vale que pidas algunos prestados!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -16,7 +16,7 @@
     <message>
         <location line="+1"/>
         <source>Click on one of the Boxes!</source>
-        <translation>¡Pulse en uno de los cofres!</translation>
+        <translation>¡Pulsa en uno de los cofres!</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -126,17 +126,17 @@
     <message>
         <location line="+1"/>
         <source>Save 40-80%</source>
-        <translation>Ahorre un 40-80 %</translation>
+        <translation>Ahorra un 40-80 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 40-60%</source>
-        <translation>Ahorre un 40-60 %</translation>
+        <translation>Ahorra un 40-60 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save 50-80%</source>
-        <translation>Ahorre un 50-80 %</translation>
+        <translation>Ahorra un 50-80 %</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -194,24 +194,24 @@
     <message>
         <location line="+1"/>
         <source>Nudge reel 1</source>
-        <translation>Avanzar el rodillo 1</translation>
+        <translation>Empujar el rodillo 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>Nudge this reel down one symbol — 1/2/3</source>
-        <translation>Bajar este rodillo un símbolo — 1/2/3</translation>
+        <translation>Empujar este rodillo un símbolo hacia abajo — 1/2/3</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Nudge reel 2</source>
-        <translation>Avanzar el rodillo 2</translation>
+        <translation>Empujar el rodillo 2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nudge reel 3</source>
-        <translation>Avanzar el rodillo 3</translation>
+        <translation>Empujar el rodillo 3</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -221,7 +221,7 @@
     <message>
         <location line="+3"/>
         <source>Credits: the coins you have to play with</source>
-        <translation>Créditos: las monedas con las que puede jugar</translation>
+        <translation>Créditos: las monedas con las que puedes jugar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -251,7 +251,7 @@
     <message>
         <location line="+3"/>
         <source>Nudges: the nudges you hold</source>
-        <translation>Nudges: los nudges de los que dispone</translation>
+        <translation>Nudges: los nudges de los que dispones</translation>
     </message>
     <message>
         <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
@@ -347,19 +347,19 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
-        <translation>Lo que ha visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
+        <translation>Lo que has visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>What you have seen is unusually unlucky: about 1 player in %1 sees this.</source>
-        <translation>Lo que ha visto es una mala suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
+        <translation>Lo que has visto es una mala suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>What you have seen is well within what this machine does.</source>
-        <translation>Lo que ha visto está dentro de lo habitual en esta máquina.</translation>
+        <translation>Lo que has visto está dentro de lo habitual en esta máquina.</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -367,24 +367,28 @@
         <translation>menos de un minuto</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 min</source>
+        <extracomment>Time played, abbreviated as a clock shows it; %1 is minutes.</extracomment>
         <translation>%1 min</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 h %2 min</source>
+        <extracomment>Time played, abbreviated; %1 is hours, %2 minutes (two digits).</extracomment>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+135"/>
+        <location line="+6"/>
+        <location line="+145"/>
         <source>Play History</source>
+        <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-132"/>
         <source>Longest losing run:</source>
+        <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Racha perdedora más larga:</translation>
     </message>
     <message>
@@ -403,8 +407,9 @@
         <translation>Mejores premios</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play</source>
+        <extracomment>A group&apos;s title (noun): figures of the time and spins played.</extracomment>
         <translation>Juego</translation>
     </message>
     <message>
@@ -423,69 +428,70 @@
         <translation>Préstamo o devolución</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vault</source>
+        <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Cámara del tesoro</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Spins</source>
+        <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Tiradas</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Credits</source>
+        <extracomment>The chart&apos;s vertical axis: the player&apos;s balance in credits.</extracomment>
         <translation>Créditos</translation>
     </message>
-    <message>
-        <location line="+58"/>
-        <source>%1 credits on %2 coin, %3</source>
-        <translation>%1 créditos con %2 moneda, %3</translation>
+    <message numerus="yes">
+        <location line="+60"/>
+        <source>%1 credits on %Ln coin(s), %2</source>
+        <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
+        <translation>
+            <numerusform>%1 créditos con %Ln moneda, %2</numerusform>
+            <numerusform>%1 créditos con %Ln monedas, %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 credits on %2 coins, %3</source>
-        <translation>%1 créditos con %2 monedas, %3</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%Ln spin(s)</source>
+        <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
+        <translation>
+            <numerusform>%Ln tirada</numerusform>
+            <numerusform>%Ln tiradas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
+        <source>%Ln spin(s) in %1</source>
+        <extracomment>After &quot;Today:&quot; or &quot;In all:&quot;; %n spins played in the time %1 (&quot;1 h 05 min&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln tirada en %1</numerusform>
+            <numerusform>%Ln tiradas en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-7"/>
         <source>No wins yet.</source>
         <translation>Todavía no hay premios.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 spins</source>
-        <translation>%1 tiradas</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin</source>
-        <translation>%1 tirada</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 spins in %2</source>
-        <translation>%1 tiradas en %2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin in %2</source>
-        <translation>%1 tirada en %2</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Play History: %1</source>
         <translation>Historial de juego: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
-        <translation>Juegue unas cuantas tiradas para ver cómo se comparan sus resultados con la máquina.</translation>
+        <translation>Juega unas cuantas tiradas para ver cómo se comparan tus resultados con la máquina.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar los premios logrados con nudges). Esta máquina devuelve exactamente el %2 sin nudges y alrededor del %3 si los nudges se usan bien. Con sus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
+        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
+        <translation>Se te ha devuelto el %1 de tus apuestas (sin contar los premios logrados con nudges). Esta máquina devuelve exactamente el %2 sin nudges y alrededor del %3 si los nudges se usan bien. Con tus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
     </message>
 </context>
 <context>
@@ -499,199 +505,383 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <source>another program is using it</source>
+        <translation>otro programa lo está usando</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is read-only</source>
+        <translation>es de solo lectura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged or is not a database</source>
+        <translation>está dañado o no es una base de datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be read or written</source>
+        <translation>no se puede leer ni escribir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is another program&apos;s database</source>
+        <translation>es la base de datos de otro programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its write-ahead log cannot be used</source>
+        <translation>su registro de escritura anticipada no se puede usar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be created</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be examined</source>
+        <translation>no se puede examinar su carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder is read-only</source>
+        <translation>su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
+        <extracomment>%1 is the history file&apos;s path, %2 why it cannot be used (&quot;it is damaged&quot;).</extracomment>
         <translation>No se puede guardar el historial de juego en %1: %2. La partida continúa sin él.</translation>
     </message>
 </context>
 <context>
     <name>SpokenResult</name>
+    <message numerus="yes">
+        <location filename="../src/ui/SpokenTexts.cpp" line="+20"/>
+        <source>Won %Ln credit(s).</source>
+        <extracomment>Spoken after a spin; %n is every credit won. The paid lines were not named.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito.</numerusform>
+            <numerusform>Has ganado %Ln créditos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the machine&apos;s top pay line.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea de arriba.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea de arriba.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the middle pay line.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea del centro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea del centro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the bottom pay line.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea de abajo.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea de abajo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas de arriba y del centro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas de arriba y del centro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas de arriba y de abajo.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas de arriba y de abajo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas del centro y de abajo.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas del centro y de abajo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the three pay lines together.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las tres líneas.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las tres líneas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Won %Ln credit(s) and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea de arriba y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea de arriba y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea del centro y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea del centro y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en la línea de abajo y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en la línea de abajo y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas de arriba y del centro y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas de arriba y del centro y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas de arriba y de abajo y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas de arriba y de abajo y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las líneas del centro y de abajo y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las líneas del centro y de abajo y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito en las tres líneas y %1 de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos en las tres líneas y %1 de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
+        <location line="+5"/>
         <source>no</source>
+        <extracomment>A count of nudges as a word: none.</extracomment>
         <translation>cero</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>one</source>
+        <extracomment>A count of nudges as a word (a nudge: one step of one reel).</extracomment>
         <translation>un</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>two</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>dos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>three</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>tres</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>four</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>cuatro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>five</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>cinco</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>six</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>seis</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>seven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>siete</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eight</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>ocho</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>nine</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>nueve</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>ten</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>diez</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eleven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>once</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>twelve</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>doce</translation>
     </message>
-    <message>
-        <location line="-28"/>
-        <source>top</source>
-        <translation>de arriba</translation>
+    <message numerus="yes">
+        <location line="+29"/>
+        <source>Won %Ln credit(s) from the vault.</source>
+        <extracomment>Spoken after the bonus vault paid credits; %n is the credits.</extracomment>
+        <translation>
+            <numerusform>Has ganado %Ln crédito de la cámara del tesoro.</numerusform>
+            <numerusform>Has ganado %Ln créditos de la cámara del tesoro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%1 nudge(s) won.</source>
+        <extracomment>Spoken after a spin; %1 is a count word (&quot;two&quot;), %n picks the plural form.</extracomment>
+        <translation>
+            <numerusform>Has ganado %1 nudge.</numerusform>
+            <numerusform>Has ganado %1 nudges.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The vault gave %1 nudge(s).</source>
+        <extracomment>Spoken after the bonus vault&apos;s prize of nudges; %1 is a count word (&quot;six&quot;).</extracomment>
+        <translation>
+            <numerusform>La cámara del tesoro te ha dado %1 nudge.</numerusform>
+            <numerusform>La cámara del tesoro te ha dado %1 nudges.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%Ln nudge(s) to use: press 1, 2 or 3.</source>
+        <extracomment>Spoken while nudges may be used; the keys 1, 2 and 3 nudge the three reels.</extracomment>
+        <translation>
+            <numerusform>%Ln nudge por usar: pulsa 1, 2 o 3.</numerusform>
+            <numerusform>%Ln nudges por usar: pulsa 1, 2 o 3.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>middle</source>
-        <translation>del centro</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>bottom</source>
-        <translation>de abajo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 line</source>
-        <translation> en la línea %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 and %2 lines</source>
-        <translation> en las líneas %1 y %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on all three lines</source>
-        <translation> en las tres líneas</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>won %1 credit</source>
-        <translation>ha ganado %1 crédito</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>won %1 credits</source>
-        <translation>ha ganado %1 créditos</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source> and %1 from the vault</source>
-        <translation> y %1 de la cámara del tesoro</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> from the vault</source>
-        <translation> de la cámara del tesoro</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge won</source>
-        <translation>ha ganado %1 nudge</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges won</source>
-        <translation>ha ganado %1 nudges</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudge</source>
-        <translation>la cámara del tesoro le ha dado %1 nudge</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudges</source>
-        <translation>la cámara del tesoro le ha dado %1 nudges</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>no win</source>
-        <translation>sin premio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation>%1 nudge por usar: pulse 1, 2 o 3</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation>%1 nudges por usar: pulse 1, 2 o 3</translation>
+        <location line="+5"/>
+        <source>No win.</source>
+        <translation>Sin premio.</translation>
     </message>
 </context>
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
-        <translation>Use esta pantalla para pedir créditos prestados o para devolver los que pidió prestados antes.  Pulse el botón que representa la cantidad que desea pedir prestada (o devolver).<byte value="xd"/>
+        <translation>Usa esta pantalla para pedir créditos prestados o para devolver los que pediste prestados antes.  Pulsa el botón que representa la cantidad que quieres pedir prestada (o devolver).<byte value="xd"/>
 <byte value="xd"/>
-Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</translation>
+Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Choose an amount of at least 1 credit.</source>
-        <translation>Elija una cantidad de al menos 1 crédito.</translation>
+        <translation>Elige una cantidad de al menos 1 crédito.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You cannot borrow that much: the meters cannot go past %1 credits.</source>
-        <translation>No puede pedir prestado tanto: los contadores no pasan de %1 créditos.</translation>
+        <translation>No puedes pedir prestado tanto: los contadores no pasan de %1 créditos.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>You do not have %1 credits!</source>
-        <translation>¡No tiene %1 créditos!</translation>
+        <translation>¡No tienes %1 créditos!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation>¡No puede devolver más créditos de los que ha pedido prestados!</translation>
+        <translation>¡No puedes devolver más créditos de los que has pedido prestados!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Use this form to borrow or pay back credits</source>
-        <translation>Use este formulario para pedir prestados o devolver créditos</translation>
+        <translation>Usa este formulario para pedir prestados o devolver créditos</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -718,28 +908,26 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>Pedir prestado %1 crédito</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Pedir prestado %1 crédito</numerusform>
+            <numerusform>Pedir prestados %1 créditos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Devolver %1 crédito</numerusform>
+            <numerusform>Devolver %1 créditos</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>Devolver %1 crédito</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>Pedir prestados %1 créditos</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>Devolver %1 créditos</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Créditos:</translation>
     </message>
@@ -772,7 +960,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Versión:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+185"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -802,7 +990,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>&amp;Borrow</source>
         <translation>&amp;Préstamo</translation>
     </message>
@@ -849,17 +1037,17 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location line="+31"/>
         <source>Could not find a web browser on your system!</source>
-        <translation>¡No se ha encontrado ningún navegador web en su sistema!</translation>
+        <translation>¡No se ha encontrado ningún navegador web en tu sistema!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please visit Tumblewick at:  %1</source>
-        <translation>Visite Tumblewick en:  %1</translation>
+        <translation>Visita Tumblewick en:  %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please visit:  %1</source>
-        <translation>Visite:  %1</translation>
+        <translation>Visita:  %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
@@ -875,14 +1063,14 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
-        <translation>Guardar una partida – Elija un espacio de guardado</translation>
+        <translation>Guardar una partida – Elige un espacio de guardado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open a Game -- Select Game Slot</source>
-        <translation>Abrir una partida – Elija un espacio de guardado</translation>
+        <translation>Abrir una partida – Elige un espacio de guardado</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -905,22 +1093,31 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Nombre del espacio %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>Aceptar</translation>
     </message>
-    <message>
-        <location line="+47"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 créditos</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 crédito</numerusform>
+            <numerusform>%1 créditos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>%1 prestados</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 prestado</numerusform>
+            <numerusform>%1 prestados</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>Guardar en el espacio %1, %2</translation>
     </message>
@@ -968,15 +1165,15 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location filename="../src/ui/printerunit.cpp" line="+105"/>
         <source>Advertisement - Please Support our Sponsors</source>
-        <translation>Publicidad - Apoye a nuestros patrocinadores</translation>
+        <translation>Publicidad - Apoya a nuestros patrocinadores</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click your printer type above to save BIG bucks on printer cartridges.</source>
-        <translation>Pulse arriba en su tipo de impresora y ahorre MUCHO dinero en cartuchos de impresora.</translation>
+        <translation>Pulsa arriba en tu tipo de impresora y ahorra MUCHO dinero en cartuchos de impresora.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Oferta del día en cartuchos de tinta</translation>
     </message>
@@ -1026,7 +1223,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location line="+37"/>
         <source>Your Game Statistics</source>
-        <translation>Estadísticas de su partida</translation>
+        <translation>Estadísticas de tu partida</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1044,7 +1241,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
     <message>
         <location line="+1"/>
         <source>Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter</source>
-        <translation>Elija uno de los cinco cofres: teclas 1 a 5, o Izquierda y Derecha, y luego Intro</translation>
+        <translation>Elige uno de los cinco cofres: teclas 1 a 5, o Izquierda y Derecha, y luego Intro</translation>
     </message>
     <message>
         <location line="+173"/>

@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -367,24 +367,28 @@
         <translation>moins d’une minute</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 min</source>
+        <extracomment>Time played, abbreviated as a clock shows it; %1 is minutes.</extracomment>
         <translation>%1&#xa0;min</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 h %2 min</source>
+        <extracomment>Time played, abbreviated; %1 is hours, %2 minutes (two digits).</extracomment>
         <translation>%1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+135"/>
+        <location line="+6"/>
+        <location line="+145"/>
         <source>Play History</source>
+        <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-132"/>
         <source>Longest losing run:</source>
+        <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
     <message>
@@ -403,8 +407,9 @@
         <translation>Meilleurs gains</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play</source>
+        <extracomment>A group&apos;s title (noun): figures of the time and spins played.</extracomment>
         <translation>Jeu</translation>
     </message>
     <message>
@@ -423,57 +428,57 @@
         <translation>Emprunt ou remboursement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vault</source>
+        <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Salle du trésor</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Spins</source>
+        <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Tours</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Credits</source>
+        <extracomment>The chart&apos;s vertical axis: the player&apos;s balance in credits.</extracomment>
         <translation>Crédits</translation>
     </message>
-    <message>
-        <location line="+58"/>
-        <source>%1 credits on %2 coin, %3</source>
-        <translation>%1 crédits pour %2 pièce, %3</translation>
+    <message numerus="yes">
+        <location line="+60"/>
+        <source>%1 credits on %Ln coin(s), %2</source>
+        <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
+        <translation>
+            <numerusform>%1 crédits avec %Ln pièce, %2</numerusform>
+            <numerusform>%1 crédits avec %Ln pièces, %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 credits on %2 coins, %3</source>
-        <translation>%1 crédits pour %2 pièces, %3</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%Ln spin(s)</source>
+        <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
+        <translation>
+            <numerusform>%Ln tour</numerusform>
+            <numerusform>%Ln tours</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+3"/>
+        <source>%Ln spin(s) in %1</source>
+        <extracomment>After &quot;Today:&quot; or &quot;In all:&quot;; %n spins played in the time %1 (&quot;1 h 05 min&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln tour en %1</numerusform>
+            <numerusform>%Ln tours en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-7"/>
         <source>No wins yet.</source>
         <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 spins</source>
-        <translation>%1 tours</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin</source>
-        <translation>%1 tour</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 spins in %2</source>
-        <translation>%1 tours en %2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 spin in %2</source>
-        <translation>%1 tour en %2</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Play History: %1</source>
         <translation>Historique de jeu&#xa0;: %1</translation>
     </message>
@@ -483,8 +488,9 @@
         <translation>Jouez quelques tours pour comparer vos résultats à ceux de la machine.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
+        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
         <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux nudges). Cette machine rend exactement %2 sans nudges, et environ %3 avec des nudges bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
     </message>
 </context>
@@ -499,168 +505,352 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <source>another program is using it</source>
+        <translation>un autre programme l&apos;utilise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is read-only</source>
+        <translation>il est en lecture seule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged or is not a database</source>
+        <translation>il est endommagé ou n&apos;est pas une base de données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be read or written</source>
+        <translation>il ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is another program&apos;s database</source>
+        <translation>c&apos;est la base de données d&apos;un autre programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its write-ahead log cannot be used</source>
+        <translation>son journal d&apos;écriture anticipée est inutilisable</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be created</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder cannot be examined</source>
+        <translation>son dossier ne peut pas être examiné</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its folder is read-only</source>
+        <translation>son dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
+        <extracomment>%1 is the history file&apos;s path, %2 why it cannot be used (&quot;it is damaged&quot;).</extracomment>
         <translation>L’historique de jeu ne peut pas être conservé dans %1&#xa0;: %2. Le jeu continue sans lui.</translation>
     </message>
 </context>
 <context>
     <name>SpokenResult</name>
+    <message numerus="yes">
+        <location filename="../src/ui/SpokenTexts.cpp" line="+20"/>
+        <source>Won %Ln credit(s).</source>
+        <extracomment>Spoken after a spin; %n is every credit won. The paid lines were not named.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné.</numerusform>
+            <numerusform>%Ln crédits gagnés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the machine&apos;s top pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du haut.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du haut.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the middle pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du milieu.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du milieu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the bottom pay line.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du bas.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du bas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du haut et du milieu.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du haut et du milieu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du haut et du bas.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du haut et du bas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du milieu et du bas.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du milieu et du bas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the three pay lines together.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les trois lignes.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les trois lignes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Won %Ln credit(s) and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du haut et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du haut et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du milieu et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du milieu et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur la ligne du bas et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur la ligne du bas et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du haut et du milieu et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du haut et du milieu et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du haut et du bas et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du haut et du bas et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les lignes du milieu et du bas et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les lignes du milieu et du bas et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné sur les trois lignes et %1 dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés sur les trois lignes et %1 dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/ui/SpokenTexts.cpp" line="+37"/>
+        <location line="+5"/>
         <source>no</source>
+        <extracomment>A count of nudges as a word: none.</extracomment>
         <translation>aucun</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>one</source>
+        <extracomment>A count of nudges as a word (a nudge: one step of one reel).</extracomment>
         <translation>un</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>two</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>deux</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>three</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>trois</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>four</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>quatre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>five</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>cinq</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>six</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>six</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>seven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>sept</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eight</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>huit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>nine</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>neuf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>ten</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>dix</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>eleven</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>onze</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>twelve</source>
+        <extracomment>A count of nudges as a word.</extracomment>
         <translation>douze</translation>
     </message>
-    <message>
-        <location line="-28"/>
-        <source>top</source>
-        <translation>du haut</translation>
+    <message numerus="yes">
+        <location line="+29"/>
+        <source>Won %Ln credit(s) from the vault.</source>
+        <extracomment>Spoken after the bonus vault paid credits; %n is the credits.</extracomment>
+        <translation>
+            <numerusform>%Ln crédit gagné dans la salle du trésor.</numerusform>
+            <numerusform>%Ln crédits gagnés dans la salle du trésor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%1 nudge(s) won.</source>
+        <extracomment>Spoken after a spin; %1 is a count word (&quot;two&quot;), %n picks the plural form.</extracomment>
+        <translation>
+            <numerusform>%1 nudge gagné.</numerusform>
+            <numerusform>%1 nudges gagnés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The vault gave %1 nudge(s).</source>
+        <extracomment>Spoken after the bonus vault&apos;s prize of nudges; %1 is a count word (&quot;six&quot;).</extracomment>
+        <translation>
+            <numerusform>La salle du trésor a donné %1 nudge.</numerusform>
+            <numerusform>La salle du trésor a donné %1 nudges.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%Ln nudge(s) to use: press 1, 2 or 3.</source>
+        <extracomment>Spoken while nudges may be used; the keys 1, 2 and 3 nudge the three reels.</extracomment>
+        <translation>
+            <numerusform>%Ln nudge à utiliser : appuyez sur 1, 2 ou 3.</numerusform>
+            <numerusform>%Ln nudges à utiliser : appuyez sur 1, 2 ou 3.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>middle</source>
-        <translation>du milieu</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>bottom</source>
-        <translation>du bas</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 line</source>
-        <translation> sur la ligne %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on the %1 and %2 lines</source>
-        <translation> sur les lignes %1 et %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> on all three lines</source>
-        <translation> sur les trois lignes</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>won %1 credit</source>
-        <translation>%1 crédit gagné</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>won %1 credits</source>
-        <translation>%1 crédits gagnés</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source> and %1 from the vault</source>
-        <translation> et %1 dans la salle du trésor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source> from the vault</source>
-        <translation> dans la salle du trésor</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge won</source>
-        <translation>%1 nudge gagné</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges won</source>
-        <translation>%1 nudges gagnés</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudge</source>
-        <translation>la salle du trésor a donné %1 nudge</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the vault gave %1 nudges</source>
-        <translation>la salle du trésor a donné %1 nudges</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>no win</source>
-        <translation>aucun gain</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudge to use: press 1, 2 or 3</source>
-        <translation>%1 nudge à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 nudges to use: press 1, 2 or 3</source>
-        <translation>%1 nudges à utiliser&#xa0;: appuyez sur 1, 2 ou 3</translation>
+        <location line="+5"/>
+        <source>No win.</source>
+        <translation>Aucun gain.</translation>
     </message>
 </context>
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -718,28 +908,26 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>Borrow %1 credit</source>
-        <translation>Emprunter %1 crédit</translation>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Emprunter %1 crédit</numerusform>
+            <numerusform>Emprunter %1 crédits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Rembourser %1 crédit</numerusform>
+            <numerusform>Rembourser %1 crédits</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Pay back %1 credit</source>
-        <translation>Rembourser %1 crédit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Borrow %1 credits</source>
-        <translation>Emprunter %1 crédits</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Pay back %1 credits</source>
-        <translation>Rembourser %1 crédits</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Crédits&#xa0;:</translation>
     </message>
@@ -772,7 +960,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+185"/>
+        <location filename="../src/ui/Unit1.cpp" line="+192"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -802,7 +990,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>&amp;Borrow</source>
         <translation>&amp;Emprunter</translation>
     </message>
@@ -875,14 +1063,14 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>TLoadSave</name>
     <message>
-        <location filename="../src/ui/Save.cpp" line="+43"/>
+        <location filename="../src/ui/Save.cpp" line="+44"/>
         <source>Save a Game -- Select Game Slot</source>
-        <translation>Enregistrer une partie -- Choisir un emplacement</translation>
+        <translation>Enregistrer une partie – Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open a Game -- Select Game Slot</source>
-        <translation>Ouvrir une partie -- Choisir un emplacement</translation>
+        <translation>Ouvrir une partie – Choisir un emplacement</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -905,22 +1093,31 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Nom de l’emplacement %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>OK</source>
+        <extracomment>The button that saves in or opens this slot; it has little room, beside the slot&apos;s name.</extracomment>
         <translation>OK</translation>
     </message>
-    <message>
-        <location line="+47"/>
+    <message numerus="yes">
+        <location line="+57"/>
         <source>%1 Credits</source>
-        <translation>%1 crédits</translation>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 crédit</numerusform>
+            <numerusform>%1 crédits</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
+    <message numerus="yes">
+        <location line="+2"/>
         <source>%1 Borrowed</source>
-        <translation>Emprunté&#xa0;: %1</translation>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Emprunté&#xa0;: %1</numerusform>
+            <numerusform>Emprunté&#xa0;: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Save in slot %1, %2</source>
         <translation>Enregistrer dans l’emplacement %1, %2</translation>
     </message>
@@ -976,7 +1173,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Cliquez ci-dessus sur votre type d’imprimante pour économiser GROS sur les cartouches.</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Today&apos;s Inkjet Cartridge Special</source>
         <translation>Offre du jour&#xa0;: cartouches jet d’encre</translation>
     </message>

@@ -123,10 +123,30 @@ struct PlayHistory::Impl {
         if (onUnavailable) {
             Notice notice = std::move(onUnavailable);
             onUnavailable = nullptr; // once
+            // The reasons are written in English where they arise (HistoryFile, HistorySchema,
+            // HistorySql); these marks give the fixed ones to the translators.
+            [[maybe_unused]] static constexpr const char *kReasons[] = {
+                QT_TRANSLATE_NOOP("PlayHistory", "another program is using it"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it is read-only"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it is damaged or is not a database"),
+                QT_TRANSLATE_NOOP("PlayHistory", "the disk is full"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it cannot be opened"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it cannot be read or written"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it is another program's database"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it is damaged"),
+                QT_TRANSLATE_NOOP("PlayHistory", "its write-ahead log cannot be used"),
+                QT_TRANSLATE_NOOP("PlayHistory", "its folder cannot be created"),
+                QT_TRANSLATE_NOOP("PlayHistory", "its folder cannot be examined"),
+                QT_TRANSLATE_NOOP("PlayHistory", "its folder is read-only"),
+                QT_TRANSLATE_NOOP("PlayHistory", "it is not a regular file"),
+                QT_TRANSLATE_NOOP("PlayHistory", "Qt's SQLite driver is not installed"),
+            };
             notice(
+                //: %1 is the history file's path, %2 why it cannot be used ("it is damaged").
                 QCoreApplication::translate(
                     "PlayHistory", "The play history cannot be kept in %1: %2. The game plays on without it.")
-                    .arg(QString::fromStdString(path), QString::fromStdString(reason))
+                    .arg(QString::fromStdString(path),
+                         QCoreApplication::translate("PlayHistory", reason.c_str()))
                     .toStdString());
         }
     }

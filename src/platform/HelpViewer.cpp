@@ -233,17 +233,37 @@ HelpViewer &HelpViewerHolder::show(const QString &helpFile, int topic)
     return *viewer_;
 }
 
-void HelpViewerHolder::placeViewer(const QWidget *overWindow)
+void HelpViewer::fitOnScreen(QMargins frame, const QRect &over)
 {
-    // As large as it was made, within the free part of the screen with the frame the game's
-    // own window has; over the window the player is looking at.
     const QRect freeArea = primaryScreenFreeArea();
     if (freeArea.isEmpty())
         return;
-    const QMargins frame = overWindow ? windowFrameMargins(*overWindow) : QMargins();
-    viewer_->resize(viewer_->size().boundedTo(freeArea.size().shrunkBy(frame)));
-    const QRect overArea = overWindow && overWindow->isVisible() ? overWindow->frameGeometry() : freeArea;
-    viewer_->move(windowFramePlace(viewer_->size().grownBy(frame), overArea, freeArea));
+    resize(size().boundedTo(freeArea.size().shrunkBy(frame)));
+    move(windowFramePlace(size().grownBy(frame), over.isEmpty() ? freeArea : over, freeArea));
+}
+
+bool HelpViewer::event(QEvent *event)
+{
+    // A window that can be resized may get a larger frame than the fixed game window it was first
+    // fitted by (a resize handle at the bottom): once its own frame is known, fit it again.
+    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (placed && !fittedToOwnFrame_ && isVisible()) {
+        if (const QMargins frame = windowFrameMargins(*this); !frame.isNull()) {
+            fittedToOwnFrame_ = true;
+            fitOnScreen(frame, frameGeometry());
+        }
+    }
+    return QWidget::event(event);
+}
+
+void HelpViewerHolder::placeViewer(const QWidget *overWindow)
+{
+    // As large as it was made, within the free part of the screen with the frame the game's
+    // own window has (the viewer's own is not known before it is shown); over the window the
+    // player is looking at.
+    const bool overShown = overWindow && overWindow->isVisible();
+    viewer_->fitOnScreen(overWindow ? windowFrameMargins(*overWindow) : QMargins(),
+                         overShown ? overWindow->frameGeometry() : QRect());
 }
 
 HelpViewerHolder::~HelpViewerHolder() { delete viewer_.data(); }

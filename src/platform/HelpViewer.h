@@ -3,7 +3,9 @@
 // browser with links, Back/Forward, Find and zoom. It keeps nothing between runs.
 
 #include <QCoreApplication>
+#include <QMargins>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -33,6 +35,12 @@ public:
     void followLink(const QUrl &link);
     std::function<void(const QUrl &)> openWebLink;
 
+    // Within the free part of the screen with `frame` around it, placed over `over`.
+    void fitOnScreen(QMargins frame, const QRect &over);
+
+protected:
+    bool event(QEvent *event) override;
+
 private:
     bool loadFile(const QString &helpFile);
     void showProblem(const QString &text);
@@ -42,6 +50,8 @@ private:
     QLineEdit *findText_ = nullptr;
     QString loadedFile_;
     int topic_ = 0;
+    // Fitted again once, when the window manager has framed this window itself.
+    bool fittedToOwnFrame_ = false;
 };
 
 // One viewer for the whole program: a second request brings the same window to the front at the

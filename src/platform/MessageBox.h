@@ -7,6 +7,7 @@
 #include <memory>
 
 class QWidget;
+class QMessageBox;
 
 namespace varnholt {
 
@@ -18,6 +19,12 @@ public:
     // Returns when the player has dismissed the message.
     virtual void show(QWidget *owner, const QString &caption, const QString &text, MessageIcon icon) = 0;
 };
+
+// The width a window needs for its caption to show whole in a title bar.
+int captionWidth(const QString &caption);
+
+// Widens a message box to its caption: the box's own sizing only counts its text.
+void fitCaption(QMessageBox &box);
 
 // Modal message boxes on the desktop.
 std::unique_ptr<MessageSink> makeDesktopMessageSink();

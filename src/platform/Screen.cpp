@@ -24,13 +24,21 @@ ScreenInfo primaryScreenInfo()
     return info;
 }
 
+bool windowsPlaceThemselves() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 QRect primaryScreenFreeArea()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen)
+        return {};
+    QRect free = screen->availableGeometry();
+    // A Wayland client is told neither where the desktop's panels lie nor where it is put: when
+    // the platform reports the whole screen free, leave a panel's room (the usual ones are 24 to
+    // 48 px tall) so the compositor can place the window whole below or above it.
+    if (!windowsPlaceThemselves() && free == screen->geometry())
+        free.setHeight(std::max(0, free.height() - kUnreportedPanelRoom));
+    return free;
 }
-
-bool windowsPlaceThemselves() { return !QGuiApplication::platformName().startsWith("wayland"); }
 
 namespace {
 constexpr int kNarrowedSpare = 10; // the inset every window keeps; more spare width is a narrowed face

@@ -19,7 +19,11 @@ struct ScreenInfo {
 // The primary screen's full size and resolution as the window system reports them.
 ScreenInfo primaryScreenInfo();
 
-// The part of the primary screen that panels and docks leave free.
+// Room kept for the desktop's panels where the platform cannot report them (Wayland).
+constexpr int kUnreportedPanelRoom = 48;
+
+// The part of the primary screen that panels and docks leave free; on Wayland, which does not
+// tell, the screen less kUnreportedPanelRoom.
 QRect primaryScreenFreeArea();
 
 // False on Wayland, where the compositor alone places windows and a maximised window must take

@@ -9,10 +9,10 @@ constexpr std::array<std::string_view, 10> kSymbolNames{
     "scrolls",   "swords", "skull", "Bonus",       "Wild",
 };
 
-std::string countText(const PlayWords &words, std::int32_t n)
-{
-    return n >= 0 && n < std::int32_t(words.counts.size()) ? words.counts[std::size_t(n)] : std::to_string(n);
-}
+constexpr std::array<std::string_view, 13> kCountWords{
+    "no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "eleven", "twelve"};
+
+std::string plural(std::int32_t n, std::string_view noun) { return std::string(noun) + (n == 1 ? "" : "s"); }
 
 std::string capitalised(std::string text)
 {
@@ -21,46 +21,38 @@ std::string capitalised(std::string text)
     return text;
 }
 
-// The words with %1 and %2 filled in.
-std::string filled(const std::string &words, const std::string &first, const std::string &second = {})
+std::string englishWon(std::int32_t credits, PaidRows rows, std::int32_t vaultCredits)
 {
-    std::string text;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == '%' && i + 1 < words.size() && (words[i + 1] == '1' || words[i + 1] == '2')) {
-            text += words[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            text += words[i];
-        }
-    }
-    return text;
+    constexpr std::array<std::string_view, 8> kLines{
+        "",
+        " on the top line",
+        " on the middle line",
+        " on the bottom line",
+        " on the top and middle lines",
+        " on the top and bottom lines",
+        " on the middle and bottom lines",
+        " on all three lines",
+    };
+    std::string text = "Won " + std::to_string(credits) + ' ' + plural(credits, "credit");
+    text += kLines[std::size_t(rows)];
+    if (vaultCredits > 0)
+        text += vaultCredits == credits ? " from the vault"
+                                        : " and " + std::to_string(vaultCredits) + " from the vault";
+    return text + '.';
 }
 
-std::string counted(std::int32_t n, const std::string &one, const std::string &many,
-                    const std::string &number)
+// Which rows the paid lines lie on, top to bottom.
+PaidRows paidRows(const std::array<bool, kLineCount> &paid)
 {
-    return filled(n == 1 ? one : many, number);
-}
-
-// " on the top line", " on the top and middle lines", " on all three lines"; top to bottom.
-std::string linesText(const PlayWords &words, const std::array<bool, kLineCount> &paid)
-{
-    std::array<std::string, 3> names{};
-    std::size_t count = 0;
-    for (std::size_t row = 0; row < 3; ++row)
-        for (int line = 0; line < kLineCount; ++line)
-            if (paid[std::size_t(line)] && kLineRows[std::size_t(line)] == int(row))
-                names[count++] = words.rows[row];
-    switch (count) {
-    case 0:
-        return {};
-    case 1:
-        return filled(words.oneLine, names[0]);
-    case 2:
-        return filled(words.twoLines, names[0], names[1]);
-    default:
-        return words.allLines;
-    }
+    std::array<bool, 3> rows{};
+    for (int line = 0; line < kLineCount; ++line)
+        if (paid[std::size_t(line)])
+            rows[std::size_t(kLineRows[std::size_t(line)])] = true;
+    const int mask = (rows[0] ? 1 : 0) | (rows[1] ? 2 : 0) | (rows[2] ? 4 : 0);
+    constexpr std::array<PaidRows, 8> kByMask{PaidRows::None,         PaidRows::Top,    PaidRows::Middle,
+                                              PaidRows::TopMiddle,    PaidRows::Bottom, PaidRows::TopBottom,
+                                              PaidRows::MiddleBottom, PaidRows::All};
+    return kByMask[std::size_t(mask)];
 }
 
 } // namespace
@@ -83,36 +75,50 @@ std::string reelSymbolsText(int reel, int stop)
     return text;
 }
 
+std::string englishCount(std::int32_t n)
+{
+    return n >= 0 && n < std::int32_t(kCountWords.size()) ? std::string(kCountWords[std::size_t(n)])
+                                                          : std::to_string(n);
+}
+
+PlayWords englishPlayWords()
+{
+    PlayWords words;
+    words.won = englishWon;
+    words.nudgesWon = [](std::int32_t n) {
+        return capitalised(englishCount(n)) + ' ' + plural(n, "nudge") + " won.";
+    };
+    words.vaultNudges = [](std::int32_t n) {
+        return "The vault gave " + englishCount(n) + ' ' + plural(n, "nudge") + '.';
+    };
+    words.nudgesToUse = [](std::int32_t n) {
+        return std::to_string(n) + ' ' + plural(n, "nudge") + " to use: press 1, 2 or 3.";
+    };
+    words.noWin = "No win.";
+    return words;
+}
+
 std::string describePlayResult(const PlayResult &result, const PlayWords &words)
 {
     std::string text;
-    const auto sentence = [&text](const std::string &part) {
+    const auto sentence = [&text](const std::string &whole) {
         if (!text.empty())
             text += ' ';
-        text += capitalised(part) + '.';
+        text += whole;
     };
 
     const std::int32_t credits = result.lineCredits + result.vaultCredits;
-    if (credits > 0) {
-        std::string won = counted(credits, words.wonOne, words.wonMany, std::to_string(credits));
-        if (result.lineCredits > 0)
-            won += linesText(words, result.paidLines);
-        if (result.vaultCredits > 0)
-            won += result.lineCredits > 0 ? filled(words.vaultToo, std::to_string(result.vaultCredits))
-                                          : words.vaultOnly;
-        sentence(won);
-    }
+    if (credits > 0)
+        sentence(words.won(credits, result.lineCredits > 0 ? paidRows(result.paidLines) : PaidRows::None,
+                           result.vaultCredits));
     if (result.nudgesWon > 0)
-        sentence(counted(result.nudgesWon, words.nudgesWonOne, words.nudgesWonMany,
-                         countText(words, result.nudgesWon)));
+        sentence(words.nudgesWon(result.nudgesWon));
     if (result.vaultNudges > 0)
-        sentence(counted(result.vaultNudges, words.vaultNudgesOne, words.vaultNudgesMany,
-                         countText(words, result.vaultNudges)));
+        sentence(words.vaultNudges(result.vaultNudges));
     if (text.empty())
         sentence(words.noWin);
     if (result.nudgesToUse > 0)
-        sentence(
-            counted(result.nudgesToUse, words.toUseOne, words.toUseMany, std::to_string(result.nudgesToUse)));
+        sentence(words.nudgesToUse(result.nudgesToUse));
     return text;
 }
 

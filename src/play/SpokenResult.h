@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,26 +29,29 @@ struct PlayResult {
     std::int32_t nudgesToUse = 0;             // held now, when a nudge may follow; else 0
 };
 
-// The words of the result's sentences, each with its number or name as %1 (and %2). English
-// here; a window hands them over in the player's language.
+// The paid lines a win was on, named top to bottom; a language words each set as a whole.
+enum class PaidRows { None, Top, Middle, Bottom, TopMiddle, TopBottom, MiddleBottom, All };
+
+// The result's whole sentences, each given its numbers: English here, with English plurals; a
+// window hands over the player's language. Each sentence starts with a capital and ends with its
+// full stop.
 struct PlayWords {
-    std::string wonOne = "won %1 credit", wonMany = "won %1 credits";
-    std::array<std::string, 3> rows{"top", "middle", "bottom"};
-    std::string oneLine = " on the %1 line", twoLines = " on the %1 and %2 lines",
-                allLines = " on all three lines";
-    std::string vaultToo = " and %1 from the vault", vaultOnly = " from the vault";
-    std::string nudgesWonOne = "%1 nudge won", nudgesWonMany = "%1 nudges won";
-    std::string vaultNudgesOne = "the vault gave %1 nudge", vaultNudgesMany = "the vault gave %1 nudges";
-    std::string noWin = "no win";
-    std::string toUseOne = "%1 nudge to use: press 1, 2 or 3",
-                toUseMany = "%1 nudges to use: press 1, 2 or 3";
-    // Small counts read better as words: 0 to 12.
-    std::array<std::string, 13> counts{"no",    "one",   "two",  "three", "four",   "five",  "six",
-                                       "seven", "eight", "nine", "ten",   "eleven", "twelve"};
+    // "Won 20 credits on the top line." or "... and 5 from the vault."; rows None with vault credits
+    // alone: "Won 50 credits from the vault."
+    std::function<std::string(std::int32_t credits, PaidRows rows, std::int32_t vaultCredits)> won;
+    std::function<std::string(std::int32_t n)> nudgesWon;   // "Two nudges won."
+    std::function<std::string(std::int32_t n)> vaultNudges; // "The vault gave six nudges."
+    std::function<std::string(std::int32_t n)> nudgesToUse; // "3 nudges to use: press 1, 2 or 3."
+    std::string noWin;                                      // "No win."
 };
 
+PlayWords englishPlayWords();
+
+// Small counts of nudges read better as words: "no", "one" to "twelve", then digits.
+std::string englishCount(std::int32_t n);
+
 // "Won 20 credits on the top line. Two nudges won." or "No win. 3 nudges to use: press 1, 2
-// or 3." Every sentence ends with a full stop and starts with a capital (an ASCII letter only).
-std::string describePlayResult(const PlayResult &result, const PlayWords &words = {});
+// or 3."
+std::string describePlayResult(const PlayResult &result, const PlayWords &words = englishPlayWords());
 
 } // namespace varnholt

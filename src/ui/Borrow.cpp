@@ -4,6 +4,7 @@
 #include "platform/CanvasWidget.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
+#include "platform/Plurals.h"
 #include "presentation/FaceFonts.h"
 #include "ui/DialogControls.h"
 #include "ui/DialogFrame.h"
@@ -138,9 +139,13 @@ void TBorrowC::nameChips()
     const bool borrowing = RadioButton1->isChecked();
     for (int tag = 0; tag < int(kChipButtons.size()); ++tag) {
         const std::int32_t amount = kBorrowAmounts[std::size_t(tag)];
-        const QString name = (amount == 1 ? (borrowing ? tr("Borrow %1 credit") : tr("Pay back %1 credit"))
-                                          : (borrowing ? tr("Borrow %1 credits") : tr("Pay back %1 credits")))
-                                 .arg(shownInteger(amount));
+        // %1, not %Ln: the amount is written as the meters write numbers.
+        //: A chip's name for a screen reader; %1 is the chip's amount, which picks the form.
+        const char *const borrowText = QT_TRANSLATE_N_NOOP("TBorrowC", "Borrow %1 credit(s)");
+        //: A chip's name for a screen reader; %1 is the chip's amount, which picks the form.
+        const char *const payBackText = QT_TRANSLATE_N_NOOP("TBorrowC", "Pay back %1 credit(s)");
+        const char *const text = borrowing ? borrowText : payBackText;
+        const QString name = countedText("TBorrowC", text, amount).arg(shownInteger(amount));
         (this->*kChipButtons[std::size_t(tag)])->setAccessibleName(name);
     }
 }

@@ -30,12 +30,11 @@ struct FormServices {
     std::unique_ptr<MidiPlayer> midiPlayer;
     std::unique_ptr<MessageSink> messages;
     std::unique_ptr<WebOpener> webOpener;
-    std::unique_ptr<InputBox> inputBox; // asks for a saved game's name
-    std::string programPath;            // the program file; its folder is ExeDir
-    std::string savedGamePath;          // empty: the user's data folder, named after the program
-    std::string optionsPath;            // Sound and Music between starts; empty: the desktop's config folder
-    std::optional<std::uint32_t> seed;  // empty: seeded from the time of day
-    DateSource today;                   // empty: the local date
+    std::unique_ptr<InputBox> inputBox;             // asks for a saved game's name
+    std::string programPath;                        // the program file; its folder is ExeDir
+    std::string savedGamePath;                      // empty: the user's data folder, named after the program
+    std::optional<std::uint32_t> seed;              // empty: seeded from the time of day
+    DateSource today;                               // empty: the local date
     std::unique_ptr<DefaultPrinter> defaultPrinter; // empty: asked of CUPS
     // Makes the History window; empty: its module beside the program, loaded on first use.
     std::function<HistoryDialog *(QWidget *parent)> historyWindow;

@@ -1,6 +1,7 @@
 #include "ui/HistoryWindow.h"
 
 #include "platform/PlainText.h"
+#include "platform/Plurals.h"
 #include "records/SavedGames.h"
 
 #include <QChart>
@@ -80,12 +81,15 @@ QString playTimeText(std::int64_t milliseconds)
     if (minutes < 1)
         return HistoryWindow::tr("under a minute");
     if (minutes < 60)
+        //: Time played, abbreviated as a clock shows it; %1 is minutes.
         return HistoryWindow::tr("%1 min").arg(minutes);
+    //: Time played, abbreviated; %1 is hours, %2 minutes (two digits).
     return HistoryWindow::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
 {
+    //: The window of the player's past play: figures, a chart and how fair the machine was.
     setWindowTitle(tr("Play History"));
     // Beside the machine, not in front of it: the game stays playable while this is open.
     setModal(false);
@@ -98,6 +102,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     today_ = makePlainLabel(this);
     all_ = makePlainLabel(this);
     auto *play = new QFormLayout;
+    //: Followed by a count of spins in a row that won nothing.
     play->addRow(tr("Longest losing run:"), losingRun_);
     play->addRow(tr("Today:"), today_);
     play->addRow(tr("In all:"), all_);
@@ -105,6 +110,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     winsLayout->addWidget(bestWins_);
     auto *figures = new QHBoxLayout;
     figures->addWidget(group(tr("Best wins"), winsLayout), 1);
+    //: A group's title (noun): figures of the time and spins played.
     figures->addWidget(group(tr("Play"), play), 1);
 
     returns_ = makePlainLabel(this);
@@ -138,6 +144,7 @@ void HistoryWindow::buildChart()
     line.setWidthF(2.0);
     balance_->setPen(line);
     borrows_ = markerSeries(tr("Borrowed or paid back"), kBorrowRed, QScatterSeries::MarkerShapeTriangle);
+    //: The chart's marks for visits to the bonus vault.
     vaults_ = markerSeries(tr("Vault"), kVaultBlue, QScatterSeries::MarkerShapeCircle);
 
     chart_ = new QChart;
@@ -145,9 +152,11 @@ void HistoryWindow::buildChart()
     chart_->addSeries(borrows_);
     chart_->addSeries(vaults_);
     spinsAxis_ = new QValueAxis;
+    //: The chart's horizontal axis: the spins played, counted.
     spinsAxis_->setTitleText(tr("Spins"));
     spinsAxis_->setLabelFormat(QStringLiteral("%d"));
     balanceAxis_ = new QValueAxis;
+    //: The chart's vertical axis: the player's balance in credits.
     balanceAxis_->setTitleText(tr("Credits"));
     balanceAxis_->setLabelFormat(QStringLiteral("%d"));
     chart_->addAxis(spinsAxis_, Qt::AlignBottom);
@@ -195,8 +204,14 @@ void HistoryWindow::showChart(const HistoryView &view)
     // A little room above and below, and the zero line always in view.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
     balanceAxis_->setRange(double(low) - pad, double(high) + pad);
+    constexpr int kSpinTicks = 5;
+    spinsAxis_->setTickCount(kSpinTicks);
     spinsAxis_->applyNiceNumbers();
     balanceAxis_->applyNiceNumbers();
+    // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
+    const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
+    if (spinsShown < kSpinTicks - 1)
+        spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
 }
 
 void HistoryWindow::showFigures(const HistoryView &view)
@@ -206,15 +221,20 @@ void HistoryWindow::showFigures(const HistoryView &view)
     for (const BestWin &win : r.bestWins) {
         const QString when =
             QLocale().toString(QDateTime::fromMSecsSinceEpoch(win.timeMs), QLocale::ShortFormat);
-        wins << (win.coins == 1 ? tr("%1 credits on %2 coin, %3") : tr("%1 credits on %2 coins, %3"))
-                    .arg(grouped(win.won), grouped(win.coins), when);
+        //: One of the best wins: %1 credits won with %n coins bet, on the date and time %2.
+        wins << countedText("HistoryWindow",
+                            QT_TRANSLATE_N_NOOP("HistoryWindow", "%1 credits on %Ln coin(s), %2"), win.coins)
+                    .arg(grouped(win.won), when);
     }
     bestWins_->setText(wins.isEmpty() ? tr("No wins yet.") : wins.join(u'\n'));
     const long long run = r.longestLosingRun;
-    losingRun_->setText((run == 1 ? tr("%1 spin") : tr("%1 spins")).arg(grouped(run)));
+    //: After "Longest losing run:"; %n spins in a row that won nothing.
+    losingRun_->setText(
+        countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s)"), run));
     const auto totals = [](long long spins, std::int64_t ms) {
-        return (spins == 1 ? tr("%1 spin in %2") : tr("%1 spins in %2"))
-            .arg(grouped(spins), playTimeText(ms));
+        //: After "Today:" or "In all:"; %n spins played in the time %1 ("1 h 05 min").
+        return countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s) in %1"), spins)
+            .arg(playTimeText(ms));
     };
     today_->setText(totals(r.spinsToday, r.playedTodayMs));
     all_->setText(totals(r.spinsAll, r.playedAllMs));
@@ -222,6 +242,7 @@ void HistoryWindow::showFigures(const HistoryView &view)
     const bool unnamed = view.gameName.empty() || view.gameName == kCurrentGameSection;
     setWindowTitle(unnamed
                        ? tr("Play History")
+                       //: The window's title; %1 is the name of the saved game shown.
                        : plainWindowTitle(tr("Play History: %1").arg(QString::fromStdString(view.gameName))));
 }
 
@@ -233,6 +254,7 @@ void HistoryWindow::showFairness(const HistoryView &view)
         return;
     }
     const FairnessLines &f = *view.fairness;
+    //: %1 to %5 are percentages, each with its sign ("96.3 %").
     returns_->setText(tr("You were paid back %1 of your bets (wins made by nudges left out). "
                          "This machine pays back exactly %2 without nudges, and about %3 "
                          "with nudges used well. At your stakes, 95 in 100 players after "

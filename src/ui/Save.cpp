@@ -3,6 +3,7 @@
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainText.h"
+#include "platform/Plurals.h"
 #include "presentation/FaceFonts.h"
 #include "records/SlotSession.h"
 #include "ui/CoreTexts.h"
@@ -139,12 +140,21 @@ QPushButton *TLoadSave::addSlotPanel(int k, QFrame *&panel, QLineEdit *&name)
     name->setGeometry(kNamePlace);
     name->setAccessibleName(tr("Name of slot %1").arg(k));
     addLabel(*panel, QStringLiteral("Game%1").arg(k), kGamePlace, Qt::AlignLeft);
-    addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
+    QLabel *date = addLabel(*panel, QStringLiteral("date%1").arg(k), kDatePlace, Qt::AlignRight);
     addLabel(*panel, QStringLiteral("credits%1").arg(k), kCreditsPlace, Qt::AlignLeft);
-    addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
+    QLabel *borrowed = addLabel(*panel, QStringLiteral("borrowed%1").arg(k), kBorrowedPlace, Qt::AlignRight);
 
+    //: The button that saves in or opens this slot; it has little room, beside the slot's name.
     QPushButton *button = addButton(*panel, tr("OK"), kSlotButtonPlace, tickGlyph());
     button->setFont(font());
+    // A caption longer than the place ("Aceptar") widens the button leftwards; the name edit
+    // narrows and the right-aligned date and borrowed figure move along, so nothing is cut.
+    if (const int extra = buttonCaptionWidth(*button) - kSlotButtonPlace.width(); extra > 0) {
+        button->setGeometry(kSlotButtonPlace.adjusted(-extra, 0, 0, 0));
+        name->setGeometry(kNamePlace.adjusted(0, 0, -extra, 0));
+        date->move(date->x() - extra, date->y());
+        borrowed->move(borrowed->x() - extra, borrowed->y());
+    }
     button->setProperty(kTagProperty, k);
     connect(button, &QPushButton::clicked, this, [this, button] { BitBtn7Click(button); });
     connect(name, &QLineEdit::returnPressed, button, &QPushButton::click);
@@ -190,8 +200,15 @@ void TLoadSave::fillPanel(int k, const SavedFields &slot)
     names()[static_cast<std::size_t>(k - 1)]->setCursorPosition(0);
     label(QStringLiteral("Game%1").arg(k))->setText(setup_.WindowTitle);
     label(QStringLiteral("date%1").arg(k))->setText(shownGameDate(slot.GameDate));
-    label(QStringLiteral("credits%1").arg(k))->setText(tr("%1 Credits").arg(shownInteger(slot.Credits)));
-    label(QStringLiteral("borrowed%1").arg(k))->setText(tr("%1 Borrowed").arg(shownInteger(slot.Borrowed)));
+    // The count picks the language's form ("1 crédito"); the number is written as the meters write it.
+    //: A saved game's credits; %1 is the number, which picks the form.
+    const char *const credits = QT_TRANSLATE_N_NOOP("TLoadSave", "%1 Credits");
+    //: A saved game's credits borrowed and not yet paid back; %1 is the number, which picks the form.
+    const char *const borrowed = QT_TRANSLATE_N_NOOP("TLoadSave", "%1 Borrowed");
+    label(QStringLiteral("credits%1").arg(k))
+        ->setText(countedText("TLoadSave", credits, slot.Credits).arg(shownInteger(slot.Credits)));
+    label(QStringLiteral("borrowed%1").arg(k))
+        ->setText(countedText("TLoadSave", borrowed, slot.Borrowed).arg(shownInteger(slot.Borrowed)));
     nameSlotButton(k, QString::fromStdString(slot.GameName));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the screen reader is told of a play, in the player's language: the same sentences as
-// describePlayResult (play/SpokenResult), put together from translatable parts.
+// describePlayResult (play/SpokenResult), each a whole sentence for the translator.
 
 #include "play/SpokenResult.h"
 

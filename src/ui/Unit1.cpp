@@ -6,7 +6,6 @@
 #include "history/PlayHistory.h"
 #include "platform/HelpViewer.h"
 #include "platform/PlainText.h"
-#include "platform/RememberedOptions.h"
 #include "presentation/Lamps.h"
 #include "presentation/MachineFace.h"
 #include "presentation/MusicCycle.h"
@@ -30,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -155,12 +155,20 @@ void TForm1::FormCreate()
 
     // Window size.
     requestedSize_ = QSize(ScreenWidth - kWindowInset, ScreenHeight - kWindowInset);
+    // A Wayland window cannot move itself clear of panels, and a compositor without decorations
+    // never reports a frame to fit again: start within the free area.
+    if (!windowsPlaceThemselves())
+        requestedSize_ = requestedSize_.boundedTo(primaryScreenFreeArea().size());
     setFixedSize(requestedSize_);
 
     // Bets, switches and music names.
     Game.CoinsBet = 0;
     Game.LastBet = 0;
-    restoreOptions();
+    // Both switches on at every start: the machine keeps no choice from one run to the next.
+    Game.SoundOn = true;
+    Game.MusicOn = true;
+    Sound1->setChecked(true);
+    Music1->setChecked(true);
     music_->setMusicFiles(ExeDir, AssetPrefix);
 
     // The game in progress.
@@ -198,8 +206,6 @@ void TForm1::buildMenu()
     const SoundMenuItems sound = addSoundMenuItems(*Options1, *sounds_, *music_);
     Sound1 = sound.Sound1;
     Music1 = sound.Music1;
-    for (QAction *option : {Sound1, Music1})
-        connect(option, &QAction::triggered, this, [this] { rememberOptions(); });
     Borrow1 = menuBar()->addAction(tr("&Borrow"), [this] { Borrow1Click(); });
     Stats1 = menuBar()->addAction(tr("&Stats"), [this] { Stats1Click(); });
     History1 = menuBar()->addAction(tr("His&tory"), [this] { History1Click(); });
@@ -241,21 +247,6 @@ void TForm1::refreshCommands()
     refreshNudgeOffer();
 }
 
-void TForm1::restoreOptions()
-{
-    const RememberedOptions options = loadRememberedOptions(services_->optionsPath);
-    Game.SoundOn = options.sound;
-    Game.MusicOn = options.music;
-    Sound1->setChecked(Game.SoundOn);
-    Music1->setChecked(Game.MusicOn);
-}
-
-void TForm1::rememberOptions()
-{
-    // A choice that cannot be kept still holds for this run; the next start has both on again.
-    saveRememberedOptions(services_->optionsPath, {Game.SoundOn, Game.MusicOn});
-}
-
 void TForm1::centreOnScreen()
 {
     const ScreenInfo screen = services_->screen();
@@ -267,6 +258,10 @@ void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     fitFrameToScreen();
+    // The whole frame can come after the window manager has placed the window, with nothing moved
+    // and so no Move event to fit it by: look again a little later.
+    for (const int ms : {250, 1000, 3000})
+        QTimer::singleShot(ms, this, [this] { fitFrameToScreen(); });
 }
 
 void TForm1::moveEvent(QMoveEvent *event)

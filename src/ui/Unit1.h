@@ -243,9 +243,6 @@ private:
     // Moves the lifecycle on and enables the menu commands the new phase allows.
     void enterPhase(PlayEvent event);
     void refreshCommands();
-    // Sound and Music as the player left them last time, and kept again at every change.
-    void restoreOptions();
-    void rememberOptions();
     void runSideWindow(QDialog &window);
 
     // Play bookkeeping around a spin or nudge (Unit1Play.cpp).

@@ -1,7 +1,6 @@
 #include "platform/FocusStyle.h"
 #include "platform/MusicCache.h"
 #include "platform/QuitSignals.h"
-#include "platform/RememberedOptions.h"
 #include "platform/Sound.h"
 #include "ui/AppIdentity.h"
 #include "ui/FormServices.h"
@@ -82,9 +81,8 @@ int main(int argc, char **argv)
     services.programPath = QCoreApplication::applicationFilePath().toStdString();
     services.wavePlayer = varnholt::makeSdlWavePlayer();
     services.midiPlayer = varnholt::makeFluidMidiPlayer(
-        varnholt::loadRememberedOptions(services.optionsPath).music,
-        {varnholt::musicCacheFolder(),
-         QCoreApplication::applicationDirPath().toStdString() + "/varnholt-slots-music"});
+        true, {varnholt::musicCacheFolder(),
+               QCoreApplication::applicationDirPath().toStdString() + "/varnholt-slots-music"});
     varnholt::TForm1 form(std::move(services));
 
     // Ending by signal or with the desktop session still keeps the game in progress; a save that

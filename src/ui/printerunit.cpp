@@ -119,6 +119,7 @@ void TPrinterForm::FormCreate(DefaultPrinter &printer)
     const std::optional<PrintQueue> queue = printer.queue();
     setUpSpecial(
         text(queue ? advertisedPrinterName(queue->name, queue->description) : std::string(kNoPrinter)));
+    scrollWhenTooTall(*this);
 }
 
 void TPrinterForm::buildPictures()

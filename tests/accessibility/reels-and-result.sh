@@ -25,7 +25,7 @@ for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.2; done
 export DISPLAY=":$(head -n1 "$home/display")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & pids+=($!)
 
-# A home of its own: no saved game, no remembered options, no sound card.
+# A home of its own: no saved game, no sound card.
 HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" SDL_AUDIODRIVER=dummy \
   QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 "$here/reels-and-result.py"

@@ -24,9 +24,14 @@ case "$(readlink "$link")" in /*) fail "games/varnholt-slots is an absolute link
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo does not validate"
 gzip -t "$prefix/share/man/man6/varnholt-slots.6.gz" || fail "no compressed manual page"
-for language in de fr es; do
+# Every language of the one list: catalogue and manual beside the program, manual page, desktop entry.
+while read -r language; do
+  [ -n "$language" ] || continue
   gzip -t "$prefix/share/man/$language/man6/varnholt-slots.6.gz" || fail "no compressed $language manual page"
-done
+  [ -s "$programDir/varnholt-slots_$language.qm" ] || fail "no $language catalogue"
+  [ -s "$programDir/varnholt-slots.$language.hlp" ] || fail "no $language manual"
+  grep -q "^Comment\[$language\]=" "$prefix/share/applications/$id.desktop" || fail "desktop entry has no $language comment"
+done < "$source_dir/translations/LINGUAS"
 
 icons="$prefix/share/icons/hicolor"
 [ -s "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"

@@ -49,18 +49,23 @@ TEST(SpokenResult, VaultPrizes)
     EXPECT_EQ(describePlayResult(nudges), "The vault gave six nudges.") << "not a loss";
 }
 
-TEST(SpokenResult, OtherWordsKeepTheirOwnOrder)
+TEST(SpokenResult, EachSentenceIsHandedOverWhole)
 {
-    // A language may put the second name first; the numbers and names go where its words say.
-    PlayWords words;
-    words.wonMany = "%1 gewonnen";
-    words.rows = {"oben", "mitte", "unten"};
-    words.twoLines = " (%2 und %1)";
-    words.counts[2] = "zwei";
-    words.nudgesWonMany = "%1 Nudges";
+    // A language gets the sentence's numbers and the set of rows at once, and words it as it must.
+    PlayWords words = englishPlayWords();
+    words.won = [](std::int32_t credits, PaidRows rows, std::int32_t vault) {
+        return std::to_string(credits) +
+               (rows == PaidRows::MiddleBottom ? " Credits unten und mitte" : " ?") +
+               (vault > 0 ? " +" + std::to_string(vault) : "") + " gewonnen.";
+    };
+    words.nudgesWon = [](std::int32_t n) { return std::to_string(n) + " Nudges gewonnen."; };
     PlayResult two;
     two.paidLines = {true, false, true};
     two.lineCredits = 30;
     two.nudgesWon = 2;
-    EXPECT_EQ(describePlayResult(two, words), "30 gewonnen (unten und mitte). Zwei Nudges.");
+    EXPECT_EQ(describePlayResult(two, words), "30 Credits unten und mitte gewonnen. 2 Nudges gewonnen.");
+    two.vaultCredits = 1;
+    two.lineCredits = 0;
+    two.nudgesWon = 0;
+    EXPECT_EQ(describePlayResult(two, words), "1 ? +1 gewonnen.") << "the vault alone names no rows";
 }

@@ -78,7 +78,6 @@ protected:
 
     std::string programPath() const { return (programDir.path() + "/varnholt-slots").toStdString(); }
     std::string savedPath() const { return (programDir.path() + "/saves/varnholt-slots.ini").toStdString(); }
-    std::string optionsPath() const { return (programDir.path() + "/config/options.conf").toStdString(); }
 
     // Puts a file of the shipped ones beside the program.
     void shipBeside(const QString &name)
@@ -94,7 +93,6 @@ protected:
         services.messages = std::make_unique<RecordingMessages>(messages);
         services.programPath = programPath();
         services.savedGamePath = savedPath();
-        services.optionsPath = optionsPath();
         services.seed = 20261207u;
         services.today = [] { return CalendarDate{2026, 12, 7}; };
         // The window's code linked in; its module is loaded by the tests that say so.

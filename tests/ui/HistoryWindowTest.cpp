@@ -6,6 +6,9 @@
 
 #include <QChartView>
 #include <QLabel>
+#include <QValueAxis>
+
+#include <cmath>
 
 using namespace varnholt;
 
@@ -100,4 +103,22 @@ TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
     window.showHistory(single);
     EXPECT_EQ(window.windowTitle(), "Play History");
     EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
+}
+
+TEST(HistoryWindow, SpinsAxisStepsByWholeSpins)
+{
+    test::testApp();
+    for (const long long spins : {1LL, 3LL, 7LL, 200LL}) {
+        HistoryView view;
+        for (long long spin = 0; spin <= spins; ++spin)
+            view.report.balance.push_back({spin, 0, -spin, false, false, false});
+        HistoryWindow window;
+        window.showHistory(view);
+        const auto *axis =
+            qobject_cast<QValueAxis *>(window.chartView()->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(axis, nullptr);
+        const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+        EXPECT_GE(step, 1.0) << spins << " spins";
+        EXPECT_DOUBLE_EQ(step, std::round(step)) << spins << " spins";
+    }
 }

@@ -3,12 +3,21 @@
 
 #include "Unit1PlayFixture.h"
 
+#include "platform/MessageBox.h"
+#include "platform/Plurals.h"
+#include "ui/DialogFrame.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
+
+#include <array>
+#include <map>
+#include <string>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -60,6 +69,55 @@ TEST(Translations, EnglishAndTheCLocaleLoadNothing)
         installTranslations(app, VARNHOLT_PROGRAM_DIR, QLocale(QLocale::English, QLocale::UnitedKingdom)));
     EXPECT_FALSE(installTranslations(app, VARNHOLT_PROGRAM_DIR, QLocale::c()));
     EXPECT_TRUE(app.findChildren<QTranslator *>(Qt::FindDirectChildrenOnly).isEmpty());
+}
+
+// Each language's own plural rule picks the form: French says "0 tour", German "0 Drehungen".
+TEST_P(TranslatedForm, CountsTakeTheLanguagesPluralForms)
+{
+    const std::map<std::string, std::array<const char *, 3>> expected{
+        {"de", {"0 Drehungen", "1 Drehung", "2 Drehungen"}},
+        {"es", {"0 tiradas", "1 tirada", "2 tiradas"}},
+        {"fr", {"0 tour", "1 tour", "2 tours"}},
+    };
+    const auto forms = expected.find(GetParam());
+    if (forms == expected.end())
+        GTEST_SKIP() << "no expected forms for " << GetParam();
+    ASSERT_TRUE(
+        installTranslations(*qApp, VARNHOLT_PROGRAM_DIR, QLocale(QString::fromStdString(GetParam()))));
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(countedText("HistoryWindow", "%Ln spin(s)", n).toStdString(),
+                  forms->second[std::size_t(n)]);
+}
+
+TEST(Translations, EnglishCountsWithoutACatalogueInstalled)
+{
+    testApp();
+    EXPECT_EQ(countedText("HistoryWindow", "%Ln spin(s)", 1), "1 spin");
+    EXPECT_EQ(countedText("HistoryWindow", "%Ln spin(s)", 0), "0 spins");
+}
+
+// Every button of the save dialog shows its whole caption, and a message box is wide enough for
+// its own: the text's width against the widget's.
+TEST_P(TranslatedForm, NoButtonOrCaptionIsCut)
+{
+    ASSERT_TRUE(
+        installTranslations(*qApp, VARNHOLT_PROGRAM_DIR, QLocale(QString::fromStdString(GetParam()))));
+    auto form = makePlayForm();
+    bool shown = false;
+    form->showSideWindow = [&shown](QDialog &dialog) {
+        shown = true;
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+            EXPECT_LE(buttonCaptionWidth(*button), button->width()) << button->text().toStdString();
+    };
+    form->SaveGame1Click();
+    form->showSideWindow = nullptr;
+    EXPECT_TRUE(shown);
+
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(form->WindowTitle),
+                    QCoreApplication::translate("CoreTexts", "No bet was placed!"));
+    fitCaption(box);
+    box.show();
+    EXPECT_GE(box.width(), captionWidth(box.windowTitle()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedForm, testing::ValuesIn(languages()),

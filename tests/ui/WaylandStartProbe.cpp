@@ -1,6 +1,6 @@
 // Started by check-wayland.sh inside a headless Wayland compositor: builds the game's window as
 // the program does, on Qt's Wayland plugin, and checks that the compositor shows it at the size
-// fitted to the screen (the window cannot place itself there) and that a spin plays.
+// fitted to the screen less its panel (the window cannot place itself there) and that a spin plays.
 //   wayland_start_probe SAVED_GAME_FILE SCREEN_WIDTH SCREEN_HEIGHT
 #include "geometry/Layout.h"
 #include "platform/Screen.h"
@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QScreen>
 #include <QWindow>
 
@@ -75,8 +76,12 @@ int main(int argc, char **argv)
     // The start sound unlocks input; by then any decoration has been fitted as well.
     check(waitFor([&] { return !form.busy(); }), "input stayed locked");
 
-    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize expected = outerWindowArea(form.requestedSize(), free).size();
+    const QSize expected = outerWindowArea(form.requestedSize(), primaryScreenFreeArea()).size();
+    // weston's panel, 32 px, is on: the whole window fits beside it, title bar included.
+    constexpr int kWestonPanel = 32;
+    check(form.frameGeometry().height() + kWestonPanel <= screenSize.height(),
+          "the window with its frame is " + sizeText(form.frameGeometry().size()) +
+              ", taller than the room beside the panel");
     check(form.ScreenWidth == layoutWidthForScreen(screenSize.width(), screenSize.height()) &&
               form.ScreenHeight == screenSize.height(),
           QString("the face is laid out for %1 x %2").arg(form.ScreenWidth).arg(form.ScreenHeight));
@@ -96,6 +101,17 @@ int main(int argc, char **argv)
     check(form.frameGeometry().size() == expected,
           "the spin resized the window to " + sizeText(form.frameGeometry().size()));
 
+    // On request, a picture of the compositor's screen for a person to look at.
+    if (const QByteArray shot = qgetenv("VARNHOLT_WAYLAND_SCREENSHOT"); !shot.isEmpty()) {
+        QProcess shooter;
+        shooter.start(QString::fromLocal8Bit(shot), {});
+        // The picture is an extra: a compositor that does not answer must not hold the check up.
+        if (!shooter.waitForFinished(30000)) {
+            std::fprintf(stderr, "the screenshot was not taken\n");
+            shooter.kill();
+            shooter.waitForFinished();
+        }
+    }
     form.close();
     return failures > 0;
 }

@@ -65,13 +65,17 @@ def start_xvfb(width, height):
     return xvfb, ":" + number.decode().strip()
 
 
-def write_options(config_home, sound, music):
-    folder = os.path.join(config_home, "varnholt-slots")
-    os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, "options.conf"), "w") as options:
-        options.write("[Options]\n")
-        options.write(f"Sound={'true' if sound else 'false'}\n")
-        options.write(f"Music={'true' if music else 'false'}\n")
+def switch_off(display, sound, music):
+    """The machine starts with Sound and Music on; the Options menu switches them off, as a
+    player would."""
+    env = dict(os.environ, DISPLAY=display)
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Varnholt Slots$"],
+                           env=env, capture_output=True, text=True, timeout=30).stdout.split()
+    # Sound is the menu's first item, Music the second.
+    for wanted, keys in ((sound, ["Return"]), (music, ["Down", "Return"])):
+        if not wanted and found:
+            subprocess.run(["xdotool", "windowfocus", "--sync", found[0], "key", "alt+o", *keys], env=env,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def status_kib(pid, key):
@@ -125,7 +129,6 @@ class Game:
         config_home = os.path.join(self.home, "config")
         data_home = os.path.join(self.home, "data")
         os.makedirs(data_home)
-        write_options(config_home, sound, music)
         self.xvfb, display = start_xvfb(width, height)
         self.display = display
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
@@ -136,6 +139,7 @@ class Game:
             env["QT_SCALE_FACTOR"] = str(scale)
         self.process = subprocess.Popen([game], env=env, cwd=self.home,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        switch_off(display, sound, music)
         return self
 
     def alive(self):

@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>HistoryWindow</name>
+    <message numerus="yes">
+        <location filename="../src/ui/HistoryWindow.cpp" line="+220"/>
+        <source>%1 credits on %Ln coin(s), %2</source>
+        <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
+        <translation>
+            <numerusform>%1 credits on %Ln coin, %2</numerusform>
+            <numerusform>%1 credits on %Ln coins, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%Ln spin(s)</source>
+        <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
+        <translation>
+            <numerusform>%Ln spin</numerusform>
+            <numerusform>%Ln spins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%Ln spin(s) in %1</source>
+        <extracomment>After &quot;Today:&quot; or &quot;In all:&quot;; %n spins played in the time %1 (&quot;1 h 05 min&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln spin in %1</numerusform>
+            <numerusform>%Ln spins in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SpokenResult</name>
+    <message numerus="yes">
+        <location filename="../src/ui/SpokenTexts.cpp" line="+20"/>
+        <source>Won %Ln credit(s).</source>
+        <extracomment>Spoken after a spin; %n is every credit won. The paid lines were not named.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit.</numerusform>
+            <numerusform>Won %Ln credits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the machine&apos;s top pay line.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top line.</numerusform>
+            <numerusform>Won %Ln credits on the top line.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the middle pay line.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the middle line.</numerusform>
+            <numerusform>Won %Ln credits on the middle line.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the bottom pay line.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the bottom line.</numerusform>
+            <numerusform>Won %Ln credits on the bottom line.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top and middle lines.</numerusform>
+            <numerusform>Won %Ln credits on the top and middle lines.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top and bottom lines.</numerusform>
+            <numerusform>Won %Ln credits on the top and bottom lines.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on two pay lines together.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the middle and bottom lines.</numerusform>
+            <numerusform>Won %Ln credits on the middle and bottom lines.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines.</source>
+        <extracomment>Spoken after a spin; %n is the credits won on the three pay lines together.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on all three lines.</numerusform>
+            <numerusform>Won %Ln credits on all three lines.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Won %Ln credit(s) and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top line and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the top line and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the middle line and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the middle line and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the bottom line and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the bottom line and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the bottom line and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and middle lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top and middle lines and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the top and middle lines and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the top and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the top and bottom lines and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the top and bottom lines and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on the middle and bottom lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on the middle and bottom lines and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on the middle and bottom lines and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Won %Ln credit(s) on all three lines and %1 from the vault.</source>
+        <extracomment>Spoken after a spin; %n is every credit won, %1 the part of it the bonus vault paid.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit on all three lines and %1 from the vault.</numerusform>
+            <numerusform>Won %Ln credits on all three lines and %1 from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+58"/>
+        <source>Won %Ln credit(s) from the vault.</source>
+        <extracomment>Spoken after the bonus vault paid credits; %n is the credits.</extracomment>
+        <translation>
+            <numerusform>Won %Ln credit from the vault.</numerusform>
+            <numerusform>Won %Ln credits from the vault.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%1 nudge(s) won.</source>
+        <extracomment>Spoken after a spin; %1 is a count word (&quot;two&quot;), %n picks the plural form.</extracomment>
+        <translation>
+            <numerusform>%1 nudge won.</numerusform>
+            <numerusform>%1 nudges won.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>The vault gave %1 nudge(s).</source>
+        <extracomment>Spoken after the bonus vault&apos;s prize of nudges; %1 is a count word (&quot;six&quot;).</extracomment>
+        <translation>
+            <numerusform>The vault gave %1 nudge.</numerusform>
+            <numerusform>The vault gave %1 nudges.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%Ln nudge(s) to use: press 1, 2 or 3.</source>
+        <extracomment>Spoken while nudges may be used; the keys 1, 2 and 3 nudge the three reels.</extracomment>
+        <translation>
+            <numerusform>%Ln nudge to use: press 1, 2 or 3.</numerusform>
+            <numerusform>%Ln nudges to use: press 1, 2 or 3.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TBorrowC</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Borrow.cpp" line="+144"/>
+        <source>Borrow %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Borrow %1 credit</numerusform>
+            <numerusform>Borrow %1 credits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Pay back %1 credit(s)</source>
+        <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
+        <translation>
+            <numerusform>Pay back %1 credit</numerusform>
+            <numerusform>Pay back %1 credits</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TLoadSave</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Save.cpp" line="+205"/>
+        <source>%1 Credits</source>
+        <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Credits</numerusform>
+            <numerusform>%1 Credits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%1 Borrowed</source>
+        <extracomment>A saved game&apos;s credits borrowed and not yet paid back; %1 is the number, which picks the form.</extracomment>
+        <translation>
+            <numerusform>%1 Borrowed</numerusform>
+            <numerusform>%1 Borrowed</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
