@@ -65,7 +65,7 @@ newRoot() {
 logged() {
   local log="$work/$2.log"
   if ! inRoot "$1" "$3" >"$log" 2>&1; then
-    tail -n 80 "$log"
+    tail -n 80 "$log" >&2
     echo "FAIL: $2 (the lines above end its output)" >&2
     exit 1
   fi
