@@ -31,7 +31,7 @@ if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +6)" ]; then
   mv "$cache/new.tar.zst" "$base"
 fi
 
-work="$(mktemp -d /var/tmp/varnholt-fresh.XXXXXX)"
+work="$(mktemp -d /var/tmp/fresh-root.XXXXXX)"
 # Deepest first; a bind of the host's /dev must be gone before anything under the roots is
 # removed, so nothing is removed while a mount is left.
 cleanUp() {
