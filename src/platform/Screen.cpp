@@ -40,6 +40,15 @@ QRect primaryScreenFreeArea()
     return free;
 }
 
+QSize faceAreaOnScreen(const ScreenInfo &screen)
+{
+    if (windowsPlaceThemselves())
+        return {screen.width, screen.height};
+    const QRect free = primaryScreenFreeArea();
+    return {std::min(screen.width, free.width()),
+            std::max(0, std::min(screen.height, free.height()) - kClientTitleBarRoom)};
+}
+
 namespace {
 constexpr int kNarrowedSpare = 10; // the inset every window keeps; more spare width is a narrowed face
 } // namespace

@@ -26,6 +26,14 @@ constexpr int kUnreportedPanelRoom = 48;
 // tell, the screen less kUnreportedPanelRoom.
 QRect primaryScreenFreeArea();
 
+// Room kept for the title bar a Wayland client draws on its own window.
+constexpr int kClientTitleBarRoom = 40;
+
+// The area the machine's face is laid out for: the whole screen where the window system places
+// windows clear of its panels; on Wayland, which neither places nor reports them, the free area
+// less the title bar, so the window and the face inside it are seen whole.
+QSize faceAreaOnScreen(const ScreenInfo &screen);
+
 // False on Wayland, where the compositor alone places windows and a maximised window must take
 // the size it configures: there a fixed-size window is neither moved nor maximised.
 bool windowsPlaceThemselves();

@@ -120,8 +120,9 @@ void TForm1::FormCreate()
     // The screen. A face wider than the screen's 4:3 part would push the buttons below its
     // bottom edge, so the face is laid out for the widest 4:3 area the screen holds.
     const ScreenInfo screen = services_->screen();
-    ScreenWidth = layoutWidthForScreen(screen.width, screen.height);
-    ScreenHeight = screen.height;
+    const QSize faceArea = faceAreaOnScreen(screen);
+    ScreenWidth = layoutWidthForScreen(faceArea.width(), faceArea.height());
+    ScreenHeight = faceArea.height();
 
     // Pictures, with the replacement files beside the program.
     FacePictures pictures = loadFacePictures(ExeDir, AssetPrefix);

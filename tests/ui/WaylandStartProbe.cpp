@@ -82,8 +82,11 @@ int main(int argc, char **argv)
     check(form.frameGeometry().height() + kWestonPanel <= screenSize.height(),
           "the window with its frame is " + sizeText(form.frameGeometry().size()) +
               ", taller than the room beside the panel");
-    check(form.ScreenWidth == layoutWidthForScreen(screenSize.width(), screenSize.height()) &&
-              form.ScreenHeight == screenSize.height(),
+    // The face is laid out for the room left beside the panel and the title bar, so the window
+    // cuts no more of it than a window that fills an X11 screen does.
+    const int titleBar = form.frameGeometry().height() - form.height();
+    check(form.ScreenHeight + titleBar + kWestonPanel <= screenSize.height() &&
+              form.ScreenWidth == layoutWidthForScreen(screenSize.width(), form.ScreenHeight),
           QString("the face is laid out for %1 x %2").arg(form.ScreenWidth).arg(form.ScreenHeight));
     check(form.frameGeometry().size() == expected, "the window with its frame is " +
                                                        sizeText(form.frameGeometry().size()) + ", not " +
