@@ -25,6 +25,6 @@ std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, in
     return offsets;
 }
 
-template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int);
+template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int, PlayOutcome &);
 
 } // namespace varnholt

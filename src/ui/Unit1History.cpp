@@ -51,47 +51,36 @@ PlayHistory &TForm1::playHistory()
     return *history_;
 }
 
-void TForm1::spinPlayed(bool rebet)
+void TForm1::spinPlayed()
 {
-    writePendingSpin();
-    auto spin = std::make_unique<SpinRecord>();
-    spin->timeMs = currentTimeMs();
-    spin->game = Game.GameName;
-    spin->coins = Game.LastBet;
-    spin->stops = Game.ReelStops;
-    // The stake left the credits when it was bet, or here when the last stake was put in again.
-    const std::int64_t creditsAtStart = stateBeforePlay_.Credits - (rebet ? Game.LastBet : 0);
-    const std::int64_t won = Game.Credits - creditsAtStart;
-    spin->vaultPrize = Game.BonusWon - stateBeforePlay_.BonusWon;
-    spin->lineWin = won - spin->vaultPrize;
-    spin->vaultOpened = vaultOpenedInPlay_;
-    spin->nudgesEarned = std::max(0, Game.Nudges - stateBeforePlay_.Nudges);
-    spin->credits = Game.Credits;
-    spin->borrowed = Game.Borrowed;
-    pendingSpin_ = std::move(spin);
-    vaultOpenedInPlay_ = false;
-    if (!canNudge(Game))
-        writePendingSpin();
+    const PlayOutcome &outcome = outcome_;
+    SpinRecord spin;
+    spin.timeMs = currentTimeMs();
+    spin.game = Game.GameName;
+    spin.coins = outcome.coins;
+    spin.stops = outcome.stops;
+    spin.lineWin = outcome.lineCredits;
+    spin.vaultPrize = outcome.vaultCredits;
+    spin.vaultOpened = outcome.vaultOpened;
+    spin.nudgesEarned = outcome.nudgesEarned();
+    spin.credits = Game.Credits;
+    spin.borrowed = Game.Borrowed;
+    playHistory().recordSpin(spin);
+    refreshHistoryWindow();
 }
 
 void TForm1::nudgePlayed()
 {
-    if (!pendingSpin_)
-        return;
-    pendingSpin_->nudgesUsed += 1;
-    pendingSpin_->nudgeWin += Game.Credits - stateBeforePlay_.Credits;
-    pendingSpin_->credits = Game.Credits;
-    pendingSpin_->borrowed = Game.Borrowed;
-    if (!canNudge(Game))
-        writePendingSpin();
-}
-
-void TForm1::writePendingSpin()
-{
-    if (!pendingSpin_)
-        return;
-    playHistory().recordSpin(*pendingSpin_);
-    pendingSpin_.reset();
+    const PlayOutcome &outcome = outcome_;
+    NudgeRecord nudge;
+    nudge.game = Game.GameName;
+    nudge.lineWin = outcome.lineCredits;
+    nudge.nudgesEarned = outcome.nudgesEarned();
+    nudge.vaultOpened = outcome.vaultOpened;
+    nudge.vaultPrize = outcome.vaultCredits;
+    nudge.credits = Game.Credits;
+    nudge.borrowed = Game.Borrowed;
+    playHistory().recordNudge(nudge);
     refreshHistoryWindow();
 }
 
@@ -99,7 +88,6 @@ void TForm1::moneyMoved(std::int32_t borrowedBefore)
 {
     if (Game.Borrowed == borrowedBefore)
         return;
-    writePendingSpin();
     const bool borrowed = Game.Borrowed > borrowedBefore;
     playHistory().recordMoney(
         {currentTimeMs(), Game.GameName, borrowed ? MoneyKind::Borrow : MoneyKind::PayBack,
@@ -109,7 +97,6 @@ void TForm1::moneyMoved(std::int32_t borrowedBefore)
 
 void TForm1::gameBegun(bool opened)
 {
-    writePendingSpin();
     playHistory().recordGame({currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New,
                               Game.Credits, Game.Borrowed});
     refreshHistoryWindow();
