@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+135"/>
+        <location line="+168"/>
         <source>Play History</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-156"/>
         <source>Longest losing run:</source>
         <translation>Längste Pechsträhne:</translation>
     </message>
@@ -408,7 +408,32 @@
         <translation>Spiel</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Leeren…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>Ist es fair?</translation>
     </message>
@@ -419,16 +444,84 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Geliehen oder zurückgezahlt</translation>
+        <source>Borrowed</source>
+        <translation>Geliehen</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Zurückgezahlt</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>Ihnen wurden %1 Ihrer Einsätze ausgezahlt (Gewinne durch Schübe nicht mitgerechnet). Dieser Automat zahlt ohne Schübe genau %2 aus.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %1 und %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Wer immer schiebt, wenn ein Schub gewinnen kann, bekommt auf sehr lange Sicht etwa %1 zurück; das ist ein Durchschnitt, kein Versprechen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Noch zu wenige Drehungen für ein Urteil: etwa %n weitere.</numerusform>
+            <numerusform>Noch zu wenige Drehungen für ein Urteil: etwa %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>der Verlauf ist leer oder nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>spielverlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Spielverlauf exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>Spielverlauf leeren? Alle Drehungen, Leihen, Rückzahlungen und Spiele darin werden endgültig entfernt. Ihre gespeicherten Spiele bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <location line="-165"/>
         <source>Vault</source>
         <translation>Tresor</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Spiel begonnen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Spins</source>
         <translation>Drehungen</translation>
     </message>
@@ -438,7 +531,7 @@
         <translation>Guthaben</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+68"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 Credits mit %2 Münze, %3</translation>
     </message>
@@ -482,11 +575,6 @@
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Spielen Sie ein paar Runden, um zu sehen, wie Ihre Ergebnisse im Vergleich zum Automaten abschneiden.</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Sie haben %1 Ihrer Einsätze zurückerhalten (Gewinne durch Nudges nicht mitgerechnet). Dieser Automat zahlt ohne Nudges genau %2 zurück und mit gut genutzten Nudges etwa %3. Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %4 und %5.</translation>
-    </message>
 </context>
 <context>
     <name>MusicCycle</name>
@@ -499,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>Der Spielverlauf kann nicht in %1 gespeichert werden: %2. Das Spiel läuft ohne ihn weiter.</translation>
     </message>
@@ -862,12 +950,12 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Besuchen Sie:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>Der Tresor öffnet sich.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>Das Fenster „Spielverlauf“ kann nicht geöffnet werden: %1. Das Spiel läuft ohne es weiter.</translation>
     </message>
@@ -1100,7 +1188,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+28"/>
+        <location filename="../src/ui/main.cpp" line="+29"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Ein Casino-Spielautomat mit drei Walzen.</translation>
     </message>

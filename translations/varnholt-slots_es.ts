@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Lo que ha visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+135"/>
+        <location line="+168"/>
         <source>Play History</source>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-156"/>
         <source>Longest losing run:</source>
         <translation>Racha perdedora más larga:</translation>
     </message>
@@ -408,7 +408,32 @@
         <translation>Juego</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Borrar…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Esta partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>¿Es justo?</translation>
     </message>
@@ -419,16 +444,84 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Préstamo o devolución</translation>
+        <source>Borrowed</source>
+        <translation>Prestado</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Devuelto</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar las ganancias con empujones). Esta máquina devuelve exactamente el %2 sin empujones.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>Con sus apuestas, 95 de cada 100 jugadores ven entre el %1 y el %2 tras tantas tiradas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Quien empuja siempre que un empujón puede ganar recupera alrededor del %1 a muy largo plazo; es un promedio, no una promesa.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Aún hay muy pocas tiradas para saberlo: faltan unas %n.</numerusform>
+            <numerusform>Aún hay muy pocas tiradas para saberlo: faltan unas %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>el historial está vacío o no se puede leer</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>historial-de-juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Exportar el historial de juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo escribir el historial en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>¿Borrar el historial de juego? Todas las tiradas, préstamos, devoluciones y partidas que contiene se eliminan para siempre. Sus partidas guardadas no cambian.</translation>
+    </message>
+    <message>
+        <location line="-165"/>
         <source>Vault</source>
         <translation>Cámara del tesoro</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Inicio de partida</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Spins</source>
         <translation>Tiradas</translation>
     </message>
@@ -438,7 +531,7 @@
         <translation>Créditos</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+68"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 créditos con %2 moneda, %3</translation>
     </message>
@@ -482,11 +575,6 @@
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Juegue unas cuantas tiradas para ver cómo se comparan sus resultados con la máquina.</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Se le ha devuelto el %1 de sus apuestas (sin contar los premios logrados con nudges). Esta máquina devuelve exactamente el %2 sin nudges y alrededor del %3 si los nudges se usan bien. Con sus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
-    </message>
 </context>
 <context>
     <name>MusicCycle</name>
@@ -499,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>No se puede guardar el historial de juego en %1: %2. La partida continúa sin él.</translation>
     </message>
@@ -862,12 +950,12 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Visite:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>Se abre la cámara del tesoro.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>No se puede abrir la ventana «Historial de juego»: %1. La partida continúa sin ella.</translation>
     </message>
@@ -1100,7 +1188,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+28"/>
+        <location filename="../src/ui/main.cpp" line="+29"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Una máquina tragaperras de casino con tres rodillos.</translation>
     </message>

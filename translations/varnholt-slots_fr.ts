@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+64"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+135"/>
+        <location line="+168"/>
         <source>Play History</source>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-156"/>
         <source>Longest losing run:</source>
         <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
@@ -408,7 +408,32 @@
         <translation>Jeu</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>E&amp;ffacer…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Cette partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>Est-ce équitable&#xa0;?</translation>
     </message>
@@ -419,16 +444,84 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Emprunt ou remboursement</translation>
+        <source>Borrowed</source>
+        <translation>Emprunté</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Remboursé</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>On vous a rendu %1 de vos mises (gains obtenus par poussées non compris). Cette machine rend exactement %2 sans poussées.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>À vos mises, 95 joueurs sur 100 voient entre %1 et %2 après autant de tours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Un joueur qui pousse chaque fois qu&apos;une poussée peut gagner récupère environ %1 sur une très longue durée ; c&apos;est une moyenne, pas une promesse.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Trop peu de tours pour en juger : encore environ %n.</numerusform>
+            <numerusform>Trop peu de tours pour en juger : encore environ %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>l&apos;historique est vide ou illisible</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>historique-de-jeu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Exporter l&apos;historique de jeu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>Effacer l&apos;historique de jeu ? Tous les tours, emprunts, remboursements et parties qu&apos;il contient sont supprimés définitivement. Vos parties enregistrées restent telles quelles.</translation>
+    </message>
+    <message>
+        <location line="-165"/>
         <source>Vault</source>
         <translation>Salle du trésor</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Début de partie</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Spins</source>
         <translation>Tours</translation>
     </message>
@@ -438,7 +531,7 @@
         <translation>Crédits</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+68"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 crédits pour %2 pièce, %3</translation>
     </message>
@@ -482,11 +575,6 @@
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Jouez quelques tours pour comparer vos résultats à ceux de la machine.</translation>
     </message>
-    <message>
-        <location line="+5"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux nudges). Cette machine rend exactement %2 sans nudges, et environ %3 avec des nudges bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
-    </message>
 </context>
 <context>
     <name>MusicCycle</name>
@@ -499,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+127"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>L’historique de jeu ne peut pas être conservé dans %1&#xa0;: %2. Le jeu continue sans lui.</translation>
     </message>
@@ -862,12 +950,12 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Rendez-vous sur&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>La salle du trésor s’ouvre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>La fenêtre «&#xa0;Historique de jeu&#xa0;» ne peut pas être ouverte&#xa0;: %1. Le jeu continue sans elle.</translation>
     </message>
@@ -1100,7 +1188,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+28"/>
+        <location filename="../src/ui/main.cpp" line="+29"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Une machine à sous de casino à trois rouleaux.</translation>
     </message>

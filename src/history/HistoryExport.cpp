@@ -38,18 +38,19 @@ std::string historyCsv(const QSqlDatabase &db)
     std::string csv = "time,record,game,game began,coins,stops,line win,nudge win,nudges used,"
                       "nudges earned,vault,vault prize,amount,credits,borrowed\r\n";
     QSqlQuery query = prepare(
-        db, "SELECT time, 0 AS what, id, game, time, kind, '', 0, 0, 0, 0, 0, 0, 0, credits, borrowed FROM games"
-            " UNION ALL SELECT time, 1, id, game, game_start, coins, stop1 || ' ' || stop2 || ' ' || stop3,"
-            " line_win, nudge_win, nudges_used, nudges_earned, vault_opened, vault_prize, 0, credits, borrowed"
-            " FROM spins UNION ALL SELECT time, 2, id, game, game_start, kind, '', 0, 0, 0, 0, 0, 0, amount,"
-            " credits, borrowed FROM money ORDER BY time, what, id");
+        db,
+        "SELECT time, 3 AS what, id, game, time, kind, '', 0, 0, 0, 0, 0, 0, 0, credits, borrowed FROM games"
+        " UNION ALL SELECT time, 1, id, game, game_start, coins, stop1 || ' ' || stop2 || ' ' || stop3,"
+        " line_win, nudge_win, nudges_used, nudges_earned, vault_opened, vault_prize, 0, credits, borrowed"
+        " FROM spins UNION ALL SELECT time, 2, id, game, game_start, kind, '', 0, 0, 0, 0, 0, 0, amount,"
+        " credits, borrowed FROM money ORDER BY time, what, id");
     run(query);
     const auto number = [&](int column) { return std::to_string(query.value(column).toLongLong()); };
     while (query.next()) {
         const int what = query.value(1).toInt();
         const int kind = query.value(5).toInt();
         std::string record, coins, vault;
-        if (what == 0)
+        if (what == 3)
             record = kind == 0 ? "new game" : "game opened";
         else if (what == 2)
             record = kind == 0 ? "borrow" : "pay-back";

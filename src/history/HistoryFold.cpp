@@ -68,12 +68,12 @@ private:
 
     void loadRuns()
     {
-        QSqlQuery query =
-            prepare(db_, "SELECT game, game_start, longest_losing_run, trailing_losing_run FROM folded_games");
+        QSqlQuery query = prepare(
+            db_, "SELECT game, game_start, longest_losing_run, trailing_losing_run FROM folded_games");
         varnholt::run(query);
         while (query.next())
             runs_[{text(query.value(0)), query.value(1).toLongLong()}] = {storedAmount(query.value(2)),
-                                                                         storedAmount(query.value(3))};
+                                                                          storedAmount(query.value(3))};
     }
 
     void readSpins()
@@ -88,7 +88,8 @@ private:
             // A vault opened by a nudge is a nudge win, as the reader counts it.
             const long long fair =
                 addHeld(storedAmount(query.value(3)), query.value(6).toInt() == 2 ? 0 : vault);
-            const long long won = addHeld(addHeld(storedAmount(query.value(3)), vault), storedAmount(query.value(4)));
+            const long long won =
+                addHeld(addHeld(storedAmount(query.value(3)), vault), storedAmount(query.value(4)));
             const GameKey key{game, storedTime(query.value(7))};
             DayTotals &day = days_[{localDay(time), key}];
             ++day.spins[coin];
@@ -181,13 +182,28 @@ private:
                 bet = addHeld(bet, day.spins[c] * (c + 1));
                 returned = addHeld(returned, day.all[c]);
             }
-            const std::vector<QVariant> values{
-                text(key.first), text(key.second.first), QVariant::fromValue<qint64>(key.second.second), spins, bet,
-                returned,        day.bestWin,      day.spins[0], day.spins[1],
-                day.spins[2],    day.fair[0],      day.fair[1],  day.fair[2],
-                day.all[0],      day.all[1],       day.all[2],   QVariant::fromValue<qint64>(day.playedMs),
-                day.borrows,     day.borrowed,     day.paybacks, day.paidBack,
-                day.games};
+            const std::vector<QVariant> values{text(key.first),
+                                               text(key.second.first),
+                                               QVariant::fromValue<qint64>(key.second.second),
+                                               spins,
+                                               bet,
+                                               returned,
+                                               day.bestWin,
+                                               day.spins[0],
+                                               day.spins[1],
+                                               day.spins[2],
+                                               day.fair[0],
+                                               day.fair[1],
+                                               day.fair[2],
+                                               day.all[0],
+                                               day.all[1],
+                                               day.all[2],
+                                               QVariant::fromValue<qint64>(day.playedMs),
+                                               day.borrows,
+                                               day.borrowed,
+                                               day.paybacks,
+                                               day.paidBack,
+                                               day.games};
             for (std::size_t i = 0; i < values.size(); ++i)
                 query.bindValue(static_cast<int>(i), values[i]);
             varnholt::run(query);
@@ -210,11 +226,13 @@ private:
     void keepBestSpins()
     {
         exec("INSERT INTO best_spins(time, game, coins, won, game_start) SELECT time, game, coins,"
-             " line_win + nudge_win + vault_prize, game_start FROM spins WHERE time <= ? AND line_win + nudge_win + "
+             " line_win + nudge_win + vault_prize, game_start FROM spins WHERE time <= ? AND line_win + "
+             "nudge_win + "
              "vault_prize > 0");
-        varnholt::run(db_, "DELETE FROM best_spins WHERE rowid IN (SELECT rowid FROM (SELECT rowid,"
-                           " row_number() OVER (PARTITION BY game, game_start ORDER BY won DESC, time) AS place"
-                           " FROM best_spins) WHERE place > 5)");
+        varnholt::run(db_,
+                      "DELETE FROM best_spins WHERE rowid IN (SELECT rowid FROM (SELECT rowid,"
+                      " row_number() OVER (PARTITION BY game, game_start ORDER BY won DESC, time) AS place"
+                      " FROM best_spins) WHERE place > 5)");
     }
 
     const QSqlDatabase &db_;

@@ -225,12 +225,13 @@ void ReportBuilder::readFrom(const QSqlDatabase &db)
         previousTime_ = storedTime(last);
 
     // Every kept record of every game in time order: other games' records count for the pauses.
-    QSqlQuery kept =
-        prepare(db, "SELECT time, 0 AS what, id, game, time, 0, 0, 0, 0, 0, 0, credits, borrowed FROM games"
-                    " UNION ALL SELECT time, 1, id, game, game_start, coins, line_win, nudge_win, vault_prize,"
-                    " vault_opened, nudges_earned, credits, borrowed FROM spins"
-                    " UNION ALL SELECT time, 2 + kind, id, game, game_start, amount, 0, 0, 0, 0, 0, credits,"
-                    " borrowed FROM money ORDER BY time, what, id");
+    // In one millisecond a game begun comes after the spin before it.
+    QSqlQuery kept = prepare(
+        db, "SELECT time, 3 AS what, id, game, time, 0, 0, 0, 0, 0, 0, credits, borrowed FROM games"
+            " UNION ALL SELECT time, 0, id, game, game_start, coins, line_win, nudge_win, vault_prize,"
+            " vault_opened, nudges_earned, credits, borrowed FROM spins"
+            " UNION ALL SELECT time, 1 + kind, id, game, game_start, amount, 0, 0, 0, 0, 0, credits,"
+            " borrowed FROM money ORDER BY time, what, id");
     run(kept);
     while (kept.next()) {
         const std::int64_t time = storedTime(kept.value(0));
@@ -238,9 +239,9 @@ void ReportBuilder::readFrom(const QSqlDatabase &db)
         std::string name = text(kept.value(3));
         const std::int64_t start = storedTime(kept.value(4));
         const long long credits = storedSigned(kept.value(11)), borrowed = storedSigned(kept.value(12));
-        if (what == 0) {
+        if (what == 3) {
             addGame({time, std::move(name), GameKind::New, credits, borrowed});
-        } else if (what == 1) {
+        } else if (what == 0) {
             SpinRecord spin;
             spin.timeMs = time;
             spin.game = std::move(name);
@@ -255,7 +256,7 @@ void ReportBuilder::readFrom(const QSqlDatabase &db)
             spin.borrowed = borrowed;
             addSpin(spin);
         } else {
-            addMoney({time, std::move(name), what == 2 ? MoneyKind::Borrow : MoneyKind::PayBack,
+            addMoney({time, std::move(name), what == 1 ? MoneyKind::Borrow : MoneyKind::PayBack,
                       storedAmount(kept.value(5)), credits, borrowed, start});
         }
     }

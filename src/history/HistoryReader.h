@@ -24,7 +24,8 @@ public:
     // `gameStart`: the game in progress under `game`, for HistoryScope::ThisGame.
     ReportBuilder(std::string game, HistoryScope scope, std::int64_t gameStart, std::int64_t nowMs);
 
-    bool covers(const std::string &game, HistoryScope scope, std::int64_t gameStart, std::int64_t nowMs) const;
+    bool covers(const std::string &game, HistoryScope scope, std::int64_t gameStart,
+                std::int64_t nowMs) const;
 
     // Throws HistoryError.
     void readFrom(const QSqlDatabase &db);

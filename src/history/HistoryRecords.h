@@ -22,9 +22,9 @@ struct SpinRecord {
     int nudgesEarned = 0;
     long long vaultPrize = 0; // the vault's credit prize; 0 when it gave none or the nudge prize
     bool vaultOpened = false;
-    bool vaultByNudge = false; // opened by a nudge: its prize is a nudge win, not the stop's
-    long long credits = 0;     // after the spin and its nudges so far
-    long long borrowed = 0;    // likewise
+    bool vaultByNudge = false;  // opened by a nudge: its prize is a nudge win, not the stop's
+    long long credits = 0;      // after the spin and its nudges so far
+    long long borrowed = 0;     // likewise
     std::int64_t gameStart = 0; // the game it belongs to; set by the history as it is written
 };
 

@@ -196,20 +196,19 @@ void prepareSchema(const QSqlDatabase &db)
     }
 }
 
-void giveSpaceBack(const QSqlDatabase &db)
+void giveSpaceBack(const QSqlDatabase &db, bool mayRebuild)
 {
     // Outside the record's transaction, so a failure here loses nothing: the space waits.
     try {
         if (single(db, "PRAGMA auto_vacuum").toInt() == 2)
             run(db, "PRAGMA incremental_vacuum");
-        else {
+        else if (mayRebuild) {
             // A file from before: rebuilt once, it gives space back by itself from then on.
             run(db, "PRAGMA auto_vacuum = INCREMENTAL");
             run(db, "VACUUM");
         }
         single(db, "PRAGMA wal_checkpoint(TRUNCATE)");
-    } catch (const HistoryError &) {
-    }
+    } catch (const HistoryError &) {}
 }
 
 } // namespace varnholt

@@ -16,7 +16,8 @@ inline constexpr int kHistoryVersion = 1;
 // or brings up to date what it holds. Nothing is written to a file that fails.
 void prepareSchema(const QSqlDatabase &db);
 
-// After folding: the pages the folded records held go back to the disk. Never throws.
-void giveSpaceBack(const QSqlDatabase &db);
+// After folding: the pages the folded records held go back to the disk. A file from before that
+// cannot do so by itself is rebuilt once when `mayRebuild`. Never throws.
+void giveSpaceBack(const QSqlDatabase &db, bool mayRebuild);
 
 } // namespace varnholt

@@ -130,7 +130,10 @@ QVariant single(const QSqlDatabase &db, const char *sql)
     return query.next() ? query.value(0) : QVariant();
 }
 
-long long storedAmount(const QVariant &value) { return std::clamp(value.toLongLong(), 0LL, kStoredAmountLimit); }
+long long storedAmount(const QVariant &value)
+{
+    return std::clamp(value.toLongLong(), 0LL, kStoredAmountLimit);
+}
 
 long long storedSigned(const QVariant &value)
 {

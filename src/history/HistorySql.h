@@ -37,7 +37,7 @@ inline std::string text(const QVariant &value) { return value.toString().toStdSt
 
 // Stored numbers as read: held to a range no play can leave, so a file written by hand cannot
 // turn a sum negative or overflow it. Far above any real game.
-inline constexpr long long kStoredAmountLimit = 1LL << 40;   // credits, counts, milliseconds played
+inline constexpr long long kStoredAmountLimit = 1LL << 40;  // credits, counts, milliseconds played
 inline constexpr std::int64_t kStoredTimeLimit = 1LL << 46; // milliseconds since 1970: year 4200
 long long storedAmount(const QVariant &value);              // [0, kStoredAmountLimit]
 long long storedSigned(const QVariant &value);              // [-kStoredAmountLimit, kStoredAmountLimit]

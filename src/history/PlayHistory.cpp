@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace varnholt {
 
@@ -47,8 +48,9 @@ struct PlayHistory::Impl {
     long long spinRows = 0, moneyRows = 0, gameRows = 0;
     std::map<std::string, std::int64_t> gameStarts; // the game in progress by name, as read or written
     std::optional<std::pair<long long, SpinRecord>> lastSpin; // row id, as written: nudges add to it
-    std::optional<ReportBuilder> cached; // the report last asked for, kept up to date
-    bool folded = false;                 // in this record: its space goes back after it
+    std::optional<ReportBuilder> cached;                      // the report last asked for, kept up to date
+    bool folded = false;                                      // in this record: its space goes back after it
+    bool rebuildTried = false; // a file from before is rebuilt once to give space back
 
     void open()
     {
@@ -61,10 +63,10 @@ struct PlayHistory::Impl {
         boundStatements(db, limits.statementSteps);
         prepareSchema(db);
         countRows();
-        insertSpin =
-            prepare(db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
-                        " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed, game_start)"
-                        " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        insertSpin = prepare(
+            db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
+                " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed, game_start)"
+                " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         insertMoney = prepare(db, "INSERT INTO money(time, game, kind, amount, credits, borrowed, game_start)"
                                   " VALUES(?, ?, ?, ?, ?, ?, ?)");
         insertGame =
@@ -72,6 +74,17 @@ struct PlayHistory::Impl {
         amendSpin = prepare(db, "UPDATE spins SET nudge_win = ?, nudges_used = ?, nudges_earned = ?,"
                                 " vault_prize = ?, vault_opened = ?, credits = ?, borrowed = ? WHERE id = ?");
         available = true;
+        // A file far over the limit (written before folding was sliced) is folded now, a slice
+        // per transaction, so no later read has to take it whole.
+        for (long long before = -1; available && overLimit() && before != spinRows + moneyRows + gameRows;) {
+            before = spinRows + moneyRows + gameRows;
+            write([] {});
+        }
+    }
+
+    bool overLimit() const
+    {
+        return spinRows > limits.rowLimit || moneyRows > limits.rowLimit || gameRows > limits.rowLimit;
     }
 
     std::int64_t gameStart(const std::string &game)
@@ -132,7 +145,7 @@ struct PlayHistory::Impl {
         if (folded) {
             // The figures moved into days: the next report reads them afresh.
             cached.reset();
-            giveSpaceBack(db);
+            giveSpaceBack(db, !std::exchange(rebuildTried, true));
         }
     }
 
@@ -233,9 +246,10 @@ void PlayHistory::recordNudge(const NudgeRecord &nudge)
     spin.borrowed = nudge.borrowed;
     impl_->write([&] {
         QSqlQuery &query = *impl_->amendSpin;
-        const QVariant values[] = {number(spin.nudgeWin),   spin.nudgesUsed,       spin.nudgesEarned,
-                                   number(spin.vaultPrize), vaultCode(spin),       number(spin.credits),
-                                   number(spin.borrowed),   number(impl_->lastSpin->first)};
+        const QVariant values[] = {number(spin.nudgeWin), spin.nudgesUsed,
+                                   spin.nudgesEarned,     number(spin.vaultPrize),
+                                   vaultCode(spin),       number(spin.credits),
+                                   number(spin.borrowed), number(impl_->lastSpin->first)};
         for (int i = 0; i < 8; ++i)
             query.bindValue(i, values[i]);
         run(query);
@@ -251,10 +265,10 @@ void PlayHistory::recordMoney(const MoneyRecord &given)
     impl_->write([&] {
         money.gameStart = impl_->gameStart(money.game);
         QSqlQuery &query = *impl_->insertMoney;
-        const QVariant values[] = {number(money.timeMs), text(money.game),
-                                   money.kind == MoneyKind::Borrow ? 0 : 1,
-                                   number(money.amount), number(money.credits),
-                                   number(money.borrowed), number(money.gameStart)};
+        const QVariant values[] = {
+            number(money.timeMs),   text(money.game),      money.kind == MoneyKind::Borrow ? 0 : 1,
+            number(money.amount),   number(money.credits), number(money.borrowed),
+            number(money.gameStart)};
         for (int i = 0; i < 7; ++i)
             query.bindValue(i, values[i]);
         run(query);
@@ -331,8 +345,9 @@ bool PlayHistory::clear()
     if (!impl_->available)
         return false;
     impl_->write([&] {
-        for (const char *sql : {"DELETE FROM spins", "DELETE FROM money", "DELETE FROM games", "DELETE FROM days",
-                                "DELETE FROM folded_games", "DELETE FROM best_spins", "DELETE FROM folded"})
+        for (const char *sql :
+             {"DELETE FROM spins", "DELETE FROM money", "DELETE FROM games", "DELETE FROM days",
+              "DELETE FROM folded_games", "DELETE FROM best_spins", "DELETE FROM folded"})
             run(impl_->db, sql);
         impl_->countRows();
     });
@@ -340,7 +355,7 @@ bool PlayHistory::clear()
     impl_->lastSpin.reset();
     impl_->gameStarts.clear();
     if (impl_->available)
-        giveSpaceBack(impl_->db);
+        giveSpaceBack(impl_->db, !std::exchange(impl_->rebuildTried, true));
     return impl_->available;
 }
 

@@ -7,6 +7,7 @@
 #include "core/Input.h"
 #include "core/PlayLifecycle.h"
 #include "core/Random.h"
+#include "history/HistoryRecords.h"
 #include "platform/GameTimer.h"
 #include "play/EvaluationEvents.h"
 #include "play/PlayOutcome.h"
@@ -49,7 +50,6 @@ class WebOpener;
 enum class MessageIcon;
 struct FormServices;
 struct SavedGameFile;
-struct SpinRecord;
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
 // drawing, timers, sound and waits at the moment the player must see it.
@@ -315,6 +315,8 @@ private:
     std::string historyPath_;
     std::unique_ptr<PlayHistory> history_; // opened on first use
     HistoryDialog *historyWindow_ = nullptr;
+    HistoryScope historyScope_ = HistoryScope::ThisGame;
+    bool historyWindowPlaced_ = false;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 
@@ -324,7 +326,7 @@ private:
     TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
     std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
-    PlayOutcome outcome_; // this play's result as the rules have judged it so far
+    PlayOutcome outcome_;                     // this play's result as the rules have judged it so far
     bool resultAnnounced_ = true;
 };
 

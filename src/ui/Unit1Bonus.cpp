@@ -13,10 +13,7 @@
 
 namespace varnholt {
 
-void TForm1::bonusGameDealt(const BonusPrizes &prizes)
-{
-    showBonusGame(prizes);
-}
+void TForm1::bonusGameDealt(const BonusPrizes &prizes) { showBonusGame(prizes); }
 
 void TForm1::showBonusGame(const BonusPrizes &prizes)
 {

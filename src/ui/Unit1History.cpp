@@ -8,12 +8,16 @@
 #include "history/HistoryFile.h"
 #include "history/PlayHistory.h"
 #include "platform/MessageBox.h"
+#include "presentation/MachineFace.h"
 #include "records/SavedGames.h"
+#include "ui/FaceWidget.h"
 #include "ui/FormServices.h"
 #include "ui/HistoryDialog.h"
 #include "ui/HistoryView.h"
+#include "ui/SidePlacement.h"
 
 #include <QMetaObject>
+#include <QScreen>
 
 namespace varnholt {
 
@@ -104,17 +108,32 @@ void TForm1::gameBegun(bool opened)
 
 void TForm1::refreshHistoryWindow()
 {
+    // The history keeps the open window's figures and adds each record to them: no full reading.
     if (historyWindow_ && historyWindow_->isVisible())
-        historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
+        historyWindow_->showHistory(
+            historyViewOf(playHistory(), Game.GameName, currentTimeMs(), historyScope_));
 }
 
 HistoryDialog *TForm1::makeHistoryWindow()
 {
-    if (services_->historyWindow)
-        return services_->historyWindow(this);
+    HistoryDialog *window = nullptr;
     QString problem;
-    if (HistoryDialog *window = loadHistoryDialog(ExeDir, this, problem))
+    if (services_->historyWindow)
+        window = services_->historyWindow(this);
+    else
+        window = loadHistoryDialog(ExeDir, this, problem);
+    if (window) {
+        window->actions.showScope = [this](HistoryScope scope) {
+            historyScope_ = scope;
+            refreshHistoryWindow();
+        };
+        window->actions.csv = [this] { return playHistory().csv(); };
+        window->actions.clear = [this] {
+            playHistory().clear();
+            refreshHistoryWindow();
+        };
         return window;
+    }
     showMessage(tr("The History window cannot be opened: %1. The game plays on without it.").arg(problem),
                 MessageIcon::Error);
     return nullptr;
@@ -128,10 +147,21 @@ void TForm1::History1Click()
         historyWindow_ = makeHistoryWindow();
     if (!historyWindow_)
         return;
-    historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
+    historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs(), historyScope_));
     if (showSideWindow)
         showSideWindow(*historyWindow_);
     else {
+        // Placed once; after that it keeps the size and place the player gave it until the game exits.
+        if (!historyWindowPlaced_ && screen()) {
+            const Layout &layout = face_->layout();
+            const QRect reels(faceWidget_->mapToGlobal(QPoint(layout.ReelsLeft, layout.ReelsTop)),
+                              QSize(2 * layout.ReelPitch + layout.SymbolSize, 3 * layout.SymbolSize));
+            const QSize frame =
+                historyWindow_->size() + QSize(16, 40); // the frame is not known before it shows
+            historyWindow_->move(
+                sideWindowPlace(screen()->availableGeometry(), frameGeometry(), reels, frame));
+            historyWindowPlaced_ = true;
+        }
         historyWindow_->show();
         historyWindow_->raise();
         historyWindow_->activateWindow();

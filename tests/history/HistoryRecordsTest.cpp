@@ -74,14 +74,17 @@ TEST_F(HistoryRecordsTest, AFileFromTheFirstVersionIsBroughtUpToDateWithItsGames
         for (const char *sql : {
                  "PRAGMA application_id = 1448299592",
                  "CREATE TABLE spins(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, game TEXT NOT NULL,"
-                 " coins INTEGER NOT NULL, stop1 INTEGER NOT NULL, stop2 INTEGER NOT NULL, stop3 INTEGER NOT NULL,"
+                 " coins INTEGER NOT NULL, stop1 INTEGER NOT NULL, stop2 INTEGER NOT NULL, stop3 INTEGER NOT "
+                 "NULL,"
                  " line_win INTEGER NOT NULL, nudge_win INTEGER NOT NULL, nudges_used INTEGER NOT NULL,"
-                 " nudges_earned INTEGER NOT NULL, vault_prize INTEGER NOT NULL, vault_opened INTEGER NOT NULL,"
+                 " nudges_earned INTEGER NOT NULL, vault_prize INTEGER NOT NULL, vault_opened INTEGER NOT "
+                 "NULL,"
                  " credits INTEGER NOT NULL, borrowed INTEGER NOT NULL)",
                  "CREATE INDEX spins_by_time ON spins(time)",
                  "CREATE INDEX spins_by_game ON spins(game, time)",
                  "CREATE TABLE money(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, game TEXT NOT NULL,"
-                 " kind INTEGER NOT NULL, amount INTEGER NOT NULL, credits INTEGER NOT NULL, borrowed INTEGER NOT NULL)",
+                 " kind INTEGER NOT NULL, amount INTEGER NOT NULL, credits INTEGER NOT NULL, borrowed "
+                 "INTEGER NOT NULL)",
                  "CREATE INDEX money_by_time ON money(time)",
                  "CREATE TABLE games(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, game TEXT NOT NULL,"
                  " kind INTEGER NOT NULL, credits INTEGER NOT NULL, borrowed INTEGER NOT NULL)",
@@ -90,7 +93,8 @@ TEST_F(HistoryRecordsTest, AFileFromTheFirstVersionIsBroughtUpToDateWithItsGames
                  " bet INTEGER NOT NULL, returned INTEGER NOT NULL, best_win INTEGER NOT NULL,"
                  " spins1 INTEGER NOT NULL, spins2 INTEGER NOT NULL, spins3 INTEGER NOT NULL,"
                  " fair1 INTEGER NOT NULL, fair2 INTEGER NOT NULL, fair3 INTEGER NOT NULL,"
-                 " all1 INTEGER NOT NULL, all2 INTEGER NOT NULL, all3 INTEGER NOT NULL, played_ms INTEGER NOT NULL,"
+                 " all1 INTEGER NOT NULL, all2 INTEGER NOT NULL, all3 INTEGER NOT NULL, played_ms INTEGER "
+                 "NOT NULL,"
                  " borrows INTEGER NOT NULL, borrowed INTEGER NOT NULL, paybacks INTEGER NOT NULL,"
                  " paid_back INTEGER NOT NULL, games INTEGER NOT NULL, PRIMARY KEY(day, game))",
                  "CREATE TABLE folded_games(game TEXT PRIMARY KEY, longest_losing_run INTEGER NOT NULL,"
@@ -101,9 +105,11 @@ TEST_F(HistoryRecordsTest, AFileFromTheFirstVersionIsBroughtUpToDateWithItsGames
                  "INSERT INTO days VALUES('2020-01-01', 'CurrentGame', 4, 4, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0,"
                  " 0, 0, 0, 0, 0, 0)",
                  "INSERT INTO folded_games VALUES('CurrentGame', 4, 4)",
-                 "INSERT INTO spins VALUES(1, 1800000000000, 'CurrentGame', 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 10, 0)",
+                 "INSERT INTO spins VALUES(1, 1800000000000, 'CurrentGame', 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, "
+                 "10, 0)",
                  "INSERT INTO games VALUES(1, 1800000001000, 'CurrentGame', 0, 1000, 0)",
-                 "INSERT INTO spins VALUES(2, 1800000002000, 'CurrentGame', 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 999, 0)",
+                 "INSERT INTO spins VALUES(2, 1800000002000, 'CurrentGame', 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, "
+                 "999, 0)",
              })
             ASSERT_TRUE(raw.exec(sql)) << sql;
     }
@@ -112,7 +118,8 @@ TEST_F(HistoryRecordsTest, AFileFromTheFirstVersionIsBroughtUpToDateWithItsGames
     EXPECT_TRUE(notices.empty());
     const HistoryReport all = history.report("CurrentGame", kDay0, 100);
     EXPECT_EQ(all.spinsAll, 6);
-    EXPECT_EQ(all.longestLosingRun, 5) << "the folded run went on into the first kept spin, then a game began";
+    EXPECT_EQ(all.longestLosingRun, 5)
+        << "the folded run went on into the first kept spin, then a game began";
     ASSERT_EQ(all.balance.size(), 3u);
     EXPECT_TRUE(all.balance[1].gameStarted);
     const HistoryReport game = history.report("CurrentGame", kDay0, 100, HistoryScope::ThisGame);
@@ -131,13 +138,15 @@ TEST_F(HistoryRecordsTest, StoredNumbersNoGameWritesAreReadWithoutOverflow)
     }
     {
         RawDatabase raw(path);
-        ASSERT_TRUE(raw.exec("UPDATE spins SET line_win = 9223372036854775807, nudge_win = 9223372036854775807,"
-                             " vault_prize = 9223372036854775807, credits = -9223372036854775807,"
-                             " time = 9223372036854775807"));
-        ASSERT_TRUE(raw.exec("INSERT INTO days VALUES('2020-01-01', 'Anna', 0, 9223372036854775807, 1, 1, 1,"
-                             " 9223372036854775807, 9223372036854775807, 9223372036854775807, 9223372036854775807,"
-                             " 9223372036854775807, 9223372036854775807, 9223372036854775807, 9223372036854775807,"
-                             " 9223372036854775807, 9223372036854775807, 0, 0, 0, 0, 0)"));
+        ASSERT_TRUE(
+            raw.exec("UPDATE spins SET line_win = 9223372036854775807, nudge_win = 9223372036854775807,"
+                     " vault_prize = 9223372036854775807, credits = -9223372036854775807,"
+                     " time = 9223372036854775807"));
+        ASSERT_TRUE(
+            raw.exec("INSERT INTO days VALUES('2020-01-01', 'Anna', 0, 9223372036854775807, 1, 1, 1,"
+                     " 9223372036854775807, 9223372036854775807, 9223372036854775807, 9223372036854775807,"
+                     " 9223372036854775807, 9223372036854775807, 9223372036854775807, 9223372036854775807,"
+                     " 9223372036854775807, 9223372036854775807, 0, 0, 0, 0, 0)"));
     }
     PlayHistory history(path, collect());
     const HistoryReport report = history.report("Anna", kDay0, 100);
@@ -188,7 +197,8 @@ TEST_F(HistoryRecordsTest, ExportsOneCsvRowPerRecordUnderAHeader)
     const std::string time =
         QDateTime::fromMSecsSinceEpoch(kDay0 + 1000).toString("yyyy-MM-ddTHH:mm:ss").toStdString();
     // The game's name as text, never a formula; the vault opened by the nudge after the spin.
-    EXPECT_EQ(row, time + ",spin,\"'=Anna, \"\"the bold\"\"\"," + began + ",2,3 14 27,0,0,1,0,by a nudge,50,,1049,0");
+    EXPECT_EQ(row, time + ",spin,\"'=Anna, \"\"the bold\"\"\"," + began +
+                       ",2,3 14 27,0,0,1,0,by a nudge,50,,1049,0");
 }
 
 TEST_F(HistoryRecordsTest, AReportKeptUpToDateRecordByRecordIsTheReportReadAfresh)
@@ -206,12 +216,13 @@ TEST_F(HistoryRecordsTest, AReportKeptUpToDateRecordByRecordIsTheReportReadAfres
         kept.recordGame({time += 1000, "Anna", game == 1 ? GameKind::Opened : GameKind::New, 1000, 0});
         kept.report("Anna", kDay0, 40, HistoryScope::ThisGame);
         for (int i = 0; i < 30; ++i) {
-            kept.recordSpin(spinOf(i % 7 == 3 ? "Bob" : "Anna", time += 20'000, i % 4 == 0 ? 6 : 0, 1000 - i));
+            kept.recordSpin(
+                spinOf(i % 7 == 3 ? "Bob" : "Anna", time += 20'000, i % 4 == 0 ? 6 : 0, 1000 - i));
             if (i % 5 == 1)
                 kept.recordNudge({"Anna", i % 10 == 1 ? 8 : 0, 2, i == 21, i == 21 ? 40 : 0, 1010 - i, 0});
             if (i % 9 == 2)
-                kept.recordMoney({time += 500, "Anna", i % 2 ? MoneyKind::Borrow : MoneyKind::PayBack, 50,
-                                  1000, 50});
+                kept.recordMoney(
+                    {time += 500, "Anna", i % 2 ? MoneyKind::Borrow : MoneyKind::PayBack, 50, 1000, 50});
             compare(i % 2 ? HistoryScope::ThisGame : HistoryScope::AllGames);
         }
     }

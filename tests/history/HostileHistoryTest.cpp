@@ -96,8 +96,8 @@ const HostileCase kCases[] = {
          RawDatabase(p).exec("CREATE TABLE notes(text)");
      },
      "did not put there"},
-    {"DanglingLink",
-     [](const std::string &p) { std::filesystem::create_symlink(p + ".elsewhere", p); }, "a link"},
+    {"DanglingLink", [](const std::string &p) { std::filesystem::create_symlink(p + ".elsewhere", p); },
+     "a link"},
     {"LinkToAHistory",
      [](const std::string &p) {
          makeHistory(p + ".real");

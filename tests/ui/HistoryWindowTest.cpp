@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QChartView>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace varnholt;
 
@@ -100,4 +103,49 @@ TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
     window.showHistory(single);
     EXPECT_EQ(window.windowTitle(), "Play History");
     EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
+}
+
+TEST(HistoryWindow, FewSpinsSayHowManyMoreAndTheNudgeFigureIsNoPromise)
+{
+    test::testApp();
+    HistoryWindow window;
+    HistoryView view = valley();
+    window.showHistory(view);
+    EXPECT_TRUE(window.returns()->text().contains("95 in 100 players"));
+    EXPECT_TRUE(window.returns()->text().contains(
+        "A player who nudges whenever a nudge can win is paid back about 148.0 % over a very long run; "
+        "that is an average, not a promise."));
+
+    view.fairness->spinsToTell = 120;
+    window.showHistory(view);
+    EXPECT_EQ(window.verdict()->text(), "Too few spins to tell yet: about 120 more.");
+    EXPECT_FALSE(window.returns()->text().contains("95 in 100")) << "a band that says nothing is not shown";
+    EXPECT_EQ(spinsUntilTelling(5, 233.3), 71) << "five spins, a band 233 points wide: about 76 in all";
+    EXPECT_EQ(spinsUntilTelling(500, 40.0), 0);
+}
+
+TEST(HistoryWindow, ExportWritesTheCsvAndClearAsksFirst)
+{
+    test::testApp();
+    HistoryWindow window;
+    int cleared = 0;
+    window.actions.csv = [] { return std::string("time,record\r\n2026-01-02T03:04:05,spin\r\n"); };
+    window.actions.clear = [&] { ++cleared; };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    EXPECT_EQ(window.exportTo(path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("time,record\r\n2026-01-02T03:04:05,spin\r\n"));
+    EXPECT_FALSE(window.exportTo(folder.filePath("no/such/folder/history.csv")).isEmpty());
+
+    bool answer = false;
+    window.confirmClear = [&](QWidget *) { return answer; };
+    window.showHistory(valley());
+    ASSERT_TRUE(window.clearButton()->isEnabled());
+    window.clearButton()->click();
+    EXPECT_EQ(cleared, 0) << "the player said no";
+    answer = true;
+    window.clearButton()->click();
+    EXPECT_EQ(cleared, 1);
 }
