@@ -10,8 +10,9 @@
 namespace varnholt {
 
 namespace {
-// Enough for a smooth line at any window width without drawing every spin of a long game.
-constexpr std::size_t kChartPoints = 1500;
+// Enough for a faithful line at any window width (each stretch keeps its lowest and highest),
+// few enough that the chart redraws its line in well under a millisecond as play goes on.
+constexpr std::size_t kChartPoints = 800;
 constexpr long long kSpinsToTellLimit = 1'000'000;
 } // namespace
 

@@ -49,6 +49,26 @@ QScatterSeries *markerSeries(const QString &name, const QColor &colour, QScatter
     return series;
 }
 
+// Only what changed: a chart following play mostly gains a point at its end.
+void setPoints(QXYSeries *series, const QList<QPointF> &points)
+{
+    const QList<QPointF> shown = series->points();
+    qsizetype same = 0;
+    const qsizetype common = std::min(shown.size(), points.size());
+    while (same < common && shown[same] == points[same])
+        ++same;
+    if (same == shown.size() && same == points.size())
+        return;
+    if (same < common / 2) {
+        series->replace(points);
+        return;
+    }
+    if (same < shown.size())
+        series->removePoints(int(same), int(shown.size() - same));
+    if (same < points.size())
+        series->append(points.mid(same));
+}
+
 QGroupBox *group(const QString &title, QLayout *content)
 {
     auto *box = new QGroupBox(title);
@@ -226,18 +246,24 @@ void HistoryWindow::showChart(const HistoryView &view)
         high = std::max(high, p.balance);
         lastSpin = std::max(lastSpin, p.spin);
     }
-    balance_->replace(points);
-    borrows_->replace(borrowed);
-    paybacks_->replace(paidBack);
-    vaults_->replace(vault);
-    games_->replace(games);
+    setPoints(balance_, points);
+    setPoints(borrows_, borrowed);
+    setPoints(paybacks_, paidBack);
+    setPoints(vaults_, vault);
+    setPoints(games_, games);
 
-    spinsAxis_->setRange(0, double(lastSpin));
-    // A little room above and below, and the zero line always in view.
+    // The axes change only when the figures outgrow them.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
-    balanceAxis_->setRange(double(low) - pad, double(high) + pad);
-    spinsAxis_->applyNiceNumbers();
-    balanceAxis_->applyNiceNumbers();
+    if (double(lastSpin) > spinsAxis_->max() || double(lastSpin) < spinsAxis_->max() / 2) {
+        spinsAxis_->setRange(0, double(lastSpin));
+        spinsAxis_->applyNiceNumbers();
+    }
+    // A little room above and below, and the zero line always in view.
+    if (double(low) < balanceAxis_->min() || double(high) > balanceAxis_->max() ||
+        double(high - low) + 2 * pad < (balanceAxis_->max() - balanceAxis_->min()) / 2) {
+        balanceAxis_->setRange(double(low) - pad, double(high) + pad);
+        balanceAxis_->applyNiceNumbers();
+    }
 }
 
 void HistoryWindow::showFigures(const HistoryView &view)
