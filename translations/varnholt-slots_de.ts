@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+91"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+168"/>
+        <location line="+175"/>
         <source>Play History</source>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-163"/>
         <source>Longest losing run:</source>
         <translation>Längste Pechsträhne:</translation>
     </message>
@@ -453,7 +453,7 @@
         <translation>Zurückgezahlt</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+117"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>Ihnen wurden %1 Ihrer Einsätze ausgezahlt (Gewinne durch Schübe nicht mitgerechnet). Dieser Automat zahlt ohne Schübe genau %2 aus.</translation>
@@ -511,7 +511,7 @@
         <translation>Spielverlauf leeren? Alle Drehungen, Leihen, Rückzahlungen und Spiele darin werden endgültig entfernt. Ihre gespeicherten Spiele bleiben, wie sie sind.</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-172"/>
         <source>Vault</source>
         <translation>Tresor</translation>
     </message>
@@ -521,7 +521,7 @@
         <translation>Spiel begonnen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Spins</source>
         <translation>Drehungen</translation>
     </message>
@@ -531,7 +531,7 @@
         <translation>Guthaben</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+74"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 Credits mit %2 Münze, %3</translation>
     </message>
@@ -587,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+171"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>Der Spielverlauf kann nicht in %1 gespeichert werden: %2. Das Spiel läuft ohne ihn weiter.</translation>
     </message>

@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+91"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Lo que ha visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+168"/>
+        <location line="+175"/>
         <source>Play History</source>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-163"/>
         <source>Longest losing run:</source>
         <translation>Racha perdedora más larga:</translation>
     </message>
@@ -453,7 +453,7 @@
         <translation>Devuelto</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+117"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>Se le ha devuelto el %1 de sus apuestas (sin contar las ganancias con empujones). Esta máquina devuelve exactamente el %2 sin empujones.</translation>
@@ -511,7 +511,7 @@
         <translation>¿Borrar el historial de juego? Todas las tiradas, préstamos, devoluciones y partidas que contiene se eliminan para siempre. Sus partidas guardadas no cambian.</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-172"/>
         <source>Vault</source>
         <translation>Cámara del tesoro</translation>
     </message>
@@ -521,7 +521,7 @@
         <translation>Inicio de partida</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Spins</source>
         <translation>Tiradas</translation>
     </message>
@@ -531,7 +531,7 @@
         <translation>Créditos</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+74"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 créditos con %2 moneda, %3</translation>
     </message>
@@ -587,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+171"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>No se puede guardar el historial de juego en %1: %2. La partida continúa sin él.</translation>
     </message>

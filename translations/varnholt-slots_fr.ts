@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+71"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+91"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -378,12 +378,12 @@
     </message>
     <message>
         <location line="+5"/>
-        <location line="+168"/>
+        <location line="+175"/>
         <source>Play History</source>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-163"/>
         <source>Longest losing run:</source>
         <translation>Plus longue série sans gain&#xa0;:</translation>
     </message>
@@ -453,7 +453,7 @@
         <translation>Remboursé</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+117"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>On vous a rendu %1 de vos mises (gains obtenus par poussées non compris). Cette machine rend exactement %2 sans poussées.</translation>
@@ -511,7 +511,7 @@
         <translation>Effacer l&apos;historique de jeu ? Tous les tours, emprunts, remboursements et parties qu&apos;il contient sont supprimés définitivement. Vos parties enregistrées restent telles quelles.</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-172"/>
         <source>Vault</source>
         <translation>Salle du trésor</translation>
     </message>
@@ -521,7 +521,7 @@
         <translation>Début de partie</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Spins</source>
         <translation>Tours</translation>
     </message>
@@ -531,7 +531,7 @@
         <translation>Crédits</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+74"/>
         <source>%1 credits on %2 coin, %3</source>
         <translation>%1 crédits pour %2 pièce, %3</translation>
     </message>
@@ -587,7 +587,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+158"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+171"/>
         <source>The play history cannot be kept in %1: %2. The game plays on without it.</source>
         <translation>L’historique de jeu ne peut pas être conservé dans %1&#xa0;: %2. Le jeu continue sans lui.</translation>
     </message>

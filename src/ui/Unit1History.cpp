@@ -156,10 +156,13 @@ void TForm1::History1Click()
             const Layout &layout = face_->layout();
             const QRect reels(faceWidget_->mapToGlobal(QPoint(layout.ReelsLeft, layout.ReelsTop)),
                               QSize(2 * layout.ReelPitch + layout.SymbolSize, 3 * layout.SymbolSize));
-            const QSize frame =
-                historyWindow_->size() + QSize(16, 40); // the frame is not known before it shows
-            historyWindow_->move(
-                sideWindowPlace(screen()->availableGeometry(), frameGeometry(), reels, frame));
+            // The frame is not known before the window first shows: about a title bar and borders.
+            const QSize frame(16, 40);
+            const QRect place =
+                sideWindowPlace(screen()->availableGeometry(), frameGeometry(), reels,
+                                historyWindow_->size() + frame, historyWindow_->minimumSizeHint() + frame);
+            historyWindow_->resize(place.size() - frame);
+            historyWindow_->move(place.topLeft());
             historyWindowPlaced_ = true;
         }
         historyWindow_->show();

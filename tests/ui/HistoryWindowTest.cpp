@@ -1,4 +1,5 @@
 #include "ui/HistoryWindow.h"
+#include "ui/SidePlacement.h"
 
 #include "TestApp.h"
 
@@ -148,4 +149,17 @@ TEST(HistoryWindow, ExportWritesTheCsvAndClearAsksFirst)
     answer = true;
     window.clearButton()->click();
     EXPECT_EQ(cleared, 1);
+}
+
+TEST(HistoryWindow, BesideAFullHdMachineItHidesNoneOfTheReels)
+{
+    const QRect screen(0, 0, 1920, 1080), machine(244, 0, 1432, 1080), reels(686, 500, 540, 430);
+    const QRect place = sideWindowPlace(screen, machine, reels, QSize(776, 600), QSize(600, 500));
+    EXPECT_TRUE(screen.contains(place));
+    EXPECT_FALSE(place.intersects(reels));
+    EXPECT_GE(place.width(), 600);
+    EXPECT_EQ(place.height(), 600) << "narrower beside the reels rather than shorter";
+    // With room beside the machine it goes there whole.
+    EXPECT_EQ(sideWindowPlace(QRect(0, 0, 2560, 1440), machine, reels, QSize(776, 600), QSize(600, 500)),
+              QRect(1676, 0, 776, 600));
 }
