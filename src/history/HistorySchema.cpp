@@ -127,8 +127,6 @@ int checkOurs(const QSqlDatabase &db)
 
 void create(const QSqlDatabase &db)
 {
-    // Set before the first table: folding then hands the freed pages back to the disk.
-    run(db, "PRAGMA auto_vacuum = INCREMENTAL");
     run(db, "BEGIN IMMEDIATE");
     for (const char *sql : kTables)
         run(db, sql);
@@ -180,6 +178,10 @@ void prepareSchema(const QSqlDatabase &db)
     // Functions in a file's schema run only where the game asks for them.
     run(db, "PRAGMA trusted_schema = OFF");
     const int version = checkOurs(db);
+    // Before the log is switched on, or a new file cannot take it: folding then hands the freed
+    // pages back to the disk.
+    if (version < 0)
+        run(db, "PRAGMA auto_vacuum = INCREMENTAL");
     if (single(db, "PRAGMA journal_mode = WAL").toString() != QStringLiteral("wal"))
         throw HistoryError{"its write-ahead log cannot be used"};
     // In a write-ahead log, NORMAL loses no committed record to a killed process; only a power
@@ -201,7 +203,7 @@ void giveSpaceBack(const QSqlDatabase &db, bool mayRebuild)
     // Outside the record's transaction, so a failure here loses nothing: the space waits.
     try {
         if (single(db, "PRAGMA auto_vacuum").toInt() == 2)
-            run(db, "PRAGMA incremental_vacuum");
+            runToEnd(db, "PRAGMA incremental_vacuum");
         else if (mayRebuild) {
             // A file from before: rebuilt once, it gives space back by itself from then on.
             run(db, "PRAGMA auto_vacuum = INCREMENTAL");

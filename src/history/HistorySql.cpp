@@ -130,6 +130,21 @@ QVariant single(const QSqlDatabase &db, const char *sql)
     return query.next() ? query.value(0) : QVariant();
 }
 
+void runToEnd(const QSqlDatabase &db, const char *sql)
+{
+    sqlite3 *handle = handleOf(db.driver());
+    if (!handle)
+        throw HistoryError{"its database driver cannot be reached"};
+    renewBound(db.driver());
+    sqlite3_stmt *statement = nullptr;
+    int result = ::sqlite3_prepare_v2(handle, sql, -1, &statement, nullptr);
+    while (result == SQLITE_OK || result == SQLITE_ROW)
+        result = ::sqlite3_step(statement);
+    ::sqlite3_finalize(statement);
+    if (result != SQLITE_DONE)
+        throw HistoryError{"the database reports \"" + std::string(::sqlite3_errstr(result)) + "\""};
+}
+
 long long storedAmount(const QVariant &value)
 {
     return std::clamp(value.toLongLong(), 0LL, kStoredAmountLimit);

@@ -31,6 +31,9 @@ void run(QSqlQuery &query);
 void run(const QSqlDatabase &db, const char *sql);
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant single(const QSqlDatabase &db, const char *sql);
+// Runs `sql` through every step it takes, as Qt's driver does not for a statement that yields
+// rows of no columns (PRAGMA incremental_vacuum frees one page per step).
+void runToEnd(const QSqlDatabase &db, const char *sql);
 
 inline QString text(const std::string &utf8) { return QString::fromStdString(utf8); }
 inline std::string text(const QVariant &value) { return value.toString().toStdString(); }

@@ -228,3 +228,31 @@ TEST_F(HistoryRecordsTest, AReportKeptUpToDateRecordByRecordIsTheReportReadAfres
     }
     EXPECT_TRUE(notices.empty());
 }
+
+TEST_F(HistoryRecordsTest, AFileOverItsLimitIsFoldedInSlicesAndGivesItsSpaceBack)
+{
+    const std::string path = folder.file("history.sqlite");
+    const std::string longName(400, 'n'); // rows large enough to fill many pages
+    {
+        PlayHistory history(path, collect());
+        for (int i = 0; i < 3000; ++i)
+            history.recordSpin(spinOf(longName, kDay0 + i * 1000, i % 4 == 0 ? 2 : 0, 1000 + i % 7));
+    }
+    const HistoryReport whole = PlayHistory(path, collect()).report(longName, kDay0, 50);
+    HistoryLimits limits;
+    limits.rowLimit = 400;
+    limits.foldBatch = 100;
+    limits.foldSlice = 150;
+    {
+        PlayHistory history(path, collect(), limits);
+        ASSERT_TRUE(history.available());
+        const HistoryReport folded = history.report(longName, kDay0, 50);
+        EXPECT_EQ(folded.spinsAll, whole.spinsAll);
+        EXPECT_EQ(folded.longestLosingRun, whole.longestLosingRun);
+        EXPECT_EQ(folded.byCoins[0].withNudges, whole.byCoins[0].withNudges);
+    }
+    RawDatabase raw(path);
+    EXPECT_LE(raw.value("SELECT count(*) FROM spins").toInt(), 400);
+    EXPECT_EQ(raw.value("PRAGMA freelist_count").toInt(), 0) << "the folded rows' pages went back";
+    EXPECT_TRUE(notices.empty());
+}
