@@ -87,6 +87,35 @@ struct PlayHistory::Impl {
         return spinRows > limits.rowLimit || moneyRows > limits.rowLimit || gameRows > limits.rowLimit;
     }
 
+    // The game's newest spin as stored, if it belongs to the game in progress.
+    std::optional<std::pair<long long, SpinRecord>> readLastSpin(const std::string &game)
+    {
+        QSqlQuery query =
+            prepare(db, "SELECT id, time, coins, stop1, stop2, stop3, line_win, nudge_win,"
+                        " nudges_used, nudges_earned, vault_prize, vault_opened, credits,"
+                        " borrowed, game_start FROM spins WHERE game = ? ORDER BY id DESC LIMIT 1");
+        query.addBindValue(text(game));
+        run(query);
+        if (!query.next() || storedTime(query.value(14)) != gameStart(game))
+            return std::nullopt;
+        SpinRecord spin;
+        spin.game = game;
+        spin.timeMs = storedTime(query.value(1));
+        spin.coins = std::clamp(query.value(2).toInt(), 1, 3);
+        spin.stops = {query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt()};
+        spin.lineWin = storedAmount(query.value(6));
+        spin.nudgeWin = storedAmount(query.value(7));
+        spin.nudgesUsed = int(std::clamp<long long>(query.value(8).toLongLong(), 0, 1 << 20));
+        spin.nudgesEarned = int(std::clamp<long long>(query.value(9).toLongLong(), 0, 1 << 20));
+        spin.vaultPrize = storedAmount(query.value(10));
+        spin.vaultOpened = query.value(11).toInt() != 0;
+        spin.vaultByNudge = query.value(11).toInt() == 2;
+        spin.credits = storedSigned(query.value(12));
+        spin.borrowed = storedSigned(query.value(13));
+        spin.gameStart = storedTime(query.value(14));
+        return std::make_pair(query.value(0).toLongLong(), spin);
+    }
+
     std::int64_t gameStart(const std::string &game)
     {
         const auto known = gameStarts.find(game);
@@ -230,10 +259,20 @@ void PlayHistory::recordSpin(const SpinRecord &given)
 
 void PlayHistory::recordNudge(const NudgeRecord &nudge)
 {
-    // A nudge adds to the spin it follows; with no spin of this game written by this run of the
-    // game (a nudge left in hand by a saved game) there is nothing to add it to.
-    if (!impl_->lastSpin || impl_->lastSpin->second.game != nudge.game)
+    // A nudge adds to the spin it follows: the one written last, or, for a nudge left in hand by
+    // a game saved in an earlier run, the last spin of its game in the file.
+    if (!impl_->available)
         return;
+    if (!impl_->lastSpin || impl_->lastSpin->second.game != nudge.game) {
+        try {
+            impl_->lastSpin = impl_->readLastSpin(nudge.game);
+        } catch (const HistoryError &error) {
+            impl_->fail(error.reason);
+            return;
+        }
+        if (!impl_->lastSpin)
+            return;
+    }
     SpinRecord spin = impl_->lastSpin->second;
     spin.nudgesUsed += 1;
     spin.nudgeWin = addHeld(spin.nudgeWin, nudge.lineWin);

@@ -256,3 +256,17 @@ TEST_F(HistoryRecordsTest, AFileOverItsLimitIsFoldedInSlicesAndGivesItsSpaceBack
     EXPECT_EQ(raw.value("PRAGMA freelist_count").toInt(), 0) << "the folded rows' pages went back";
     EXPECT_TRUE(notices.empty());
 }
+
+TEST_F(HistoryRecordsTest, ANudgeLeftInHandBySavedPlayAddsToItsSpinAfterARestart)
+{
+    const std::string path = folder.file("history.sqlite");
+    PlayHistory(path, collect()).recordSpin(spinOf("Anna", kDay0, 0, 999));
+    PlayHistory history(path, collect());
+    history.recordNudge({"Anna", 3, 0, false, 0, 1002, 0});
+    const HistoryReport report = history.report("Anna", kDay0, 10);
+    EXPECT_EQ(report.spinsAll, 1);
+    EXPECT_EQ(report.byCoins[0].withNudges, 3);
+    ASSERT_FALSE(report.balance.empty());
+    EXPECT_EQ(report.balance.back().balance, 1002);
+    EXPECT_TRUE(notices.empty());
+}
