@@ -17,6 +17,8 @@ game_packages=(
   qt6-charts-dev
   # Qt's SQLite driver, loaded at run time: the play history's file.
   libqt6sql6-sqlite
+  # SQLite's own header and library: the history bounds each statement through Qt's driver.
+  libsqlite3-dev
   # Qt's plugin for Wayland desktops, so the game runs there natively.
   qt6-wayland
   libjpeg62-turbo-dev libgif-dev

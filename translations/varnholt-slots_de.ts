@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+92"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Was Sie erlebt haben, ist ungewöhnlich glücklich: Etwa 1 Spieler von %1 erlebt das.</translation>
     </message>
@@ -380,13 +380,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+145"/>
+        <location line="+191"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Spielverlauf</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-178"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Längste Pechsträhne:</translation>
@@ -413,7 +413,32 @@
         <translation>Spiel</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Leeren…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>Ist es fair?</translation>
     </message>
@@ -423,18 +448,76 @@
         <translation>Bilanz (Guthaben minus Geliehenes)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Geliehen oder zurückgezahlt</translation>
+        <location line="+137"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>Ihnen wurden %1 Ihrer Einsätze ausgezahlt (Gewinne durch Nudges nicht mitgerechnet). Dieser Automat zahlt ohne Nudges genau %2 aus.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %1 und %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Wer immer nudgt, wenn ein Nudge gewinnen kann, bekommt auf sehr lange Sicht etwa %1 zurück; das ist ein Durchschnitt, kein Versprechen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Noch zu wenige Drehungen für ein Urteil: etwa %n weitere.</numerusform>
+            <numerusform>Noch zu wenige Drehungen für ein Urteil: etwa %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>der Verlauf ist leer oder nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>spielverlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Spielverlauf exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>Spielverlauf leeren? Alle Drehungen, Leihen, Rückzahlungen und Spiele darin werden endgültig entfernt. Ihre gespeicherten Spiele bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <location line="-186"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Tresor</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Spiel begonnen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Spins</source>
         <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Drehungen</translation>
@@ -446,7 +529,7 @@
         <translation>Guthaben</translation>
     </message>
     <message numerus="yes">
-        <location line="+60"/>
+        <location line="+82"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -478,7 +561,17 @@
         <translation>Noch keine Gewinne.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-104"/>
+        <source>Borrowed</source>
+        <translation>Geliehen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Zurückgezahlt</translation>
+    </message>
+    <message>
+        <location line="+120"/>
         <source>Play History: %1</source>
         <translation>Spielverlauf: %1</translation>
     </message>
@@ -486,12 +579,6 @@
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Spielen Sie ein paar Runden, um zu sehen, wie Ihre Ergebnisse im Vergleich zum Automaten abschneiden.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
-        <translation>Sie haben %1 Ihrer Einsätze zurückerhalten (Gewinne durch Nudges nicht mitgerechnet). Dieser Automat zahlt ohne Nudges genau %2 zurück und mit gut genutzten Nudges etwa %3. Bei Ihren Einsätzen sehen 95 von 100 Spielern nach so vielen Drehungen zwischen %4 und %5.</translation>
     </message>
 </context>
 <context>
@@ -505,7 +592,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+202"/>
         <source>another program is using it</source>
         <translation>ein anderes Programm benutzt sie</translation>
     </message>
@@ -960,7 +1047,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Version:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+192"/>
+        <location filename="../src/ui/Unit1.cpp" line="+194"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1050,12 +1137,12 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Besuchen Sie:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>Der Tresor öffnet sich.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>Das Fenster „Spielverlauf“ kann nicht geöffnet werden: %1. Das Spiel läuft ohne es weiter.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryWindow.cpp" line="+220"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+293"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -28,6 +28,15 @@
         <translation>
             <numerusform>%Ln spin in %1</numerusform>
             <numerusform>%Ln spins in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

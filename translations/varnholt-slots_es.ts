@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+92"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Lo que has visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
@@ -380,13 +380,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+145"/>
+        <location line="+191"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-178"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Racha perdedora más larga:</translation>
@@ -413,7 +413,32 @@
         <translation>Juego</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Borrar…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Esta partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>¿Es justo?</translation>
     </message>
@@ -423,18 +448,76 @@
         <translation>Saldo (créditos menos préstamos)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Préstamo o devolución</translation>
+        <location line="+137"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>Se te ha devuelto el %1 de tus apuestas (sin contar las ganancias con empujones). Esta máquina devuelve exactamente el %2 sin empujones.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>Con tus apuestas, 95 de cada 100 jugadores ven entre el %1 y el %2 tras tantas tiradas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Quien empuja siempre que un empujón puede ganar recupera alrededor del %1 a muy largo plazo; es un promedio, no una promesa.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Aún hay muy pocas tiradas para saberlo: falta más o menos %n.</numerusform>
+            <numerusform>Aún hay muy pocas tiradas para saberlo: faltan unas %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>el historial está vacío o no se puede leer</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>historial-de-juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Exportar el historial de juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo escribir el historial en %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>¿Borrar el historial de juego? Todas las tiradas, préstamos, devoluciones y partidas que contiene se eliminan para siempre. Tus partidas guardadas no cambian.</translation>
+    </message>
+    <message>
+        <location line="-186"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Cámara del tesoro</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Inicio de partida</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Spins</source>
         <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Tiradas</translation>
@@ -446,7 +529,7 @@
         <translation>Créditos</translation>
     </message>
     <message numerus="yes">
-        <location line="+60"/>
+        <location line="+82"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -478,7 +561,17 @@
         <translation>Todavía no hay premios.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-104"/>
+        <source>Borrowed</source>
+        <translation>Prestado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Devuelto</translation>
+    </message>
+    <message>
+        <location line="+120"/>
         <source>Play History: %1</source>
         <translation>Historial de juego: %1</translation>
     </message>
@@ -486,12 +579,6 @@
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Juega unas cuantas tiradas para ver cómo se comparan tus resultados con la máquina.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
-        <translation>Se te ha devuelto el %1 de tus apuestas (sin contar los premios logrados con nudges). Esta máquina devuelve exactamente el %2 sin nudges y alrededor del %3 si los nudges se usan bien. Con tus apuestas, 95 de cada 100 jugadores ven, tras este número de tiradas, entre el %4 y el %5.</translation>
     </message>
 </context>
 <context>
@@ -505,7 +592,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+202"/>
         <source>another program is using it</source>
         <translation>otro programa lo está usando</translation>
     </message>
@@ -960,7 +1047,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Versión:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+192"/>
+        <location filename="../src/ui/Unit1.cpp" line="+194"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1050,12 +1137,12 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Visita:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>Se abre la cámara del tesoro.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>No se puede abrir la ventana «Historial de juego»: %1. La partida continúa sin ella.</translation>
     </message>

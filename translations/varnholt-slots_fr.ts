@@ -347,7 +347,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+65"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+92"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -380,13 +380,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+145"/>
+        <location line="+191"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-178"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Plus longue série sans gain&#xa0;:</translation>
@@ -413,7 +413,32 @@
         <translation>Jeu</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+15"/>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;lear…</source>
+        <translation>E&amp;ffacer…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This game</source>
+        <translation>Cette partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Is it fair?</source>
         <translation>Est-ce équitable&#xa0;?</translation>
     </message>
@@ -423,18 +448,76 @@
         <translation>Solde (crédits moins emprunts)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Borrowed or paid back</source>
-        <translation>Emprunt ou remboursement</translation>
+        <location line="+137"/>
+        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
+        <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
+        <translation>On vous a rendu %1 de vos mises (gains obtenus par nudges non compris). Cette machine rend exactement %2 sans nudges.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
+        <source>At your stakes, 95 in 100 players after this many spins see between %1 and %2.</source>
+        <extracomment>%1 and %2 percentages: the range of returns 95 in 100 players see.</extracomment>
+        <translation>À vos mises, 95 joueurs sur 100 voient entre %1 et %2 après autant de tours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A player who nudges whenever a nudge can win is paid back about %1 over a very long run; that is an average, not a promise.</source>
+        <extracomment>An average over very many spins, not what this player will get: never word it as a promise.</extracomment>
+        <translation>Un joueur qui utilise un nudge chaque fois qu&apos;un nudge peut gagner récupère environ %1 sur une très longue durée ; c&apos;est une moyenne, pas une promesse.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Too few spins to tell yet: about %n more.</source>
+        <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
+        <translation>
+            <numerusform>Trop peu de tours pour en juger : encore environ %n.</numerusform>
+            <numerusform>Trop peu de tours pour en juger : encore environ %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the history is empty or cannot be read</source>
+        <translation>l&apos;historique est vide ou illisible</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>play-history</source>
+        <translation>historique-de-jeu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export Play History</source>
+        <translation>Exporter l&apos;historique de jeu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The history could not be written to %1: %2.</source>
+        <extracomment>%1 the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Clear the play history? Every spin, borrow, pay-back and game it holds is removed for good. Your saved games stay as they are.</source>
+        <translation>Effacer l&apos;historique de jeu ? Tous les tours, emprunts, remboursements et parties qu&apos;il contient sont supprimés définitivement. Vos parties enregistrées restent telles quelles.</translation>
+    </message>
+    <message>
+        <location line="-186"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Salle du trésor</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Game began</source>
+        <translation>Début de partie</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Spins</source>
         <extracomment>The chart&apos;s horizontal axis: the spins played, counted.</extracomment>
         <translation>Tours</translation>
@@ -446,7 +529,7 @@
         <translation>Crédits</translation>
     </message>
     <message numerus="yes">
-        <location line="+60"/>
+        <location line="+82"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -478,7 +561,17 @@
         <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-104"/>
+        <source>Borrowed</source>
+        <translation>Emprunté</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid back</source>
+        <translation>Remboursé</translation>
+    </message>
+    <message>
+        <location line="+120"/>
         <source>Play History: %1</source>
         <translation>Historique de jeu&#xa0;: %1</translation>
     </message>
@@ -486,12 +579,6 @@
         <location line="+6"/>
         <source>Play a few spins to see how your results compare with the machine.</source>
         <translation>Jouez quelques tours pour comparer vos résultats à ceux de la machine.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges, and about %3 with nudges used well. At your stakes, 95 in 100 players after this many spins see between %4 and %5.</source>
-        <extracomment>%1 to %5 are percentages, each with its sign (&quot;96.3 %&quot;).</extracomment>
-        <translation>Vous avez récupéré %1 de vos mises (sans compter les gains obtenus grâce aux nudges). Cette machine rend exactement %2 sans nudges, et environ %3 avec des nudges bien utilisés. À vos mises, après autant de tours, 95 joueurs sur 100 obtiennent entre %4 et %5.</translation>
     </message>
 </context>
 <context>
@@ -505,7 +592,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+129"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+202"/>
         <source>another program is using it</source>
         <translation>un autre programme l&apos;utilise</translation>
     </message>
@@ -960,7 +1047,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+192"/>
+        <location filename="../src/ui/Unit1.cpp" line="+194"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1050,12 +1137,12 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Rendez-vous sur&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
         <source>The vault opens.</source>
         <translation>La salle du trésor s’ouvre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+131"/>
+        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>La fenêtre «&#xa0;Historique de jeu&#xa0;» ne peut pas être ouverte&#xa0;: %1. Le jeu continue sans elle.</translation>
     </message>

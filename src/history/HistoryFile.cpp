@@ -27,10 +27,13 @@ std::string errorText(int error) { return std::generic_category().message(error)
 std::string checkFile(const std::string &path, const std::string &what, bool isHistory)
 {
     struct stat info {};
-    // stat() follows a link without opening anything, so a FIFO behind it cannot block.
-    if (::stat(path.c_str(), &info) != 0)
+    // lstat() opens nothing, so a FIFO cannot block; and a link is refused rather than followed,
+    // or a dangling one would have SQLite create the history wherever it points.
+    if (::lstat(path.c_str(), &info) != 0)
         return errno == ENOENT ? std::string() : what + " cannot be examined (" + errorText(errno) + ")";
     const std::string is = isHistory ? " is" : " beside it is";
+    if (S_ISLNK(info.st_mode))
+        return what + is + " a link, not a regular file";
     if (!S_ISREG(info.st_mode))
         return what + is + " not a regular file";
     if (!writable(path, info))

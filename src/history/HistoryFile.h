@@ -11,7 +11,8 @@ namespace varnholt {
 inline constexpr std::size_t kHistoryFileCap = 64u << 20;
 
 // Creates the file's folder when missing, then checks the file and SQLite's log files beside it
-// without opening any of them. Returns why the history cannot be kept there, empty when it can.
+// without opening any of them; a link is refused wherever it points. Returns why the history cannot be kept
+// there, empty when it can.
 std::string historyFileProblem(const std::string &path);
 
 } // namespace varnholt

@@ -9,20 +9,34 @@
 
 namespace varnholt {
 
-// One spin, written when its result is settled. Credits are whole credits; one coin is one credit.
+// One spin, written as it lands; each nudge used after it adds to it. Credits are whole
+// credits; one coin is one credit.
 struct SpinRecord {
     std::int64_t timeMs = 0; // milliseconds since the epoch, UTC
     std::string game;        // the saved game's name
     int coins = 1;           // 1 to 3
     std::array<int, 3> stops{};
     long long lineWin = 0;  // won on the lines at the stop
-    long long nudgeWin = 0; // won by nudging
+    long long nudgeWin = 0; // won on the lines by nudging
     int nudgesUsed = 0;
     int nudgesEarned = 0;
     long long vaultPrize = 0; // the vault's credit prize; 0 when it gave none or the nudge prize
     bool vaultOpened = false;
-    long long credits = 0;  // after the spin
-    long long borrowed = 0; // after the spin
+    bool vaultByNudge = false;  // opened by a nudge: its prize is a nudge win, not the stop's
+    long long credits = 0;      // after the spin and its nudges so far
+    long long borrowed = 0;     // likewise
+    std::int64_t gameStart = 0; // the game it belongs to; set by the history as it is written
+};
+
+// What one nudge added to the spin before it.
+struct NudgeRecord {
+    std::string game;
+    long long lineWin = 0; // won on the lines
+    int nudgesEarned = 0;
+    bool vaultOpened = false;
+    long long vaultPrize = 0;
+    long long credits = 0; // after the nudge
+    long long borrowed = 0;
 };
 
 enum class MoneyKind { Borrow, PayBack };
@@ -34,6 +48,7 @@ struct MoneyRecord {
     long long amount = 0; // credits borrowed or paid back, positive
     long long credits = 0;
     long long borrowed = 0;
+    std::int64_t gameStart = 0; // set by the history
 };
 
 enum class GameKind { New, Opened };
@@ -55,6 +70,7 @@ struct BalancePoint {
     bool borrowed = false;
     bool paidBack = false;
     bool vaultOpened = false;
+    bool gameStarted = false; // New Game or Open Game: the balance starts again here
 };
 
 struct BestWin {
@@ -72,10 +88,13 @@ struct CoinReturns {
     long long withNudges = 0;    // the same plus nudge wins
 };
 
+// Which records a report covers: every game played under a name, or only the one in progress.
+enum class HistoryScope { AllGames, ThisGame };
+
 struct HistoryReport {
     std::vector<BalancePoint> balance; // kept spins only; folded days have no points
     std::vector<BestWin> bestWins;     // up to five, best first, earlier first on a tie
-    long long longestLosingRun = 0;    // consecutive spins that returned no credits
+    long long longestLosingRun = 0;    // consecutive spins of one game that returned no credits
     long long spinsToday = 0;          // by the local calendar date
     long long spinsAll = 0;
     std::int64_t playedTodayMs = 0;

@@ -1,5 +1,6 @@
 #include "history/PlayHistory.h"
 
+#include "history/HistoryExport.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryFold.h"
 #include "history/HistoryReader.h"
@@ -14,7 +15,9 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <utility>
 
 namespace varnholt {
 
@@ -30,6 +33,8 @@ QString uniqueConnectionName()
 
 QVariant number(long long value) { return QVariant::fromValue<qlonglong>(value); }
 
+int vaultCode(const SpinRecord &spin) { return spin.vaultOpened ? (spin.vaultByNudge ? 2 : 1) : 0; }
+
 } // namespace
 
 struct PlayHistory::Impl {
@@ -39,8 +44,13 @@ struct PlayHistory::Impl {
     QString connection = uniqueConnectionName();
     QSqlDatabase db;
     bool available = false;
-    std::optional<QSqlQuery> insertSpin, insertMoney, insertGame;
+    std::optional<QSqlQuery> insertSpin, insertMoney, insertGame, amendSpin;
     long long spinRows = 0, moneyRows = 0, gameRows = 0;
+    std::map<std::string, std::int64_t> gameStarts; // the game in progress by name, as read or written
+    std::optional<std::pair<long long, SpinRecord>> lastSpin; // row id, as written: nudges add to it
+    std::optional<ReportBuilder> cached;                      // the report last asked for, kept up to date
+    bool folded = false;                                      // in this record: its space goes back after it
+    bool rebuildTried = false; // a file from before is rebuilt once to give space back
 
     void open()
     {
@@ -50,17 +60,68 @@ struct PlayHistory::Impl {
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
         if (!db.open())
             throw HistoryError{reasonFor(db.lastError())};
+        boundStatements(db, limits.statementSteps);
         prepareSchema(db);
         countRows();
-        insertSpin =
-            prepare(db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
-                        " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed)"
-                        " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        insertMoney = prepare(db, "INSERT INTO money(time, game, kind, amount, credits, borrowed)"
-                                  " VALUES(?, ?, ?, ?, ?, ?)");
+        insertSpin = prepare(
+            db, "INSERT INTO spins(time, game, coins, stop1, stop2, stop3, line_win, nudge_win,"
+                " nudges_used, nudges_earned, vault_prize, vault_opened, credits, borrowed, game_start)"
+                " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        insertMoney = prepare(db, "INSERT INTO money(time, game, kind, amount, credits, borrowed, game_start)"
+                                  " VALUES(?, ?, ?, ?, ?, ?, ?)");
         insertGame =
             prepare(db, "INSERT INTO games(time, game, kind, credits, borrowed) VALUES(?, ?, ?, ?, ?)");
+        amendSpin = prepare(db, "UPDATE spins SET nudge_win = ?, nudges_used = ?, nudges_earned = ?,"
+                                " vault_prize = ?, vault_opened = ?, credits = ?, borrowed = ? WHERE id = ?");
         available = true;
+        // A file far over the limit (written before folding was sliced) is folded now, a slice
+        // per transaction, so no later read has to take it whole.
+        for (long long before = -1; available && overLimit() && before != spinRows + moneyRows + gameRows;) {
+            before = spinRows + moneyRows + gameRows;
+            write([] {});
+        }
+    }
+
+    bool overLimit() const
+    {
+        return spinRows > limits.rowLimit || moneyRows > limits.rowLimit || gameRows > limits.rowLimit;
+    }
+
+    // The game's newest spin as stored, if it belongs to the game in progress.
+    std::optional<std::pair<long long, SpinRecord>> readLastSpin(const std::string &game)
+    {
+        QSqlQuery query =
+            prepare(db, "SELECT id, time, coins, stop1, stop2, stop3, line_win, nudge_win,"
+                        " nudges_used, nudges_earned, vault_prize, vault_opened, credits,"
+                        " borrowed, game_start FROM spins WHERE game = ? ORDER BY id DESC LIMIT 1");
+        query.addBindValue(text(game));
+        run(query);
+        if (!query.next() || storedTime(query.value(14)) != gameStart(game))
+            return std::nullopt;
+        SpinRecord spin;
+        spin.game = game;
+        spin.timeMs = storedTime(query.value(1));
+        spin.coins = std::clamp(query.value(2).toInt(), 1, 3);
+        spin.stops = {query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt()};
+        spin.lineWin = storedAmount(query.value(6));
+        spin.nudgeWin = storedAmount(query.value(7));
+        spin.nudgesUsed = int(std::clamp<long long>(query.value(8).toLongLong(), 0, 1 << 20));
+        spin.nudgesEarned = int(std::clamp<long long>(query.value(9).toLongLong(), 0, 1 << 20));
+        spin.vaultPrize = storedAmount(query.value(10));
+        spin.vaultOpened = query.value(11).toInt() != 0;
+        spin.vaultByNudge = query.value(11).toInt() == 2;
+        spin.credits = storedSigned(query.value(12));
+        spin.borrowed = storedSigned(query.value(13));
+        spin.gameStart = storedTime(query.value(14));
+        return std::make_pair(query.value(0).toLongLong(), spin);
+    }
+
+    std::int64_t gameStart(const std::string &game)
+    {
+        const auto known = gameStarts.find(game);
+        if (known != gameStarts.end())
+            return known->second;
+        return gameStarts[game] = readGameStart(db, game);
     }
 
     void countRows()
@@ -71,7 +132,7 @@ struct PlayHistory::Impl {
     }
 
     // Past the limit, the oldest records down to limit - batch are folded, counting from the
-    // table that overflowed.
+    // table that overflowed, a slice at most in one record.
     void foldIfFull()
     {
         const std::pair<const char *, long long> tables[] = {
@@ -82,7 +143,8 @@ struct PlayHistory::Impl {
             if (rows <= limits.rowLimit)
                 continue;
             QSqlQuery query = prepare(db, sql);
-            query.addBindValue(number(rows - (limits.rowLimit - limits.foldBatch) - 1));
+            query.addBindValue(
+                number(std::min(rows - (limits.rowLimit - limits.foldBatch), limits.foldSlice) - 1));
             run(query);
             if (!query.next())
                 continue;
@@ -90,6 +152,7 @@ struct PlayHistory::Impl {
             query.finish();
             foldUpTo(db, cutoff);
             countRows();
+            folded = true;
         }
     }
 
@@ -98,6 +161,7 @@ struct PlayHistory::Impl {
         if (!available)
             return;
         try {
+            folded = false;
             run(db, "BEGIN IMMEDIATE");
             fill();
             foldIfFull();
@@ -105,6 +169,12 @@ struct PlayHistory::Impl {
         } catch (const HistoryError &error) {
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             fail(error.reason);
+            return;
+        }
+        if (folded) {
+            // The figures moved into days: the next report reads them afresh.
+            cached.reset();
+            giveSpaceBack(db, !std::exchange(rebuildTried, true));
         }
     }
 
@@ -115,7 +185,10 @@ struct PlayHistory::Impl {
         insertSpin.reset();
         insertMoney.reset();
         insertGame.reset();
+        amendSpin.reset();
+        cached.reset();
         if (wasOpen) {
+            releaseStatementBound(db);
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
@@ -183,34 +256,85 @@ bool PlayHistory::available() const { return impl_->available; }
 
 const std::string &PlayHistory::path() const { return impl_->path; }
 
-void PlayHistory::recordSpin(const SpinRecord &spin)
+void PlayHistory::recordSpin(const SpinRecord &given)
 {
+    SpinRecord spin = given;
     impl_->write([&] {
+        spin.gameStart = impl_->gameStart(spin.game);
         QSqlQuery &query = *impl_->insertSpin;
         const QVariant values[] = {number(spin.timeMs),  text(spin.game),         spin.coins,
                                    spin.stops[0],        spin.stops[1],           spin.stops[2],
                                    number(spin.lineWin), number(spin.nudgeWin),   spin.nudgesUsed,
-                                   spin.nudgesEarned,    number(spin.vaultPrize), spin.vaultOpened ? 1 : 0,
-                                   number(spin.credits), number(spin.borrowed)};
-        for (int i = 0; i < 14; ++i)
+                                   spin.nudgesEarned,    number(spin.vaultPrize), vaultCode(spin),
+                                   number(spin.credits), number(spin.borrowed),   number(spin.gameStart)};
+        for (int i = 0; i < 15; ++i)
             query.bindValue(i, values[i]);
         run(query);
         ++impl_->spinRows;
+        impl_->lastSpin.emplace(query.lastInsertId().toLongLong(), spin);
     });
+    if (impl_->cached)
+        impl_->cached->addSpin(spin);
 }
 
-void PlayHistory::recordMoney(const MoneyRecord &money)
+void PlayHistory::recordNudge(const NudgeRecord &nudge)
 {
+    // A nudge adds to the spin it follows: the one written last, or, for a nudge left in hand by
+    // a game saved in an earlier run, the last spin of its game in the file.
+    if (!impl_->available)
+        return;
+    if (!impl_->lastSpin || impl_->lastSpin->second.game != nudge.game) {
+        try {
+            impl_->lastSpin = impl_->readLastSpin(nudge.game);
+        } catch (const HistoryError &error) {
+            impl_->fail(error.reason);
+            return;
+        }
+        if (!impl_->lastSpin)
+            return;
+    }
+    SpinRecord spin = impl_->lastSpin->second;
+    spin.nudgesUsed += 1;
+    spin.nudgeWin = addHeld(spin.nudgeWin, nudge.lineWin);
+    spin.nudgesEarned += nudge.nudgesEarned;
+    if (nudge.vaultOpened) {
+        spin.vaultOpened = spin.vaultByNudge = true;
+        spin.vaultPrize = addHeld(spin.vaultPrize, nudge.vaultPrize);
+    }
+    spin.credits = nudge.credits;
+    spin.borrowed = nudge.borrowed;
     impl_->write([&] {
+        QSqlQuery &query = *impl_->amendSpin;
+        const QVariant values[] = {number(spin.nudgeWin), spin.nudgesUsed,
+                                   spin.nudgesEarned,     number(spin.vaultPrize),
+                                   vaultCode(spin),       number(spin.credits),
+                                   number(spin.borrowed), number(impl_->lastSpin->first)};
+        for (int i = 0; i < 8; ++i)
+            query.bindValue(i, values[i]);
+        run(query);
+        impl_->lastSpin->second = spin;
+    });
+    if (impl_->cached)
+        impl_->cached->amendLastSpin(spin);
+}
+
+void PlayHistory::recordMoney(const MoneyRecord &given)
+{
+    MoneyRecord money = given;
+    impl_->write([&] {
+        money.gameStart = impl_->gameStart(money.game);
         QSqlQuery &query = *impl_->insertMoney;
         const QVariant values[] = {
-            number(money.timeMs), text(money.game),      money.kind == MoneyKind::Borrow ? 0 : 1,
-            number(money.amount), number(money.credits), number(money.borrowed)};
-        for (int i = 0; i < 6; ++i)
+            number(money.timeMs),   text(money.game),      money.kind == MoneyKind::Borrow ? 0 : 1,
+            number(money.amount),   number(money.credits), number(money.borrowed),
+            number(money.gameStart)};
+        for (int i = 0; i < 7; ++i)
             query.bindValue(i, values[i]);
         run(query);
         ++impl_->moneyRows;
     });
+    if (impl_->cached)
+        impl_->cached->addMoney(money);
 }
 
 void PlayHistory::recordGame(const GameRecord &game)
@@ -223,7 +347,11 @@ void PlayHistory::recordGame(const GameRecord &game)
             query.bindValue(i, values[i]);
         run(query);
         ++impl_->gameRows;
+        impl_->gameStarts[game.game] = game.timeMs;
+        impl_->lastSpin.reset(); // a nudge never carries over into a new game
     });
+    if (impl_->cached)
+        impl_->cached->addGame(game);
 }
 
 std::vector<std::string> PlayHistory::gameNames() const
@@ -238,16 +366,56 @@ std::vector<std::string> PlayHistory::gameNames() const
     }
 }
 
-HistoryReport PlayHistory::report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints) const
+HistoryReport PlayHistory::report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints,
+                                  HistoryScope scope) const
 {
     if (!impl_->available)
         return {};
     try {
-        return readReport(impl_->db, game, nowMs, maxPoints);
+        const std::int64_t start = scope == HistoryScope::ThisGame ? impl_->gameStart(game) : 0;
+        std::optional<ReportBuilder> &cached = impl_->cached;
+        if (!cached || !cached->covers(game, scope, start, nowMs)) {
+            cached.reset();
+            ReportBuilder builder(game, scope, start, nowMs);
+            builder.readFrom(impl_->db);
+            cached = std::move(builder);
+        }
+        return cached->report(maxPoints);
     } catch (const HistoryError &error) {
         impl_->fail(error.reason);
         return {};
     }
+}
+
+std::string PlayHistory::csv() const
+{
+    if (!impl_->available)
+        return {};
+    try {
+        return historyCsv(impl_->db);
+    } catch (const HistoryError &error) {
+        impl_->fail(error.reason);
+        return {};
+    }
+}
+
+bool PlayHistory::clear()
+{
+    if (!impl_->available)
+        return false;
+    impl_->write([&] {
+        for (const char *sql :
+             {"DELETE FROM spins", "DELETE FROM money", "DELETE FROM games", "DELETE FROM days",
+              "DELETE FROM folded_games", "DELETE FROM best_spins", "DELETE FROM folded"})
+            run(impl_->db, sql);
+        impl_->countRows();
+    });
+    impl_->cached.reset();
+    impl_->lastSpin.reset();
+    impl_->gameStarts.clear();
+    if (impl_->available)
+        giveSpaceBack(impl_->db, !std::exchange(impl_->rebuildTried, true));
+    return impl_->available;
 }
 
 std::string playHistoryPath(std::string_view exeStem)

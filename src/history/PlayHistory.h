@@ -27,12 +27,20 @@ namespace varnholt {
 inline constexpr long long kSpinRowLimit = 20000;
 // Folding takes this many rows at once, so it happens once in so many records, not on each.
 inline constexpr long long kFoldBatch = 1000;
+// A file far over the limit (from an older game) is folded this many rows per record, so no
+// record waits long on it.
+inline constexpr long long kFoldSlice = 2 * kFoldBatch;
+// Each statement stops after this many of SQLite's steps: a few tens of milliseconds, far more
+// than a fold slice or a full report needs, far less than a stalled game.
+inline constexpr long long kStatementSteps = 40'000'000;
 // A pause between two records counts as play up to this long.
 inline constexpr std::int64_t kPlayGapCapMs = 5 * 60 * 1000;
 
 struct HistoryLimits {
     long long rowLimit = kSpinRowLimit; // per table: spins, borrows and pay-backs, games
     long long foldBatch = kFoldBatch;
+    long long foldSlice = kFoldSlice;
+    long long statementSteps = kStatementSteps;
 };
 
 class PlayHistory {
@@ -48,15 +56,27 @@ public:
     bool available() const;
     const std::string &path() const;
 
+    // A spin as it lands; then each nudge used on it, added to it.
     void recordSpin(const SpinRecord &spin);
+    void recordNudge(const NudgeRecord &nudge);
     void recordMoney(const MoneyRecord &money);
+    // A game begun (New Game) or opened: the records after it belong to it.
     void recordGame(const GameRecord &game);
 
     // Every game name the history holds, sorted.
     std::vector<std::string> gameNames() const;
-    // The figures of one game; "today" is the local calendar date of `nowMs`. The balance has at
-    // most `maxPoints` points (at least 4), the first, the last, the lowest and the highest among them.
-    HistoryReport report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints) const;
+    // The figures of one game name, of every game played under it or of the one in progress;
+    // "today" is the local calendar date of `nowMs`. The balance has at most `maxPoints` points
+    // (at least 4), the first, the last, the lowest and the highest among them. Asked again for
+    // the same, it costs only what was recorded since.
+    HistoryReport report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints,
+                         HistoryScope scope = HistoryScope::AllGames) const;
+
+    // Every record as CSV (UTF-8, a header row, local ISO 8601 times), oldest first; folded days
+    // are not records and are left out. Empty when the history is unavailable.
+    std::string csv() const;
+    // Empties the history, folded days included. False when it could not.
+    bool clear();
 
 private:
     struct Impl;

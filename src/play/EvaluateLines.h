@@ -13,6 +13,7 @@
 #include "core/Random.h"
 #include "core/Reels.h"
 #include "play/EvaluationEvents.h"
+#include "play/PlayOutcome.h"
 
 namespace varnholt {
 
@@ -47,21 +48,30 @@ template <class Events> void CountUpWinnings(GameState &state, Events &events)
 }
 
 // The bonus game on a triggering line: deal the prizes and let the player pick (the events pay it).
-template <class Events> void playBonusGame(GameState &state, RandomSource &random, Events &events)
+template <class Events>
+void playBonusGame(GameState &state, RandomSource &random, Events &events, PlayOutcome &outcome)
 {
+    outcome.vaultOpened = true;
+    const std::int32_t winBefore = state.SpinWin, nudgesBefore = state.Nudges;
     state.NudgeAllowed = false;
     events.bonusGameOpening();
     const BonusPrizes prizes = ShuffleBonusPrizes(random);
     state.NudgeAllowed = false;
     events.bonusGameDealt(prizes);
+    outcome.vaultCredits = addCapped(outcome.vaultCredits, state.SpinWin - winBefore);
+    outcome.vaultNudges = addCapped(outcome.vaultNudges, state.Nudges - nudgesBefore);
     events.nudgesChanged();
     state.NudgeAllowed = false;
 }
 
 // Scores the reels at ReelStops for the coins in CoinsBet. Returns with SpinWin back at 0,
-// every win counted into Credits, and NudgeAllowed telling whether a nudge may follow.
-template <class Events> void EvaluateLines(GameState &state, RandomSource &random, Events &events)
+// every win counted into Credits, and NudgeAllowed telling whether a nudge may follow. The
+// outcome is filled in as the play goes, before each event that speaks of it.
+template <class Events>
+void EvaluateLines(GameState &state, RandomSource &random, Events &events, PlayOutcome &outcome)
 {
+    outcome.coins = state.CoinsBet;
+    outcome.stops = state.ReelStops;
     state.SpinWin = 0;
     state.NudgeAllowed = false;
     const VisibleSymbols rows = visibleSymbols(state.ReelStops);
@@ -84,15 +94,22 @@ template <class Events> void EvaluateLines(GameState &state, RandomSource &rando
             if (played)
                 state.SpinWin = addCapped(state.SpinWin, pays);
         } else if (triggersBonus(s1, s2, s3, played)) {
-            playBonusGame(state, random, events);
+            playBonusGame(state, random, events, outcome);
             bonusPlayed = opened = true;
         }
         const bool raised = state.SpinWin > previousTotal;
+        if (raised && !opened) {
+            outcome.paidLines[std::size_t(line)] = true;
+            outcome.lineCredits = addCapped(outcome.lineCredits, state.SpinWin - previousTotal);
+        }
         if (raised || opened)
             events.lineWon(line);
         if (raised) {
-            if (s3 == Wild)
+            if (s3 == Wild) {
+                const std::int32_t before = state.Nudges;
                 state.Nudges = addCapped(state.Nudges, kWildLineNudges);
+                outcome.nudgesWon = addCapped(outcome.nudgesWon, state.Nudges - before);
+            }
             events.nudgesChanged();
         }
         previousTotal = state.SpinWin;
@@ -116,7 +133,15 @@ template <class Events> void EvaluateLines(GameState &state, RandomSource &rando
     }
 }
 
-extern template void EvaluateLines<EvaluationEvents>(GameState &, RandomSource &, EvaluationEvents &);
+// For players that need no account of the result.
+template <class Events> void EvaluateLines(GameState &state, RandomSource &random, Events &events)
+{
+    PlayOutcome outcome;
+    EvaluateLines(state, random, events, outcome);
+}
+
+extern template void EvaluateLines<EvaluationEvents>(GameState &, RandomSource &, EvaluationEvents &,
+                                                     PlayOutcome &);
 extern template void CountUpWinnings<EvaluationEvents>(GameState &, EvaluationEvents &);
 
 } // namespace varnholt

@@ -3,6 +3,6 @@
 namespace varnholt {
 
 // The window's instantiation, compiled once here.
-template bool NudgeReel<PlayEvents>(GameState &, int, RandomSource &, PlayEvents &);
+template bool NudgeReel<PlayEvents>(GameState &, int, RandomSource &, PlayEvents &, PlayOutcome &);
 
 } // namespace varnholt

@@ -14,11 +14,14 @@ namespace varnholt {
 // Uses one nudge on reel 0, 1 or 2 and judges the lines again with CoinsBet = LastBet for the
 // call. No credits are taken and it is not a spin. Coins put in before the nudge stay in.
 // The caller starts it only while the machine is idle. Returns false (and changes nothing) when
-// no nudge is on offer.
-template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource &random, Events &events)
+// no nudge is on offer. `result` is filled in as the nudge is judged.
+template <class Events>
+bool NudgeReel(GameState &state, int reel, RandomSource &random, Events &events, PlayOutcome &result)
 {
     if (reel < 0 || reel >= kReelCount || !canNudge(state))
         return false;
+    result = PlayOutcome{};
+    result.byNudge = true;
     events.nudgeStarting(reel);
     state.Nudges -= 1;
     events.nudgesChanged();
@@ -31,7 +34,7 @@ template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource 
 
     const int coinsIn = state.CoinsBet;
     state.CoinsBet = state.LastBet;
-    EvaluateLines(state, random, events);
+    EvaluateLines(state, random, events, result);
     state.CoinsBet = coinsIn;
 
     if (state.Nudges <= 0) {
@@ -41,6 +44,12 @@ template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource 
     return true;
 }
 
-extern template bool NudgeReel<PlayEvents>(GameState &, int, RandomSource &, PlayEvents &);
+template <class Events> bool NudgeReel(GameState &state, int reel, RandomSource &random, Events &events)
+{
+    PlayOutcome result;
+    return NudgeReel(state, reel, random, events, result);
+}
+
+extern template bool NudgeReel<PlayEvents>(GameState &, int, RandomSource &, PlayEvents &, PlayOutcome &);
 
 } // namespace varnholt

@@ -25,7 +25,7 @@ std::array<int, kReelCount> SpinReels(GameState &state, RandomSource &random, in
     return offsets;
 }
 
-template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int);
+template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int, PlayOutcome &);
 
 std::uint32_t seedForStops(int blurStripHeight, std::array<int, kReelCount> stops)
 {

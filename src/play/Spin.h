@@ -34,10 +34,12 @@ struct SpinOutcome {
 };
 
 // Plays one spin; the caller starts it only while the machine is idle. With nothing staked and
-// no affordable re-bet it only returns kNoBetMessage.
+// no affordable re-bet it only returns kNoBetMessage. `result` is filled in as the spin is judged.
 template <class Events>
-SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blurStripHeight)
+SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blurStripHeight,
+                 PlayOutcome &result)
 {
+    result = PlayOutcome{};
     SpinOutcome outcome;
     if (rebetLastStake(state)) {
         outcome.rebet = true;
@@ -50,7 +52,7 @@ SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blu
     events.spinStarting();
     const auto offsets = SpinReels(state, random, blurStripHeight);
     events.reelsSpinning(offsets);
-    EvaluateLines(state, random, events);
+    EvaluateLines(state, random, events, result);
     state.LastBet = state.CoinsBet;
     state.CoinsBet = 0;
     events.spinFinished();
@@ -58,6 +60,13 @@ SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blu
     return outcome;
 }
 
-extern template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int);
+template <class Events>
+SpinOutcome Spin(GameState &state, RandomSource &random, Events &events, int blurStripHeight)
+{
+    PlayOutcome result;
+    return Spin(state, random, events, blurStripHeight, result);
+}
+
+extern template SpinOutcome Spin<PlayEvents>(GameState &, RandomSource &, PlayEvents &, int, PlayOutcome &);
 
 } // namespace varnholt

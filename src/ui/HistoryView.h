@@ -21,11 +21,13 @@ struct FairnessLines {
     double bandHighPercent = 0;
     std::string sentence; // the verdict in one plain sentence
     Verdict verdict = Verdict::Within;
-    std::int64_t oneIn = 0; // about 1 player in oneIn sees this; 0 when within
+    std::int64_t oneIn = 0;    // about 1 player in oneIn sees this; 0 when within
+    long long spinsToTell = 0; // more spins before the band says anything; 0 once it does
 };
 
 struct HistoryView {
     std::string gameName;
+    HistoryScope scope = HistoryScope::ThisGame;
     HistoryReport report;
     std::optional<FairnessLines> fairness; // none before the first spin
 };
@@ -34,7 +36,15 @@ struct HistoryView {
 // returns, and the simulated returns with nudges are weighted by what was bet at each stake.
 std::optional<FairnessLines> fairnessOf(const HistoryReport &report);
 
+// The band says something once it is this narrow: a return well off the machine's then shows.
+inline constexpr double kTellingBandWidth = 60.0; // percentage points
+
+// About how many more spins until a band from `spins` spins, `width` points wide, narrows to
+// kTellingBandWidth: the band narrows as one over the square root of the spins.
+long long spinsUntilTelling(long long spins, double width);
+
 // The view of one game, read now.
-HistoryView historyViewOf(const PlayHistory &history, const std::string &game, std::int64_t nowMs);
+HistoryView historyViewOf(const PlayHistory &history, const std::string &game, std::int64_t nowMs,
+                          HistoryScope scope = HistoryScope::ThisGame);
 
 } // namespace varnholt

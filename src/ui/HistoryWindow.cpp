@@ -6,15 +6,20 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScatterSeries>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -26,7 +31,9 @@ namespace {
 
 const QColor kBalanceGold(176, 126, 18);
 const QColor kBorrowRed(190, 40, 40);
+const QColor kPayBackGreen(30, 140, 60);
 const QColor kVaultBlue(40, 90, 190);
+const QColor kGameGrey(70, 70, 70);
 
 QString grouped(std::int64_t n) { return QLocale().toString(qlonglong(n)); }
 
@@ -41,6 +48,26 @@ QScatterSeries *markerSeries(const QString &name, const QColor &colour, QScatter
     series->setMarkerShape(shape);
     series->setMarkerSize(11);
     return series;
+}
+
+// Only what changed: a chart following play mostly gains a point at its end.
+void setPoints(QXYSeries *series, const QList<QPointF> &points)
+{
+    const QList<QPointF> shown = series->points();
+    qsizetype same = 0;
+    const qsizetype common = std::min(shown.size(), points.size());
+    while (same < common && shown[same] == points[same])
+        ++same;
+    if (same == shown.size() && same == points.size())
+        return;
+    if (same < common / 2) {
+        series->replace(points);
+        return;
+    }
+    if (same < shown.size())
+        series->removePoints(int(same), int(shown.size() - same));
+    if (same < points.size())
+        series->append(points.mid(same));
 }
 
 QGroupBox *group(const QString &title, QLayout *content)
@@ -126,8 +153,27 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    export_ = buttons->addButton(tr("&Export…"), QDialogButtonBox::ActionRole);
+    clear_ = buttons->addButton(tr("C&lear…"), QDialogButtonBox::ActionRole);
+    connect(export_, &QPushButton::clicked, this, &HistoryWindow::exportAsked);
+    connect(clear_, &QPushButton::clicked, this, &HistoryWindow::clearAsked);
+
+    scope_ = new QComboBox(this);
+    scope_->addItem(tr("This game"), int(HistoryScope::ThisGame));
+    scope_->addItem(tr("All games"), int(HistoryScope::AllGames));
+    connect(scope_, &QComboBox::activated, this, [this](int index) {
+        if (actions.showScope)
+            actions.showScope(HistoryScope(scope_->itemData(index).toInt()));
+    });
+    auto *scopeRow = new QHBoxLayout;
+    auto *scopeLabel = new QLabel(tr("&Show:"), this);
+    scopeLabel->setBuddy(scope_);
+    scopeRow->addWidget(scopeLabel);
+    scopeRow->addWidget(scope_);
+    scopeRow->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(scopeRow);
     layout->addWidget(chartView_, 1);
     layout->addLayout(figures);
     layout->addWidget(group(tr("Is it fair?"), fairness));
@@ -143,14 +189,19 @@ void HistoryWindow::buildChart()
     QPen line(kBalanceGold);
     line.setWidthF(2.0);
     balance_->setPen(line);
-    borrows_ = markerSeries(tr("Borrowed or paid back"), kBorrowRed, QScatterSeries::MarkerShapeTriangle);
+    borrows_ = markerSeries(tr("Borrowed"), kBorrowRed, QScatterSeries::MarkerShapeTriangle);
+    paybacks_ = markerSeries(tr("Paid back"), kPayBackGreen, QScatterSeries::MarkerShapeRotatedRectangle);
     //: The chart's marks for visits to the bonus vault.
     vaults_ = markerSeries(tr("Vault"), kVaultBlue, QScatterSeries::MarkerShapeCircle);
+    games_ = markerSeries(tr("Game began"), kGameGrey, QScatterSeries::MarkerShapeRectangle);
 
     chart_ = new QChart;
-    chart_->addSeries(balance_);
+    // The line last, so the legend reads from the marks to it and its swatch sits under the line.
+    chart_->addSeries(games_);
     chart_->addSeries(borrows_);
+    chart_->addSeries(paybacks_);
     chart_->addSeries(vaults_);
+    chart_->addSeries(balance_);
     spinsAxis_ = new QValueAxis;
     //: The chart's horizontal axis: the spins played, counted.
     spinsAxis_->setTitleText(tr("Spins"));
@@ -175,6 +226,10 @@ void HistoryWindow::buildChart()
 
 void HistoryWindow::showHistory(const HistoryView &view)
 {
+    scope_->setCurrentIndex(scope_->findData(int(view.scope)));
+    const bool any = !view.report.balance.empty() || view.report.spinsAll > 0;
+    export_->setEnabled(any);
+    clear_->setEnabled(any);
     showChart(view);
     showFigures(view);
     showFairness(view);
@@ -182,36 +237,48 @@ void HistoryWindow::showHistory(const HistoryView &view)
 
 void HistoryWindow::showChart(const HistoryView &view)
 {
-    QList<QPointF> points, borrowed, vault;
+    QList<QPointF> points, borrowed, paidBack, vault, games;
     points.reserve(qsizetype(view.report.balance.size()));
     long long low = 0, high = 0, lastSpin = 1;
     for (const BalancePoint &p : view.report.balance) {
         const QPointF at(double(p.spin), double(p.balance));
         points.append(at);
-        if (p.borrowed || p.paidBack)
+        if (p.borrowed)
             borrowed.append(at);
+        if (p.paidBack)
+            paidBack.append(at);
         if (p.vaultOpened)
             vault.append(at);
+        if (p.gameStarted)
+            games.append(at);
         low = std::min(low, p.balance);
         high = std::max(high, p.balance);
         lastSpin = std::max(lastSpin, p.spin);
     }
-    balance_->replace(points);
-    borrows_->replace(borrowed);
-    vaults_->replace(vault);
+    setPoints(balance_, points);
+    setPoints(borrows_, borrowed);
+    setPoints(paybacks_, paidBack);
+    setPoints(vaults_, vault);
+    setPoints(games_, games);
 
-    spinsAxis_->setRange(0, double(lastSpin));
-    // A little room above and below, and the zero line always in view.
+    // The axes change only when the figures outgrow them.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
-    balanceAxis_->setRange(double(low) - pad, double(high) + pad);
-    constexpr int kSpinTicks = 5;
-    spinsAxis_->setTickCount(kSpinTicks);
-    spinsAxis_->applyNiceNumbers();
-    balanceAxis_->applyNiceNumbers();
-    // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
-    const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
-    if (spinsShown < kSpinTicks - 1)
-        spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
+    if (double(lastSpin) > spinsAxis_->max() || double(lastSpin) < spinsAxis_->max() / 2) {
+        constexpr int kSpinTicks = 5;
+        spinsAxis_->setRange(0, double(lastSpin));
+        spinsAxis_->setTickCount(kSpinTicks);
+        spinsAxis_->applyNiceNumbers();
+        // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
+        const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
+        if (spinsShown < kSpinTicks - 1)
+            spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
+    }
+    // A little room above and below, and the zero line always in view.
+    if (double(low) < balanceAxis_->min() || double(high) > balanceAxis_->max() ||
+        double(high - low) + 2 * pad < (balanceAxis_->max() - balanceAxis_->min()) / 2) {
+        balanceAxis_->setRange(double(low) - pad, double(high) + pad);
+        balanceAxis_->applyNiceNumbers();
+    }
 }
 
 void HistoryWindow::showFigures(const HistoryView &view)
@@ -254,14 +321,71 @@ void HistoryWindow::showFairness(const HistoryView &view)
         return;
     }
     const FairnessLines &f = *view.fairness;
-    //: %1 to %5 are percentages, each with its sign ("96.3 %").
-    returns_->setText(tr("You were paid back %1 of your bets (wins made by nudges left out). "
-                         "This machine pays back exactly %2 without nudges, and about %3 "
-                         "with nudges used well. At your stakes, 95 in 100 players after "
-                         "this many spins see between %4 and %5.")
-                          .arg(percent(f.seenPercent), percent(f.exactPercent), percent(f.withNudgesPercent),
-                               percent(f.bandLowPercent), percent(f.bandHighPercent)));
-    verdict_->setText(verdictText(f));
+    //: %1 the player's return; %2 the machine's exact return. Percentages with their sign.
+    QString returns = tr("You were paid back %1 of your bets (wins made by nudges left out). "
+                         "This machine pays back exactly %2 without nudges.")
+                          .arg(percent(f.seenPercent), percent(f.exactPercent));
+    if (f.spinsToTell == 0)
+        //: %1 and %2 percentages: the range of returns 95 in 100 players see.
+        returns += QLatin1Char(' ') + tr("At your stakes, 95 in 100 players after this many spins "
+                                         "see between %1 and %2.")
+                                          .arg(percent(f.bandLowPercent), percent(f.bandHighPercent));
+    //: An average over very many spins, not what this player will get: never word it as a promise.
+    returns += QLatin1Char(' ') + tr("A player who nudges whenever a nudge can win is paid back about %1 "
+                                     "over a very long run; that is an average, not a promise.")
+                                      .arg(percent(f.withNudgesPercent));
+    returns_->setText(returns);
+    if (f.spinsToTell > 0)
+        //: %n an estimate of the spins still needed before the comparison means anything.
+        verdict_->setText(tr("Too few spins to tell yet: about %n more.", nullptr, int(f.spinsToTell)));
+    else
+        verdict_->setText(verdictText(f));
+}
+
+QString HistoryWindow::exportTo(const QString &path)
+{
+    const std::string csv = actions.csv ? actions.csv() : std::string();
+    if (csv.empty())
+        return tr("the history is empty or cannot be read");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(csv.data(), qint64(csv.size()));
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void HistoryWindow::exportAsked()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = tr("play-history") + QStringLiteral(".csv");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Play History"), folder + u'/' + name,
+                                                      tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const QString problem = exportTo(path); !problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        //: %1 the file's path, %2 the system's reason.
+                        tr("The history could not be written to %1: %2.").arg(path, problem), QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
+
+void HistoryWindow::clearAsked()
+{
+    const auto ask = [](QWidget *parent) {
+        QMessageBox box(QMessageBox::Question, parent->windowTitle(),
+                        tr("Clear the play history? Every spin, borrow, pay-back and game it holds is "
+                           "removed for good. Your saved games stay as they are."),
+                        QMessageBox::Yes | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Yes;
+    };
+    if ((confirmClear ? confirmClear(this) : ask(this)) && actions.clear)
+        actions.clear();
 }
 
 } // namespace varnholt

@@ -7,9 +7,13 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+
 class QChart;
 class QChartView;
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -26,9 +30,20 @@ public:
 
     QChartView *chartView() const { return chartView_; }
     QLabel *verdict() const { return verdict_; }
+    QLabel *returns() const { return returns_; }
+    QComboBox *scope() const { return scope_; }
+    QPushButton *exportButton() const { return export_; }
+    QPushButton *clearButton() const { return clear_; }
+
+    // Writes the history's CSV to `path`; empty on success, else why not, in the system's words.
+    QString exportTo(const QString &path);
+    // Asked before the history is emptied; a test answers for the player.
+    std::function<bool(QWidget *parent)> confirmClear;
 
 private:
     void buildChart();
+    void exportAsked();
+    void clearAsked();
     void showChart(const HistoryView &view);
     void showFigures(const HistoryView &view);
     void showFairness(const HistoryView &view);
@@ -37,7 +52,12 @@ private:
     QChartView *chartView_ = nullptr;
     QLineSeries *balance_ = nullptr;
     QScatterSeries *borrows_ = nullptr;
+    QScatterSeries *paybacks_ = nullptr;
     QScatterSeries *vaults_ = nullptr;
+    QScatterSeries *games_ = nullptr;
+    QComboBox *scope_ = nullptr;
+    QPushButton *export_ = nullptr;
+    QPushButton *clear_ = nullptr;
     QValueAxis *spinsAxis_ = nullptr;
     QValueAxis *balanceAxis_ = nullptr;
     QLabel *bestWins_ = nullptr;

@@ -403,7 +403,6 @@ bool TForm1::saveGameInProgress(SaveReport report)
 {
     // An open slot dialog holds a saved slot in the game state; closing it brings the game back.
     closeSlotDialog();
-    writePendingSpin();
     GameState kept = gameToSave(Game, stateBeforePlay_, isPlaying(phase_));
     const RecordResult result = SaveLoadGame(*savedGames_, kept, kCurrentGameSlot, true, kCurrentGameSection);
     if (result.ok())

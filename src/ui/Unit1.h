@@ -7,8 +7,10 @@
 #include "core/Input.h"
 #include "core/PlayLifecycle.h"
 #include "core/Random.h"
+#include "history/HistoryRecords.h"
 #include "platform/GameTimer.h"
 #include "play/EvaluationEvents.h"
+#include "play/PlayOutcome.h"
 #include "play/SpokenResult.h"
 
 #include <QCoreApplication>
@@ -48,7 +50,6 @@ class WebOpener;
 enum class MessageIcon;
 struct FormServices;
 struct SavedGameFile;
-struct SpinRecord;
 
 // The machine's visible side of play: TForm1 receives the rules' events and turns each into
 // drawing, timers, sound and waits at the moment the player must see it.
@@ -298,21 +299,21 @@ private:
     std::unique_ptr<MachineFace> face_;
     std::unique_ptr<SavedGameFile> savedGames_;
 
-    // The record of play (Unit1History.cpp). A spin is written once its nudges are done.
+    // The record of play (Unit1History.cpp): a spin is written as it lands, and each nudge
+    // added to it as it is used.
     void openPlayHistory();
     PlayHistory &playHistory();
-    void spinPlayed(bool rebet);
+    void spinPlayed();
     void nudgePlayed();
-    void writePendingSpin();
     void moneyMoved(std::int32_t borrowedBefore);
     void gameBegun(bool opened);
     void refreshHistoryWindow();
     HistoryDialog *makeHistoryWindow();
     std::string historyPath_;
     std::unique_ptr<PlayHistory> history_; // opened on first use
-    std::unique_ptr<SpinRecord> pendingSpin_;
-    bool vaultOpenedInPlay_ = false;
     HistoryDialog *historyWindow_ = nullptr;
+    HistoryScope historyScope_ = HistoryScope::ThisGame;
+    bool historyWindowPlaced_ = false;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 
@@ -322,10 +323,8 @@ private:
     TLoadSave *slotDialog_ = nullptr;
     std::vector<std::int64_t> reelFrameTicks_;
     std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
-    PlayResult result_;                       // this play's result as far as it is known
+    PlayOutcome outcome_;                     // this play's result as the rules have judged it so far
     bool resultAnnounced_ = true;
-    bool vaultLinePending_ = false; // the next line won is the one that opened the vault
-    std::int32_t nudgesBeforeJudging_ = 0;
 };
 
 } // namespace varnholt

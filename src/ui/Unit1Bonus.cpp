@@ -13,13 +13,7 @@
 
 namespace varnholt {
 
-void TForm1::bonusGameDealt(const BonusPrizes &prizes)
-{
-    const GameState before = Game;
-    showBonusGame(prizes);
-    result_.vaultCredits += Game.SpinWin - before.SpinWin;
-    result_.vaultNudges += Game.Nudges - before.Nudges;
-}
+void TForm1::bonusGameDealt(const BonusPrizes &prizes) { showBonusGame(prizes); }
 
 void TForm1::showBonusGame(const BonusPrizes &prizes)
 {

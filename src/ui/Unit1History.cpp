@@ -8,12 +8,16 @@
 #include "history/HistoryFile.h"
 #include "history/PlayHistory.h"
 #include "platform/MessageBox.h"
+#include "presentation/MachineFace.h"
 #include "records/SavedGames.h"
+#include "ui/FaceWidget.h"
 #include "ui/FormServices.h"
 #include "ui/HistoryDialog.h"
 #include "ui/HistoryView.h"
+#include "ui/SidePlacement.h"
 
 #include <QMetaObject>
+#include <QScreen>
 
 namespace varnholt {
 
@@ -51,47 +55,36 @@ PlayHistory &TForm1::playHistory()
     return *history_;
 }
 
-void TForm1::spinPlayed(bool rebet)
+void TForm1::spinPlayed()
 {
-    writePendingSpin();
-    auto spin = std::make_unique<SpinRecord>();
-    spin->timeMs = currentTimeMs();
-    spin->game = Game.GameName;
-    spin->coins = Game.LastBet;
-    spin->stops = Game.ReelStops;
-    // The stake left the credits when it was bet, or here when the last stake was put in again.
-    const std::int64_t creditsAtStart = stateBeforePlay_.Credits - (rebet ? Game.LastBet : 0);
-    const std::int64_t won = Game.Credits - creditsAtStart;
-    spin->vaultPrize = Game.BonusWon - stateBeforePlay_.BonusWon;
-    spin->lineWin = won - spin->vaultPrize;
-    spin->vaultOpened = vaultOpenedInPlay_;
-    spin->nudgesEarned = std::max(0, Game.Nudges - stateBeforePlay_.Nudges);
-    spin->credits = Game.Credits;
-    spin->borrowed = Game.Borrowed;
-    pendingSpin_ = std::move(spin);
-    vaultOpenedInPlay_ = false;
-    if (!canNudge(Game))
-        writePendingSpin();
+    const PlayOutcome &outcome = outcome_;
+    SpinRecord spin;
+    spin.timeMs = currentTimeMs();
+    spin.game = Game.GameName;
+    spin.coins = outcome.coins;
+    spin.stops = outcome.stops;
+    spin.lineWin = outcome.lineCredits;
+    spin.vaultPrize = outcome.vaultCredits;
+    spin.vaultOpened = outcome.vaultOpened;
+    spin.nudgesEarned = outcome.nudgesEarned();
+    spin.credits = Game.Credits;
+    spin.borrowed = Game.Borrowed;
+    playHistory().recordSpin(spin);
+    refreshHistoryWindow();
 }
 
 void TForm1::nudgePlayed()
 {
-    if (!pendingSpin_)
-        return;
-    pendingSpin_->nudgesUsed += 1;
-    pendingSpin_->nudgeWin += Game.Credits - stateBeforePlay_.Credits;
-    pendingSpin_->credits = Game.Credits;
-    pendingSpin_->borrowed = Game.Borrowed;
-    if (!canNudge(Game))
-        writePendingSpin();
-}
-
-void TForm1::writePendingSpin()
-{
-    if (!pendingSpin_)
-        return;
-    playHistory().recordSpin(*pendingSpin_);
-    pendingSpin_.reset();
+    const PlayOutcome &outcome = outcome_;
+    NudgeRecord nudge;
+    nudge.game = Game.GameName;
+    nudge.lineWin = outcome.lineCredits;
+    nudge.nudgesEarned = outcome.nudgesEarned();
+    nudge.vaultOpened = outcome.vaultOpened;
+    nudge.vaultPrize = outcome.vaultCredits;
+    nudge.credits = Game.Credits;
+    nudge.borrowed = Game.Borrowed;
+    playHistory().recordNudge(nudge);
     refreshHistoryWindow();
 }
 
@@ -99,7 +92,6 @@ void TForm1::moneyMoved(std::int32_t borrowedBefore)
 {
     if (Game.Borrowed == borrowedBefore)
         return;
-    writePendingSpin();
     const bool borrowed = Game.Borrowed > borrowedBefore;
     playHistory().recordMoney(
         {currentTimeMs(), Game.GameName, borrowed ? MoneyKind::Borrow : MoneyKind::PayBack,
@@ -109,7 +101,6 @@ void TForm1::moneyMoved(std::int32_t borrowedBefore)
 
 void TForm1::gameBegun(bool opened)
 {
-    writePendingSpin();
     playHistory().recordGame({currentTimeMs(), Game.GameName, opened ? GameKind::Opened : GameKind::New,
                               Game.Credits, Game.Borrowed});
     refreshHistoryWindow();
@@ -117,17 +108,32 @@ void TForm1::gameBegun(bool opened)
 
 void TForm1::refreshHistoryWindow()
 {
+    // The history keeps the open window's figures and adds each record to them: no full reading.
     if (historyWindow_ && historyWindow_->isVisible())
-        historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
+        historyWindow_->showHistory(
+            historyViewOf(playHistory(), Game.GameName, currentTimeMs(), historyScope_));
 }
 
 HistoryDialog *TForm1::makeHistoryWindow()
 {
-    if (services_->historyWindow)
-        return services_->historyWindow(this);
+    HistoryDialog *window = nullptr;
     QString problem;
-    if (HistoryDialog *window = loadHistoryDialog(ExeDir, this, problem))
+    if (services_->historyWindow)
+        window = services_->historyWindow(this);
+    else
+        window = loadHistoryDialog(ExeDir, this, problem);
+    if (window) {
+        window->actions.showScope = [this](HistoryScope scope) {
+            historyScope_ = scope;
+            refreshHistoryWindow();
+        };
+        window->actions.csv = [this] { return playHistory().csv(); };
+        window->actions.clear = [this] {
+            playHistory().clear();
+            refreshHistoryWindow();
+        };
         return window;
+    }
     showMessage(tr("The History window cannot be opened: %1. The game plays on without it.").arg(problem),
                 MessageIcon::Error);
     return nullptr;
@@ -141,10 +147,24 @@ void TForm1::History1Click()
         historyWindow_ = makeHistoryWindow();
     if (!historyWindow_)
         return;
-    historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs()));
+    historyWindow_->showHistory(historyViewOf(playHistory(), Game.GameName, currentTimeMs(), historyScope_));
     if (showSideWindow)
         showSideWindow(*historyWindow_);
     else {
+        // Placed once; after that it keeps the size and place the player gave it until the game exits.
+        if (!historyWindowPlaced_ && screen()) {
+            const Layout &layout = face_->layout();
+            const QRect reels(faceWidget_->mapToGlobal(QPoint(layout.ReelsLeft, layout.ReelsTop)),
+                              QSize(2 * layout.ReelPitch + layout.SymbolSize, 3 * layout.SymbolSize));
+            // The frame is not known before the window first shows: about a title bar and borders.
+            const QSize frame(16, 40);
+            const QRect place =
+                sideWindowPlace(screen()->availableGeometry(), frameGeometry(), reels,
+                                historyWindow_->size() + frame, historyWindow_->minimumSizeHint() + frame);
+            historyWindow_->resize(place.size() - frame);
+            historyWindow_->move(place.topLeft());
+            historyWindowPlaced_ = true;
+        }
         historyWindow_->show();
         historyWindow_->raise();
         historyWindow_->activateWindow();

@@ -23,7 +23,7 @@ void TForm1::NudgeReel(int reel)
     if (!mayRun(Command::Nudge, phase_))
         return;
     beginPlay();
-    const bool nudged = varnholt::NudgeReel(Game, reel, Random, events());
+    const bool nudged = varnholt::NudgeReel(Game, reel, Random, events(), outcome_);
     endPlay();
     if (nudged)
         nudgePlayed();
@@ -70,8 +70,6 @@ void TForm1::nudgeSettled(int reel)
     if (!isHurried(phase_))
         sounds_->playStopClick();
     BounceReel(reel);
-    // The nudge itself has been paid for: only what the judging adds counts as won.
-    nudgesBeforeJudging_ = Game.Nudges;
 }
 
 void TForm1::BounceReel(int reel)

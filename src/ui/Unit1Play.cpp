@@ -23,10 +23,11 @@ void TForm1::Spin()
         return;
     music_->StartPendingMusic();
     beginPlay();
-    const SpinOutcome outcome = varnholt::Spin(Game, Random, events(), face_->layout().BlurStripHeight);
+    const SpinOutcome outcome =
+        varnholt::Spin(Game, Random, events(), face_->layout().BlurStripHeight, outcome_);
     endPlay();
     if (outcome.played)
-        spinPlayed(outcome.rebet);
+        spinPlayed();
     if (outcome.message)
         showMessage(coreText(outcome.message));
 }
@@ -157,19 +158,10 @@ void TForm1::wildLanded(int) { Timer6.setEnabled(true); }
 void TForm1::bonusGameOpening()
 {
     setWinFlashing(false);
-    vaultLinePending_ = true;
-    vaultOpenedInPlay_ = true;
     announce(tr("The vault opens."));
 }
 
-void TForm1::lineWon(int line)
-{
-    wonLines_[line] = true;
-    if (vaultLinePending_)
-        vaultLinePending_ = false;
-    else
-        result_.paidLines[line] = true;
-}
+void TForm1::lineWon(int line) { wonLines_[line] = true; }
 
 void TForm1::nudgesChanged() { DrawNudgeCounter(); }
 
@@ -207,7 +199,6 @@ void TForm1::nudgeOfferWithdrawn()
     Timer7.setEnabled(false);
     DrawNudgeButtons(false);
     refreshNudgeOffer();
-    writePendingSpin(); // no more nudges to add to the spin
 }
 
 void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }

@@ -11,13 +11,23 @@
 
 namespace varnholt {
 
-void TForm1::startResult()
+namespace {
+
+PlayResult spokenFacts(const PlayOutcome &outcome, std::int32_t nudgesToUse)
 {
-    result_ = PlayResult{};
-    resultAnnounced_ = false;
-    vaultLinePending_ = false;
-    nudgesBeforeJudging_ = Game.Nudges;
+    PlayResult result;
+    result.paidLines = outcome.paidLines;
+    result.lineCredits = outcome.lineCredits;
+    result.vaultCredits = outcome.vaultCredits;
+    result.vaultNudges = outcome.vaultNudges;
+    result.nudgesWon = outcome.nudgesWon;
+    result.nudgesToUse = nudgesToUse;
+    return result;
 }
+
+} // namespace
+
+void TForm1::startResult() { resultAnnounced_ = false; }
 
 void TForm1::announce(const QString &text) { faceWidget_->announce(text); }
 
@@ -26,10 +36,7 @@ void TForm1::announceResult()
     if (resultAnnounced_)
         return;
     resultAnnounced_ = true;
-    result_.lineCredits = std::max(0, Game.SpinWin - result_.vaultCredits);
-    result_.nudgesWon = std::max(0, Game.Nudges - nudgesBeforeJudging_ - result_.vaultNudges);
-    result_.nudgesToUse = canNudge(Game) ? Game.Nudges : 0;
-    announce(spokenPlayResult(result_));
+    announce(spokenPlayResult(spokenFacts(outcome_, canNudge(Game) ? Game.Nudges : 0)));
 }
 
 void TForm1::refreshNudgeOffer()

@@ -68,6 +68,48 @@ const HostileCase kCases[] = {
          file << std::string(4096 * 2, '\xff'); // pages of the spins table
      },
      "damaged"},
+    // Anything the game did not put there could run whatever it holds when the game writes or reads.
+    {"Trigger",
+     [](const std::string &p) {
+         makeHistory(p);
+         RawDatabase(p).exec("CREATE TRIGGER stall AFTER INSERT ON spins BEGIN"
+                             " SELECT count(*) FROM spins a, spins b, spins c; END");
+     },
+     "did not put there"},
+    {"View",
+     [](const std::string &p) {
+         makeHistory(p);
+         RawDatabase(p).exec("CREATE VIEW spins_by_day AS SELECT * FROM spins a, spins b");
+     },
+     "did not put there"},
+    {"IndexRedefined",
+     [](const std::string &p) {
+         makeHistory(p);
+         RawDatabase raw(p);
+         raw.exec("DROP INDEX spins_by_time");
+         raw.exec("CREATE INDEX spins_by_time ON spins(time, length(game))");
+     },
+     "did not put there"},
+    {"ExtraTable",
+     [](const std::string &p) {
+         makeHistory(p);
+         RawDatabase(p).exec("CREATE TABLE notes(text)");
+     },
+     "did not put there"},
+    {"DanglingLink", [](const std::string &p) { std::filesystem::create_symlink(p + ".elsewhere", p); },
+     "a link"},
+    {"LinkToAHistory",
+     [](const std::string &p) {
+         makeHistory(p + ".real");
+         std::filesystem::create_symlink(p + ".real", p);
+     },
+     "a link"},
+    {"NewerGame",
+     [](const std::string &p) {
+         makeHistory(p);
+         RawDatabase(p).exec("PRAGMA user_version = 99");
+     },
+     "newer version"},
     {"LockedByAnother",
      [](const std::string &p) {
          makeHistory(p);
@@ -117,6 +159,7 @@ TEST_P(HostileHistoryTest, SaysSoOnceAndLeavesTheFileAlone)
     EXPECT_NE(notices[0].find(GetParam().reason), std::string::npos) << notices[0];
     EXPECT_TRUE(history.report("Anna", 0, 10).balance.empty());
     EXPECT_EQ(bytesOf(path), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".elsewhere")) << "nothing made where a link points";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileHistoryTest, ::testing::ValuesIn(kCases),

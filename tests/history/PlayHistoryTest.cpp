@@ -88,11 +88,13 @@ TEST_F(PlayHistoryTest, CreatesItsFolderAndReadsBackTheFigures)
     EXPECT_EQ(report.bestWins[1].won, 8);
     EXPECT_EQ(report.bestWins[2].won, 4);
 
-    ASSERT_EQ(report.balance.size(), 7u); // six spins and the borrow
-    EXPECT_TRUE(report.balance[0].vaultOpened);
-    EXPECT_TRUE(report.balance[3].borrowed);
-    EXPECT_EQ(report.balance[3].balance, 10);
-    EXPECT_EQ(report.balance[3].spin, 3);
+    ASSERT_EQ(report.balance.size(), 8u); // the game's start, six spins and the borrow
+    EXPECT_TRUE(report.balance[0].gameStarted);
+    EXPECT_EQ(report.balance[0].balance, 100);
+    EXPECT_TRUE(report.balance[1].vaultOpened);
+    EXPECT_TRUE(report.balance[4].borrowed);
+    EXPECT_EQ(report.balance[4].balance, 10);
+    EXPECT_EQ(report.balance[4].spin, 3);
     EXPECT_EQ((std::vector<std::string>{"Anna's game", "Bob"}), history.gameNames());
     EXPECT_TRUE(notices.empty());
 }

@@ -9,6 +9,14 @@ id=org.varnholt.Slots
 
 [ -x "$programDir/varnholt-slots" ] || fail "no program in $programDir"
 [ -x "$programDir/varnholt-slots-music" ] || fail "no music renderer in $programDir"
+# The History window is a module the game loads from beside itself; it names its interface.
+module="$programDir/modules/varnholt-slots-history.so"
+if [ ! -f "$module" ]; then
+  fail "no History window module in $programDir/modules"
+else
+  nm -D --defined-only "$module" | grep -qw varnholtHistoryModuleVersion ||
+    fail "the History window module does not say which version it is"
+fi
 for f in "$source_dir"/assets/beside/*; do
   [ -f "$programDir/$(basename "$f")" ] || fail "$(basename "$f") is not beside the program"
 done

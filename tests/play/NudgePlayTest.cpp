@@ -151,3 +151,35 @@ TEST_F(Nudging, NudgeIntoThreeBonusOpensTheBonusGame)
     EXPECT_FALSE(state.NudgeAllowed);
     EXPECT_FALSE(canNudge(state));
 }
+
+// The play's one account of its result: the vault opened by this nudge, with the prize it gave.
+class NudgeIntoTheVault : public Nudging, public ::testing::WithParamInterface<std::int32_t> {};
+
+TEST_P(NudgeIntoTheVault, TheOutcomeSaysTheNudgeOpenedItAndWhatItGave)
+{
+    const auto stops = stopsNudgingInto(1, 2, {BonusSymbol, BonusSymbol, BonusSymbol});
+    offer(stops, 1, 2);
+    state.Credits = 100;
+    events.wantedPrize = GetParam();
+    PlayOutcome outcome;
+    outcome.vaultOpened = true; // from an earlier play: the nudge starts its own account
+    outcome.lineCredits = 9;
+    ASSERT_TRUE(NudgeReel(state, 1, random, events, outcome));
+    EXPECT_TRUE(outcome.byNudge);
+    EXPECT_TRUE(outcome.vaultOpened);
+    EXPECT_EQ(outcome.lineCredits, 0);
+    EXPECT_EQ(outcome.paidLines, (std::array<bool, kLineCount>{})) << "the vault's line is not a paid line";
+    EXPECT_EQ(outcome.nudgesWon, 0);
+    EXPECT_EQ(outcome.coins, 1);
+    EXPECT_EQ(outcome.stops[1], nudgedStop(stops[1]));
+    if (GetParam() == kNudgePrize) {
+        EXPECT_EQ(outcome.vaultCredits, 0);
+        EXPECT_EQ(outcome.vaultNudges, state.Nudges - 1);
+    } else {
+        EXPECT_EQ(outcome.vaultCredits, GetParam());
+        EXPECT_EQ(outcome.vaultNudges, 0);
+        EXPECT_EQ(state.Credits, 100 + GetParam());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Prizes, NudgeIntoTheVault, ::testing::Values(25, kNudgePrize));

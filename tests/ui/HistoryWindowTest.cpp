@@ -1,11 +1,15 @@
 #include "ui/HistoryWindow.h"
+#include "ui/SidePlacement.h"
 
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
 
 #include <QChartView>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QValueAxis>
 
 #include <cmath>
@@ -121,4 +125,62 @@ TEST(HistoryWindow, SpinsAxisStepsByWholeSpins)
         EXPECT_GE(step, 1.0) << spins << " spins";
         EXPECT_DOUBLE_EQ(step, std::round(step)) << spins << " spins";
     }
+}
+
+TEST(HistoryWindow, FewSpinsSayHowManyMoreAndTheNudgeFigureIsNoPromise)
+{
+    test::testApp();
+    HistoryWindow window;
+    HistoryView view = valley();
+    window.showHistory(view);
+    EXPECT_TRUE(window.returns()->text().contains("95 in 100 players"));
+    EXPECT_TRUE(window.returns()->text().contains(
+        "A player who nudges whenever a nudge can win is paid back about 148.0 % over a very long run; "
+        "that is an average, not a promise."));
+
+    view.fairness->spinsToTell = 120;
+    window.showHistory(view);
+    EXPECT_EQ(window.verdict()->text(), "Too few spins to tell yet: about 120 more.");
+    EXPECT_FALSE(window.returns()->text().contains("95 in 100")) << "a band that says nothing is not shown";
+    EXPECT_EQ(spinsUntilTelling(5, 233.3), 71) << "five spins, a band 233 points wide: about 76 in all";
+    EXPECT_EQ(spinsUntilTelling(500, 40.0), 0);
+}
+
+TEST(HistoryWindow, ExportWritesTheCsvAndClearAsksFirst)
+{
+    test::testApp();
+    HistoryWindow window;
+    int cleared = 0;
+    window.actions.csv = [] { return std::string("time,record\r\n2026-01-02T03:04:05,spin\r\n"); };
+    window.actions.clear = [&] { ++cleared; };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("history.csv");
+    EXPECT_EQ(window.exportTo(path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("time,record\r\n2026-01-02T03:04:05,spin\r\n"));
+    EXPECT_FALSE(window.exportTo(folder.filePath("no/such/folder/history.csv")).isEmpty());
+
+    bool answer = false;
+    window.confirmClear = [&](QWidget *) { return answer; };
+    window.showHistory(valley());
+    ASSERT_TRUE(window.clearButton()->isEnabled());
+    window.clearButton()->click();
+    EXPECT_EQ(cleared, 0) << "the player said no";
+    answer = true;
+    window.clearButton()->click();
+    EXPECT_EQ(cleared, 1);
+}
+
+TEST(HistoryWindow, BesideAFullHdMachineItHidesNoneOfTheReels)
+{
+    const QRect screen(0, 0, 1920, 1080), machine(244, 0, 1432, 1080), reels(686, 500, 540, 430);
+    const QRect place = sideWindowPlace(screen, machine, reels, QSize(776, 600), QSize(600, 500));
+    EXPECT_TRUE(screen.contains(place));
+    EXPECT_FALSE(place.intersects(reels));
+    EXPECT_GE(place.width(), 600);
+    EXPECT_EQ(place.height(), 600) << "narrower beside the reels rather than shorter";
+    // With room beside the machine it goes there whole.
+    EXPECT_EQ(sideWindowPlace(QRect(0, 0, 2560, 1440), machine, reels, QSize(776, 600), QSize(600, 500)),
+              QRect(1676, 0, 776, 600));
 }

@@ -24,10 +24,10 @@ protected:
         return (programDir.path() + "/saves/varnholt-slots-history.sqlite").toStdString();
     }
 
-    HistoryReport reread(const std::string &game)
+    HistoryReport reread(const std::string &game, HistoryScope scope = HistoryScope::AllGames)
     {
         PlayHistory history(historyPath(), [](const std::string &notice) { ADD_FAILURE() << notice; });
-        return history.report(game, currentTimeMs(), 100);
+        return history.report(game, currentTimeMs(), 100, scope);
     }
 
     // A game that loads the History window from its module beside the program, as installed.
@@ -70,6 +70,44 @@ TEST_F(HistoryFromPlay, SpinsBorrowsAndNewGamesAreWrittenAsTheyLand)
     ASSERT_GE(report.balance.size(), 2u);
     EXPECT_EQ(report.balance[0].balance, 2);
     EXPECT_EQ(report.balance[1].balance, 1);
+}
+
+TEST_F(HistoryFromPlay, HistoryAndStatsAgreeAfterEveryPressThroughANudgeAndANewGame)
+{
+    saveCurrentGameWith([](SavedFields &g) { g.Nudges = 2; });
+    auto form = makePlayForm();
+    const GameState &g = form->game();
+    const auto agree = [&](const char *after, bool gameStarted = false) {
+        const HistoryReport report = reread(g.GameName, HistoryScope::ThisGame);
+        long long bet = 0;
+        for (const CoinReturns &coins : report.byCoins)
+            bet += coins.bet;
+        EXPECT_EQ(report.spinsAll, g.Spins) << after;
+        EXPECT_EQ(bet, g.TotalBets) << after;
+        ASSERT_FALSE(report.balance.empty()) << after;
+        EXPECT_EQ(report.balance.back().balance, g.Credits - g.Borrowed) << after;
+        EXPECT_EQ(report.balance.back().gameStarted, gameStarted) << after;
+    };
+    forceStops(*form, kSkullAfterNudgeStops);
+    betOne(*form);
+    spin(*form);
+    ASSERT_TRUE(g.NudgeAllowed);
+    agree("a losing spin with nudges in hand");
+    press(*form, kNudgeButtonX[0], kNudgeButtonY);
+    ASSERT_EQ(g.Nudges, 1);
+    agree("the nudge that won the skulls");
+    form->NewGame1Click();
+    agree("New Game", true);
+    forceStops(*form, kLosingStops);
+    betOne(*form);
+    spin(*form);
+    agree("the new game's first spin");
+
+    const HistoryReport all = reread(g.GameName);
+    EXPECT_EQ(all.spinsAll, 2);
+    EXPECT_EQ(all.longestLosingRun, 1) << "a run never crosses into another game";
+    EXPECT_EQ(all.byCoins[0].withoutNudges, 0) << "the skulls were a nudge's win";
+    EXPECT_EQ(all.byCoins[0].withNudges, 3);
 }
 
 TEST_F(HistoryFromPlay, WindowStaysOpenBesideTheMachineAndFollowsThePlay)
