@@ -17,6 +17,7 @@ namespace varnholt {
 struct GameState;
 class CanvasWidget;
 class MessageSink;
+class SpokenNotice;
 
 class TBorrowC : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(TBorrowC)
@@ -49,6 +50,8 @@ public:
     QRadioButton *RadioButton2 = nullptr; // pay back
     QPushButton *OKBtn = nullptr;
     QPushButton *BitBtn7 = nullptr;
+    // Tells screen readers each move with the balance and the debt after it.
+    SpokenNotice *Notice = nullptr;
 
 protected:
     // The outer width the caption depends on is known once the window system framed the window.

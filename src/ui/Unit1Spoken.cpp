@@ -5,6 +5,7 @@
 
 #include "core/Input.h"
 #include "ui/FaceWidget.h"
+#include "ui/SpokenNotice.h"
 #include "ui/SpokenTexts.h"
 
 #include <algorithm>
@@ -19,7 +20,11 @@ void TForm1::startResult()
     nudgesBeforeJudging_ = Game.Nudges;
 }
 
-void TForm1::announce(const QString &text) { faceWidget_->announce(text); }
+void TForm1::announce(const QString &text)
+{
+    faceWidget_->announce(text);
+    notice_->say(text);
+}
 
 void TForm1::announceResult()
 {

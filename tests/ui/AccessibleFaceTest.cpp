@@ -8,6 +8,7 @@
 #include "ui/FaceAccessible.h"
 #include "ui/FaceWidget.h"
 #include "ui/Save.h"
+#include "ui/SpokenNotice.h"
 #include "ui/Unit2.h"
 
 #include <QAccessible>
@@ -55,7 +56,7 @@ TEST_F(AccessibleGame, ReelsResultsAndTheNudgeOffer)
     EXPECT_EQ(nameOf(face->child(faceReelChild(1))), "Reel 2: skull, Bonus, scrolls");
     EXPECT_EQ(nameOf(face->child(faceReelChild(2))), "Reel 3: scrolls, skull, cross shield");
     EXPECT_EQ(resultOf(*form), "No win. 2 nudges to use: press 1, 2 or 3.");
-    EXPECT_EQ(face->text(QAccessible::Description), resultOf(*form)) << "spoken as the face's description";
+    EXPECT_EQ(form->spokenNotice().sentence(), resultOf(*form)) << "said by the window's notice";
     EXPECT_TRUE(nudgeUsable(*form));
 
     forceStops(*form, kGoldWildStops);
