@@ -254,7 +254,12 @@
         <translation>Nudges: los nudges de los que dispone</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+70"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>spinning</source>
         <translation>girando</translation>
     </message>
@@ -264,7 +269,7 @@
         <translation>Rodillo %1: %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>No spin yet.</source>
         <translation>Todavía no hay ninguna tirada.</translation>
     </message>
@@ -274,7 +279,13 @@
         <translation>El resultado de la última tirada o del último nudge</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
+        <location line="+31"/>
+        <source>Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. Tab reads the result, the reels and the meters.</source>
+        <extracomment>Spoken by screen readers as the machine gets the keyboard focus.</extracomment>
+        <translation>Espacio gira, B apuesta una moneda, M hasta tres, 1, 2 y 3 hacen un nudge. Tab lee el resultado, los rodillos y los contadores.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FaceWidget.cpp" line="+18"/>
         <source>Slot machine</source>
         <translation>Máquina tragaperras</translation>
     </message>
@@ -288,13 +299,18 @@
     <name>HelpViewer</name>
     <message>
         <location filename="../src/platform/HelpViewer.cpp" line="+103"/>
-        <location line="+69"/>
+        <location line="+72"/>
         <location line="+10"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-76"/>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Find (Ctrl+F)</source>
         <translation>Buscar (Ctrl+F)</translation>
     </message>
@@ -660,7 +676,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+25"/>
+        <location filename="../src/ui/Borrow.cpp" line="+26"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -689,7 +705,29 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>¡No puede devolver más créditos de los que ha pedido prestados!</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
+        <source>Borrowed %1 credit. Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a borrow: %1 the amount, %2 the credits now, %3 what is owed now.</extracomment>
+        <translation>%1 crédito prestado. Créditos: %2. Prestado: %3.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Borrowed %1 credits. Credits: %2. Borrowed: %3.</source>
+        <translation>%1 créditos prestados. Créditos: %2. Prestado: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Paid back %1 credit. Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a pay-back: %1 the amount, %2 the credits now, %3 what is still owed.</extracomment>
+        <translation>%1 crédito devuelto. Créditos: %2. Prestado: %3.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paid back %1 credits. Credits: %2. Borrowed: %3.</source>
+        <translation>%1 créditos devueltos. Créditos: %2. Prestado: %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Use this form to borrow or pay back credits</source>
         <translation>Use este formulario para pedir prestados o devolver créditos</translation>
     </message>
@@ -709,7 +747,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Devolver créditos</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -739,7 +777,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Devolver %1 créditos</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Credits:</source>
         <translation>Créditos:</translation>
     </message>
@@ -772,7 +810,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Versión:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+185"/>
+        <location filename="../src/ui/Unit1.cpp" line="+187"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -910,7 +948,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>%1 Credits</source>
         <translation>%1 créditos</translation>
     </message>
@@ -920,7 +958,13 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>%1 prestados</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
+        <source>Empty</source>
+        <extracomment>Said by screen readers of a save slot nothing was ever saved into.</extracomment>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Save in slot %1, %2</source>
         <translation>Guardar en el espacio %1, %2</translation>
     </message>
@@ -928,6 +972,18 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <location line="+0"/>
         <source>Open slot %1, %2</source>
         <translation>Abrir el espacio %1, %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Saved in slot %1, %2.</source>
+        <extracomment>Said by screen readers once a game is saved: %1 the slot&apos;s number, %2 the name the game was saved under.</extracomment>
+        <translation>Guardado en el espacio %1, %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Opened slot %1, %2. Credits: %3. Borrowed: %4.</source>
+        <extracomment>Said by screen readers once a saved game is opened: %1 the slot&apos;s number, %2 the game&apos;s name, %3 its credits, %4 what it owes.</extracomment>
+        <translation>Espacio %1 abierto, %2. Créditos: %3. Prestado: %4.</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1085,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Estadísticas de su partida</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+24"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -1037,7 +1093,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
 <context>
     <name>TTrickForm</name>
     <message>
-        <location filename="../src/ui/Unit2.cpp" line="+80"/>
+        <location filename="../src/ui/Unit2.cpp" line="+81"/>
         <source>The vault</source>
         <translation>La cámara del tesoro</translation>
     </message>
@@ -1047,7 +1103,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>Elija uno de los cinco cofres: teclas 1 a 5, o Izquierda y Derecha, y luego Intro</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>%1 Nudges</source>
         <translation>%1 nudges</translation>
     </message>
@@ -1057,7 +1113,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
         <translation>%1 créditos</translation>
     </message>
     <message>
-        <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+21"/>
         <source>large chest, front left</source>
         <translation>cofre grande, delante a la izquierda</translation>
     </message>
@@ -1100,7 +1156,7 @@ Para cambiar entre «pedir prestado» y «devolver», seleccione el modo.</trans
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/ui/main.cpp" line="+28"/>
+        <location filename="../src/ui/main.cpp" line="+29"/>
         <source>A three-reel casino slot machine.</source>
         <translation>Una máquina tragaperras de casino con tres rodillos.</translation>
     </message>

@@ -141,7 +141,7 @@ void TBorrowC::makeControls()
         mode->setFont(windowFont(16, false));
     RadioButton1->setChecked(true);
     nameChips();
-    Notice = new SpokenNotice(this);
+    notice_ = new SpokenNotice(this);
     connect(RadioButton1, &QRadioButton::toggled, this, [this] { nameChips(); });
 
     OKBtn = makeOkButton(*this, tr("&OK"), QRect(442, 246, 127, 46));
@@ -175,7 +175,7 @@ void TBorrowC::BitBtn1Click(int Tag)
     const MoneyMove move = RadioButton1->isChecked() ? borrow(state_, amount) : payBack(state_, amount);
     if (move.done) {
         FormPaint();
-        Notice->say(movedText(RadioButton1->isChecked(), amount, state_.Credits, state_.Borrowed));
+        notice_->say(movedText(RadioButton1->isChecked(), amount, state_.Credits, state_.Borrowed));
     } else
         messages_.show(this, messageCaption_, refusalText(move.refusal, amount), MessageIcon::Information);
 }

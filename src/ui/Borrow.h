@@ -50,8 +50,9 @@ public:
     QRadioButton *RadioButton2 = nullptr; // pay back
     QPushButton *OKBtn = nullptr;
     QPushButton *BitBtn7 = nullptr;
+
     // Tells screen readers each move with the balance and the debt after it.
-    SpokenNotice *Notice = nullptr;
+    SpokenNotice &notice() const { return *notice_; }
 
 protected:
     // The outer width the caption depends on is known once the window system framed the window.
@@ -67,6 +68,7 @@ private:
     MessageSink &messages_;
     QString messageCaption_;
     CanvasWidget *surface_ = nullptr;
+    SpokenNotice *notice_ = nullptr;
 };
 
 } // namespace varnholt
