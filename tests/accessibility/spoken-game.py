@@ -157,11 +157,17 @@ def script():
     def pause(seconds):
         yield Until(lambda: True, 1, "", seconds)
 
+    def one_by_one(*keys):
+        """Each key once Orca has spoken the last: it skips a focus that has already moved on."""
+        for each in keys:
+            key(each)
+            yield from pause(0.3)
+
     yield from play("b", "space")  # a win that gives nudges
     yield from play("b", "space")  # a losing spin: the nudges are offered
     yield from play("1")  # a nudge that wins
-    key("Tab", "Tab", "Tab", "Tab", "Tab", "shift+Tab")  # the machine's parts read out, play unchanged
-    yield from pause(1.5)
+    # The machine's parts read out, play unchanged.
+    yield from one_by_one("Tab", "Tab", "Tab", "Tab", "Tab", "shift+Tab")
 
     if "--vault" in sys.argv:
         yield from notices("b", "space")  # the vault opens
@@ -171,14 +177,13 @@ def script():
         yield Until(lambda: machine_ready(app), 40, "the machine after the vault", 2)
 
     yield from window(["alt+b"], "Use this form to borrow or pay back credits")
-    key("Tab", "Tab")  # from OK past Help to the first chip
+    yield from one_by_one("Tab", "Tab")  # from OK past Help to the first chip
     yield Until(lambda: focused_name(app) == "Borrow 1000 credits", 20, "the first chip", 1)
     yield from notices("space", settle=0.8)
     yield from window(["Escape"], MACHINE)
 
     yield from window(["alt+s"], "Your Game Statistics")
-    key(*["Tab"] * 7)  # every figure once: the first has the focus as the window opens
-    yield from pause(1.5)
+    yield from one_by_one(*["Tab"] * 7)  # every figure once: the first has the focus as the window opens
     yield from window(["Escape"], MACHINE)
 
     if "--more" in sys.argv:
@@ -190,8 +195,7 @@ def script():
         yield from pause(2)
         yield from window(["Escape"], MACHINE)
         yield from window(["F1"], "Varnholt Slots Help")
-        key("ctrl+Home", "Down", "Down", "Down")
-        yield from pause(2)
+        yield from one_by_one("ctrl+Home", "Down", "Down", "Down")
         yield from window(["Escape"], MACHINE)
 
 
