@@ -141,6 +141,8 @@ TEST_F(AccessibleGame, ChipsAndSlotButtonsSayWhatTheyDo)
                 QTest::keyClicks(slotDialog->Name1, "Tower");
                 EXPECT_EQ(slotDialog->OKBtn->accessibleName(), "Save in slot 1, Tower")
                     << "follows the name typed";
+            } else {
+                slotDialog->BitBtn7Click(slotDialog->BitBtn2);
             }
         }
     };
@@ -148,6 +150,9 @@ TEST_F(AccessibleGame, ChipsAndSlotButtonsSayWhatTheyDo)
     form->SaveGame1Click();
     form->OpenGame1Click();
     EXPECT_EQ(shown, 3);
+    EXPECT_EQ(form->spokenNotice().sentence(),
+              "Opened slot 3, Castle <b>run</b>. Credits: 1000. Borrowed: 1000.")
+        << "said once the dialog has closed";
 }
 
 TEST_F(AccessibleGame, TabWalksThePartsWithoutPlaying)
