@@ -111,5 +111,7 @@ if kill -0 "$orca_pid" 2>/dev/null; then
 fi
 wait "$orca_pid" 2>/dev/null || true
 [ -s "$GAME_PID_FILE" ] && kill "$(cat "$GAME_PID_FILE")" 2>/dev/null || true
+# What Orca says of the screen: "SPEECH OUTPUT: 'text'{voice}". The echo of the keys pressed is
+# logged with a space before the voice ("'b ' {...}") and left out.
 sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\?{.*}$/\1/p" "$log" >"$spoken"
 exit "$status"
