@@ -51,8 +51,9 @@ test_packages=(
   desktop-file-utils appstream inotify-tools lintian
   # The game started for real: a virtual X display with key presses, a headless Wayland compositor.
   xvfb xdotool weston
-  # The screen-reader test: a private accessibility bus and pyatspi.
-  at-spi2-core dbus python3-pyatspi
+  # The screen-reader tests: a private accessibility bus and pyatspi; Orca itself, its speech
+  # server, and a window manager that activates windows as a desktop does.
+  at-spi2-core dbus python3-pyatspi orca speech-dispatcher openbox
 )
 case "$job" in
   game) bash scripts/install-packages.sh "${game_packages[@]}" ;;

@@ -254,7 +254,12 @@
         <translation>Nudges: die Nudges, die Sie haben</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+70"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>spinning</source>
         <translation>dreht sich</translation>
     </message>
@@ -264,7 +269,7 @@
         <translation>Walze %1: %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>No spin yet.</source>
         <translation>Noch keine Drehung.</translation>
     </message>
@@ -274,7 +279,13 @@
         <translation>Das Ergebnis der letzten Drehung oder des letzten Nudges</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
+        <location line="+31"/>
+        <source>Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. Tab reads the result, the reels and the meters.</source>
+        <extracomment>Spoken by screen readers as the machine gets the keyboard focus.</extracomment>
+        <translation>Leertaste dreht, B setzt eine Münze, M bis zu drei, 1, 2 und 3 nudgen. Tab liest das Ergebnis, die Walzen und die Anzeigen vor.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FaceWidget.cpp" line="+18"/>
         <source>Slot machine</source>
         <translation>Spielautomat</translation>
     </message>
@@ -288,13 +299,18 @@
     <name>HelpViewer</name>
     <message>
         <location filename="../src/platform/HelpViewer.cpp" line="+103"/>
-        <location line="+69"/>
+        <location line="+72"/>
         <location line="+10"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-76"/>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Find (Ctrl+F)</source>
         <translation>Suchen (Strg+F)</translation>
     </message>
@@ -937,7 +953,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+26"/>
+        <location filename="../src/ui/Borrow.cpp" line="+27"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -965,8 +981,26 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Sie können nicht mehr Credits zurückzahlen, als Sie geliehen haben!</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Borrowed %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a borrow: %1 the amount, %2 the credits now, %3 what is owed now.</extracomment>
+        <translation>
+            <numerusform>%1 Credit geliehen. Guthaben: %2. Geliehen: %3.</numerusform>
+            <numerusform>%1 Credits geliehen. Guthaben: %2. Geliehen: %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Paid back %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a pay-back: %1 the amount, %2 the credits now, %3 what is still owed.</extracomment>
+        <translation>
+            <numerusform>%1 Credit zurückgezahlt. Guthaben: %2. Geliehen: %3.</numerusform>
+            <numerusform>%1 Credits zurückgezahlt. Guthaben: %2. Geliehen: %3.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Use this form to borrow or pay back credits</source>
         <translation>Credits leihen oder zurückzahlen</translation>
     </message>
@@ -986,7 +1020,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Credits zurückzahlen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1014,7 +1048,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         </translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>Credits:</source>
         <translation>Guthaben:</translation>
     </message>
@@ -1047,7 +1081,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Version:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+194"/>
+        <location filename="../src/ui/Unit1.cpp" line="+196"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1186,7 +1220,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <location line="+57"/>
+        <location line="+59"/>
         <source>%1 Credits</source>
         <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
         <translation>
@@ -1204,7 +1238,13 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
+        <source>Empty</source>
+        <extracomment>Said by screen readers of a save slot nothing was ever saved into.</extracomment>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Save in slot %1, %2</source>
         <translation>In Speicherplatz %1 speichern, %2</translation>
     </message>
@@ -1212,6 +1252,18 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <location line="+0"/>
         <source>Open slot %1, %2</source>
         <translation>Speicherplatz %1 öffnen, %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Saved in slot %1, %2.</source>
+        <extracomment>Said by screen readers once a game is saved: %1 the slot&apos;s number, %2 the name the game was saved under.</extracomment>
+        <translation>In Speicherplatz %1 gespeichert, %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Opened slot %1, %2. Credits: %3. Borrowed: %4.</source>
+        <extracomment>Said by screen readers once a saved game is opened: %1 the slot&apos;s number, %2 the game&apos;s name, %3 its credits, %4 what it owes.</extracomment>
+        <translation>Speicherplatz %1 geöffnet, %2. Guthaben: %3. Geliehen: %4.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1365,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Ihre Spielstatistik</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+24"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1321,7 +1373,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>TTrickForm</name>
     <message>
-        <location filename="../src/ui/Unit2.cpp" line="+80"/>
+        <location filename="../src/ui/Unit2.cpp" line="+81"/>
         <source>The vault</source>
         <translation>Der Tresor</translation>
     </message>
@@ -1331,7 +1383,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Wählen Sie eine der fünf Truhen: Tasten 1 bis 5 oder Links und Rechts, dann Eingabe</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>%1 Nudges</source>
         <translation>%1 Nudges</translation>
     </message>
@@ -1341,7 +1393,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>%1 Credits</translation>
     </message>
     <message>
-        <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+21"/>
         <source>large chest, front left</source>
         <translation>große Truhe, vorne links</translation>
     </message>

@@ -34,9 +34,9 @@
         <location line="+37"/>
         <source>Too few spins to tell yet: about %n more.</source>
         <extracomment>%n an estimate of the spins still needed before the comparison means anything.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Too few spins to tell yet: about %n more.</numerusform>
+            <numerusform>Too few spins to tell yet: about %n more.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +226,25 @@
 <context>
     <name>TBorrowC</name>
     <message numerus="yes">
-        <location filename="../src/ui/Borrow.cpp" line="+144"/>
+        <location filename="../src/ui/Borrow.cpp" line="+90"/>
+        <source>Borrowed %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a borrow: %1 the amount, %2 the credits now, %3 what is owed now.</extracomment>
+        <translation>
+            <numerusform>Borrowed %1 credit. Credits: %2. Borrowed: %3.</numerusform>
+            <numerusform>Borrowed %1 credits. Credits: %2. Borrowed: %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Paid back %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a pay-back: %1 the amount, %2 the credits now, %3 what is still owed.</extracomment>
+        <translation>
+            <numerusform>Paid back %1 credit. Credits: %2. Borrowed: %3.</numerusform>
+            <numerusform>Paid back %1 credits. Credits: %2. Borrowed: %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+67"/>
         <source>Borrow %1 credit(s)</source>
         <extracomment>A chip&apos;s name for a screen reader; %1 is the chip&apos;s amount, which picks the form.</extracomment>
         <translation>
@@ -247,7 +265,7 @@
 <context>
     <name>TLoadSave</name>
     <message numerus="yes">
-        <location filename="../src/ui/Save.cpp" line="+205"/>
+        <location filename="../src/ui/Save.cpp" line="+207"/>
         <source>%1 Credits</source>
         <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
         <translation>

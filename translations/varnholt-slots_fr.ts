@@ -254,7 +254,12 @@
         <translation>Nudges&#xa0;: les nudges dont vous disposez</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceAccessible.cpp" line="+141"/>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+70"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>spinning</source>
         <translation>en rotation</translation>
     </message>
@@ -264,7 +269,7 @@
         <translation>Rouleau %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>No spin yet.</source>
         <translation>Aucun tour joué pour l’instant.</translation>
     </message>
@@ -274,7 +279,13 @@
         <translation>Le résultat du dernier tour ou du dernier nudge</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceWidget.cpp" line="+16"/>
+        <location line="+31"/>
+        <source>Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. Tab reads the result, the reels and the meters.</source>
+        <extracomment>Spoken by screen readers as the machine gets the keyboard focus.</extracomment>
+        <translation>Espace lance, B mise une pièce, M jusqu’à trois, 1, 2 et 3 font un nudge. Tab lit le résultat, les rouleaux et les compteurs.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FaceWidget.cpp" line="+18"/>
         <source>Slot machine</source>
         <translation>Machine à sous</translation>
     </message>
@@ -288,13 +299,18 @@
     <name>HelpViewer</name>
     <message>
         <location filename="../src/platform/HelpViewer.cpp" line="+103"/>
-        <location line="+69"/>
+        <location line="+72"/>
         <location line="+10"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-76"/>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Find (Ctrl+F)</source>
         <translation>Rechercher (Ctrl+F)</translation>
     </message>
@@ -937,7 +953,7 @@
 <context>
     <name>TBorrowC</name>
     <message>
-        <location filename="../src/ui/Borrow.cpp" line="+26"/>
+        <location filename="../src/ui/Borrow.cpp" line="+27"/>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
 <byte value="xd"/>
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
@@ -965,8 +981,26 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Vous ne pouvez pas rembourser plus de crédits que vous n’en avez empruntés&#xa0;!</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Borrowed %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a borrow: %1 the amount, %2 the credits now, %3 what is owed now.</extracomment>
+        <translation>
+            <numerusform>%1 crédit emprunté. Crédits&#xa0;: %2. Emprunté&#xa0;: %3.</numerusform>
+            <numerusform>%1 crédits empruntés. Crédits&#xa0;: %2. Emprunté&#xa0;: %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Paid back %1 credit(s). Credits: %2. Borrowed: %3.</source>
+        <extracomment>Said by screen readers after a pay-back: %1 the amount, %2 the credits now, %3 what is still owed.</extracomment>
+        <translation>
+            <numerusform>%1 crédit remboursé. Crédits&#xa0;: %2. Emprunté&#xa0;: %3.</numerusform>
+            <numerusform>%1 crédits remboursés. Crédits&#xa0;: %2. Emprunté&#xa0;: %3.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Use this form to borrow or pay back credits</source>
         <translation>Emprunter ou rembourser des crédits</translation>
     </message>
@@ -986,7 +1020,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Rembourser des crédits</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1014,7 +1048,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         </translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>Credits:</source>
         <translation>Crédits&#xa0;:</translation>
     </message>
@@ -1047,7 +1081,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Version&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1.cpp" line="+194"/>
+        <location filename="../src/ui/Unit1.cpp" line="+196"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1186,7 +1220,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <location line="+57"/>
+        <location line="+59"/>
         <source>%1 Credits</source>
         <extracomment>A saved game&apos;s credits; %1 is the number, which picks the form.</extracomment>
         <translation>
@@ -1204,7 +1238,13 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
+        <source>Empty</source>
+        <extracomment>Said by screen readers of a save slot nothing was ever saved into.</extracomment>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Save in slot %1, %2</source>
         <translation>Enregistrer dans l’emplacement %1, %2</translation>
     </message>
@@ -1212,6 +1252,18 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <location line="+0"/>
         <source>Open slot %1, %2</source>
         <translation>Ouvrir l’emplacement %1, %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Saved in slot %1, %2.</source>
+        <extracomment>Said by screen readers once a game is saved: %1 the slot&apos;s number, %2 the name the game was saved under.</extracomment>
+        <translation>Enregistré dans l’emplacement %1, %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Opened slot %1, %2. Credits: %3. Borrowed: %4.</source>
+        <extracomment>Said by screen readers once a saved game is opened: %1 the slot&apos;s number, %2 the game&apos;s name, %3 its credits, %4 what it owes.</extracomment>
+        <translation>Emplacement %1 ouvert, %2. Crédits : %3. Emprunté : %4.</translation>
     </message>
 </context>
 <context>
@@ -1313,7 +1365,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Vos statistiques de jeu</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+24"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1321,7 +1373,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>TTrickForm</name>
     <message>
-        <location filename="../src/ui/Unit2.cpp" line="+80"/>
+        <location filename="../src/ui/Unit2.cpp" line="+81"/>
         <source>The vault</source>
         <translation>La salle du trésor</translation>
     </message>
@@ -1331,7 +1383,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Choisissez l’un des cinq coffres&#xa0;: touches 1 à 5, ou Gauche et Droite, puis Entrée</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+174"/>
         <source>%1 Nudges</source>
         <translation>%1 nudges</translation>
     </message>
@@ -1341,7 +1393,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>%1 crédits</translation>
     </message>
     <message>
-        <location filename="../src/ui/VaultAccessible.cpp" line="+20"/>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+21"/>
         <source>large chest, front left</source>
         <translation>grand coffre, devant à gauche</translation>
     </message>

@@ -104,6 +104,9 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     browser_ = new HelpBrowser(this);
     // Links are followed here, not by the browser: see followLink().
     browser_->setOpenLinks(false);
+    // A caret the arrow keys move: a screen reader reads the manual line by line as it goes.
+    browser_->setTextInteractionFlags(browser_->textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    browser_->setAccessibleName(tr("Manual"));
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) { followLink(link); });
     findText_ = new QLineEdit(this);
     findText_->setPlaceholderText(tr("Find (Ctrl+F)"));

@@ -1,6 +1,7 @@
 #include "records/SlotSession.h"
 
 #include "files/SafeRead.h"
+#include "records/IniFile.h"
 
 namespace varnholt {
 
@@ -11,9 +12,12 @@ SlotListing SlotSession::begin(GameState &state)
     if (!listing.kept.ok())
         return listing;
     inProgress_ = savedFieldsOf(state);
+    // A slot never saved into reads as defaults that look like a game; the file tells them apart.
+    const IniFile ini = IniFile::load(file_.path, kSavedGameFileCap);
     for (int slot = 0; slot < kNamedSlotCount; ++slot) {
         SaveLoadGame(file_, state, slot, false, "");
         listing.named[static_cast<std::size_t>(slot)] = savedFieldsOf(state);
+        listing.saved[static_cast<std::size_t>(slot)] = ini.SectionExists(slotSection(slot));
     }
     return listing;
 }

@@ -16,6 +16,7 @@ namespace varnholt {
 struct SlotListing {
     RecordResult kept; // keeping the game in progress; on failure nothing was read
     std::array<SavedFields, kNamedSlotCount> named; // slots 0..7 as read
+    std::array<bool, kNamedSlotCount> saved{};      // whether anything was ever saved there
 };
 
 class SlotSession {

@@ -10,6 +10,7 @@
 #include "ui/DialogFrame.h"
 #include "ui/HelpContext.h"
 #include "ui/LocaleFormat.h"
+#include "ui/SpokenNotice.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -80,6 +81,20 @@ QString refusalText(MoneyRefusal refusal, std::int32_t amount)
     return {};
 }
 
+// What a screen reader says of a move: the meters are drawn pictures it cannot read.
+QString movedText(bool borrowed, std::int32_t amount, std::int32_t credits, std::int32_t debt)
+{
+    // %1, not %Ln: the amount is written as the meters write numbers; the count picks the form.
+    //: Said by screen readers after a borrow: %1 the amount, %2 the credits now, %3 what is owed now.
+    const char *const borrowText =
+        QT_TRANSLATE_N_NOOP("TBorrowC", "Borrowed %1 credit(s). Credits: %2. Borrowed: %3.");
+    //: Said by screen readers after a pay-back: %1 the amount, %2 the credits now, %3 what is still owed.
+    const char *const payBackText =
+        QT_TRANSLATE_N_NOOP("TBorrowC", "Paid back %1 credit(s). Credits: %2. Borrowed: %3.");
+    return countedText("TBorrowC", borrowed ? borrowText : payBackText, amount)
+        .arg(shownInteger(amount), shownInteger(credits), shownInteger(debt));
+}
+
 } // namespace
 
 TBorrowC::TBorrowC(GameState &state, const DigitStrips &strips, MessageSink &messages, QString messageCaption,
@@ -121,6 +136,7 @@ void TBorrowC::makeControls()
         mode->setFont(windowFont(16, false));
     RadioButton1->setChecked(true);
     nameChips();
+    notice_ = new SpokenNotice(this);
     connect(RadioButton1, &QRadioButton::toggled, this, [this] { nameChips(); });
 
     OKBtn = makeOkButton(*this, tr("&OK"), QRect(442, 246, 127, 46));
@@ -156,9 +172,10 @@ void TBorrowC::BitBtn1Click(int Tag)
         return;
     const std::int32_t amount = kBorrowAmounts[std::size_t(Tag)];
     const MoneyMove move = RadioButton1->isChecked() ? borrow(state_, amount) : payBack(state_, amount);
-    if (move.done)
+    if (move.done) {
         FormPaint();
-    else
+        notice_->say(movedText(RadioButton1->isChecked(), amount, state_.Credits, state_.Borrowed));
+    } else
         messages_.show(this, messageCaption_, refusalText(move.refusal, amount), MessageIcon::Information);
 }
 

@@ -17,6 +17,7 @@ namespace varnholt {
 struct GameState;
 class CanvasWidget;
 class MessageSink;
+class SpokenNotice;
 
 class TBorrowC : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(TBorrowC)
@@ -50,6 +51,9 @@ public:
     QPushButton *OKBtn = nullptr;
     QPushButton *BitBtn7 = nullptr;
 
+    // Tells screen readers each move with the balance and the debt after it.
+    SpokenNotice &notice() const { return *notice_; }
+
 protected:
     // The outer width the caption depends on is known once the window system framed the window.
     void showEvent(QShowEvent *event) override;
@@ -64,6 +68,7 @@ private:
     MessageSink &messages_;
     QString messageCaption_;
     CanvasWidget *surface_ = nullptr;
+    SpokenNotice *notice_ = nullptr;
 };
 
 } // namespace varnholt

@@ -20,7 +20,7 @@ constexpr int kControlCount = int(kFaceControls.size());
 // A part of the face with no children of its own.
 class FacePartAccessible : public QAccessibleInterface {
 public:
-    explicit FacePartAccessible(FaceWidget *widget) : widget_(widget) {}
+    FacePartAccessible(FaceWidget *widget, int child) : widget_(widget), child_(child) {}
 
     bool isValid() const override { return widget_ && widget_->face(); }
     QObject *object() const override { return nullptr; }
@@ -38,23 +38,37 @@ protected:
     {
         return QRect(widget_->mapToGlobal(area.topLeft()), area.size());
     }
+    // Every part can be what Tab has reached.
+    QAccessible::State partState() const
+    {
+        QAccessible::State s;
+        s.invisible = !widget_ || !widget_->isVisible();
+        s.focusable = true;
+        s.focused = widget_ && widget_->hasFocus() && widget_->focusedPart() == child_;
+        return s;
+    }
 
     QPointer<FaceWidget> widget_;
+    int child_;
 };
 
 class FaceControlAccessible : public FacePartAccessible,
                               public QAccessibleValueInterface,
                               public QAccessibleActionInterface {
 public:
-    FaceControlAccessible(FaceWidget *widget, int index) : FacePartAccessible(widget), index_(index) {}
+    FaceControlAccessible(FaceWidget *widget, int index) : FacePartAccessible(widget, index), index_(index) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (!isValid())
             return {};
         switch (t) {
-        case QAccessible::Name:
-            return FaceWidget::tr(control().name);
+        case QAccessible::Name: {
+            // A meter's name carries its number: screen readers speak a label's name, not its value.
+            const QString shown = text(QAccessible::Value);
+            return shown.isEmpty() ? FaceWidget::tr(control().name)
+                                   : FaceWidget::tr("%1: %2").arg(FaceWidget::tr(control().name), shown);
+        }
         case QAccessible::Description:
             return FaceWidget::tr(control().toolTip);
         case QAccessible::Value:
@@ -78,8 +92,7 @@ public:
 
     QAccessible::State state() const override
     {
-        QAccessible::State s;
-        s.invisible = !widget_ || !widget_->isVisible();
+        QAccessible::State s = partState();
         s.readOnly = control().meter != FaceMeter::None;
         s.disabled = isNudgeControl(index_) && widget_ && !widget_->nudgeOffered();
         return s;
@@ -131,7 +144,9 @@ private:
 // A reel's window: "Reel 1: gold bars, knight, horse", top to bottom, or spinning.
 class ReelAccessible : public FacePartAccessible {
 public:
-    ReelAccessible(FaceWidget *widget, int reel) : FacePartAccessible(widget), reel_(reel) {}
+    ReelAccessible(FaceWidget *widget, int reel)
+        : FacePartAccessible(widget, faceReelChild(reel)), reel_(reel)
+    {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -151,8 +166,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
-        QAccessible::State s;
-        s.invisible = !widget_ || !widget_->isVisible();
+        QAccessible::State s = partState();
         s.readOnly = true;
         return s;
     }
@@ -164,7 +178,7 @@ private:
 // The last result, as it was announced.
 class ResultAccessible : public FacePartAccessible {
 public:
-    using FacePartAccessible::FacePartAccessible;
+    explicit ResultAccessible(FaceWidget *widget) : FacePartAccessible(widget, faceResultChild()) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -180,8 +194,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
-        QAccessible::State s;
-        s.invisible = !widget_ || !widget_->isVisible();
+        QAccessible::State s = partState();
         s.readOnly = true;
         return s;
     }
@@ -199,11 +212,14 @@ public:
         children_.push_back(QAccessible::registerAccessibleInterface(new ResultAccessible(widget)));
     }
 
-    // The description is the last result: a screen reader speaks it when it changes.
+    // The description, spoken as the face gets the focus, is how to play from the keyboard; each
+    // result is spoken once by the window's notice.
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
-            return static_cast<FaceWidget *>(widget())->lastResult();
+            //: Spoken by screen readers as the machine gets the keyboard focus.
+            return FaceWidget::tr("Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. "
+                                  "Tab reads the result, the reels and the meters.");
         return QAccessibleWidget::text(t);
     }
     ~FaceAccessible() override
@@ -224,6 +240,11 @@ public:
             if (QAccessible::accessibleInterface(children_[index]) == child)
                 return index;
         return -1;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        const auto *face = static_cast<FaceWidget *>(widget());
+        return face->hasFocus() && face->focusedPart() >= 0 ? child(face->focusedPart()) : nullptr;
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
@@ -249,6 +270,23 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
 int faceReelChild(int reel) { return kControlCount + reel; }
 
 int faceResultChild() { return kControlCount + kReelCount; }
+
+const std::vector<int> &faceTabOrder()
+{
+    static const std::vector<int> order = [] {
+        std::vector<int> parts{faceResultChild()};
+        for (int reel = 0; reel < kReelCount; ++reel)
+            parts.push_back(faceReelChild(reel));
+        for (int index = 0; index < kControlCount; ++index)
+            if (kFaceControls[std::size_t(index)].meter != FaceMeter::None)
+                parts.push_back(index);
+        for (int index = 0; index < kControlCount; ++index)
+            if (kFaceControls[std::size_t(index)].meter == FaceMeter::None)
+                parts.push_back(index);
+        return parts;
+    }();
+    return order;
+}
 
 void installFaceAccessibility()
 {

@@ -4,6 +4,8 @@
 // (labels whose value is the number shown), the three reels (each naming its symbols top to
 // bottom) and the result of the last spin or nudge.
 
+#include <vector>
+
 namespace varnholt {
 
 // Lets the accessibility framework describe every FaceWidget this way; safe to call often.
@@ -12,5 +14,8 @@ void installFaceAccessibility();
 // The children after the controls and meters: the reels, then the result line.
 int faceReelChild(int reel);
 int faceResultChild();
+
+// The children in the order Tab visits them: the result, the reels, the meters, the buttons.
+const std::vector<int> &faceTabOrder();
 
 } // namespace varnholt

@@ -8,6 +8,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace varnholt {
 
 FaceWidget::FaceWidget(QWidget *parent) : CanvasWidget(parent)
@@ -61,15 +63,39 @@ bool FaceWidget::event(QEvent *event)
     return true;
 }
 
+bool FaceWidget::focusNextPrevChild(bool next)
+{
+    // The keyboard focus stays on the face, so every key keeps its meaning in play; only what a
+    // screen reader is on moves.
+    const std::vector<int> &order = faceTabOrder();
+    const auto count = int(order.size());
+    const auto at = std::find(order.begin(), order.end(), focusedPart_);
+    const int place = at == order.end() ? (next ? -1 : 0) : int(at - order.begin());
+    focusedPart_ = order[std::size_t((place + (next ? 1 : count - 1)) % count)];
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(focusedPart_);
+        QAccessible::updateAccessibility(&focus);
+    }
+    return true;
+}
+
 void FaceWidget::metersChanged()
 {
     if (!QAccessible::isActive())
         return;
+    // Only the meters whose number changed: a win counting up would otherwise flood a screen
+    // reader with every meter at every step.
     for (int index = 0; index < int(kFaceControls.size()); ++index) {
         const FaceControl &control = kFaceControls[index];
         if (control.meter == FaceMeter::None)
             continue;
-        QAccessibleValueChangeEvent change(this, faceMeterText(control.meter, face_->shownMeters()));
+        const QString shown = faceMeterText(control.meter, face_->shownMeters());
+        QString &told = toldMeters_[std::size_t(index)];
+        if (shown == told)
+            continue;
+        told = shown;
+        QAccessibleValueChangeEvent change(this, shown);
         change.setChild(index);
         QAccessible::updateAccessibility(&change);
     }
@@ -105,14 +131,13 @@ void FaceWidget::announce(const QString &result)
     lastResult_ = result;
     if (!QAccessible::isActive())
         return;
-    // Qt has no announcement event here: the face, which holds the focus while playing, changes
-    // its description (what a screen reader speaks of the focused object), and the result line
-    // in the face's children its name.
+    // The window's notice speaks it; the result line among the face's parts keeps it to be read
+    // again. Its change is told only when Tab is elsewhere: there it would be spoken twice.
+    if (focusedPart_ == faceResultChild() && hasFocus())
+        return;
     QAccessibleEvent line(this, QAccessible::NameChanged);
     line.setChild(faceResultChild());
     QAccessible::updateAccessibility(&line);
-    QAccessibleEvent spoken(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&spoken);
 }
 
 } // namespace varnholt

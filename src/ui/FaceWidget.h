@@ -3,10 +3,13 @@
 // controls and meters, and their names and values for screen readers.
 
 #include "platform/CanvasWidget.h"
+#include "presentation/FaceControls.h"
 
 #include <QCoreApplication>
 #include <QRect>
 #include <QString>
+
+#include <array>
 
 namespace varnholt {
 
@@ -33,6 +36,10 @@ public:
     void announce(const QString &result);
     const QString &lastResult() const { return lastResult_; }
 
+    // The part of the face a screen reader is on: Tab and Shift+Tab walk the parts (as
+    // faceTabOrder lists them) without pressing anything; -1 before the first Tab.
+    int focusedPart() const { return focusedPart_; }
+
 protected:
     struct Hint {
         QString text;
@@ -41,6 +48,7 @@ protected:
     Hint hintAt(QPoint at) const;
 
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void metersChanged();
@@ -49,6 +57,8 @@ private:
     MachineFace *face_ = nullptr;
     bool nudgeOffered_ = false;
     QString lastResult_;
+    int focusedPart_ = -1;
+    std::array<QString, kFaceControls.size()> toldMeters_; // as screen readers were last told
 };
 
 } // namespace varnholt

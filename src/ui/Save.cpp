@@ -189,8 +189,10 @@ void TLoadSave::FormCreate()
     }
     ready_ = true;
     setWindowTitle(tr(setup_.SlotDialogMode == 1 ? kSaveCaption : kOpenCaption));
-    for (int k = 1; k <= kNamedSlotCount; ++k)
+    for (int k = 1; k <= kNamedSlotCount; ++k) {
         fillPanel(k, listing.named[static_cast<std::size_t>(k - 1)]);
+        describeSlot(k, listing.saved[static_cast<std::size_t>(k - 1)]);
+    }
     Name1->setFocus();
 }
 
@@ -212,6 +214,26 @@ void TLoadSave::fillPanel(int k, const SavedFields &slot)
     nameSlotButton(k, QString::fromStdString(slot.GameName));
 }
 
+void TLoadSave::describeSlot(int k, bool saved)
+{
+    // The panel's labels lie beside the name: screen readers hear them with the name field and
+    // the slot's button. A slot never saved into shows defaults, and is said to be empty.
+    QString description;
+    if (!saved) {
+        //: Said by screen readers of a save slot nothing was ever saved into.
+        description = tr("Empty");
+    } else {
+        QStringList parts;
+        for (const QString &part : {QStringLiteral("Game%1"), QStringLiteral("date%1"),
+                                    QStringLiteral("credits%1"), QStringLiteral("borrowed%1")})
+            if (const QString shown = label(part.arg(k))->text(); !shown.isEmpty())
+                parts << shown;
+        description = parts.join(QStringLiteral(", "));
+    }
+    names()[static_cast<std::size_t>(k - 1)]->setAccessibleDescription(description);
+    slotButtons()[static_cast<std::size_t>(k - 1)]->setAccessibleDescription(description);
+}
+
 void TLoadSave::nameSlotButton(int k, const QString &gameName)
 {
     // Every slot button shows the same tick: screen readers hear what it does to which game.
@@ -229,10 +251,21 @@ void TLoadSave::BitBtn7Click(QObject *Sender)
     if (setup_.SlotDialogMode == 1) {
         const QString edited = names()[static_cast<std::size_t>(slot)]->text();
         if (const std::optional<QString> name =
-                inputBox_.InputQuery(this, tr(kNamePrompt), QString(), edited))
+                inputBox_.InputQuery(this, tr(kNamePrompt), QString(), edited)) {
             result = session_.saveIntoSlot(state_, slot, name->toStdString());
+            if (result.ok())
+                //: Said by screen readers once a game is saved: %1 the slot's number, %2 the
+                //: name the game was saved under.
+                spokenOutcome_ = tr("Saved in slot %1, %2.").arg(QString::number(tag), *name);
+        }
     } else {
         result = session_.openSlot(state_, slot);
+        if (result.ok())
+            //: Said by screen readers once a saved game is opened: %1 the slot's number, %2 the
+            //: game's name, %3 its credits, %4 what it owes.
+            spokenOutcome_ = tr("Opened slot %1, %2. Credits: %3. Borrowed: %4.")
+                                 .arg(QString::number(tag), QString::fromStdString(state_.GameName),
+                                      shownInteger(state_.Credits), shownInteger(state_.Borrowed));
     }
     if (!result.ok())
         showError(result);

@@ -48,6 +48,10 @@ public:
     // Any slot button; its tag 1..8 names the slot.
     void BitBtn7Click(QObject *Sender);
 
+    // What a screen reader says once the dialog has closed: the game saved or opened, or
+    // nothing when neither happened.
+    const QString &spokenOutcome() const { return spokenOutcome_; }
+
     QFrame *Bevel1 = nullptr;
     QFrame *Panel1 = nullptr, *Panel2 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr;
     QFrame *Panel5 = nullptr, *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr;
@@ -74,6 +78,7 @@ private:
     QPushButton *addSlotPanel(int k, QFrame *&panel, QLineEdit *&name);
     void fillPanel(int k, const SavedFields &slot);
     void nameSlotButton(int k, const QString &gameName);
+    void describeSlot(int k, bool saved);
     void setTabOrderThroughSlots();
     void showError(const RecordResult &failed);
 
@@ -84,6 +89,7 @@ private:
     LoadSaveSetup setup_;
     bool ready_ = false;
     bool closed_ = false;
+    QString spokenOutcome_;
 };
 
 } // namespace varnholt

@@ -105,8 +105,21 @@ void TStatsForm::FormCreate(const SavedFields &game, const std::string &groupSep
         this->*line.figure =
             makeLabel(*this, figure, QRect(line.right - kFigureWidth, line.top, kFigureWidth, kLineHeight),
                       windowFont(kFontPixels, line.boldFigure), ink, Qt::AlignRight | Qt::AlignTop);
+        // Screen readers reach each figure with Tab and hear its caption with it.
+        QLabel *figureLabel = this->*line.figure;
+        figureLabel->setFocusPolicy(Qt::TabFocus);
+        captionLabel->setBuddy(figureLabel);
     }
     BitBtn1 = makeOkButton(*this, tr("OK"), QRect(536, 168, 89, 33));
+    // Tab goes down the left column, then down the right one, then to OK.
+    QWidget *previous = nullptr;
+    for (const StatsLine &line : kLines) {
+        if (previous)
+            setTabOrder(previous, this->*line.figure);
+        previous = this->*line.figure;
+    }
+    setTabOrder(previous, BitBtn1);
+    (this->*kLines.front().figure)->setFocus();
 }
 
 } // namespace varnholt

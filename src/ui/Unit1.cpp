@@ -20,6 +20,7 @@
 #include "ui/MakerPages.h"
 #include "ui/ManualFile.h"
 #include "ui/MenuBarKeys.h"
+#include "ui/SpokenNotice.h"
 #include "ui/Version.h"
 
 #include <QAction>
@@ -140,6 +141,7 @@ void TForm1::FormCreate()
     faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
     faceWidget_->onKeyDown = [this](int key) { FormKeyDown(key); };
     faceWidget_->setFocus();
+    notice_ = new SpokenNotice(this);
     giveKeysBackAfterMenus(*menuBar(), *faceWidget_);
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);

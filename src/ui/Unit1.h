@@ -44,6 +44,7 @@ class MachineFace;
 class MessageSink;
 class MusicCycle;
 class SoundEffects;
+class SpokenNotice;
 class TLoadSave;
 class TTrickForm;
 class WebOpener;
@@ -153,6 +154,7 @@ protected:
     const GameState &game() const { return Game; }
     // The face on the window, where presses, keys and hints arrive.
     FaceWidget &faceWidget();
+    SpokenNotice &spokenNotice() { return *notice_; }
     HelpViewer *helpViewer() const;
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
@@ -296,6 +298,7 @@ private:
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     FaceWidget *faceWidget_ = nullptr;
+    SpokenNotice *notice_ = nullptr; // what screen readers speak at once
     std::unique_ptr<MachineFace> face_;
     std::unique_ptr<SavedGameFile> savedGames_;
 

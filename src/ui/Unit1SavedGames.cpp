@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "records/SavedGames.h"
 #include "ui/Save.h"
+#include "ui/SpokenNotice.h"
 
 namespace varnholt {
 
@@ -41,6 +42,8 @@ void TForm1::runSlotDialog()
         slotDialog_ = &dialog;
         if (dialog.ready())
             runSideWindow(dialog);
+        if (!dialog.spokenOutcome().isEmpty())
+            notice_->say(dialog.spokenOutcome());
         slotDialog_ = nullptr;
     }
     enterPhase(PlayEvent::SlotsClosed);

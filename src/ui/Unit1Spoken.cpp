@@ -5,6 +5,7 @@
 
 #include "core/Input.h"
 #include "ui/FaceWidget.h"
+#include "ui/SpokenNotice.h"
 #include "ui/SpokenTexts.h"
 
 #include <algorithm>
@@ -29,7 +30,11 @@ PlayResult spokenFacts(const PlayOutcome &outcome, std::int32_t nudgesToUse)
 
 void TForm1::startResult() { resultAnnounced_ = false; }
 
-void TForm1::announce(const QString &text) { faceWidget_->announce(text); }
+void TForm1::announce(const QString &text)
+{
+    faceWidget_->announce(text);
+    notice_->say(text);
+}
 
 void TForm1::announceResult()
 {

@@ -11,6 +11,7 @@
 #include "records/Settings.h"
 #include "ui/CoreTexts.h"
 #include "ui/LocaleFormat.h"
+#include "ui/SpokenNotice.h"
 #include "ui/VaultAccessible.h"
 
 #include <QFontMetrics>
@@ -79,6 +80,7 @@ void TTrickForm::FormCreate()
     // No frame shows it, but screen readers announce the window by its title.
     setWindowTitle(tr("The vault"));
     setAccessibleDescription(tr("Pick one of the five chests: keys 1 to 5, or Left and Right, then Enter"));
+    notice_ = new SpokenNotice(this);
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

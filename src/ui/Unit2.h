@@ -26,6 +26,7 @@ struct GameState;
 class CanvasWidget;
 class Clock;
 class MessageSink;
+class SpokenNotice;
 class WavePlayer;
 
 // What the bonus window takes from the program around it.
@@ -67,6 +68,7 @@ public:
     const QString &prizeText() const { return prizeText_; }         // as drawn on the chest
     QString spokenPrizeText() const;                                // the same in the player's language
     QWidget *chestRoom() const;                                     // the picture the chests are picked on
+    SpokenNotice &notice() const { return *notice_; }               // tells screen readers the prize at once
 
 protected:
     const GameTimer &timer1() const { return Timer1; }
@@ -97,6 +99,7 @@ private:
     // once, and the open chests are loaded at the pick, so the window holds no more than that.
     std::array<QImage, kChestCount> roomUnderChest_;
     CanvasWidget *Image3 = nullptr; // what the player sees and clicks
+    SpokenNotice *notice_ = nullptr;
     GameTimer Timer1{kCloseAfterMs, false};
     GameTimer Timer2{kOpeningSoundMs, true};
 

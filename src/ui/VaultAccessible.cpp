@@ -2,6 +2,7 @@
 
 #include "bonus/ChestKeys.h"
 #include "core/Input.h"
+#include "ui/SpokenNotice.h"
 #include "ui/Unit2.h"
 
 #include <QAccessibleWidget>
@@ -184,6 +185,13 @@ void vaultHighlightMoved(TTrickForm &vault, int place)
     tell(vault, place, QAccessible::Selection);
 }
 
-void vaultChestPicked(TTrickForm &vault, int place) { tell(vault, place, QAccessible::NameChanged); }
+void vaultChestPicked(TTrickForm &vault, int place)
+{
+    tell(vault, place, QAccessible::NameChanged);
+    // The chest is not where the screen reader is, so its new name is said aloud as well.
+    if (QAccessibleInterface *room = QAccessible::queryAccessibleInterface(vault.chestRoom()))
+        if (QAccessibleInterface *chest = room->child(place))
+            vault.notice().say(chest->text(QAccessible::Name));
+}
 
 } // namespace varnholt

@@ -8,6 +8,7 @@
 #include "ui/FaceAccessible.h"
 #include "ui/FaceWidget.h"
 #include "ui/Save.h"
+#include "ui/SpokenNotice.h"
 #include "ui/Unit2.h"
 
 #include <QAccessible>
@@ -55,7 +56,7 @@ TEST_F(AccessibleGame, ReelsResultsAndTheNudgeOffer)
     EXPECT_EQ(nameOf(face->child(faceReelChild(1))), "Reel 2: skull, Bonus, scrolls");
     EXPECT_EQ(nameOf(face->child(faceReelChild(2))), "Reel 3: scrolls, skull, cross shield");
     EXPECT_EQ(resultOf(*form), "No win. 2 nudges to use: press 1, 2 or 3.");
-    EXPECT_EQ(face->text(QAccessible::Description), resultOf(*form)) << "spoken as the face's description";
+    EXPECT_EQ(form->spokenNotice().sentence(), resultOf(*form)) << "said by the window's notice";
     EXPECT_TRUE(nudgeUsable(*form));
 
     forceStops(*form, kGoldWildStops);
@@ -95,6 +96,7 @@ TEST_F(AccessibleGame, VaultListsItsChestsAndTellsThePrize)
         QCoreApplication::processEvents();
         ASSERT_TRUE(vault.boxPicked());
         EXPECT_EQ(nameOf(chests->child(2)), "Chest 3: middle chest, opened: " + vault.prizeText());
+        EXPECT_EQ(vault.notice().sentence(), nameOf(chests->child(2))) << "said as the chest opens";
         EXPECT_TRUE(chests->child(0)->state().disabled) << "the others can no longer be picked";
     };
     betOne(*form);
@@ -117,19 +119,30 @@ TEST_F(AccessibleGame, ChipsAndSlotButtonsSayWhatTheyDo)
         if (auto *borrow = dynamic_cast<TBorrowC *>(&window)) {
             EXPECT_EQ(borrow->BitBtn1->accessibleName(), "Borrow 1000 credits");
             EXPECT_EQ(borrow->BitBtn4->accessibleName(), "Borrow 1 credit");
+            borrow->BitBtn2->click();
+            EXPECT_EQ(borrow->notice().sentence(), "Borrowed 100 credits. Credits: 1100. Borrowed: 1100.");
             borrow->RadioButton2->setChecked(true);
             EXPECT_EQ(borrow->BitBtn2->accessibleName(), "Pay back 100 credits");
+            borrow->BitBtn4->click();
+            EXPECT_EQ(borrow->notice().sentence(), "Paid back 1 credit. Credits: 1099. Borrowed: 1099.");
         } else if (auto *slotDialog = dynamic_cast<TLoadSave *>(&window)) {
             const bool saving = slotDialog->windowTitle().startsWith("Save");
             EXPECT_EQ(slotDialog->BitBtn2->accessibleName(),
                       saving ? "Save in slot 3, Castle <b>run</b>" : "Open slot 3, Castle <b>run</b>");
             EXPECT_EQ(slotDialog->OKBtn->accessibleName(),
                       saving ? "Save in slot 1, GameNo1" : "Open slot 1, GameNo1");
+            EXPECT_EQ(slotDialog->Name1->accessibleDescription(), "Empty") << "never saved into";
+            EXPECT_TRUE(slotDialog->BitBtn2->accessibleDescription().contains("Credits"))
+                << slotDialog->BitBtn2->accessibleDescription().toStdString();
+            EXPECT_EQ(slotDialog->Name3->accessibleDescription(),
+                      slotDialog->BitBtn2->accessibleDescription());
             if (saving) {
                 slotDialog->Name1->setText(QString());
                 QTest::keyClicks(slotDialog->Name1, "Tower");
                 EXPECT_EQ(slotDialog->OKBtn->accessibleName(), "Save in slot 1, Tower")
                     << "follows the name typed";
+            } else {
+                slotDialog->BitBtn7Click(slotDialog->BitBtn2);
             }
         }
     };
@@ -137,4 +150,26 @@ TEST_F(AccessibleGame, ChipsAndSlotButtonsSayWhatTheyDo)
     form->SaveGame1Click();
     form->OpenGame1Click();
     EXPECT_EQ(shown, 3);
+    EXPECT_EQ(form->spokenNotice().sentence(),
+              "Opened slot 3, Castle <b>run</b>. Credits: 1000. Borrowed: 1000.")
+        << "said once the dialog has closed";
+}
+
+TEST_F(AccessibleGame, TabWalksThePartsWithoutPlaying)
+{
+    auto form = makePlayForm();
+    FaceWidget &face = form->faceWidget();
+    const SavedFields before = savedFieldsOf(form->game());
+    QTest::keyClick(&face, Qt::Key_Tab);
+    EXPECT_EQ(face.focusedPart(), faceResultChild()) << "the result comes first";
+    QTest::keyClick(&face, Qt::Key_Tab);
+    EXPECT_EQ(face.focusedPart(), faceReelChild(0));
+    for (int press = 0; press < 2; ++press)
+        QTest::keyClick(&face, Qt::Key_Backtab);
+    EXPECT_EQ(face.focusedPart(), faceTabOrder().back()) << "Shift+Tab wraps round";
+    EXPECT_EQ(int(faceTabOrder().size()), faceOf(*form)->childCount()) << "every part once";
+    EXPECT_EQ(savedFieldsOf(form->game()), before);
+    EXPECT_EQ(form->game().CoinsBet, 0) << "Tab presses nothing";
+    const QString credits = faceOf(*form)->child(faceTabOrder()[4])->text(QAccessible::Name);
+    EXPECT_EQ(credits, QString("Credits: %1").arg(before.Credits)) << "a meter says its number";
 }

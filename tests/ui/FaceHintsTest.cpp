@@ -22,8 +22,13 @@ std::map<QString, QString> meterValues(QAccessibleInterface &face)
     std::map<QString, QString> values;
     for (int i = 0; i < face.childCount(); ++i) {
         QAccessibleInterface *child = face.child(i);
-        if (child->role() == QAccessible::StaticText)
-            values[child->text(QAccessible::Name)] = child->text(QAccessible::Value);
+        if (child->role() == QAccessible::StaticText) {
+            // The name is the caption, then the number when one shows.
+            const QString value = child->text(QAccessible::Value);
+            const QString name = child->text(QAccessible::Name);
+            EXPECT_EQ(name.endsWith(": " + value), !value.isEmpty()) << name.toStdString();
+            values[name.section(':', 0, 0)] = value;
+        }
     }
     return values;
 }

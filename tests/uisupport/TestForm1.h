@@ -27,6 +27,7 @@ public:
     using TForm1::requestedSize;
     using TForm1::reseedRandom;
     using TForm1::runDueTimers;
+    using TForm1::spokenNotice;
 };
 
 } // namespace varnholt
