@@ -163,11 +163,18 @@ SNDFILE *FluidMidiPlayer::openCachedPiece() const
 {
     if (cacheFile_.empty())
         return nullptr;
+    // Anyone may leave a FIFO or a device under the name: only a regular file is handed on.
+    OpenedFile opened = openFileSafely(cacheFile_, kCachedMusicFileCap);
+    if (opened.status == FileStatus::Missing)
+        return nullptr;
     SF_INFO format{};
-    SNDFILE *file = sf_open(cacheFile_.c_str(), SFM_READ, &format);
+    const int fd = opened.descriptor.get();
+    SNDFILE *file = opened.ok() ? sf_open_fd(fd, SFM_READ, &format, SF_TRUE) : nullptr;
+    if (file)
+        opened.descriptor.release(); // libsndfile closes it
     if (file && format.channels == sdlaudio::kChannels && format.samplerate == sdlaudio::kRate &&
         format.frames == pieceFrames_) {
-        ::utimensat(AT_FDCWD, cacheFile_.c_str(), nullptr, 0); // played: keep it from pruning
+        ::futimens(fd, nullptr); // played: keep it from pruning
         return file;
     }
     if (file)
