@@ -153,6 +153,14 @@ TEST_F(HostileFilesTest, ReadOnlySavedGameIsNotReplaced)
     ::chmod(file.path.c_str(), 0444); // the owner's wish binds even when the tests run as root
     EXPECT_EQ(saveCurrentGame(222).error, "Unable to write to " + file.path);
     EXPECT_EQ(readText(file.path), before);
+
+    ::chmod(file.path.c_str(), 0644);
+    ::chmod(folder.path().c_str(), 0555); // the folder's too
+    EXPECT_EQ(saveCurrentGame(333).error, "Unable to write to " + file.path);
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(readText(file.path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "no temporary left";
 }
 
 TEST_F(HostileFilesTest, LineEndsAndEncodingsOfOtherEditorsReadAndArePreserved)
