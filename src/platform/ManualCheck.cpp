@@ -27,6 +27,14 @@ bool isOneOf(std::string_view name, std::initializer_list<std::string_view> name
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+bool isBlock(std::string_view name)
+{
+    return isOneOf(name,
+                   {"html",  "body", "p",  "div", "li",    "ul",         "ol",    "dl",      "dt",     "dd",
+                    "table", "tr",   "td", "th",  "thead", "tbody",      "tfoot", "caption", "h1",     "h2",
+                    "h3",    "h4",   "h5", "h6",  "pre",   "blockquote", "hr",    "center",  "address"});
+}
+
 // Elements that never hold others.
 bool isVoid(std::string_view name)
 {
@@ -60,15 +68,23 @@ public:
 
     ManualShape read()
     {
+        std::size_t textFrom = 0;
         for (std::size_t at = html_.find('<'); at != std::string_view::npos && !overLimits();
              at = html_.find('<', at)) {
+            sawTag_ = false;
             const std::optional<std::size_t> next = tagAt(at);
             if (!next) {
                 shape_.malformed = true;
-                break;
+                return shape_;
+            }
+            if (sawTag_) {
+                countText(html_.substr(textFrom, at - textFrom));
+                textFrom = *next;
             }
             at = *next;
         }
+        if (!overLimits())
+            countText(html_.substr(textFrom));
         return shape_;
     }
 
@@ -77,7 +93,30 @@ private:
     {
         return shape_.nesting > kMaxManualNesting || shape_.tableNesting > kMaxManualTableNesting ||
                shape_.elements > kMaxManualElements || shape_.tableCells > kMaxManualTableCells ||
-               shape_.hugeSpan;
+               shape_.hugeSpan || shape_.text > kMaxManualText || shape_.blockText > kMaxManualBlockText ||
+               shape_.word > kMaxManualWord;
+    }
+
+    // Entities and other spaces than ASCII's count as letters: a word or block only seems longer.
+    void countText(std::string_view text)
+    {
+        for (char c : text) {
+            word_ = isSpace(c) ? 0 : word_ + 1;
+            shape_.word = std::max(shape_.word, word_);
+        }
+        blockText_ += text.size();
+        shape_.blockText = std::max(shape_.blockText, blockText_);
+        shape_.text += text.size();
+    }
+
+    // Where the viewer starts a new block, so a new line; elements styled otherwise are taken as
+    // running on in the same line, as they may.
+    void elementBoundary(const std::string &name, bool styledDisplay)
+    {
+        if (name == "br")
+            word_ = 0;
+        else if (!styledDisplay && isBlock(name))
+            word_ = 0, blockText_ = 0;
     }
 
     char charAt(std::size_t at) const { return at < html_.size() ? html_[at] : '\0'; }
@@ -120,6 +159,7 @@ private:
         const std::size_t end = skipSpaces(nameEnd);
         if (nameEnd == at || charAt(end) != '>')
             return std::nullopt; // "</table,>" and the like: not the close it looks like
+        sawTag_ = true;
         close(lower(html_.substr(at, nameEnd - at)));
         return end + 1;
     }
@@ -128,11 +168,12 @@ private:
     {
         const std::size_t nameEnd = nameEndAt(at);
         const std::string name = lower(html_.substr(at, nameEnd - at));
+        sawTag_ = true;
         const char after = charAt(nameEnd);
         if (!isSpace(after) && after != '>' && after != '/')
             return std::nullopt; // "<table,": a name the viewer reads otherwise
         int columns = 1, rows = 1;
-        bool closesItself = false;
+        bool closesItself = false, styledDisplay = false;
         std::size_t pos = nameEnd;
         for (;;) {
             pos = skipSpaces(pos);
@@ -156,12 +197,15 @@ private:
                 valueAt(skipSpaces(pos + 1));
             if (!value)
                 return std::nullopt;
+            if (attribute == "style" && lower(value->first).find("display") != std::string::npos)
+                styledDisplay = true;
             if (attribute == "colspan")
                 columns = spanValue(value->first);
             else if (attribute == "rowspan")
                 rows = spanValue(value->first);
             pos = value->second;
         }
+        elementBoundary(name, styledDisplay);
         open(name, closesItself, columns, rows);
         return pos + 1;
     }
@@ -249,6 +293,7 @@ private:
     // it; one that matches no open element is ignored.
     void close(const std::string &name)
     {
+        elementBoundary(name, false);
         for (std::size_t i = open_.size(); i-- > 0;)
             if (open_[i] == name) {
                 popTo(i);
@@ -269,6 +314,8 @@ private:
     ManualShape shape_;
     std::vector<std::string> open_; // never longer than the nesting limit, plus one
     int tables_ = 0;
+    bool sawTag_ = false;
+    std::size_t word_ = 0, blockText_ = 0;
 };
 
 } // namespace
@@ -288,6 +335,8 @@ std::string manualLayoutProblem(std::string_view html)
         return "its tables have too many cells to be laid out";
     if (shape.elements > kMaxManualElements)
         return "it has too many elements to be laid out";
+    if (shape.text > kMaxManualText || shape.blockText > kMaxManualBlockText || shape.word > kMaxManualWord)
+        return "it has too much text in one place to be laid out";
     return {};
 }
 

@@ -6,6 +6,7 @@
 // attribute values hide what looks like tags in them, and a close tag counts only when the
 // viewer would take it as one.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,13 @@ inline constexpr int kMaxManualTableNesting = 4;
 // Any element in any other: our manual goes about eight deep.
 inline constexpr int kMaxManualNesting = 48;
 // Elements in the page, and table cells (a spanning cell counted for each place it covers).
-inline constexpr int kMaxManualElements = 40000;
-inline constexpr int kMaxManualTableCells = 4000;
+// Our manual has about 500 elements, 120 of them cells.
+inline constexpr int kMaxManualElements = 20000;
+inline constexpr int kMaxManualTableCells = 600;
+// Text in bytes: in all (ours has some 40 KB), in one paragraph or other block, in one word.
+inline constexpr std::size_t kMaxManualText = 512u << 10;
+inline constexpr std::size_t kMaxManualBlockText = 16u << 10;
+inline constexpr std::size_t kMaxManualWord = 1u << 10;
 // A cell spanning more than this many rows or columns is not a table a page needs.
 inline constexpr int kMaxManualCellSpan = 64;
 
@@ -27,6 +33,7 @@ struct ManualShape {
     int elements = 0;      // elements opened
     int tableCells = 0;    // cells, each as many times as the places it spans
     bool hugeSpan = false; // some cell spans more than kMaxManualCellSpan rows or columns
+    std::size_t text = 0, blockText = 0, word = 0; // bytes of text: all, the most in a block, in a word
     // Markup the viewer might read otherwise than this check does (a comment or a quoted value
     // holding angle brackets, a close tag with more than its name): refused, not guessed at.
     bool malformed = false;

@@ -25,9 +25,6 @@ inline std::string manualPage(const std::string &body)
     return "<html><body><a name=\"contents\"></a>" + body + "</body></html>";
 }
 
-// Room left for text under the size cap, beside `markup` bytes of markup.
-inline std::size_t textRoom(std::size_t markup) { return (kHelpFileCap - markup) * 9 / 10; }
-
 // Name and page of each worst case.
 inline std::vector<std::pair<std::string, std::string>> worstManuals()
 {
@@ -57,15 +54,30 @@ inline std::vector<std::pair<std::string, std::string>> worstManuals()
                                   " rowspan=" + std::to_string(kMaxManualTableCells / kMaxManualCellSpan) +
                                   ">x</td></tr></table>"));
 
-    // Text up to the size cap: in paragraphs of words, and as one unbroken word.
-    const std::size_t room = textRoom(kMaxManualElements * 8);
+    // Text up to its limits: in paragraphs of words, as long paragraphs kept on one line each,
+    // as the longest words.
+    const std::string words = "words of text ";
+    const std::size_t paragraphs = kMaxManualText / kMaxManualBlockText;
+    const std::string paragraph = repeated(words, (kMaxManualBlockText - 100) / words.size());
+    pages.emplace_back("LongParagraphs", manualPage(repeated("<p>" + paragraph + "</p>", paragraphs - 1)));
     pages.emplace_back(
-        "ManyParagraphs",
-        manualPage(repeated("<p>" + repeated("words of text ", (room / kMaxManualElements) / 14) + "</p>",
-                            kMaxManualElements - 10)));
-    pages.emplace_back("OneLongWord", manualPage("<p>" + std::string(room, 'x') + "</p>"));
-    pages.emplace_back("PreformattedLines",
-                       manualPage("<pre>" + repeated(std::string(200, 'x') + "\n", room / 201) + "</pre>"));
+        "UnbrokenLines",
+        manualPage(repeated("<p style=\"white-space:pre\">" + paragraph + "</p>", paragraphs - 1)));
+    pages.emplace_back("LongWords", manualPage(repeated(
+                                        "<p>" + repeated(std::string(kMaxManualWord, 'x') + " ", 15) + "</p>",
+                                        paragraphs - 1)));
+    pages.emplace_back(
+        "ManyShortParagraphs",
+        manualPage(
+            repeated("<p>" + repeated(words, kMaxManualText / kMaxManualElements / words.size()) + "</p>",
+                     kMaxManualElements - 10)));
+    // A stylesheet as long as a block may be, over as many elements as may be.
+    std::string rules;
+    for (int i = 0; rules.size() + 64 < kMaxManualBlockText; ++i)
+        rules += "div.c" + std::to_string(i) + " div b { color: #123456; margin: 1px } ";
+    pages.emplace_back("StyledBlocks", "<html><head><style>" + rules + "</style></head><body>" +
+                                           repeated(nested("<div class=\"c1\">", "</div>", deepest), groups) +
+                                           "</body></html>");
     return pages;
 }
 
