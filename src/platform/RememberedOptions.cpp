@@ -1,6 +1,9 @@
 #include "platform/RememberedOptions.h"
 
+#include "files/SafeRead.h"
+
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -19,10 +22,23 @@ std::unique_ptr<QSettings> openOptions(const std::string &file)
     return std::make_unique<QSettings>(QString::fromStdString(file), QSettings::IniFormat);
 }
 
+// The file the settings object reads, checked before Qt opens it: Qt's own open of a FIFO
+// there would wait for ever.
+bool safeToOpen(const std::string &file)
+{
+    const std::string path =
+        file.empty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
+                           "/varnholt-slots/options.conf"
+                     : file;
+    return openFileSafely(path, kSettingsFileCap).status != FileStatus::Unreadable;
+}
+
 } // namespace
 
 RememberedOptions loadRememberedOptions(const std::string &file)
 {
+    if (!safeToOpen(file))
+        return {};
     const auto settings = openOptions(file);
     RememberedOptions options;
     options.sound = settings->value(kSoundKey, options.sound).toBool();
@@ -32,6 +48,8 @@ RememberedOptions loadRememberedOptions(const std::string &file)
 
 bool saveRememberedOptions(const std::string &file, const RememberedOptions &options)
 {
+    if (!safeToOpen(file))
+        return false;
     const auto settings = openOptions(file);
     settings->setValue(kSoundKey, options.sound);
     settings->setValue(kMusicKey, options.music);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 using namespace varnholt;
 using namespace varnholt::test;
 
@@ -49,6 +51,12 @@ TEST(RememberedOptions, KeptInTheDesktopsConfigurationFolder)
     const RememberedOptions read = loadRememberedOptions("");
     EXPECT_FALSE(read.sound);
     EXPECT_TRUE(read.music);
+    QFile::remove(expected);
+
+    // A FIFO in its place would hold the start for ever.
+    ASSERT_EQ(::mkfifo(expected.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_TRUE(loadRememberedOptions("").sound) << "the choices as at a first start";
+    EXPECT_FALSE(saveRememberedOptions("", {false, false}));
     QFile::remove(expected);
 }
 
