@@ -407,27 +407,6 @@ TEST_F(MusicPlayback, WhatIsNotARegularFileUnderAPiecesNameIsNeverOpenedAndIsCle
     EXPECT_TRUE(fs::is_fifo(dir / "fifo")) << "only the name in the cache goes";
 }
 
-TEST(MusicRenderer, NeverWritesThroughALinkUnderThePiecesName)
-{
-    const fs::path dir = fs::temp_directory_path() / ("varnholt-render-link-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "victim") << "kept";
-    fs::create_symlink(dir / "victim", dir / "out.flac");
-    const Bytes piece = chordPiece(1);
-    QProcess renderer;
-    renderer.start(VARNHOLT_MUSIC_RENDERER, {QString::fromStdString(findGeneralMidiSoundFont()),
-                                             QString::fromStdString((dir / "out.flac").string())});
-    renderer.write(reinterpret_cast<const char *>(piece.data()), static_cast<qsizetype>(piece.size()));
-    renderer.closeWriteChannel();
-    ASSERT_TRUE(renderer.waitForFinished(30000));
-    EXPECT_NE(renderer.exitCode(), 0);
-    EXPECT_EQ(fs::file_size(dir / "victim"), 4u);
-    EXPECT_TRUE(fs::is_symlink(dir / "out.flac"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2)
-        << "a temporary file left";
-    fs::remove_all(dir);
-}
-
 TEST(MusicRenderer, RefusesWhatItCannotRenderAndLeavesNoFile)
 {
     const fs::path dir = fs::temp_directory_path() / ("varnholt-render-" + std::to_string(::getpid()));
