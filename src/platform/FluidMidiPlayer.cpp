@@ -168,10 +168,9 @@ SNDFILE *FluidMidiPlayer::openCachedPiece() const
     if (opened.status == FileStatus::Missing)
         return nullptr;
     SF_INFO format{};
-    const int fd = opened.descriptor.get();
-    SNDFILE *file = opened.ok() ? sf_open_fd(fd, SFM_READ, &format, SF_TRUE) : nullptr;
-    if (file)
-        opened.descriptor.release(); // libsndfile closes it
+    // libsndfile owns the descriptor from here, and closes it even when the open fails.
+    const int fd = opened.ok() ? opened.descriptor.release() : -1;
+    SNDFILE *file = fd >= 0 ? sf_open_fd(fd, SFM_READ, &format, SF_TRUE) : nullptr;
     if (file && format.channels == sdlaudio::kChannels && format.samplerate == sdlaudio::kRate &&
         format.frames == pieceFrames_) {
         ::futimens(fd, nullptr); // played: keep it from pruning

@@ -73,10 +73,10 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
     format.samplerate = sdlaudio::kRate;
     format.channels = sdlaudio::kChannels;
     format.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE *file = sf_open_fd(output.descriptor.get(), SFM_WRITE, &format, SF_TRUE);
+    // libsndfile owns the descriptor from here, and closes it even when the open fails.
+    SNDFILE *file = sf_open_fd(output.descriptor.release(), SFM_WRITE, &format, SF_TRUE);
     if (!file)
         return fail("cannot write " + output.path + ": " + sf_strerror(nullptr));
-    output.descriptor.release(); // libsndfile closes it
 
     constexpr int kBlock = 4096;
     std::vector<std::int16_t> samples(kBlock * sdlaudio::kChannels);
