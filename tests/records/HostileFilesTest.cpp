@@ -67,6 +67,7 @@ struct HostileKind {
 };
 
 class SharedOpener : public ::testing::TestWithParam<HostileKind> {};
+void PrintTo(const HostileKind &kind, std::ostream *out) { *out << kind.name; }
 
 const HostileKind kHostileKinds[] = {
     {"Fifo", [](const TempFolder &, const std::string &p) { ::mkfifo(p.c_str(), 0600); },
