@@ -11,9 +11,25 @@ public:
     ~FileDescriptor() { close(); }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
+    FileDescriptor(FileDescriptor &&other) noexcept : fd_(other.release()) {}
+    FileDescriptor &operator=(FileDescriptor &&other) noexcept
+    {
+        if (this != &other) {
+            close();
+            fd_ = other.release();
+        }
+        return *this;
+    }
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Hands the descriptor to a new owner (a library that closes it itself).
+    int release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     bool close()
     {
         if (fd_ < 0)

@@ -163,11 +163,17 @@ SNDFILE *FluidMidiPlayer::openCachedPiece() const
 {
     if (cacheFile_.empty())
         return nullptr;
+    // Anyone may leave a FIFO or a device under the name: only a regular file is handed on.
+    OpenedFile opened = openFileSafely(cacheFile_, kCachedMusicFileCap);
+    if (opened.status == FileStatus::Missing)
+        return nullptr;
     SF_INFO format{};
-    SNDFILE *file = sf_open(cacheFile_.c_str(), SFM_READ, &format);
+    // libsndfile owns the descriptor from here, and closes it even when the open fails.
+    const int fd = opened.ok() ? opened.descriptor.release() : -1;
+    SNDFILE *file = fd >= 0 ? sf_open_fd(fd, SFM_READ, &format, SF_TRUE) : nullptr;
     if (file && format.channels == sdlaudio::kChannels && format.samplerate == sdlaudio::kRate &&
         format.frames == pieceFrames_) {
-        ::utimensat(AT_FDCWD, cacheFile_.c_str(), nullptr, 0); // played: keep it from pruning
+        ::futimens(fd, nullptr); // played: keep it from pruning
         return file;
     }
     if (file)

@@ -18,4 +18,6 @@ QString plainWindowTitle(const QString &text)
     return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
+QString isolatedText(const QString &text) { return QChar(0x2068) + text + QChar(0x2069); }
+
 } // namespace varnholt

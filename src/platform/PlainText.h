@@ -17,4 +17,8 @@ QLabel *makePlainLabel(QWidget *parent, const QString &text = {});
 // A window caption showing `text` literally: "[*]" is otherwise the modified-marker.
 QString plainWindowTitle(const QString &text);
 
+// `text` set apart for the bidirectional algorithm (first-strong isolate ... pop directional
+// isolate), so a direction mark or override in it cannot reorder the text around it.
+QString isolatedText(const QString &text);
+
 } // namespace varnholt

@@ -82,8 +82,8 @@ void removeStaleTemporaries(const std::filesystem::path &target)
     }
 }
 
-// The owner's write permission counts even for the superuser: a player who made the file
-// read-only meant it. Anyone else is asked of the system.
+// The owner's write permission counts even for the superuser: a player who made the file (or
+// its folder) read-only meant it. Anyone else is asked of the system.
 bool mayReplace(const std::string &path, const struct stat &info)
 {
     if (info.st_uid == ::geteuid())
@@ -110,6 +110,11 @@ RecordResult writeFileAtomically(const std::string &path, std::string_view conte
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
     if (hadOld && (!S_ISREG(old.st_mode) || !mayReplace(target, old)))
+        return failed;
+    // The new file is made in the folder: a folder made read-only is obeyed as the file is.
+    struct stat folder {};
+    if (::stat(folderOf(target).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+        !mayReplace(folderOf(target).string(), folder))
         return failed;
 
     removeStaleTemporaries(target);

@@ -16,8 +16,9 @@ std::string unableToWriteMessage(const std::string &path);
 // crash: the new text goes to a temporary file in the same folder, is flushed to disk and then
 // renamed over the old one. An existing file keeps its permissions; a symbolic link keeps
 // pointing at the same file. A file that is not a regular file, or that its owner made
-// read-only, is not replaced. On failure the old file is untouched. Temporary files of ours
-// left over from a save that was killed part-way are removed once they are a minute old.
+// read-only, or whose folder its owner made read-only, is not replaced. On failure the old file is untouched.
+// Temporary files of ours left over from a save that was killed part-way are removed once they are a minute
+// old.
 RecordResult writeFileAtomically(const std::string &path, std::string_view contents);
 
 // Creates the folder that will hold `path`, with any missing parents.

@@ -91,12 +91,21 @@ int main(int argc, char **argv)
         form.closeBySignal();
         // Once the game is kept, nothing holds the program: not a side window, nor the message
         // box of a close by hand whose save failed. A play under way closes when it is over.
-        if (form.gameKept())
+        if (form.gameKept()) {
+            varnholt::gameInProgressKept();
             QCoreApplication::exit(0);
+        }
     });
+    // Whatever the window is busy with (a file that will not load, a page that will not lay
+    // out), a signal ends the program soon; the most it costs is the spin not yet kept.
+    varnholt::armQuitDeadline(std::chrono::seconds(2));
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager &) { form.saveGameInProgress(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] { form.closeBySignal(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] {
+        form.closeBySignal();
+        if (form.gameKept())
+            varnholt::gameInProgressKept();
+    });
 
     form.show();
     return app.exec();

@@ -4,6 +4,7 @@
 #include "platform/CanvasWidget.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/PictureLoader.h"
+#include "platform/PlainText.h"
 #include "presentation/FaceFonts.h"
 #include "sponsor/BannerAreas.h"
 #include "sponsor/BrandRows.h"
@@ -193,7 +194,7 @@ void TPrinterForm::setUpSpecial(const QString &name)
         Panel1->hide();
         return;
     }
-    Label1->setText(name);
+    Label1->setText(isolatedText(name)); // the print server's words, kept from reordering ours
     const PrinterSpecial special = findPrinterSpecial(name.toStdString());
     SpecialLink = text(sponsorAddress(special.page));
     Label1->setToolTip(SpecialLink); // our own address, built from the model table

@@ -15,8 +15,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace varnholt;
@@ -375,6 +377,34 @@ TEST_F(MusicPlayback, APieceIsRenderedAheadOnceThenPlayedFromTheCacheToTheSample
     EXPECT_GT(compared, frames * 9 / 10);
     EXPECT_GT(peak, 1000) << "the piece was not heard";
     EXPECT_EQ(differing, 0) << "the cached piece does not sound as the synthesizer made it";
+}
+
+TEST_F(MusicPlayback, WhatIsNotARegularFileUnderAPiecesNameIsNeverOpenedAndIsCleared)
+{
+    const fs::path cache = dir / "cache";
+    makePlayer({cache.string(), VARNHOLT_MUSIC_RENDERER});
+    const Bytes piece = chordPiece(4);
+    const fs::path rendered = cache / cachedPieceName(piece, 2 * FluidMidiPlayer::frameRate(),
+                                                      gameSynthIdentity(findGeneralMidiSoundFont()));
+    fs::create_directories(cache);
+    const std::string path = write("two.mid", piece);
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    // Without a writer, opening any of these for reading as a file would wait for ever.
+    for (const auto &plant :
+         std::vector<std::function<void()>>{[&] { ASSERT_EQ(::mkfifo(rendered.c_str(), 0600), 0); },
+                                            [&] { fs::create_symlink(dir / "fifo", rendered); },
+                                            [&] { fs::create_symlink("/dev/zero", rendered); }}) {
+        plant();
+        ASSERT_TRUE(player->open(path, nullptr));
+        player->play();
+        EXPECT_FALSE(player->playingFromCache());
+        const fs::file_status there = fs::symlink_status(rendered);
+        EXPECT_FALSE(fs::is_fifo(there) || fs::is_symlink(there)) << "left for the renderer to replace";
+        player->close();
+        player->waitForRenderer(30000);
+        fs::remove(rendered);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo")) << "only the name in the cache goes";
 }
 
 TEST(MusicRenderer, RefusesWhatItCannotRenderAndLeavesNoFile)

@@ -21,7 +21,8 @@ int main(int argc, char **argv)
     // it names here.
     advert.grab();
     std::printf("panel=%s\n", advert.Panel1->isHidden() ? "hidden" : "shown");
-    std::printf("name=%s\n", qPrintable(advert.Label1->text()));
+    // The name as the print server gave it, without the marks that isolate it for display.
+    std::printf("name=%s\n", qPrintable(advert.Label1->text().remove(QChar(0x2068)).remove(QChar(0x2069))));
     std::printf("price=%s\n", qPrintable(advert.Label2->text()));
     std::printf("link=%s\n", qPrintable(advert.specialLink()));
     std::printf("blinking=%s\n", advert.Timer1.Enabled() ? "yes" : "no");

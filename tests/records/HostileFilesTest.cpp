@@ -1,6 +1,7 @@
 // Files the player (or anything else) put where the game looks for its own.
 
 #include "files/SafeRead.h"
+#include "files/SafeWrite.h"
 #include "records/IniFile.h"
 #include "records/SavedGames.h"
 #include "records/Settings.h"
@@ -10,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 using namespace varnholt;
 using namespace varnholt::testing;
@@ -55,6 +58,72 @@ TEST_F(HostileFilesTest, SafeReadRefusesWhatIsNotASmallRegularFile)
     EXPECT_EQ(readFileSafely(folder.file("fits"), 100).bytes, std::string(100, 'x'));
 }
 
+namespace {
+
+struct HostileKind {
+    const char *name;
+    std::function<void(const TempFolder &, const std::string &path)> plant;
+    const char *reason; // the notice's words after "PATH: "
+};
+
+class SharedOpener : public ::testing::TestWithParam<HostileKind> {};
+void PrintTo(const HostileKind &kind, std::ostream *out) { *out << kind.name; }
+
+const HostileKind kHostileKinds[] = {
+    {"Fifo", [](const TempFolder &, const std::string &p) { ::mkfifo(p.c_str(), 0600); },
+     "a FIFO, not a regular file"},
+    {"LinkToFifo",
+     [](const TempFolder &f, const std::string &p) {
+         ::mkfifo(f.file("far").c_str(), 0600);
+         std::filesystem::create_symlink(f.file("far"), p);
+     },
+     "a FIFO, not a regular file"},
+    {"Device",
+     [](const TempFolder &, const std::string &p) { std::filesystem::create_symlink("/dev/null", p); },
+     "a device, not a regular file"},
+    {"Folder", [](const TempFolder &, const std::string &p) { std::filesystem::create_directory(p); },
+     "a folder, not a file"},
+    {"Oversized", [](const TempFolder &, const std::string &p) { writeText(p, std::string(101, 'x')); },
+     "larger than 100 bytes"},
+};
+
+} // namespace
+
+// Nothing under the name makes the open wait, and the refusal says why in one line.
+TEST_P(SharedOpener, RefusesWithOneReason)
+{
+    TempFolder folder;
+    const std::string path = folder.file("piece");
+    GetParam().plant(folder, path);
+    const OpenedFile opened = openFileSafely(path, 100);
+    EXPECT_EQ(opened.status, FileStatus::Unreadable);
+    EXPECT_FALSE(opened.descriptor.valid());
+    EXPECT_EQ(opened.problem, path + ": " + GetParam().reason);
+    EXPECT_EQ(readFileSafely(path, 100).problem, opened.problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SharedOpener, ::testing::ValuesIn(kHostileKinds),
+                         [](const auto &kind) { return std::string(kind.param.name); });
+
+// A new file beside a target is never one planted ahead.
+TEST(SafeWrite, LinksPlantedAtTemporaryNamesAreNeverWrittenThrough)
+{
+    TempFolder folder;
+    const std::string target = folder.file("piece.flac"), victim = folder.file("victim");
+    writeText(victim, "kept");
+    // Links at the names a predictable temporary would take.
+    for (int i = 0; i < 64; ++i)
+        std::filesystem::create_symlink(victim, target + ".part" + std::to_string(::getpid() + i));
+    NewFile file = createFileBeside(target, ".part");
+    ASSERT_TRUE(file.descriptor.valid());
+    ASSERT_EQ(::write(file.descriptor.get(), "new", 3), 3);
+    file.descriptor.close();
+    ASSERT_TRUE(replaceRegularFile(file.path, target, nullptr));
+    EXPECT_EQ(readText(target), "new");
+    EXPECT_FALSE(std::filesystem::is_symlink(target));
+    EXPECT_EQ(readText(victim), "kept");
+}
+
 TEST_F(HostileFilesTest, SavedGameThatCannotBeReadSafelyGivesDefaultsAndIsNeverReplaced)
 {
     ::mkfifo(folder.file("game.ini").c_str(), 0600);
@@ -76,6 +145,14 @@ TEST_F(HostileFilesTest, ReadOnlySavedGameIsNotReplaced)
     ::chmod(file.path.c_str(), 0444); // the owner's wish binds even when the tests run as root
     EXPECT_EQ(saveCurrentGame(222).error, "Unable to write to " + file.path);
     EXPECT_EQ(readText(file.path), before);
+
+    ::chmod(file.path.c_str(), 0644);
+    ::chmod(folder.path().c_str(), 0555); // the folder's too
+    EXPECT_EQ(saveCurrentGame(333).error, "Unable to write to " + file.path);
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(readText(file.path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+        << "no temporary left";
 }
 
 TEST_F(HostileFilesTest, LineEndsAndEncodingsOfOtherEditorsReadAndArePreserved)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Starts the program with a saved game it may not replace and ends it with each quit signal: it
-# must end within a bound only a hang would exceed, tell the failure on the standard error
-# stream, and leave the saved game's bytes as they were.
+# Starts the program with a saved game it may not replace (the file read-only, then its folder)
+# and ends it with each quit signal: it must end within a bound only a hang would exceed, tell
+# the failure on the standard error stream, and leave the saved game's bytes as they were.
 #   unwritable-save.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -15,6 +15,11 @@ printf '[CurrentGame]\nGameName=CurrentGame\nCredits=777\n' > "$saves/varnholt-s
 chmod 0444 "$saves/varnholt-slots.ini"
 cp "$saves/varnholt-slots.ini" "$scratch/before.ini"
 
+for readOnly in file folder; do
+if [ "$readOnly" = folder ]; then
+    chmod 0644 "$saves/varnholt-slots.ini"
+    chmod 0555 "$saves"
+fi
 for signal in TERM INT HUP; do
     HOME="$scratch" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
         "$program" 2> "$scratch/stderr" &
@@ -28,10 +33,11 @@ for signal in TERM INT HUP; do
     done
     if kill -0 "$game" 2>/dev/null; then
         kill -KILL "$game"
-        fail "SIG$signal did not end the program within 20 seconds"
+        fail "read-only $readOnly, SIG$signal did not end the program within 20 seconds"
     fi
     wait "$game" || true
-    grep -q "Unable to write to" "$scratch/stderr" || fail "SIG$signal: no word of the failed save on stderr"
-    cmp -s "$saves/varnholt-slots.ini" "$scratch/before.ini" || fail "SIG$signal changed the saved game"
-    echo "ok: SIG$signal"
+    grep -q "Unable to write to" "$scratch/stderr" || fail "read-only $readOnly, SIG$signal: no word of the failed save on stderr"
+    cmp -s "$saves/varnholt-slots.ini" "$scratch/before.ini" || fail "read-only $readOnly, SIG$signal changed the saved game"
+    echo "ok: SIG$signal, read-only $readOnly"
+done
 done

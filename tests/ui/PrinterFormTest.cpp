@@ -97,7 +97,8 @@ TEST_F(PrinterFormTest, SpecialIsCentredInThePanelAndLinksToItsPage)
         const int total = n.width() + p.width() + 8;
         EXPECT_EQ(n.x(), 481 / 2 - total / 2) << name;
         EXPECT_EQ(p.x(), n.x() + n.width() + 8) << name;
-        EXPECT_EQ(n.text(), name);
+        EXPECT_EQ(n.text(), QChar(0x2068) + QString(name) + QChar(0x2069))
+            << "set apart from the text around it";
         EXPECT_EQ(n.toolTip(), form->specialLink());
     }
     const auto form = open("Epson Stylus Photo 750");
@@ -186,7 +187,7 @@ TEST_F(PrinterFormTest, APrinterNameThatLooksLikeMarkupShowsAsItIs)
     const std::string name = "<b>Epson</b><img src=/dev/zero><table><tr><td>x</td></tr></table>";
     const auto form = open(name);
     EXPECT_EQ(form->Label1->textFormat(), Qt::PlainText);
-    EXPECT_EQ(form->Label1->text(), QString::fromStdString(name));
+    EXPECT_EQ(form->Label1->text(), QChar(0x2068) + QString::fromStdString(name) + QChar(0x2069));
     // Painted literally: as wide as the characters themselves, and no picture was looked for.
     const QImage shot = form->grab().toImage();
     EXPECT_FALSE(shot.isNull());

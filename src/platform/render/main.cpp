@@ -5,9 +5,11 @@
 //     varnholt-slots-music SOUNDFONT OUTPUT.flac < piece.mid
 //
 // The piece is rendered for exactly as long as the game plays it. The file is written under a
-// temporary name and renamed when complete, so the game never finds half a piece.
+// new temporary name no one can guess or plant a link at, and renamed when complete, so the game
+// never finds half a piece and nothing outside the cache is ever written.
 
 #include "files/SafeRead.h"
+#include "files/SafeWrite.h"
 #include "platform/GameSynth.h"
 #include "platform/MusicCache.h"
 #include "platform/MusicFile.h"
@@ -25,7 +27,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -55,7 +59,7 @@ bool readPiece(std::vector<std::uint8_t> &bytes)
 // The piece's samples exactly as the live player makes them: the same synthesizer, and 16-bit
 // output through FluidSynth's own conversion. FLAC keeps them to the bit.
 int render(const std::string &soundFont, long long frames, const std::vector<std::uint8_t> &piece,
-           const std::string &path)
+           NewFile &output)
 {
     GameSynth synth = makeGameSynth(soundFont);
     if (!synth.synth)
@@ -69,9 +73,10 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
     format.samplerate = sdlaudio::kRate;
     format.channels = sdlaudio::kChannels;
     format.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE *file = sf_open(path.c_str(), SFM_WRITE, &format);
+    // libsndfile owns the descriptor from here, and closes it even when the open fails.
+    SNDFILE *file = sf_open_fd(output.descriptor.release(), SFM_WRITE, &format, SF_TRUE);
     if (!file)
-        return fail("cannot write " + path + ": " + sf_strerror(nullptr));
+        return fail("cannot write " + output.path + ": " + sf_strerror(nullptr));
 
     constexpr int kBlock = 4096;
     std::vector<std::int16_t> samples(kBlock * sdlaudio::kChannels);
@@ -84,7 +89,7 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
     written = sf_close(file) == 0 && written && !stopAsked;
     delete_fluid_player(player);
     freeGameSynth(synth);
-    return written ? 0 : fail(stopAsked ? "stopped" : "cannot write " + path);
+    return written ? 0 : fail(stopAsked ? "stopped" : "cannot write " + output.path);
 }
 
 } // namespace
@@ -101,6 +106,8 @@ int main(int argc, char **argv)
     // The game is playing meanwhile; it comes first.
     ::setpriority(PRIO_PROCESS, 0, 10);
     std::signal(SIGTERM, [](int) { stopAsked = 1; });
+    // A game that ends (even killed) takes its renderer with it.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 
     std::vector<std::uint8_t> bytes;
     if (!readPiece(bytes))
@@ -114,18 +121,21 @@ int main(int argc, char **argv)
     if (piece->seconds > 3600)
         return fail("the piece is longer than an hour");
 
-    const std::string partial = output + ".part" + std::to_string(::getpid());
+    // A link or anything else planted under the piece's name is left for the game, which
+    // removes it when it finds it unplayable; nothing is written through it.
+    struct stat there {};
+    if (::lstat(output.c_str(), &there) == 0 && !S_ISREG(there.st_mode))
+        return fail(output + ": there is something other than a regular file there");
+    NewFile partial = createFileBeside(output, ".part");
+    if (!partial.descriptor.valid())
+        return fail("cannot create a file beside " + output);
     const int status = render(soundFont, frames, bytes, partial);
-    std::error_code ec;
     if (status != 0) {
-        std::filesystem::remove(partial, ec);
+        ::unlink(partial.path.c_str());
         return status;
     }
-    std::filesystem::rename(partial, output, ec);
-    if (ec) {
-        std::filesystem::remove(partial, ec);
-        return fail("cannot keep " + output);
-    }
+    if (std::string problem; !replaceRegularFile(partial.path, output, &problem))
+        return fail("cannot keep " + problem);
     pruneMusicCache(std::filesystem::path(output).parent_path().string());
     return 0;
 }
