@@ -350,14 +350,44 @@
         <translation>Die Hilfedatei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The help file %1 cannot be shown: %2.</source>
         <translation>Die Hilfedatei %1 kann nicht angezeigt werden: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>  Not found</source>
         <translation>  Nicht gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/ManualCheck.cpp" line="+331"/>
+        <source>its markup is malformed</source>
+        <translation>ihr Markup ist fehlerhaft</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables are nested too deeply to be laid out</source>
+        <translation>ihre Tabellen sind zu tief verschachtelt, um dargestellt zu werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its elements are nested too deeply to be laid out</source>
+        <translation>ihre Elemente sind zu tief verschachtelt, um dargestellt zu werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables have too many cells to be laid out</source>
+        <translation>ihre Tabellen haben zu viele Zellen, um dargestellt zu werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too many elements to be laid out</source>
+        <translation>sie hat zu viele Elemente, um dargestellt zu werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too much text in one place to be laid out</source>
+        <translation>sie hat zu viel Text an einer Stelle, um dargestellt zu werden</translation>
     </message>
 </context>
 <context>
@@ -1302,7 +1332,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
 <context>
     <name>TPrinterForm</name>
     <message>
-        <location filename="../src/ui/printerunit.cpp" line="+105"/>
+        <location filename="../src/ui/printerunit.cpp" line="+106"/>
         <source>Advertisement - Please Support our Sponsors</source>
         <translation>Werbung – Bitte unterstützen Sie unsere Sponsoren</translation>
     </message>

@@ -350,14 +350,44 @@
         <translation>No se puede abrir el archivo de ayuda %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The help file %1 cannot be shown: %2.</source>
         <translation>No se puede mostrar el archivo de ayuda %1: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>  Not found</source>
         <translation>  No encontrado</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/ManualCheck.cpp" line="+331"/>
+        <source>its markup is malformed</source>
+        <translation>su marcado está mal formado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables are nested too deeply to be laid out</source>
+        <translation>sus tablas están anidadas a demasiada profundidad para mostrarse</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its elements are nested too deeply to be laid out</source>
+        <translation>sus elementos están anidados a demasiada profundidad para mostrarse</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables have too many cells to be laid out</source>
+        <translation>sus tablas tienen demasiadas celdas para mostrarse</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too many elements to be laid out</source>
+        <translation>tiene demasiados elementos para mostrarse</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too much text in one place to be laid out</source>
+        <translation>tiene demasiado texto en un mismo lugar para mostrarse</translation>
     </message>
 </context>
 <context>
@@ -1302,7 +1332,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
 <context>
     <name>TPrinterForm</name>
     <message>
-        <location filename="../src/ui/printerunit.cpp" line="+105"/>
+        <location filename="../src/ui/printerunit.cpp" line="+106"/>
         <source>Advertisement - Please Support our Sponsors</source>
         <translation>Publicidad - Apoya a nuestros patrocinadores</translation>
     </message>

@@ -350,14 +350,44 @@
         <translation>Impossible d’ouvrir le fichier d’aide %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The help file %1 cannot be shown: %2.</source>
         <translation>Le fichier d’aide %1 ne peut pas être affiché&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>  Not found</source>
         <translation>  Introuvable</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/ManualCheck.cpp" line="+331"/>
+        <source>its markup is malformed</source>
+        <translation>son balisage est mal formé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables are nested too deeply to be laid out</source>
+        <translation>ses tableaux sont imbriqués trop profondément pour être mis en page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its elements are nested too deeply to be laid out</source>
+        <translation>ses éléments sont imbriqués trop profondément pour être mis en page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its tables have too many cells to be laid out</source>
+        <translation>ses tableaux ont trop de cellules pour être mis en page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too many elements to be laid out</source>
+        <translation>il a trop d’éléments pour être mis en page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it has too much text in one place to be laid out</source>
+        <translation>il a trop de texte au même endroit pour être mis en page</translation>
     </message>
 </context>
 <context>
@@ -1302,7 +1332,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
 <context>
     <name>TPrinterForm</name>
     <message>
-        <location filename="../src/ui/printerunit.cpp" line="+105"/>
+        <location filename="../src/ui/printerunit.cpp" line="+106"/>
         <source>Advertisement - Please Support our Sponsors</source>
         <translation>Publicité - Merci de soutenir nos sponsors</translation>
     </message>

@@ -162,8 +162,8 @@ bool HelpViewer::loadFile(const QString &helpFile)
         return false;
     }
     if (const std::string problem = manualLayoutProblem(contents.bytes); !problem.empty()) {
-        showProblem(
-            tr("The help file %1 cannot be shown: %2.").arg(helpFile, QString::fromStdString(problem)));
+        showProblem(tr("The help file %1 cannot be shown: %2.")
+                        .arg(helpFile, QCoreApplication::translate("HelpViewer", problem.c_str())));
         return false;
     }
     if (loadedFile_ != helpFile) {

@@ -1,5 +1,7 @@
 #include "platform/ManualCheck.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -326,17 +328,17 @@ std::string manualLayoutProblem(std::string_view html)
 {
     const ManualShape shape = manualShape(html);
     if (shape.malformed)
-        return "its markup is malformed";
+        return QT_TRANSLATE_NOOP("HelpViewer", "its markup is malformed");
     if (shape.tableNesting > kMaxManualTableNesting)
-        return "its tables are nested too deeply to be laid out";
+        return QT_TRANSLATE_NOOP("HelpViewer", "its tables are nested too deeply to be laid out");
     if (shape.nesting > kMaxManualNesting)
-        return "its elements are nested too deeply to be laid out";
+        return QT_TRANSLATE_NOOP("HelpViewer", "its elements are nested too deeply to be laid out");
     if (shape.hugeSpan || shape.tableCells > kMaxManualTableCells)
-        return "its tables have too many cells to be laid out";
+        return QT_TRANSLATE_NOOP("HelpViewer", "its tables have too many cells to be laid out");
     if (shape.elements > kMaxManualElements)
-        return "it has too many elements to be laid out";
+        return QT_TRANSLATE_NOOP("HelpViewer", "it has too many elements to be laid out");
     if (shape.text > kMaxManualText || shape.blockText > kMaxManualBlockText || shape.word > kMaxManualWord)
-        return "it has too much text in one place to be laid out";
+        return QT_TRANSLATE_NOOP("HelpViewer", "it has too much text in one place to be laid out");
     return {};
 }
 

@@ -42,7 +42,8 @@ struct ManualShape {
 // The page's shape, as far as it was read: reading stops at the first limit passed.
 ManualShape manualShape(std::string_view html);
 
-// Empty when the page may be laid out, otherwise why not, in a player's words.
+// Empty when the page may be laid out, otherwise why not, in a player's words: an English
+// text the viewer translates in its own context.
 std::string manualLayoutProblem(std::string_view html);
 
 } // namespace varnholt

@@ -263,16 +263,16 @@ void HistoryWindow::showChart(const HistoryView &view)
 
     // The axes change only when the figures outgrow them.
     const double pad = std::max<double>(10, double(high - low) * 0.08);
+    constexpr int kSpinTicks = 5;
     if (double(lastSpin) > spinsAxis_->max() || double(lastSpin) < spinsAxis_->max() / 2) {
-        constexpr int kSpinTicks = 5;
         spinsAxis_->setRange(0, double(lastSpin));
         spinsAxis_->setTickCount(kSpinTicks);
         spinsAxis_->applyNiceNumbers();
-        // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
-        const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
-        if (spinsShown < kSpinTicks - 1)
-            spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
     }
+    // Spins are whole: over a short range, one tick a spin, not "0 0 0 0 1".
+    const int spinsShown = int(spinsAxis_->max() - spinsAxis_->min());
+    if (spinsShown < kSpinTicks - 1)
+        spinsAxis_->setTickCount(std::max(2, spinsShown + 1));
     // A little room above and below, and the zero line always in view.
     if (double(low) < balanceAxis_->min() || double(high) > balanceAxis_->max() ||
         double(high - low) + 2 * pad < (balanceAxis_->max() - balanceAxis_->min()) / 2) {
