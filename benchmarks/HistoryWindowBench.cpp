@@ -1,6 +1,7 @@
 // What one spin costs on the game's thread with the History window open on a full history: the
 // record written, the window's figures, and the window shown them. Target: well under 2 ms.
 
+#include "HistoryBenchData.h"
 #include "history/PlayHistory.h"
 #include "ui/HistoryView.h"
 #include "ui/HistoryWindow.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 
 using namespace varnholt;
+using namespace varnholt::bench;
 
 namespace {
 
@@ -28,14 +30,6 @@ QApplication &app()
     return *instance;
 }
 
-std::filesystem::path freshFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "history-window-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        std::abort();
-    return pattern;
-}
-
 } // namespace
 
 static void SpinWithTheWindowShowing(benchmark::State &state)
@@ -44,15 +38,7 @@ static void SpinWithTheWindowShowing(benchmark::State &state)
     const std::filesystem::path folder = freshFolder();
     {
         PlayHistory history((folder / "bench.sqlite").string(), [](const std::string &) { std::abort(); });
-        SpinRecord spin;
-        spin.game = "Bench";
-        spin.timeMs = currentTimeMs();
-        for (long long i = 0; i < kSpinRowLimit; ++i) {
-            spin.timeMs += 3000;
-            spin.lineWin = i % 5 == 0 ? 4 : 0;
-            spin.credits = 1000 + i % 50;
-            history.recordSpin(spin);
-        }
+        SpinRecord spin = fillHistory(history);
         HistoryWindow window;
         window.show();
         window.showHistory(historyViewOf(history, "Bench", spin.timeMs));
