@@ -4,7 +4,16 @@
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryWindow.cpp" line="+293"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+315"/>
+        <source>The balance over %Ln spin(s): %1 at the start, %2 now, lowest %3, highest %4.</source>
+        <extracomment>What a screen reader says of the balance chart: %Ln spins shown, then the balance (credits minus borrowed) at the first and the last of them, its lowest and its highest.</extracomment>
+        <translation>
+            <numerusform>The balance over %Ln spin: %1 at the start, %2 now, lowest %3, highest %4.</numerusform>
+            <numerusform>The balance over %Ln spins: %1 at the start, %2 now, lowest %3, highest %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+17"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>

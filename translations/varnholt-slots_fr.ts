@@ -426,13 +426,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+191"/>
+        <location line="+230"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-217"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Plus longue série sans gain&#xa0;:</translation>
@@ -485,6 +485,12 @@
     </message>
     <message>
         <location line="+10"/>
+        <source>Balance chart</source>
+        <extracomment>The balance chart&apos;s name for screen readers.</extracomment>
+        <translation>Graphique du solde</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Is it fair?</source>
         <translation>Est-ce équitable&#xa0;?</translation>
     </message>
@@ -494,7 +500,22 @@
         <translation>Solde (crédits moins emprunts)</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+101"/>
+        <source>No spins yet.</source>
+        <extracomment>What a screen reader says of the balance chart before any spin.</extracomment>
+        <translation>Aucun tour pour l’instant.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>The balance over %Ln spin(s): %1 at the start, %2 now, lowest %3, highest %4.</source>
+        <extracomment>What a screen reader says of the balance chart: %Ln spins shown, then the balance (credits minus borrowed) at the first and the last of them, its lowest and its highest.</extracomment>
+        <translation>
+            <numerusform>Le solde sur %Ln tour&#xa0;: %1 au début, %2 maintenant, au plus bas %3, au plus haut %4.</numerusform>
+            <numerusform>Le solde sur %Ln tours&#xa0;: %1 au début, %2 maintenant, au plus bas %3, au plus haut %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>On vous a rendu %1 de vos mises (gains obtenus par nudges non compris). Cette machine rend exactement %2 sans nudges.</translation>
@@ -552,7 +573,7 @@
         <translation>Effacer l&apos;historique de jeu ? Tous les tours, emprunts, remboursements et parties qu&apos;il contient sont supprimés définitivement. Vos parties enregistrées restent telles quelles.</translation>
     </message>
     <message>
-        <location line="-186"/>
+        <location line="-211"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Salle du trésor</translation>
@@ -575,7 +596,7 @@
         <translation>Crédits</translation>
     </message>
     <message numerus="yes">
-        <location line="+82"/>
+        <location line="+107"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -607,7 +628,7 @@
         <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-129"/>
         <source>Borrowed</source>
         <translation>Emprunté</translation>
     </message>
@@ -617,7 +638,7 @@
         <translation>Remboursé</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+145"/>
         <source>Play History: %1</source>
         <translation>Historique de jeu&#xa0;: %1</translation>
     </message>

@@ -172,6 +172,20 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     scopeRow->addWidget(scope_);
     scopeRow->addStretch(1);
 
+    // Screen readers reach every figure with Tab, in reading order, each with its caption or
+    // the title of its group.
+    chartView_->setFocusPolicy(Qt::TabFocus);
+    //: The balance chart's name for screen readers.
+    chartView_->setAccessibleName(tr("Balance chart"));
+    for (QLabel *figure : {bestWins_, losingRun_, today_, all_, returns_, verdict_})
+        figure->setFocusPolicy(Qt::TabFocus);
+    QWidget *previous = scope_;
+    for (QWidget *next : std::initializer_list<QWidget *>{chartView_, bestWins_, losingRun_, today_, all_,
+                                                          returns_, verdict_, export_, clear_}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(scopeRow);
     layout->addWidget(chartView_, 1);
@@ -256,6 +270,7 @@ void HistoryWindow::showChart(const HistoryView &view)
         lastSpin = std::max(lastSpin, p.spin);
     }
     setPoints(balance_, points);
+    describeChart(view.report.balance);
     setPoints(borrows_, borrowed);
     setPoints(paybacks_, paidBack);
     setPoints(vaults_, vault);
@@ -281,6 +296,30 @@ void HistoryWindow::showChart(const HistoryView &view)
     }
 }
 
+void HistoryWindow::describeChart(const std::vector<BalancePoint> &balance)
+{
+    if (balance.empty()) {
+        //: What a screen reader says of the balance chart before any spin.
+        chartView_->setAccessibleDescription(tr("No spins yet."));
+        return;
+    }
+    const auto [lowest, highest] =
+        std::minmax_element(balance.begin(), balance.end(), [](const BalancePoint &a, const BalancePoint &b) {
+            return a.balance < b.balance;
+        });
+    const QLocale locale;
+    //: What a screen reader says of the balance chart: %Ln spins shown, then the balance (credits
+    //: minus borrowed) at the first and the last of them, its lowest and its highest.
+    chartView_->setAccessibleDescription(
+        countedText("HistoryWindow",
+                    QT_TRANSLATE_N_NOOP("HistoryWindow",
+                                        "The balance over %Ln spin(s): %1 at the start, %2 now, lowest %3, "
+                                        "highest %4."),
+                    balance.back().spin - balance.front().spin + 1)
+            .arg(locale.toString(balance.front().balance), locale.toString(balance.back().balance),
+                 locale.toString(lowest->balance), locale.toString(highest->balance)));
+}
+
 void HistoryWindow::showFigures(const HistoryView &view)
 {
     const HistoryReport &r = view.report;
@@ -294,6 +333,8 @@ void HistoryWindow::showFigures(const HistoryView &view)
                     .arg(grouped(win.won), when);
     }
     bestWins_->setText(wins.isEmpty() ? tr("No wins yet.") : wins.join(u'\n'));
+    // A screen reader leaves a label of several lines unsaid: it hears them as one.
+    bestWins_->setAccessibleName(wins.isEmpty() ? tr("No wins yet.") : wins.join(QStringLiteral("; ")));
     const long long run = r.longestLosingRun;
     //: After "Longest losing run:"; %n spins in a row that won nothing.
     losingRun_->setText(

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <functional>
+#include <vector>
 
 class QChart;
 class QChartView;
@@ -19,6 +20,8 @@ class QScatterSeries;
 class QValueAxis;
 
 namespace varnholt {
+
+struct BalancePoint;
 
 class HistoryWindow : public HistoryDialog {
     Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
@@ -45,6 +48,8 @@ private:
     void exportAsked();
     void clearAsked();
     void showChart(const HistoryView &view);
+    // A sentence a screen reader says of the chart, which it cannot see.
+    void describeChart(const std::vector<BalancePoint> &balance);
     void showFigures(const HistoryView &view);
     void showFairness(const HistoryView &view);
 

@@ -193,6 +193,7 @@ def script():
         yield Until(lambda: active_window_title() == MACHINE, 20, "the machine after the save", 1)
         yield from window(["ctrl+h"], "Play History")
         yield from pause(2)
+        yield from one_by_one(*["Tab"] * 8)  # the chart, then every figure
         yield from window(["Escape"], MACHINE)
         yield from window(["F1"], "Varnholt Slots Help")
         yield from one_by_one("ctrl+Home", "Down", "Down", "Down")

@@ -184,3 +184,17 @@ TEST(HistoryWindow, BesideAFullHdMachineItHidesNoneOfTheReels)
     EXPECT_EQ(sideWindowPlace(QRect(0, 0, 2560, 1440), machine, reels, QSize(776, 600), QSize(600, 500)),
               QRect(1676, 0, 776, 600));
 }
+
+TEST(HistoryWindow, ScreenReadersHearTheChartAsOneSentence)
+{
+    test::testApp();
+    HistoryWindow window;
+    window.showHistory({});
+    EXPECT_EQ(window.chartView()->accessibleDescription(), "No spins yet.");
+    HistoryView view;
+    for (const auto &[spin, balance] : {std::pair{1LL, 0LL}, {2LL, -5LL}, {3LL, 10LL}})
+        view.report.balance.push_back({spin, 0, balance, false, false, false});
+    window.showHistory(view);
+    EXPECT_EQ(window.chartView()->accessibleDescription(),
+              "The balance over 3 spins: 0 at the start, 10 now, lowest -5, highest 10.");
+}
