@@ -4,6 +4,7 @@
 #include "presentation/FaceControls.h"
 #include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
+#include "ui/LeafAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -18,20 +19,13 @@ namespace {
 constexpr int kControlCount = int(kFaceControls.size());
 
 // A part of the face with no children of its own.
-class FacePartAccessible : public QAccessibleInterface {
+class FacePartAccessible : public LeafAccessible {
 public:
     FacePartAccessible(FaceWidget *widget, int child) : widget_(widget), child_(child) {}
 
     bool isValid() const override { return widget_ && widget_->face(); }
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override { return widget_ ? widget_->window()->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(widget_); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *focusChild() const override { return nullptr; }
-    void setText(QAccessible::Text, const QString &) override {}
 
 protected:
     QRect onScreen(const QRect &area) const
@@ -141,11 +135,25 @@ private:
     int index_;
 };
 
+// A part that only tells: a reel's symbols, the last result.
+class FaceTextAccessible : public FacePartAccessible {
+public:
+    using FacePartAccessible::FacePartAccessible;
+
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = partState();
+        s.readOnly = true;
+        return s;
+    }
+};
+
 // A reel's window: "Reel 1: gold bars, knight, horse", top to bottom, or spinning.
-class ReelAccessible : public FacePartAccessible {
+class ReelAccessible : public FaceTextAccessible {
 public:
     ReelAccessible(FaceWidget *widget, int reel)
-        : FacePartAccessible(widget, faceReelChild(reel)), reel_(reel)
+        : FaceTextAccessible(widget, faceReelChild(reel)), reel_(reel)
     {}
 
     QString text(QAccessible::Text t) const override
@@ -163,22 +171,15 @@ public:
         const Layout &l = widget_->face()->layout();
         return onScreen(QRect(l.ReelsLeft + reel_ * l.ReelPitch, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize));
     }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = partState();
-        s.readOnly = true;
-        return s;
-    }
 
 private:
     int reel_;
 };
 
 // The last result, as it was announced.
-class ResultAccessible : public FacePartAccessible {
+class ResultAccessible : public FaceTextAccessible {
 public:
-    explicit ResultAccessible(FaceWidget *widget) : FacePartAccessible(widget, faceResultChild()) {}
+    explicit ResultAccessible(FaceWidget *widget) : FaceTextAccessible(widget, faceResultChild()) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -191,13 +192,6 @@ public:
         return {};
     }
     QRect rect() const override { return isValid() ? onScreen(widget_->rect()) : QRect(); }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = partState();
-        s.readOnly = true;
-        return s;
-    }
 };
 
 class FaceAccessible : public QAccessibleWidget {

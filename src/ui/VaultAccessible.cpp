@@ -2,6 +2,7 @@
 
 #include "bonus/ChestKeys.h"
 #include "core/Input.h"
+#include "ui/LeafAccessible.h"
 #include "ui/SpokenNotice.h"
 #include "ui/Unit2.h"
 
@@ -25,23 +26,16 @@ constexpr std::array<const char *, kChestCount> kChestLooks{
     QT_TRANSLATE_NOOP("TTrickForm", "middle chest"),
 };
 
-class ChestAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class ChestAccessible : public LeafAccessible, public QAccessibleActionInterface {
 public:
     ChestAccessible(TTrickForm *vault, int place) : vault_(vault), place_(place) {}
 
     bool isValid() const override { return vault_ && vault_->chestRoom(); }
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override { return vault_ ? vault_->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override
     {
         return vault_ ? QAccessible::queryAccessibleInterface(vault_->chestRoom()) : nullptr;
     }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *focusChild() const override { return nullptr; }
-    void setText(QAccessible::Text, const QString &) override {}
 
     QString text(QAccessible::Text t) const override
     {
