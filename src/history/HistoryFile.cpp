@@ -6,20 +6,10 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace varnholt {
 
 namespace {
-
-// As for the saved game: the owner's write permission counts even for the superuser, since a
-// player who made the file read-only meant it.
-bool writable(const std::string &path, const struct stat &info)
-{
-    if (info.st_uid == ::geteuid())
-        return (info.st_mode & S_IWUSR) != 0;
-    return ::access(path.c_str(), W_OK) == 0;
-}
 
 std::string errorText(int error) { return std::generic_category().message(error); }
 
@@ -36,7 +26,7 @@ std::string checkFile(const std::string &path, const std::string &what, bool isH
         return what + is + " a link, not a regular file";
     if (!S_ISREG(info.st_mode))
         return what + is + " not a regular file";
-    if (!writable(path, info))
+    if (!mayWriteTo(path, info))
         return what + is + " read-only";
     if (isHistory && static_cast<unsigned long long>(info.st_size) > kHistoryFileCap)
         return "it is larger than " + std::to_string(kHistoryFileCap >> 20) + " MB";
@@ -56,7 +46,7 @@ std::string historyFileProblem(const std::string &path)
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return "its folder cannot be examined";
     // SQLite keeps its log in files beside the history.
-    if (!writable(folder, info))
+    if (!mayWriteTo(folder, info))
         return "its folder is read-only";
 
     if (std::string problem = checkFile(path, "it", true); !problem.empty())

@@ -82,15 +82,6 @@ void removeStaleTemporaries(const std::filesystem::path &target)
     }
 }
 
-// The owner's write permission counts even for the superuser: a player who made the file (or
-// its folder) read-only meant it. Anyone else is asked of the system.
-bool mayReplace(const std::string &path, const struct stat &info)
-{
-    if (info.st_uid == ::geteuid())
-        return (info.st_mode & S_IWUSR) != 0;
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
 void syncFolderOf(const std::filesystem::path &target)
 {
     FileDescriptor dir(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -109,12 +100,12 @@ RecordResult writeFileAtomically(const std::string &path, std::string_view conte
 
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
-    if (hadOld && (!S_ISREG(old.st_mode) || !mayReplace(target, old)))
+    if (hadOld && (!S_ISREG(old.st_mode) || !mayWriteTo(target, old)))
         return failed;
     // The new file is made in the folder: a folder made read-only is obeyed as the file is.
     struct stat folder {};
     if (::stat(folderOf(target).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
-        !mayReplace(folderOf(target).string(), folder))
+        !mayWriteTo(folderOf(target).string(), folder))
         return failed;
 
     removeStaleTemporaries(target);
@@ -145,6 +136,13 @@ RecordResult ensureParentFolder(const std::string &path)
     if (error || !std::filesystem::is_directory(folder, error))
         return {unableToWriteMessage(path), RecordFault::UnableToWrite, path};
     return {};
+}
+
+bool mayWriteTo(const std::string &path, const struct stat &info)
+{
+    if (info.st_uid == ::geteuid())
+        return (info.st_mode & S_IWUSR) != 0;
+    return ::access(path.c_str(), W_OK) == 0;
 }
 
 } // namespace varnholt

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace varnholt {
 
@@ -23,5 +24,10 @@ RecordResult writeFileAtomically(const std::string &path, std::string_view conte
 
 // Creates the folder that will hold `path`, with any missing parents.
 RecordResult ensureParentFolder(const std::string &path);
+
+// Whether the game may write the file or folder at `path`, as stat() described it. The owner's
+// write permission counts even for the superuser: a player who made the file or its folder
+// read-only meant it. Anyone else is asked of the system.
+bool mayWriteTo(const std::string &path, const struct stat &info);
 
 } // namespace varnholt
