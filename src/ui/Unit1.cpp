@@ -20,6 +20,7 @@
 #include "ui/MakerPages.h"
 #include "ui/ManualFile.h"
 #include "ui/MenuBarKeys.h"
+#include "ui/SpokenFeed.h"
 #include "ui/SpokenNotice.h"
 #include "ui/Version.h"
 
@@ -81,6 +82,7 @@ TForm1::TForm1(FormServices services, QWidget *parent)
 const MachineFace &TForm1::face() const { return *face_; }
 const Canvas &TForm1::canvas() const { return faceWidget_->canvas(); }
 FaceWidget &TForm1::faceWidget() { return *faceWidget_; }
+SpokenNotice &TForm1::spokenNotice() { return spoken_->notice(); }
 int TForm1::Scale(double v) const { return face_->Scale(v); }
 
 TForm1::~TForm1()
@@ -141,7 +143,7 @@ void TForm1::FormCreate()
     faceWidget_->onMouseDown = [this](int x, int y) { FormMouseDown(x, y); };
     faceWidget_->onKeyDown = [this](int key) { FormKeyDown(key); };
     faceWidget_->setFocus();
-    notice_ = new SpokenNotice(this);
+    spoken_ = std::make_unique<SpokenFeed>(*faceWidget_, *new SpokenNotice(this));
     giveKeysBackAfterMenus(*menuBar(), *faceWidget_);
     const QSize faceSize(sized.layout.Scale(800), sized.layout.Scale(600));
     Canvas &canvas = faceWidget_->resetCanvas(faceSize, screen.devicePixelRatio);
@@ -247,7 +249,8 @@ void TForm1::refreshCommands()
     for (const auto &[action, command] : commands)
         if (action)
             action->setEnabled(mayRun(command, phase_));
-    refreshNudgeOffer();
+    if (spoken_) // not before start-up has made the face
+        spoken_->refreshNudgeOffer(phase_, Game);
 }
 
 void TForm1::centreOnScreen()
@@ -307,7 +310,7 @@ void TForm1::Delay(double seconds) { varnholt::Delay(*clock_, seconds); }
 void TForm1::FormPaint()
 {
     face_->FormPaint(Game);
-    refreshNudgeOffer();
+    spoken_->refreshNudgeOffer(phase_, Game);
 }
 void TForm1::DrawReel(int reel) { face_->DrawReel(reel, Game.ReelStops[reel]); }
 void TForm1::DrawBlurFrame(int reel, int offset) { face_->DrawBlurFrame(reel, offset); }

@@ -11,7 +11,6 @@
 #include "platform/GameTimer.h"
 #include "play/EvaluationEvents.h"
 #include "play/PlayOutcome.h"
-#include "play/SpokenResult.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -44,6 +43,7 @@ class MachineFace;
 class MessageSink;
 class MusicCycle;
 class SoundEffects;
+class SpokenFeed;
 class SpokenNotice;
 class TLoadSave;
 class TTrickForm;
@@ -154,7 +154,7 @@ protected:
     const GameState &game() const { return Game; }
     // The face on the window, where presses, keys and hints arrive.
     FaceWidget &faceWidget();
-    SpokenNotice &spokenNotice() { return *notice_; }
+    SpokenNotice &spokenNotice();
     HelpViewer *helpViewer() const;
     // The tick count at each frame of the last spin's reel animation.
     const std::vector<std::int64_t> &reelFrameTicks() const { return reelFrameTicks_; }
@@ -264,13 +264,6 @@ private:
     // The win flashing with the guides of the lines won lit, or neither.
     void setWinFlashing(bool on);
 
-    // What a screen reader is told of a play: its result, once, as it is shown, and whether
-    // the nudge buttons take a press (Unit1Spoken.cpp).
-    void startResult();
-    void announce(const QString &text);
-    void announceResult();
-    void refreshNudgeOffer();
-
     std::array<GameTimer *, 7> timers();
 
     GameTimer Timer1{250, true};  // start-up completion, one tick
@@ -298,7 +291,7 @@ private:
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<MusicCycle> music_;
     FaceWidget *faceWidget_ = nullptr;
-    SpokenNotice *notice_ = nullptr; // what screen readers speak at once
+    std::unique_ptr<SpokenFeed> spoken_; // what screen readers are told of play
     std::unique_ptr<MachineFace> face_;
     std::unique_ptr<SavedGameFile> savedGames_;
 
@@ -327,7 +320,6 @@ private:
     std::vector<std::int64_t> reelFrameTicks_;
     std::array<bool, kLineCount> wonLines_{}; // lines won in this play, lit with the win flashing
     PlayOutcome outcome_;                     // this play's result as the rules have judged it so far
-    bool resultAnnounced_ = true;
 };
 
 } // namespace varnholt

@@ -8,6 +8,7 @@
 #include "presentation/MachineFace.h"
 #include "presentation/SoundEffects.h"
 #include "ui/FaceWidget.h"
+#include "ui/SpokenFeed.h"
 
 #include <algorithm>
 
@@ -37,7 +38,7 @@ void TForm1::nudgeStarting(int)
     face_->setLitLines({}, Game.ReelStops);
     Timer6.setEnabled(false);
     Timer7.setEnabled(false);
-    startResult();
+    spoken_->startResult();
 }
 
 void TForm1::reelNudging(int reel, const std::array<int, 4> &stripSymbols)

@@ -11,6 +11,7 @@
 #include "presentation/SoundEffects.h"
 #include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
+#include "ui/SpokenFeed.h"
 
 #include <QMenuBar>
 #include <QMetaObject>
@@ -42,7 +43,7 @@ void TForm1::endPlay()
 {
     enterPhase(PlayEvent::PlayEnded);
     // A win was told as it was shown; anything else is told now the machine takes input again.
-    announceResult();
+    spoken_->announceResult(outcome_, Game);
     // The close asked for during the play goes ahead now that the play has been judged.
     if (isClosePending(phase_))
         QMetaObject::invokeMethod(
@@ -74,7 +75,7 @@ void TForm1::spinStarting()
     DrawMachineButton(kBet3Button, false);
     DrawMachineButton(kSpinButton, false);
     DrawNudgeButtons(false);
-    startResult();
+    spoken_->startResult();
 }
 
 void TForm1::reelsSpinning(const std::array<int, kReelCount> &stripOffsets)
@@ -158,7 +159,7 @@ void TForm1::wildLanded(int) { Timer6.setEnabled(true); }
 void TForm1::bonusGameOpening()
 {
     setWinFlashing(false);
-    announce(tr("The vault opens."));
+    spoken_->announce(tr("The vault opens."));
 }
 
 void TForm1::lineWon(int line) { wonLines_[line] = true; }
@@ -168,7 +169,7 @@ void TForm1::nudgesChanged() { DrawNudgeCounter(); }
 void TForm1::winShown()
 {
     setWinFlashing(true);
-    announceResult();
+    spoken_->announceResult(outcome_, Game);
 }
 
 void TForm1::setWinFlashing(bool on)
@@ -179,7 +180,7 @@ void TForm1::setWinFlashing(bool on)
 void TForm1::nudgesOffered()
 {
     Timer7.setEnabled(true);
-    refreshNudgeOffer();
+    spoken_->refreshNudgeOffer(phase_, Game);
 }
 
 void TForm1::winAnnounced()
@@ -198,7 +199,7 @@ void TForm1::nudgeOfferWithdrawn()
 {
     Timer7.setEnabled(false);
     DrawNudgeButtons(false);
-    refreshNudgeOffer();
+    spoken_->refreshNudgeOffer(phase_, Game);
 }
 
 void TForm1::countUpStarted() { face_->DrawWinningsCaption(); }

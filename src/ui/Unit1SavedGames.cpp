@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "records/SavedGames.h"
 #include "ui/Save.h"
+#include "ui/SpokenFeed.h"
 #include "ui/SpokenNotice.h"
 
 namespace varnholt {
@@ -43,7 +44,7 @@ void TForm1::runSlotDialog()
         if (dialog.ready())
             runSideWindow(dialog);
         if (!dialog.spokenOutcome().isEmpty())
-            notice_->say(dialog.spokenOutcome());
+            spoken_->notice().say(dialog.spokenOutcome());
         slotDialog_ = nullptr;
     }
     enterPhase(PlayEvent::SlotsClosed);

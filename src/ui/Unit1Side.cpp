@@ -1,14 +1,16 @@
-// The main window's part in the side windows on its menu bar: borrowing, statistics and the
-// payoff chart. Each is made afresh for one modal run and gone when it closes.
+// The main window's part in the side windows on its menu bar: borrowing, statistics, the
+// payoff chart and the advert. Each is made afresh for one modal run and gone when it closes.
 
 #include "ui/Unit1.h"
 
 #include "platform/MessageBox.h"
+#include "platform/WebOpener.h"
 #include "presentation/MachineFace.h"
 #include "ui/Borrow.h"
 #include "ui/FormServices.h"
 #include "ui/Payoffs.h"
 #include "ui/Stats.h"
+#include "ui/printerunit.h"
 
 namespace varnholt {
 
@@ -47,6 +49,17 @@ void TForm1::Payoffs1Click()
     TPaychart window(ExeDir, *messages_, QString::fromStdString(WindowTitle),
                      QSize(screen.width, screen.height), this);
     runSideWindow(window);
+}
+
+void TForm1::Inkfairn1Click()
+{
+    if (!mayRun(Command::Advert, phase_))
+        return;
+    if (!services_->defaultPrinter)
+        services_->defaultPrinter = makeCupsDefaultPrinter(kDefaultPrinterWait);
+    TPrinterForm advert(
+        *services_->defaultPrinter, [this](const QString &address) { openWebAddress(address); }, this);
+    runSideWindow(advert);
 }
 
 } // namespace varnholt
