@@ -67,4 +67,27 @@ public:
     virtual void nudgeSettled(int reel) = 0;
 };
 
+// A player with no screen (the odds tool, tests) ignores every event but the ones it overrides.
+// The bonus pick has no default: a prize must be applied before the evaluation goes on.
+class QuietPlayEvents : public PlayEvents {
+public:
+    void wildLanded(int) override {}
+    void bonusGameOpening() override {}
+    void lineWon(int) override {}
+    void nudgesChanged() override {}
+    void winAnnounced() override {}
+    void winShown() override {}
+    void nudgeOfferWithdrawn() override {}
+    void countUpStarted() override {}
+    void countUpStep(int, int) override {}
+    void nudgesOffered() override {}
+    void rebetPlaced() override {}
+    void spinStarting() override {}
+    void reelsSpinning(const std::array<int, kReelCount> &) override {}
+    void spinFinished() override {}
+    void nudgeStarting(int) override {}
+    void reelNudging(int, const std::array<int, 4> &) override {}
+    void nudgeSettled(int) override {}
+};
+
 } // namespace varnholt

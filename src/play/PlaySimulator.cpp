@@ -20,7 +20,7 @@ constexpr int kSimulatedStripHeight = 456;
 // Money the simulated player brings whenever the credits run short; only bets and wins count.
 constexpr std::int32_t kPlayerPurse = 1000000000;
 
-class SimulatedPlayer final : public PlayEvents {
+class SimulatedPlayer final : public QuietPlayEvents {
 public:
     SimulatedPlayer(GameState &state, RandomSource &picks) : state_(state), picks_(picks) {}
 
@@ -33,23 +33,6 @@ public:
         applyBonusPrize(state_, prizes[picks_.Random(kChestCount)]);
     }
     void countUpStep(int step, int) override { won += step; }
-
-    void wildLanded(int) override {}
-    void bonusGameOpening() override {}
-    void lineWon(int) override {}
-    void nudgesChanged() override {}
-    void winAnnounced() override {}
-    void winShown() override {}
-    void nudgeOfferWithdrawn() override {}
-    void countUpStarted() override {}
-    void nudgesOffered() override {}
-    void rebetPlaced() override {}
-    void spinStarting() override {}
-    void reelsSpinning(const std::array<int, kReelCount> &) override {}
-    void spinFinished() override {}
-    void nudgeStarting(int) override {}
-    void reelNudging(int, const std::array<int, 4> &) override {}
-    void nudgeSettled(int) override {}
 
 private:
     GameState &state_;

@@ -10,7 +10,7 @@ using namespace varnholt;
 namespace {
 
 // Plays the stops for real and picks chest `chest` whenever the bonus game opens.
-class ChestPicker final : public EvaluationEvents {
+class ChestPicker final : public QuietPlayEvents {
 public:
     ChestPicker(GameState &state, int chest) : state_(state), chest_(chest) {}
     bool opened = false;
@@ -20,16 +20,6 @@ public:
         opened = true;
         applyBonusPrize(state_, prizes[std::size_t(chest_)]);
     }
-    void wildLanded(int) override {}
-    void bonusGameOpening() override {}
-    void lineWon(int) override {}
-    void nudgesChanged() override {}
-    void winAnnounced() override {}
-    void winShown() override {}
-    void nudgeOfferWithdrawn() override {}
-    void countUpStarted() override {}
-    void countUpStep(int, int) override {}
-    void nudgesOffered() override {}
 
 private:
     GameState &state_;
