@@ -45,8 +45,6 @@ FaceWidget::Hint FaceWidget::hintAt(QPoint at) const
     return {};
 }
 
-QString FaceWidget::toolTipAt(QPoint at) const { return hintAt(at).text; }
-
 bool FaceWidget::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)

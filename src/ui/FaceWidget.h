@@ -26,9 +26,6 @@ public:
     void setFace(MachineFace *face);
     MachineFace *face() const { return face_; }
 
-    // The hover hint at a widget point; empty where no control lies.
-    QString toolTipAt(QPoint at) const;
-
     // Screen readers: whether the nudge buttons take a press now, and the result of the last
     // spin or nudge, spoken once each time it is set (a repeat is spoken again).
     void setNudgeOffered(bool offered);

@@ -31,17 +31,17 @@ public:
 
     void showHistory(const HistoryView &view) override;
 
-    QChartView *chartView() const { return chartView_; }
-    QLabel *verdict() const { return verdict_; }
-    QLabel *returns() const { return returns_; }
-    QComboBox *scope() const { return scope_; }
-    QPushButton *exportButton() const { return export_; }
-    QPushButton *clearButton() const { return clear_; }
-
     // Writes the history's CSV to `path`; empty on success, else why not, in the system's words.
     QString exportTo(const QString &path);
     // Asked before the history is emptied; a test answers for the player.
     std::function<bool(QWidget *parent)> confirmClear;
+
+protected:
+    // The parts the tests read through a subclass; the window itself uses the members.
+    QChartView *chartView() const { return chartView_; }
+    QLabel *verdict() const { return verdict_; }
+    QLabel *returns() const { return returns_; }
+    QPushButton *clearButton() const { return clear_; }
 
 private:
     void buildChart();

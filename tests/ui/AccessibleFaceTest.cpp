@@ -1,7 +1,7 @@
 // What a screen reader finds in the game's windows: the reels by their symbols, each result,
 // whether a nudge may be used, the vault's chests, and controls named for what they do.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "presentation/FaceControls.h"
 #include "ui/Borrow.h"

@@ -1,9 +1,10 @@
 #include "ui/Borrow.h"
 
-#include "SideWindowsFixture.h"
+#include "FormFixture.h"
 #include "TestWindows.h"
 
 #include "core/Borrowing.h"
+#include "platform/Canvas.h"
 #include "presentation/MachineFace.h"
 #include "ui/HelpContext.h"
 
@@ -91,7 +92,7 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
     tryPayBack(0, 5, &TBorrowC::BitBtn4);
     tryPayBack(500, 5, &TBorrowC::BitBtn3);
     tryPayBack(50, 10, &TBorrowC::BitBtn2); // both refusals apply: only the first is said
-    EXPECT_EQ(texts(),
+    EXPECT_EQ(messageTexts(),
               (std::vector<QString>{"You do not have 1000.00 credits!", "You do not have    1.00 credits!",
                                     "You cannot pay back more credits than you have borrowed!",
                                     "You do not have  100.00 credits!"}));
@@ -101,7 +102,7 @@ TEST_F(BorrowDialog, RefusalsShowTheirTextsAndChangeNothing)
     withDialog([&](TBorrowC &dialog) { dialog.BitBtn1->click(); });
     EXPECT_EQ(form->game().Credits, kCounterLimit - 999);
     EXPECT_EQ(form->game().Borrowed, 1000);
-    EXPECT_EQ(texts().back(), kBorrowLimitMessage);
+    EXPECT_EQ(messageTexts().back(), kBorrowLimitMessage);
 }
 
 TEST_F(BorrowDialog, HelpMessageHasItsTwoLineBreaksAndTopicsLeadToTheDialogsPages)
@@ -158,7 +159,7 @@ TEST_F(BorrowDialog, LargeGlyphsOnAWideScreenAndNoBorrowingWhileBusy)
     });
 
     // While the machine is busy (here: starting up) borrowing waits; the two readers do not.
-    auto starting = makeClockedForm(testServices(800, 600));
+    auto starting = makeClockedForm(800, 600);
     EXPECT_FALSE(starting->Borrow1->isEnabled());
     EXPECT_TRUE(starting->Stats1->isEnabled());
     EXPECT_TRUE(starting->Payoffs1->isEnabled());

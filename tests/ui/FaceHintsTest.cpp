@@ -1,6 +1,7 @@
 // Hover hints on the face's controls and the face as a screen reader lists it.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
+#include "TestWindows.h"
 
 #include "presentation/FaceControls.h"
 #include "ui/FaceWidget.h"
@@ -40,7 +41,7 @@ TEST_F(FaceHints, HintsAtTheHitAreas)
     auto form = makePlayForm(1024, 768);
     FaceWidget &face = form->faceWidget();
     const auto at = [&](int designX, int designY) {
-        return face.toolTipAt({form->Scale(designX), form->Scale(designY)});
+        return TestFaceWidget::hintTextAt(face, {form->Scale(designX), form->Scale(designY)});
     };
     EXPECT_EQ(at(kSpinX, kSpinY), QString::fromUtf8("Spin — Enter or Space; puts the last stake in again"));
     EXPECT_EQ(at(kBet1X, kBet1Y), QString::fromUtf8("Put in one coin — B"));
@@ -53,11 +54,12 @@ TEST_F(FaceHints, HintsAtTheHitAreas)
     EXPECT_TRUE(at(400, 300).isEmpty()) << "the reels have none";
     // The logo keeps its picture's size: its far corner is unscaled.
     const int logo = form->Scale(10);
-    EXPECT_TRUE(face.toolTipAt({logo + 125, logo + 70}).endsWith("https://tumblewick.example/games/"));
-    EXPECT_TRUE(face.toolTipAt({logo + 126, logo + 70}).isEmpty());
+    EXPECT_TRUE(TestFaceWidget::hintTextAt(face, {logo + 125, logo + 70})
+                    .endsWith("https://tumblewick.example/games/"));
+    EXPECT_TRUE(TestFaceWidget::hintTextAt(face, {logo + 126, logo + 70}).isEmpty());
     // The Spin button's edge is its press area's edge.
-    EXPECT_FALSE(face.toolTipAt({738, form->Scale(300)}).isEmpty());
-    EXPECT_TRUE(face.toolTipAt({737, form->Scale(300)}).isEmpty());
+    EXPECT_FALSE(TestFaceWidget::hintTextAt(face, {738, form->Scale(300)}).isEmpty());
+    EXPECT_TRUE(TestFaceWidget::hintTextAt(face, {737, form->Scale(300)}).isEmpty());
 
     // Delivered as the window system would, the hint shows.
     face.show();

@@ -1,7 +1,7 @@
 // The lamps on the main window's face, as their timers drive them while the clock moves on.
 
+#include "FormFixture.h"
 #include "ReferenceFace.h"
-#include "Unit1PlayFixture.h"
 
 #include "core/Reels.h"
 #include "platform/Clock.h"
@@ -46,7 +46,7 @@ int stateOf(const TestForm1 &form, const QRect &area, const TwoStates &states)
 
 TEST_F(FaceLamps, Timer2DrawsTheAttractLampOrTheFlashingSpin)
 {
-    auto form = makeClockedForm(testServices(800, 600));
+    auto form = makeClockedForm(800, 600);
     const TwoStates bet1 = buttonStates(*form, kBet1Button, kBet1Area);
     const TwoStates spinButton = buttonStates(*form, kSpinButton, kSpinArea);
     const TwoStates bet3 = buttonStates(*form, kBet3Button, kBet3Area);
@@ -114,7 +114,7 @@ TEST_F(FaceLamps, WildSwingsThroughItsFramesInItsRow)
 
 TEST_F(FaceLamps, CrystalBallFlickersInItsRhythm)
 {
-    auto form = makeClockedForm(testServices(800, 600));
+    auto form = makeClockedForm(800, 600);
     const QRect ball(26, 361, 167, 186);
     const QImage unlit = form->canvas().grab(ball);
     ReferenceFace drawn(*form);

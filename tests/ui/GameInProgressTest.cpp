@@ -1,4 +1,8 @@
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
+
+#include "platform/Canvas.h"
+#include "platform/MessageBox.h"
+#include "presentation/MachineFace.h"
 
 #include <QFileInfo>
 

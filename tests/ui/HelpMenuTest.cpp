@@ -1,7 +1,8 @@
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "platform/HelpViewer.h"
 #include "ui/FaceWidget.h"
+#include "ui/FormServices.h"
 #include "ui/HelpContext.h"
 
 #include <QKeyEvent>

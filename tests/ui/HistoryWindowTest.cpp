@@ -1,7 +1,9 @@
 #include "ui/HistoryWindow.h"
+
 #include "ui/SidePlacement.h"
 
 #include "TestApp.h"
+#include "TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +57,7 @@ TEST(HistoryWindow, ChartFollowsTheBalanceAtEverySize)
 {
     test::testApp();
     for (const QSize size : {QSize(640, 480), QSize(1400, 1000)}) {
-        HistoryWindow window;
+        TestHistoryWindow window;
         window.showHistory(valley());
         window.resize(size);
         const QImage chart = window.chartView()->grab().toImage();
@@ -82,7 +84,7 @@ TEST(HistoryWindow, ChartFollowsTheBalanceAtEverySize)
 TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
 {
     test::testApp();
-    HistoryWindow window;
+    TestHistoryWindow window;
     EXPECT_FALSE(window.isModal());
     EXPECT_TRUE(window.verdict()->text().isEmpty());
     window.showHistory(valley());
@@ -116,7 +118,7 @@ TEST(HistoryWindow, SpinsAxisStepsByWholeSpins)
         HistoryView view;
         for (long long spin = 0; spin <= spins; ++spin)
             view.report.balance.push_back({spin, 0, -spin, false, false, false});
-        HistoryWindow window;
+        TestHistoryWindow window;
         window.showHistory(view);
         const auto *axis =
             qobject_cast<QValueAxis *>(window.chartView()->chart()->axes(Qt::Horizontal).value(0));
@@ -130,7 +132,7 @@ TEST(HistoryWindow, SpinsAxisStepsByWholeSpins)
 TEST(HistoryWindow, FewSpinsSayHowManyMoreAndTheNudgeFigureIsNoPromise)
 {
     test::testApp();
-    HistoryWindow window;
+    TestHistoryWindow window;
     HistoryView view = valley();
     window.showHistory(view);
     EXPECT_TRUE(window.returns()->text().contains("95 in 100 players"));
@@ -149,7 +151,7 @@ TEST(HistoryWindow, FewSpinsSayHowManyMoreAndTheNudgeFigureIsNoPromise)
 TEST(HistoryWindow, ExportWritesTheCsvAndClearAsksFirst)
 {
     test::testApp();
-    HistoryWindow window;
+    TestHistoryWindow window;
     int cleared = 0;
     window.actions.csv = [] { return std::string("time,record\r\n2026-01-02T03:04:05,spin\r\n"); };
     window.actions.clear = [&] { ++cleared; };
@@ -188,7 +190,7 @@ TEST(HistoryWindow, BesideAFullHdMachineItHidesNoneOfTheReels)
 TEST(HistoryWindow, ScreenReadersHearTheChartAsOneSentence)
 {
     test::testApp();
-    HistoryWindow window;
+    TestHistoryWindow window;
     window.showHistory({});
     EXPECT_EQ(window.chartView()->accessibleDescription(), "No spins yet.");
     HistoryView view;

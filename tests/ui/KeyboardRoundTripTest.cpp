@@ -2,7 +2,7 @@
 // keys work again. The keys go the window system's way, through shortcuts, the menu bar and
 // its menus, as a keyboard's would.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "ui/FaceWidget.h"
 

@@ -1,8 +1,9 @@
 #include "ui/Payoffs.h"
 
-#include "SideWindowsFixture.h"
+#include "FormFixture.h"
 #include "TestWindows.h"
 
+#include "platform/MessageBox.h"
 #include "platform/PictureLoader.h"
 #include "ui/HelpContext.h"
 

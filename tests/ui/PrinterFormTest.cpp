@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "platform/CanvasWidget.h"
 #include "platform/PictureLoader.h"
+#include "ui/FormServices.h"
 #include "ui/LinkLabel.h"
 
 #include <QFrame>

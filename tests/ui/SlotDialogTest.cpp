@@ -1,6 +1,8 @@
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
+#include "platform/Canvas.h"
 #include "ui/FaceWidget.h"
+#include "ui/FormServices.h"
 #include "ui/HelpContext.h"
 #include "ui/Save.h"
 

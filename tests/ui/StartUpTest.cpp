@@ -1,7 +1,15 @@
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
+#include "TestDoubles.h"
 
+#include "platform/Canvas.h"
+#include "presentation/MachineFace.h"
+#include "ui/FormServices.h"
+
+#include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -118,4 +126,25 @@ TEST_F(StartUp, ReplacementPicturesBesideTheProgramAreTaken)
     const QRgb centre = form->canvas().pixel(616, 322);
     EXPECT_LT(qRed(centre), 30);
     EXPECT_GT(qBlue(centre), 220);
+}
+
+// Sound and Music are both on at every start, whatever the last run left them at.
+TEST_F(StartUp, SoundAndMusicAreOnAgainAfterARestart)
+{
+    {
+        auto form = makeForm(800, 600);
+        form->Sound1->trigger();
+        form->Music1->trigger();
+        ASSERT_FALSE(form->game().SoundOn || form->game().MusicOn) << "both switched off";
+        ASSERT_FALSE(form->Sound1->isChecked() || form->Music1->isChecked());
+        form->close(); // keeps the game in progress
+    }
+    auto restarted = makeForm(800, 600);
+    EXPECT_TRUE(restarted->game().SoundOn);
+    EXPECT_TRUE(restarted->game().MusicOn);
+    EXPECT_TRUE(restarted->Sound1->isChecked());
+    EXPECT_TRUE(restarted->Music1->isChecked());
+    // Nothing of the choice is kept in the desktop's configuration folder either.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    EXPECT_FALSE(QDir(config + "/varnholt-slots").exists());
 }

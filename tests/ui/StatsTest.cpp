@@ -1,6 +1,6 @@
 #include "ui/Stats.h"
 
-#include "SideWindowsFixture.h"
+#include "FormFixture.h"
 
 #include "core/Borrowing.h"
 #include "core/NewGame.h"

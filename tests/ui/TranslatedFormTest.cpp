@@ -1,7 +1,7 @@
 // The game under each translated language: the menus and the messages come in that language
 // from the catalogues the build puts beside the program, and Qt's own buttons are translated too.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "platform/MessageBox.h"
 #include "platform/Plurals.h"

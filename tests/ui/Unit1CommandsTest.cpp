@@ -1,7 +1,7 @@
 // The menus follow the machine's phase: what changes the game waits for idle, what only reads
 // may open while the reels wait, and the slot dialog holds the game but not the manual.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include <QDialog>
 

@@ -1,9 +1,11 @@
 // The play history from the main window: what each play writes, the window beside the machine,
 // and a history that cannot be kept.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
+#include "TestWindows.h"
 
 #include "history/PlayHistory.h"
+#include "ui/FormServices.h"
 #include "ui/HistoryWindow.h"
 
 #include <QAction>
@@ -113,8 +115,8 @@ TEST_F(HistoryFromPlay, HistoryAndStatsAgreeAfterEveryPressThroughANudgeAndANewG
 TEST_F(HistoryFromPlay, WindowStaysOpenBesideTheMachineAndFollowsThePlay)
 {
     auto form = makePlayForm();
-    HistoryWindow *shown = nullptr;
-    form->showSideWindow = [&](QDialog &window) { shown = dynamic_cast<HistoryWindow *>(&window); };
+    TestHistoryWindow *shown = nullptr;
+    form->showSideWindow = [&](QDialog &window) { shown = dynamic_cast<TestHistoryWindow *>(&window); };
     form->History1->trigger();
     ASSERT_NE(shown, nullptr);
     EXPECT_FALSE(shown->isModal());

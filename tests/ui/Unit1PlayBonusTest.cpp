@@ -1,8 +1,8 @@
 // The bonus game as the main window runs it: opened by the Bonus row, a chest picked in the
 // real bonus window, and its prize counted into the game once.
 
+#include "FormFixture.h"
 #include "TestWindows.h"
-#include "Unit1PlayFixture.h"
 
 #include "bonus/Chests.h"
 #include "ui/Unit2.h"

@@ -1,7 +1,7 @@
 // Closing the window while the machine plays: the play under way is judged before the game is
 // kept, and a save taken in the middle never keeps a bet that was not judged.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "bonus/Chests.h"
 #include "ui/Unit2.h"
@@ -17,7 +17,7 @@ namespace {
 class PlayClose : public PlayTest {
 protected:
     // The credits the next start-up restores.
-    std::int32_t keptCredits() { return TestForm1(testServices(800, 600)).game().Credits; }
+    std::int32_t keptCredits() { return makeForm(800, 600)->game().Credits; }
 };
 
 } // namespace

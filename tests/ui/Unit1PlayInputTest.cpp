@@ -1,6 +1,6 @@
 // Presses, keys and bets on the main window.
 
-#include "Unit1PlayFixture.h"
+#include "FormFixture.h"
 
 #include "ui/FaceWidget.h"
 

@@ -1,8 +1,10 @@
 // The guides of the lines that won, lit while the win flashing runs.
 
+#include "FormFixture.h"
 #include "TestWindows.h"
-#include "Unit1PlayFixture.h"
 
+#include "platform/Canvas.h"
+#include "presentation/MachineFace.h"
 #include "ui/Unit2.h"
 
 #include <QKeyEvent>

@@ -1,11 +1,12 @@
 // Nudges on the main window: the offer after a losing spin, the reel sliding down one symbol,
 // its settle, and the lines judged again at the last stake.
 
+#include "FormFixture.h"
 #include "ReferenceFace.h"
-#include "Unit1PlayFixture.h"
 
 #include "bonus/Nudges.h"
 #include "core/Input.h"
+#include "platform/Canvas.h"
 #include "ui/FaceWidget.h"
 
 #include <QKeyEvent>

@@ -1,10 +1,11 @@
 // A spin on the main window: the reel animation frame by frame, and the evaluation's effects.
 
+#include "FormFixture.h"
 #include "ReferenceFace.h"
-#include "Unit1PlayFixture.h"
 
 #include "core/Input.h"
 #include "geometry/ReelFrames.h"
+#include "platform/Canvas.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,11 +1,14 @@
 #include "ui/Unit2.h"
 
+#include "TestApp.h"
+#include "TestDoubles.h"
 #include "TestWindows.h"
-#include "Unit1PlayFixture.h"
 
 #include "core/GameState.h"
 #include "platform/Canvas.h"
 #include "platform/PictureLoader.h"
+
+#include <gtest/gtest.h>
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -3,6 +3,8 @@
 // surface a window paints on found by its widget, as a player's screenshot would find it.
 
 #include "platform/CanvasWidget.h"
+#include "ui/FaceWidget.h"
+#include "ui/HistoryWindow.h"
 #include "ui/Unit2.h"
 #include "ui/printerunit.h"
 
@@ -24,6 +26,26 @@ class TestPrinterForm : public TPrinterForm {
 public:
     using TPrinterForm::specialLink;
     using TPrinterForm::TPrinterForm;
+};
+
+class TestHistoryWindow : public HistoryWindow {
+public:
+    using HistoryWindow::HistoryWindow;
+
+    using HistoryWindow::chartView;
+    using HistoryWindow::clearButton;
+    using HistoryWindow::returns;
+    using HistoryWindow::verdict;
+};
+
+// The face's hover hints, read without a pointer hovering.
+class TestFaceWidget : public FaceWidget {
+public:
+    // The hint at a widget point; empty where no control lies.
+    static QString hintTextAt(const FaceWidget &face, QPoint at)
+    {
+        return (face.*&TestFaceWidget::hintAt)(at).text;
+    }
 };
 
 // The canvas of the window's one painted surface (the first, in creation order, if several).
