@@ -3,9 +3,9 @@
 
 #include "bonus/BonusPrizes.h"
 #include "core/Random.h"
-#include "play/ExactOdds.h"
-#include "play/FairnessVerdict.h"
-#include "play/PlaySimulator.h"
+#include "odds/ExactOdds.h"
+#include "odds/FairnessVerdict.h"
+#include "odds/PlaySimulator.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "ui/HistoryView.h"
 
 #include "history/PlayHistory.h"
-#include "play/FairnessVerdict.h"
+#include "odds/FairnessVerdict.h"
 #include "ui/NudgeReturns.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // return compares with the machine's odds. Plain data, so tests can hand the window any history.
 
 #include "history/HistoryRecords.h"
-#include "play/FairnessVerdict.h"
+#include "odds/FairnessVerdict.h"
 
 #include <optional>
 #include <string>

@@ -7,7 +7,7 @@
 #include "ManualWords.h"
 #include "NudgeFigures.h"
 
-#include "play/ExactOdds.h"
+#include "odds/ExactOdds.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 // The manual's figures with nudges: the odds tool's simulated play, once per coin count, with a
 // fixed seed and enough spins that every 95 % interval is narrower than one point either side.
 
-#include "play/PlaySimulator.h"
+#include "odds/PlaySimulator.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Command line of the odds tool.
 
-#include "play/PlaySimulator.h"
+#include "odds/PlaySimulator.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 // Printing the machine's figures as a readable table or as name=value lines.
 
-#include "play/ExactOdds.h"
-#include "play/PlaySimulator.h"
+#include "odds/ExactOdds.h"
+#include "odds/PlaySimulator.h"
 
 #include <optional>
 #include <ostream>

@@ -1,7 +1,7 @@
 #pragma once
 // Texts the odds tool and the manual share: the names of the pay table's symbols and exact figures.
 
-#include "play/ExactOdds.h"
+#include "odds/ExactOdds.h"
 
 #include <array>
 #include <cstdio>

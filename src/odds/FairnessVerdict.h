@@ -2,7 +2,7 @@
 // "Is it fair?": whether the credits a player's spins returned fit what the machine pays,
 // judged against the exact distribution of that many spins at those stakes.
 
-#include "play/SpinSum.h"
+#include "odds/SpinSum.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,7 +4,7 @@
 // that stays cheap, otherwise the saddlepoint approximation with a lattice continuity
 // correction, which follows the long right tail that a normal curve misses.
 
-#include "play/PayoutDistribution.h"
+#include "odds/PayoutDistribution.h"
 
 #include <array>
 #include <cstdint>

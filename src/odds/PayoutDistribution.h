@@ -2,7 +2,7 @@
 // What one spin returns, exactly: the credits over all 27 000 stop combinations and, when the
 // spin opens the bonus game, each of the five chests picked alike. Nudges play no part.
 
-#include "play/ExactOdds.h"
+#include "odds/ExactOdds.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "play/SpinSum.h"
+#include "odds/SpinSum.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "play/PlaySimulator.h"
+#include "odds/PlaySimulator.h"
 
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"

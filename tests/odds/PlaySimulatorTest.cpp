@@ -1,8 +1,8 @@
 #include "PlayRecorder.h"
 
 #include "bonus/Nudges.h"
+#include "odds/PlaySimulator.h"
 #include "play/EvaluateLines.h"
-#include "play/PlaySimulator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "play/FairnessVerdict.h"
+#include "odds/FairnessVerdict.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "play/ExactOdds.h"
+#include "odds/ExactOdds.h"
 
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"

@@ -1,4 +1,4 @@
-#include "play/PayoutDistribution.h"
+#include "odds/PayoutDistribution.h"
 #include "play/EvaluateLines.h"
 
 #include <gtest/gtest.h>

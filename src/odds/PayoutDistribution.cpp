@@ -1,4 +1,4 @@
-#include "play/PayoutDistribution.h"
+#include "odds/PayoutDistribution.h"
 
 #include "bonus/BonusPrizes.h"
 #include "bonus/BonusTrigger.h"

@@ -1,4 +1,4 @@
-#include "play/ExactOdds.h"
+#include "odds/ExactOdds.h"
 
 #include <gtest/gtest.h>
 
