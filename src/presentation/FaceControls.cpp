@@ -1,5 +1,7 @@
 #include "presentation/FaceControls.h"
 
+#include "presentation/MachineFace.h"
+
 namespace varnholt {
 
 std::optional<int> faceControlAt(const Layout &layout, int x, int y)

@@ -4,8 +4,8 @@
 // Hover hints and the screen reader's view of the face both read it.
 
 #include "core/Input.h"
+#include "core/Reels.h"
 #include "geometry/Layout.h"
-#include "presentation/MachineFace.h"
 
 #include <QRect>
 #include <QString>
@@ -15,6 +15,9 @@
 #include <string_view>
 
 namespace varnholt {
+
+// Held by reference only, so the window and its tests do not recompile when the face changes.
+struct ShownMeters;
 
 enum class FaceMeter { None, Credits, Coins, Winnings, Nudges };
 

@@ -2,6 +2,7 @@
 
 #include "play/SpokenResult.h"
 #include "presentation/FaceControls.h"
+#include "presentation/MachineFace.h"
 #include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
 #include "ui/LeafAccessible.h"

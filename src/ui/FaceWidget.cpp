@@ -1,6 +1,7 @@
 #include "ui/FaceWidget.h"
 
 #include "presentation/FaceControls.h"
+#include "presentation/MachineFace.h"
 #include "ui/FaceAccessible.h"
 #include "ui/MakerPages.h"
 
