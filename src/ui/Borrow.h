@@ -51,10 +51,11 @@ public:
     QPushButton *OKBtn = nullptr;
     QPushButton *BitBtn7 = nullptr;
 
-    // Tells screen readers each move with the balance and the debt after it.
+protected:
+    // Tells screen readers each move with the balance and the debt after it; the window itself
+    // uses the member, the tests read it through a subclass.
     SpokenNotice &notice() const { return *notice_; }
 
-protected:
     // The outer width the caption depends on is known once the window system framed the window.
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

@@ -65,12 +65,13 @@ public:
     bool boxPicked() const { return pick_.BoxPicked; }
     int pickedChest() const { return pick_.chest + 1; }             // 1..5; 0 before a pick
     int highlightedChest() const { return highlight_.chest() + 1; } // 1..5; 0 while none is
-    const QString &prizeText() const { return prizeText_; }         // as drawn on the chest
     QString spokenPrizeText() const;                                // the same in the player's language
     QWidget *chestRoom() const;                                     // the picture the chests are picked on
     SpokenNotice &notice() const { return *notice_; }               // tells screen readers the prize at once
 
 protected:
+    // For the tests, through a subclass.
+    const QString &prizeText() const { return prizeText_; } // as drawn on the chest
     const GameTimer &timer1() const { return Timer1; }
     const GameTimer &timer2() const { return Timer2; }
 

@@ -2,6 +2,7 @@
 // whether a nudge may be used, the vault's chests, and controls named for what they do.
 
 #include "FormFixture.h"
+#include "TestWindows.h"
 
 #include "presentation/FaceControls.h"
 #include "ui/Borrow.h"
@@ -95,7 +96,8 @@ TEST_F(AccessibleGame, VaultListsItsChestsAndTellsThePrize)
         chests->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         ASSERT_TRUE(vault.boxPicked());
-        EXPECT_EQ(nameOf(chests->child(2)), "Chest 3: middle chest, opened: " + vault.prizeText());
+        EXPECT_EQ(nameOf(chests->child(2)),
+                  "Chest 3: middle chest, opened: " + TestTrickForm::prizeTextOf(vault));
         EXPECT_EQ(vault.notice().sentence(), nameOf(chests->child(2))) << "said as the chest opens";
         EXPECT_TRUE(chests->child(0)->state().disabled) << "the others can no longer be picked";
     };
@@ -120,11 +122,13 @@ TEST_F(AccessibleGame, ChipsAndSlotButtonsSayWhatTheyDo)
             EXPECT_EQ(borrow->BitBtn1->accessibleName(), "Borrow 1000 credits");
             EXPECT_EQ(borrow->BitBtn4->accessibleName(), "Borrow 1 credit");
             borrow->BitBtn2->click();
-            EXPECT_EQ(borrow->notice().sentence(), "Borrowed 100 credits. Credits: 1100. Borrowed: 1100.");
+            EXPECT_EQ(TestBorrow::noticeOf(*borrow).sentence(),
+                      "Borrowed 100 credits. Credits: 1100. Borrowed: 1100.");
             borrow->RadioButton2->setChecked(true);
             EXPECT_EQ(borrow->BitBtn2->accessibleName(), "Pay back 100 credits");
             borrow->BitBtn4->click();
-            EXPECT_EQ(borrow->notice().sentence(), "Paid back 1 credit. Credits: 1099. Borrowed: 1099.");
+            EXPECT_EQ(TestBorrow::noticeOf(*borrow).sentence(),
+                      "Paid back 1 credit. Credits: 1099. Borrowed: 1099.");
         } else if (auto *slotDialog = dynamic_cast<TLoadSave *>(&window)) {
             const bool saving = slotDialog->windowTitle().startsWith("Save");
             EXPECT_EQ(slotDialog->BitBtn2->accessibleName(),

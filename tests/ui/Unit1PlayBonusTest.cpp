@@ -34,7 +34,7 @@ protected:
     // The prize behind the picked chest, as the window shows it.
     static std::int32_t dealt(const TTrickForm &window)
     {
-        return window.prizeText() == "6 Nudges" ? kNudgePrize : creditsShown(window);
+        return TestTrickForm::prizeTextOf(window) == "6 Nudges" ? kNudgePrize : creditsShown(window);
     }
 
     static void clickWindow(TTrickForm &window, QPoint at)

@@ -3,6 +3,7 @@
 // surface a window paints on found by its widget, as a player's screenshot would find it.
 
 #include "platform/CanvasWidget.h"
+#include "ui/Borrow.h"
 #include "ui/FaceWidget.h"
 #include "ui/HistoryWindow.h"
 #include "ui/Unit2.h"
@@ -17,9 +18,21 @@ namespace varnholt {
 
 class TestTrickForm : public TTrickForm {
 public:
+    using TTrickForm::prizeText;
     using TTrickForm::timer1;
     using TTrickForm::timer2;
     using TTrickForm::TTrickForm;
+
+    // The same of a bonus window the main window made.
+    static const QString &prizeTextOf(const TTrickForm &window)
+    {
+        return (window.*&TestTrickForm::prizeText)();
+    }
+};
+
+class TestBorrow : public TBorrowC {
+public:
+    static SpokenNotice &noticeOf(const TBorrowC &window) { return (window.*&TestBorrow::notice)(); }
 };
 
 class TestPrinterForm : public TPrinterForm {
@@ -60,7 +73,7 @@ inline const Canvas &surfaceOf(const QWidget &window)
 // The credits the picked chest paid, read from its caption ("25 Credits"; the nudge prize pays none).
 inline std::int32_t creditsShown(const TTrickForm &window)
 {
-    const QString &text = window.prizeText();
+    const QString &text = TestTrickForm::prizeTextOf(window);
     return text.endsWith(QStringLiteral(" Credits")) ? text.section(u' ', 0, 0).toInt() : 0;
 }
 
