@@ -41,7 +41,7 @@ std::string historyFileProblem(const std::string &path)
         return "its folder cannot be created";
     std::string folder = std::filesystem::path(path).parent_path().string();
     if (folder.empty())
-        folder = ".";
+        folder = '.';
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return "its folder cannot be examined";

@@ -69,8 +69,8 @@ std::string withThousandsSeparators(std::int64_t value)
 {
     std::string digits = std::to_string(value < 0 ? -value : value);
     for (auto i = std::ptrdiff_t(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(std::size_t(i), ",");
-    return value < 0 ? "-" + digits : digits;
+        digits.insert(std::size_t(i), 1, ',');
+    return value < 0 ? '-' + digits : digits;
 }
 
 std::string verdictSentence(const FairnessVerdict &verdict)

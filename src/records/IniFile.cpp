@@ -127,7 +127,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     Line added = parseLine(std::string(key) + "=" + encoded);
     const auto span = findSection(section);
     if (!span) {
-        lines_.push_back(parseLine("[" + std::string(section) + "]"));
+        lines_.push_back(parseLine('[' + std::string(section) + ']'));
         lines_.push_back(std::move(added));
         return;
     }

@@ -52,7 +52,7 @@ std::filesystem::path folderOf(const std::filesystem::path &target)
 // The name of our temporary files for `target`, up to mkstemp's six random characters.
 std::string temporaryPrefix(const std::filesystem::path &target)
 {
-    std::string name = "." + target.filename().string() + ".";
+    std::string name = '.' + target.filename().string() + '.';
     if (name.size() + kRandomLength > NAME_MAX)
         name = ".record."; // a long file name must not stop the save
     return name;

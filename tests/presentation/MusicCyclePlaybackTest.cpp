@@ -11,10 +11,12 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 #include <unistd.h>
@@ -35,7 +37,7 @@ std::vector<std::uint8_t> oneSecondPiece(std::uint8_t key)
                                     0x90, key,  100, 0x83, 0x60, 0x80, key, 0,    0x00, 0xFF, 0x2F, 0x00};
     std::vector<std::uint8_t> file{'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
                                    1,   0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, std::uint8_t(track.size())};
-    file.insert(file.end(), track.begin(), track.end());
+    std::copy(track.begin(), track.end(), std::back_inserter(file));
     return file;
 }
 

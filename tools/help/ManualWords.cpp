@@ -173,7 +173,7 @@ std::string fill(std::string text, std::initializer_list<std::string> values)
 {
     int number = 1;
     for (const std::string &value : values) {
-        const std::string placeholder = "{" + std::to_string(number++) + "}";
+        const std::string placeholder = '{' + std::to_string(number++) + '}';
         for (std::size_t at = text.find(placeholder); at != std::string::npos;
              at = text.find(placeholder, at + value.size()))
             text.replace(at, placeholder.size(), value);
