@@ -53,7 +53,7 @@ static void RecordSpin(benchmark::State &state)
 BENCHMARK(RecordSpin)->Arg(0)->Arg(kSpinRowLimit)->Unit(benchmark::kMicrosecond);
 
 namespace {
-constexpr std::size_t kWindowPoints = 800; // as the History window asks
+constexpr std::size_t kWindowPoints = 500; // as the History window asks
 } // namespace
 
 // What the History window pays to open on a full history: the file opened and read whole.

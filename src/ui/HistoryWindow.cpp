@@ -50,24 +50,12 @@ QScatterSeries *markerSeries(const QString &name, const QColor &colour, QScatter
     return series;
 }
 
-// Only what changed: a chart following play mostly gains a point at its end.
+// In one call when anything changed: the chart then lays its line out once, where appending
+// points one by one lays it out again for each.
 void setPoints(QXYSeries *series, const QList<QPointF> &points)
 {
-    const QList<QPointF> shown = series->points();
-    qsizetype same = 0;
-    const qsizetype common = std::min(shown.size(), points.size());
-    while (same < common && shown[same] == points[same])
-        ++same;
-    if (same == shown.size() && same == points.size())
-        return;
-    if (same < common / 2) {
+    if (series->points() != points)
         series->replace(points);
-        return;
-    }
-    if (same < shown.size())
-        series->removePoints(int(same), int(shown.size() - same));
-    if (same < points.size())
-        series->append(points.mid(same));
 }
 
 QGroupBox *group(const QString &title, QLayout *content)
