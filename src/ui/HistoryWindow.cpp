@@ -159,6 +159,11 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     scopeRow->addWidget(scopeLabel);
     scopeRow->addWidget(scope_);
     scopeRow->addStretch(1);
+    loading_ = makePlainLabel(this);
+    //: Shown while the play history is being read; the game plays on meanwhile.
+    loading_->setText(tr("Loading the history…"));
+    loading_->hide();
+    scopeRow->addWidget(loading_);
 
     // Screen readers reach every figure with Tab, in reading order, each with its caption or
     // the title of its group.
@@ -226,8 +231,18 @@ void HistoryWindow::buildChart()
     chartView_->setMinimumHeight(220);
 }
 
+void HistoryWindow::showLoading()
+{
+    loading_->show();
+    export_->setEnabled(false);
+    clear_->setEnabled(false);
+}
+
+bool HistoryWindow::loading() const { return !loading_->isHidden(); }
+
 void HistoryWindow::showHistory(const HistoryView &view)
 {
+    loading_->hide();
     scope_->setCurrentIndex(scope_->findData(int(view.scope)));
     const bool any = !view.report.balance.empty() || view.report.spinsAll > 0;
     export_->setEnabled(any);

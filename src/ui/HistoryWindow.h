@@ -30,10 +30,13 @@ public:
     explicit HistoryWindow(QWidget *parent = nullptr);
 
     void showHistory(const HistoryView &view) override;
+    void showLoading() override;
+    bool loading() const;
 
     QChartView *chartView() const { return chartView_; }
     QLabel *verdict() const { return verdict_; }
     QLabel *returns() const { return returns_; }
+    QLabel *inAll() const { return all_; }
     QComboBox *scope() const { return scope_; }
     QPushButton *exportButton() const { return export_; }
     QPushButton *clearButton() const { return clear_; }
@@ -71,6 +74,7 @@ private:
     QLabel *all_ = nullptr;
     QLabel *returns_ = nullptr;
     QLabel *verdict_ = nullptr;
+    QLabel *loading_ = nullptr;
 };
 
 // "2 h 05 min", "12 min", "under a minute".
