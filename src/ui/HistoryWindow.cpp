@@ -58,6 +58,22 @@ void setPoints(QXYSeries *series, const QList<QPointF> &points)
         series->replace(points);
 }
 
+// A one-line figure that changes on every spin keeps a fixed size, widened with room to spare when
+// its text outgrows it: a label of fixed size does not ask the whole window to lay itself out again.
+void setFigure(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    const QMargins margins = label->contentsMargins();
+    const int needed =
+        label->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() + 2 * label->margin();
+    if (label->minimumWidth() == label->maximumWidth() && needed <= label->minimumWidth())
+        return;
+    constexpr int kRoom = 40;
+    label->setFixedSize((needed / kRoom + 1) * kRoom, label->sizeHint().height());
+}
+
 QGroupBox *group(const QString &title, QLayout *content)
 {
     auto *box = new QGroupBox(title);
@@ -340,15 +356,15 @@ void HistoryWindow::showFigures(const HistoryView &view)
     bestWins_->setAccessibleName(wins.isEmpty() ? tr("No wins yet.") : wins.join(QStringLiteral("; ")));
     const long long run = r.longestLosingRun;
     //: After "Longest losing run:"; %n spins in a row that won nothing.
-    losingRun_->setText(
-        countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s)"), run));
+    setFigure(losingRun_,
+              countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s)"), run));
     const auto totals = [](long long spins, std::int64_t ms) {
         //: After "Today:" or "In all:"; %n spins played in the time %1 ("1 h 05 min").
         return countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s) in %1"), spins)
             .arg(playTimeText(ms));
     };
-    today_->setText(totals(r.spinsToday, r.playedTodayMs));
-    all_->setText(totals(r.spinsAll, r.playedAllMs));
+    setFigure(today_, totals(r.spinsToday, r.playedTodayMs));
+    setFigure(all_, totals(r.spinsAll, r.playedAllMs));
     // The game in progress, never named by the player, goes by its file section's name.
     const bool unnamed = view.gameName.empty() || view.gameName == kCurrentGameSection;
     setWindowTitle(unnamed
