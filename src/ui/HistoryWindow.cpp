@@ -252,13 +252,22 @@ void HistoryWindow::showLoading()
     loading_->show();
     export_->setEnabled(false);
     clear_->setEnabled(false);
+    // What is shown meanwhile is not the history: greyed until the figures come.
+    chartView_->setEnabled(false);
+    for (QGroupBox *box : findChildren<QGroupBox *>())
+        box->setEnabled(false);
 }
 
 bool HistoryWindow::loading() const { return !loading_->isHidden(); }
 
 void HistoryWindow::showHistory(const HistoryView &view)
 {
-    loading_->hide();
+    if (!loading_->isHidden()) {
+        loading_->hide();
+        chartView_->setEnabled(true);
+        for (QGroupBox *box : findChildren<QGroupBox *>())
+            box->setEnabled(true);
+    }
     scope_->setCurrentIndex(scope_->findData(int(view.scope)));
     const bool any = !view.report.balance.empty() || view.report.spinsAll > 0;
     export_->setEnabled(any);
