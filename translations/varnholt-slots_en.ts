@@ -4,7 +4,7 @@
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryWindow.cpp" line="+315"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+318"/>
         <source>The balance over %Ln spin(s): %1 at the start, %2 now, lowest %3, highest %4.</source>
         <extracomment>What a screen reader says of the balance chart: %Ln spins shown, then the balance (credits minus borrowed) at the first and the last of them, its lowest and its highest.</extracomment>
         <translation>
@@ -22,7 +22,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+9"/>
         <source>%Ln spin(s)</source>
         <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
         <translation>

@@ -254,12 +254,12 @@
         <translation>Nudges: los nudges de los que dispones</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceAccessible.cpp" line="+70"/>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+64"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+100"/>
         <source>spinning</source>
         <translation>girando</translation>
     </message>
@@ -269,7 +269,7 @@
         <translation>Rodillo %1: %2</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>No spin yet.</source>
         <translation>Todavía no hay ninguna tirada.</translation>
     </message>
@@ -279,7 +279,7 @@
         <translation>El resultado de la última tirada o del último nudge</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. Tab reads the result, the reels and the meters.</source>
         <extracomment>Spoken by screen readers as the machine gets the keyboard focus.</extracomment>
         <translation>Espacio gira, B apuesta una moneda, M hasta tres, 1, 2 y 3 hacen un nudge. Tab lee el resultado, los rodillos y los contadores.</translation>
@@ -393,7 +393,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+92"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+80"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Lo que has visto es una suerte fuera de lo común: aproximadamente 1 de cada %1 jugadores ve algo así.</translation>
     </message>
@@ -426,13 +426,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+230"/>
+        <location line="+247"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historial de juego</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-234"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Racha perdedora más larga:</translation>
@@ -484,7 +484,13 @@
         <translation>&amp;Mostrar:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
+        <source>Loading the history…</source>
+        <extracomment>Shown while the play history is being read; the game plays on meanwhile.</extracomment>
+        <translation>Cargando el historial…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Balance chart</source>
         <extracomment>The balance chart&apos;s name for screen readers.</extracomment>
         <translation>Gráfico del saldo</translation>
@@ -500,7 +506,7 @@
         <translation>Saldo (créditos menos préstamos)</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+111"/>
         <source>No spins yet.</source>
         <extracomment>What a screen reader says of the balance chart before any spin.</extracomment>
         <translation>Aún no hay tiradas.</translation>
@@ -515,7 +521,7 @@
         </translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>Se te ha devuelto el %1 de tus apuestas (sin contar las ganancias con empujones). Esta máquina devuelve exactamente el %2 sin empujones.</translation>
@@ -573,7 +579,7 @@
         <translation>¿Borrar el historial de juego? Todas las tiradas, préstamos, devoluciones y partidas que contiene se eliminan para siempre. Tus partidas guardadas no cambian.</translation>
     </message>
     <message>
-        <location line="-211"/>
+        <location line="-223"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Cámara del tesoro</translation>
@@ -596,7 +602,7 @@
         <translation>Créditos</translation>
     </message>
     <message numerus="yes">
-        <location line="+107"/>
+        <location line="+117"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -605,7 +611,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+9"/>
         <source>%Ln spin(s)</source>
         <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
         <translation>
@@ -623,12 +629,13 @@
         </translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-9"/>
+        <location line="+2"/>
         <source>No wins yet.</source>
         <translation>Todavía no hay premios.</translation>
     </message>
     <message>
-        <location line="-129"/>
+        <location line="-141"/>
         <source>Borrowed</source>
         <translation>Prestado</translation>
     </message>
@@ -638,7 +645,7 @@
         <translation>Devuelto</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+157"/>
         <source>Play History: %1</source>
         <translation>Historial de juego: %1</translation>
     </message>
@@ -659,7 +666,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+202"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+275"/>
         <source>another program is using it</source>
         <translation>otro programa lo está usando</translation>
     </message>
@@ -1222,12 +1229,12 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>Visita:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
         <translation>Se abre la cámara del tesoro.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
+        <location filename="../src/ui/HistoryFeed.cpp" line="+154"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>No se puede abrir la ventana «Historial de juego»: %1. La partida continúa sin ella.</translation>
     </message>
@@ -1444,7 +1451,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>%1 créditos</translation>
     </message>
     <message>
-        <location filename="../src/ui/VaultAccessible.cpp" line="+21"/>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+22"/>
         <source>large chest, front left</source>
         <translation>cofre grande, delante a la izquierda</translation>
     </message>
@@ -1469,7 +1476,7 @@ Para cambiar entre «pedir prestado» y «devolver», selecciona el modo.</trans
         <translation>cofre del centro</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+19"/>
         <source>Chest %1: %2</source>
         <translation>Cofre %1: %2</translation>
     </message>

@@ -254,12 +254,12 @@
         <translation>Nudges&#xa0;: les nudges dont vous disposez</translation>
     </message>
     <message>
-        <location filename="../src/ui/FaceAccessible.cpp" line="+70"/>
+        <location filename="../src/ui/FaceAccessible.cpp" line="+64"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+100"/>
         <source>spinning</source>
         <translation>en rotation</translation>
     </message>
@@ -269,7 +269,7 @@
         <translation>Rouleau %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>No spin yet.</source>
         <translation>Aucun tour joué pour l’instant.</translation>
     </message>
@@ -279,7 +279,7 @@
         <translation>Le résultat du dernier tour ou du dernier nudge</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+24"/>
         <source>Space spins, B bets one coin, M bets up to three, 1, 2 and 3 nudge. Tab reads the result, the reels and the meters.</source>
         <extracomment>Spoken by screen readers as the machine gets the keyboard focus.</extracomment>
         <translation>Espace lance, B mise une pièce, M jusqu’à trois, 1, 2 et 3 font un nudge. Tab lit le résultat, les rouleaux et les compteurs.</translation>
@@ -393,7 +393,7 @@
 <context>
     <name>HistoryWindow</name>
     <message>
-        <location filename="../src/ui/HistoryWindow.cpp" line="+92"/>
+        <location filename="../src/ui/HistoryWindow.cpp" line="+80"/>
         <source>What you have seen is unusually lucky: about 1 player in %1 sees this.</source>
         <translation>Ce que vous avez vu est d’une chance inhabituelle&#xa0;: environ 1 joueur sur %1 voit cela.</translation>
     </message>
@@ -426,13 +426,13 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+230"/>
+        <location line="+247"/>
         <source>Play History</source>
         <extracomment>The window of the player&apos;s past play: figures, a chart and how fair the machine was.</extracomment>
         <translation>Historique de jeu</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-234"/>
         <source>Longest losing run:</source>
         <extracomment>Followed by a count of spins in a row that won nothing.</extracomment>
         <translation>Plus longue série sans gain&#xa0;:</translation>
@@ -484,7 +484,13 @@
         <translation>&amp;Afficher :</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
+        <source>Loading the history…</source>
+        <extracomment>Shown while the play history is being read; the game plays on meanwhile.</extracomment>
+        <translation>Chargement de l&apos;historique…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Balance chart</source>
         <extracomment>The balance chart&apos;s name for screen readers.</extracomment>
         <translation>Graphique du solde</translation>
@@ -500,7 +506,7 @@
         <translation>Solde (crédits moins emprunts)</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+111"/>
         <source>No spins yet.</source>
         <extracomment>What a screen reader says of the balance chart before any spin.</extracomment>
         <translation>Aucun tour pour l’instant.</translation>
@@ -515,7 +521,7 @@
         </translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>You were paid back %1 of your bets (wins made by nudges left out). This machine pays back exactly %2 without nudges.</source>
         <extracomment>%1 the player&apos;s return; %2 the machine&apos;s exact return. Percentages with their sign.</extracomment>
         <translation>On vous a rendu %1 de vos mises (gains obtenus par nudges non compris). Cette machine rend exactement %2 sans nudges.</translation>
@@ -573,7 +579,7 @@
         <translation>Effacer l&apos;historique de jeu ? Tous les tours, emprunts, remboursements et parties qu&apos;il contient sont supprimés définitivement. Vos parties enregistrées restent telles quelles.</translation>
     </message>
     <message>
-        <location line="-211"/>
+        <location line="-223"/>
         <source>Vault</source>
         <extracomment>The chart&apos;s marks for visits to the bonus vault.</extracomment>
         <translation>Salle du trésor</translation>
@@ -596,7 +602,7 @@
         <translation>Crédits</translation>
     </message>
     <message numerus="yes">
-        <location line="+107"/>
+        <location line="+117"/>
         <source>%1 credits on %Ln coin(s), %2</source>
         <extracomment>One of the best wins: %1 credits won with %n coins bet, on the date and time %2.</extracomment>
         <translation>
@@ -605,7 +611,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+9"/>
         <source>%Ln spin(s)</source>
         <extracomment>After &quot;Longest losing run:&quot;; %n spins in a row that won nothing.</extracomment>
         <translation>
@@ -623,12 +629,13 @@
         </translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-9"/>
+        <location line="+2"/>
         <source>No wins yet.</source>
         <translation>Aucun gain pour l’instant.</translation>
     </message>
     <message>
-        <location line="-129"/>
+        <location line="-141"/>
         <source>Borrowed</source>
         <translation>Emprunté</translation>
     </message>
@@ -638,7 +645,7 @@
         <translation>Remboursé</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+157"/>
         <source>Play History: %1</source>
         <translation>Historique de jeu&#xa0;: %1</translation>
     </message>
@@ -659,7 +666,7 @@
 <context>
     <name>PlayHistory</name>
     <message>
-        <location filename="../src/history/PlayHistory.cpp" line="+202"/>
+        <location filename="../src/history/PlayHistory.cpp" line="+275"/>
         <source>another program is using it</source>
         <translation>un autre programme l&apos;utilise</translation>
     </message>
@@ -1222,12 +1229,12 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>Rendez-vous sur&#xa0;:  %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1Play.cpp" line="+161"/>
+        <location filename="../src/ui/Unit1Play.cpp" line="+162"/>
         <source>The vault opens.</source>
         <translation>La salle du trésor s’ouvre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Unit1History.cpp" line="+137"/>
+        <location filename="../src/ui/HistoryFeed.cpp" line="+154"/>
         <source>The History window cannot be opened: %1. The game plays on without it.</source>
         <translation>La fenêtre «&#xa0;Historique de jeu&#xa0;» ne peut pas être ouverte&#xa0;: %1. Le jeu continue sans elle.</translation>
     </message>
@@ -1444,7 +1451,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>%1 crédits</translation>
     </message>
     <message>
-        <location filename="../src/ui/VaultAccessible.cpp" line="+21"/>
+        <location filename="../src/ui/VaultAccessible.cpp" line="+22"/>
         <source>large chest, front left</source>
         <translation>grand coffre, devant à gauche</translation>
     </message>
@@ -1469,7 +1476,7 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;» et invers
         <translation>coffre du milieu</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+19"/>
         <source>Chest %1: %2</source>
         <translation>Coffre %1&#xa0;: %2</translation>
     </message>

@@ -103,6 +103,7 @@ void ReportBuilder::addSpin(const SpinRecord &spin)
         losingRun_ = folded == foldedTrailing_.end() ? 0 : folded->second;
     }
     lastSpin_ = spin;
+    lastSpinPoint_ = points_.size();
     BalancePoint point;
     point.timeMs = spin.timeMs;
     point.spin = report_.spinsAll + 1;
@@ -113,11 +114,13 @@ void ReportBuilder::addSpin(const SpinRecord &spin)
 
 void ReportBuilder::amendLastSpin(const SpinRecord &spin)
 {
-    if (!lastSpin_ || !ours(spin.game, spin.gameStart) || points_.empty())
+    if (!lastSpin_ || !ours(spin.game, spin.gameStart) || lastSpinPoint_ >= points_.size())
         return;
     lastSpin_ = spin;
-    points_.back().balance = spin.credits - spin.borrowed;
-    points_.back().vaultOpened = spin.vaultOpened;
+    // Its own point, not a borrow or pay-back made since.
+    BalancePoint &point = points_[lastSpinPoint_];
+    point.balance = spin.credits - spin.borrowed;
+    point.vaultOpened = spin.vaultOpened;
 }
 
 void ReportBuilder::addMoney(const MoneyRecord &money)

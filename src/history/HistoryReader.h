@@ -58,6 +58,7 @@ private:
     long long losingRun_ = 0;
     std::optional<std::int64_t> previousTime_;
     std::optional<SpinRecord> lastSpin_; // still open to its nudges
+    std::size_t lastSpinPoint_ = 0;      // its point in points_
 };
 
 std::vector<std::string> readGameNames(const QSqlDatabase &db);

@@ -17,7 +17,9 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <thread>
 #include <utility>
+#include <variant>
 
 namespace varnholt {
 
@@ -35,6 +37,57 @@ QVariant number(long long value) { return QVariant::fromValue<qlonglong>(value);
 
 int vaultCode(const SpinRecord &spin) { return spin.vaultOpened ? (spin.vaultByNudge ? 2 : 1) : 0; }
 
+// What a load on its own thread read, with the newest row of each table it saw: records written
+// after those rows are not in it.
+struct LoadedReport {
+    std::optional<ReportBuilder> builder;
+    long long lastSpin = 0, lastMoney = 0, lastGame = 0;
+    std::string failure;
+};
+
+void readReport(LoadedReport &into, const std::string &path, long long steps, ReportBuilder builder)
+{
+    const QString connection = uniqueConnectionName();
+    try {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connection);
+        db.setDatabaseName(text(path));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
+        try {
+            // The game's own connection checked the file; a link put in its place since is refused.
+            if (std::string problem = historyFileProblem(path); !problem.empty())
+                throw HistoryError{problem};
+            if (!db.open())
+                throw HistoryError{reasonFor(db.lastError())};
+            boundStatements(db, steps);
+            run(db, "PRAGMA trusted_schema = OFF");
+            // One snapshot for the newest rows and the reading.
+            run(db, "BEGIN");
+            into.lastSpin = single(db, "SELECT coalesce(max(id), 0) FROM spins").toLongLong();
+            into.lastMoney = single(db, "SELECT coalesce(max(id), 0) FROM money").toLongLong();
+            into.lastGame = single(db, "SELECT coalesce(max(id), 0) FROM games").toLongLong();
+            builder.readFrom(db);
+            run(db, "COMMIT");
+            into.builder = std::move(builder);
+        } catch (const HistoryError &error) {
+            into.failure = error.reason;
+        }
+        if (db.isOpen()) {
+            releaseStatementBound(db);
+            db.close();
+        }
+    } catch (...) {
+        into.failure = "it cannot be read or written";
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+// A record written while a load was under way, with its row.
+struct Written {
+    long long row = 0;
+    std::variant<SpinRecord, MoneyRecord, GameRecord> record;
+    bool amends = false; // a nudge's change to the spin in `row`
+};
+
 } // namespace
 
 struct PlayHistory::Impl {
@@ -51,6 +104,18 @@ struct PlayHistory::Impl {
     std::optional<ReportBuilder> cached;                      // the report last asked for, kept up to date
     bool folded = false;                                      // in this record: its space goes back after it
     bool rebuildTried = false; // a file from before is rebuilt once to give space back
+    std::thread loader;
+    std::unique_ptr<LoadedReport> loaded; // written by the loader until it is joined
+    std::vector<Written> writtenSinceLoad;
+    bool loadStale = false; // folded or cleared since the load began
+
+    bool isLoading() const { return loader.joinable(); }
+
+    void wrote(long long row, std::variant<SpinRecord, MoneyRecord, GameRecord> record, bool amends = false)
+    {
+        if (isLoading())
+            writtenSinceLoad.push_back({row, std::move(record), amends});
+    }
 
     void open()
     {
@@ -74,12 +139,10 @@ struct PlayHistory::Impl {
         amendSpin = prepare(db, "UPDATE spins SET nudge_win = ?, nudges_used = ?, nudges_earned = ?,"
                                 " vault_prize = ?, vault_opened = ?, credits = ?, borrowed = ? WHERE id = ?");
         available = true;
-        // A file far over the limit (written before folding was sliced) is folded now, a slice
-        // per transaction, so no later read has to take it whole.
-        for (long long before = -1; available && overLimit() && before != spinRows + moneyRows + gameRows;) {
-            before = spinRows + moneyRows + gameRows;
+        // A file far over the limit (written before folding was sliced) loses a slice now and
+        // the rest a slice at a time (foldSlice), so no one moment has to take it whole.
+        if (overLimit())
             write([] {});
-        }
     }
 
     bool overLimit() const
@@ -174,12 +237,22 @@ struct PlayHistory::Impl {
         if (folded) {
             // The figures moved into days: the next report reads them afresh.
             cached.reset();
+            loadStale = isLoading();
             giveSpaceBack(db, !std::exchange(rebuildTried, true));
         }
     }
 
+    void joinLoader()
+    {
+        if (loader.joinable())
+            loader.join();
+    }
+
     void fail(const std::string &reason)
     {
+        joinLoader();
+        loaded.reset();
+        writtenSinceLoad.clear();
         const bool wasOpen = db.isValid();
         available = false;
         insertSpin.reset();
@@ -246,6 +319,7 @@ PlayHistory::PlayHistory(std::string path, Notice onUnavailable, HistoryLimits l
 
 PlayHistory::~PlayHistory()
 {
+    impl_->joinLoader();
     if (impl_->db.isValid()) {
         impl_->onUnavailable = nullptr;
         impl_->fail({}); // closes the connection
@@ -272,6 +346,7 @@ void PlayHistory::recordSpin(const SpinRecord &given)
         run(query);
         ++impl_->spinRows;
         impl_->lastSpin.emplace(query.lastInsertId().toLongLong(), spin);
+        impl_->wrote(impl_->lastSpin->first, spin);
     });
     if (impl_->cached)
         impl_->cached->addSpin(spin);
@@ -313,6 +388,7 @@ void PlayHistory::recordNudge(const NudgeRecord &nudge)
             query.bindValue(i, values[i]);
         run(query);
         impl_->lastSpin->second = spin;
+        impl_->wrote(impl_->lastSpin->first, spin, true);
     });
     if (impl_->cached)
         impl_->cached->amendLastSpin(spin);
@@ -332,6 +408,7 @@ void PlayHistory::recordMoney(const MoneyRecord &given)
             query.bindValue(i, values[i]);
         run(query);
         ++impl_->moneyRows;
+        impl_->wrote(query.lastInsertId().toLongLong(), money);
     });
     if (impl_->cached)
         impl_->cached->addMoney(money);
@@ -347,6 +424,7 @@ void PlayHistory::recordGame(const GameRecord &game)
             query.bindValue(i, values[i]);
         run(query);
         ++impl_->gameRows;
+        impl_->wrote(query.lastInsertId().toLongLong(), game);
         impl_->gameStarts[game.game] = game.timeMs;
         impl_->lastSpin.reset(); // a nudge never carries over into a new game
     });
@@ -387,6 +465,97 @@ HistoryReport PlayHistory::report(const std::string &game, std::int64_t nowMs, s
     }
 }
 
+bool PlayHistory::reportKept(const std::string &game, std::int64_t nowMs, HistoryScope scope) const
+{
+    if (!impl_->available)
+        return true; // nothing to read
+    if (!impl_->cached)
+        return false;
+    try {
+        const std::int64_t start = scope == HistoryScope::ThisGame ? impl_->gameStart(game) : 0;
+        return impl_->cached->covers(game, scope, start, nowMs);
+    } catch (const HistoryError &error) {
+        impl_->fail(error.reason);
+        return true;
+    }
+}
+
+void PlayHistory::loadReport(const std::string &game, std::int64_t nowMs, HistoryScope scope,
+                             std::function<void()> read)
+{
+    if (!impl_->available || impl_->isLoading())
+        return;
+    std::int64_t start = 0;
+    try {
+        start = scope == HistoryScope::ThisGame ? impl_->gameStart(game) : 0;
+    } catch (const HistoryError &error) {
+        impl_->fail(error.reason);
+        return;
+    }
+    impl_->cached.reset();
+    impl_->loadStale = false;
+    impl_->writtenSinceLoad.clear();
+    impl_->loaded = std::make_unique<LoadedReport>();
+    impl_->loader =
+        std::thread([into = impl_->loaded.get(), path = impl_->path, steps = impl_->limits.statementSteps,
+                     builder = ReportBuilder(game, scope, start, nowMs), read = std::move(read)]() mutable {
+            readReport(*into, path, steps, std::move(builder));
+            if (read)
+                read();
+        });
+}
+
+bool PlayHistory::loading() const { return impl_->isLoading(); }
+
+bool PlayHistory::keepLoaded()
+{
+    if (!impl_->isLoading())
+        return impl_->cached.has_value() || !impl_->available;
+    impl_->joinLoader();
+    std::unique_ptr<LoadedReport> loaded = std::move(impl_->loaded);
+    std::vector<Written> written = std::exchange(impl_->writtenSinceLoad, {});
+    if (!impl_->available)
+        return true;
+    if (!loaded->failure.empty()) {
+        impl_->fail(loaded->failure);
+        return true;
+    }
+    if (impl_->loadStale)
+        return false;
+    ReportBuilder &builder = *loaded->builder;
+    // Only what the load did not see: rows after its newest, and a nudge on its newest spin.
+    for (const Written &w : written) {
+        if (const auto *spin = std::get_if<SpinRecord>(&w.record)) {
+            if (w.amends && w.row >= loaded->lastSpin)
+                builder.amendLastSpin(*spin);
+            else if (!w.amends && w.row > loaded->lastSpin)
+                builder.addSpin(*spin);
+        } else if (const auto *money = std::get_if<MoneyRecord>(&w.record)) {
+            if (w.row > loaded->lastMoney)
+                builder.addMoney(*money);
+        } else if (const auto *game = std::get_if<GameRecord>(&w.record)) {
+            if (w.row > loaded->lastGame)
+                builder.addGame(*game);
+        }
+    }
+    impl_->cached = std::move(builder);
+    return true;
+}
+
+bool PlayHistory::overLimit() const { return impl_->available && impl_->overLimit(); }
+
+void PlayHistory::foldSlice()
+{
+    if (overLimit())
+        impl_->write([] {});
+}
+
+void PlayHistory::forgetReport()
+{
+    if (!impl_->isLoading())
+        impl_->cached.reset();
+}
+
 std::string PlayHistory::csv() const
 {
     if (!impl_->available)
@@ -411,6 +580,7 @@ bool PlayHistory::clear()
         impl_->countRows();
     });
     impl_->cached.reset();
+    impl_->loadStale = impl_->isLoading();
     impl_->lastSpin.reset();
     impl_->gameStarts.clear();
     if (impl_->available)

@@ -72,6 +72,22 @@ public:
     HistoryReport report(const std::string &game, std::int64_t nowMs, std::size_t maxPoints,
                          HistoryScope scope = HistoryScope::AllGames) const;
 
+    // Whether report() for these would only add what was recorded since, without reading the file.
+    bool reportKept(const std::string &game, std::int64_t nowMs, HistoryScope scope) const;
+    // Reads what report() needs on a thread of its own, so a large history never holds up play.
+    // `read` is called on that thread when the reading ends; the owner then calls keepLoaded() on
+    // its own thread. Records written in between are added once. A load already under way stays.
+    void loadReport(const std::string &game, std::int64_t nowMs, HistoryScope scope,
+                    std::function<void()> read);
+    bool loading() const;
+    // Keeps what the load read; false when a fold or Clear came in between and it must be read again.
+    bool keepLoaded();
+    // A file far over its limit (from an older game) is folded a slice at a time; true while more remain.
+    bool overLimit() const;
+    void foldSlice();
+    // Lets go of the kept figures (the window closed); the next report reads them again.
+    void forgetReport();
+
     // Every record as CSV (UTF-8, a header row, local ISO 8601 times), oldest first; folded days
     // are not records and are left out. Empty when the history is unavailable.
     std::string csv() const;

@@ -25,6 +25,8 @@ public:
     using QDialog::QDialog;
 
     virtual void showHistory(const HistoryView &view) = 0;
+    // The figures are being read: the window says so until the next showHistory.
+    virtual void showLoading() = 0;
 
     HistoryActions actions;
 };
@@ -36,7 +38,7 @@ inline constexpr char kMakeHistoryDialog[] = "varnholtMakeHistoryDialog";
 // from another build is refused before any of its code runs on ours.
 using HistoryModuleVersion = int (*)();
 inline constexpr char kHistoryModuleVersion[] = "varnholtHistoryModuleVersion";
-inline constexpr int kHistoryModuleInterface = 2;
+inline constexpr int kHistoryModuleInterface = 3;
 
 // The window from the module in programDir's modules folder (programDir ends in '/'); the module
 // then stays loaded. Null when the module cannot be loaded, with problem saying why in the

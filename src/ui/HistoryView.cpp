@@ -12,7 +12,7 @@ namespace varnholt {
 namespace {
 // Enough for a faithful line at any window width (each stretch keeps its lowest and highest),
 // few enough that the chart redraws its line in well under a millisecond as play goes on.
-constexpr std::size_t kChartPoints = 800;
+constexpr std::size_t kChartPoints = 500;
 constexpr long long kSpinsToTellLimit = 1'000'000;
 } // namespace
 

@@ -50,24 +50,28 @@ QScatterSeries *markerSeries(const QString &name, const QColor &colour, QScatter
     return series;
 }
 
-// Only what changed: a chart following play mostly gains a point at its end.
+// In one call when anything changed: the chart then lays its line out once, where appending
+// points one by one lays it out again for each.
 void setPoints(QXYSeries *series, const QList<QPointF> &points)
 {
-    const QList<QPointF> shown = series->points();
-    qsizetype same = 0;
-    const qsizetype common = std::min(shown.size(), points.size());
-    while (same < common && shown[same] == points[same])
-        ++same;
-    if (same == shown.size() && same == points.size())
-        return;
-    if (same < common / 2) {
+    if (series->points() != points)
         series->replace(points);
+}
+
+// A one-line figure that changes on every spin keeps a fixed size, widened with room to spare when
+// its text outgrows it: a label of fixed size does not ask the whole window to lay itself out again.
+void setFigure(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
         return;
-    }
-    if (same < shown.size())
-        series->removePoints(int(same), int(shown.size() - same));
-    if (same < points.size())
-        series->append(points.mid(same));
+    label->setText(text);
+    const QMargins margins = label->contentsMargins();
+    const int needed =
+        label->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() + 2 * label->margin();
+    if (label->minimumWidth() == label->maximumWidth() && needed <= label->minimumWidth())
+        return;
+    constexpr int kRoom = 40;
+    label->setFixedSize((needed / kRoom + 1) * kRoom, label->sizeHint().height());
 }
 
 QGroupBox *group(const QString &title, QLayout *content)
@@ -171,6 +175,11 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     scopeRow->addWidget(scopeLabel);
     scopeRow->addWidget(scope_);
     scopeRow->addStretch(1);
+    loading_ = makePlainLabel(this);
+    //: Shown while the play history is being read; the game plays on meanwhile.
+    loading_->setText(tr("Loading the history…"));
+    loading_->hide();
+    scopeRow->addWidget(loading_);
 
     // Screen readers reach every figure with Tab, in reading order, each with its caption or
     // the title of its group.
@@ -238,8 +247,27 @@ void HistoryWindow::buildChart()
     chartView_->setMinimumHeight(220);
 }
 
+void HistoryWindow::showLoading()
+{
+    loading_->show();
+    export_->setEnabled(false);
+    clear_->setEnabled(false);
+    // What is shown meanwhile is not the history: greyed until the figures come.
+    chartView_->setEnabled(false);
+    for (QGroupBox *box : findChildren<QGroupBox *>())
+        box->setEnabled(false);
+}
+
+bool HistoryWindow::loading() const { return !loading_->isHidden(); }
+
 void HistoryWindow::showHistory(const HistoryView &view)
 {
+    if (!loading_->isHidden()) {
+        loading_->hide();
+        chartView_->setEnabled(true);
+        for (QGroupBox *box : findChildren<QGroupBox *>())
+            box->setEnabled(true);
+    }
     scope_->setCurrentIndex(scope_->findData(int(view.scope)));
     const bool any = !view.report.balance.empty() || view.report.spinsAll > 0;
     export_->setEnabled(any);
@@ -337,15 +365,15 @@ void HistoryWindow::showFigures(const HistoryView &view)
     bestWins_->setAccessibleName(wins.isEmpty() ? tr("No wins yet.") : wins.join(QStringLiteral("; ")));
     const long long run = r.longestLosingRun;
     //: After "Longest losing run:"; %n spins in a row that won nothing.
-    losingRun_->setText(
-        countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s)"), run));
+    setFigure(losingRun_,
+              countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s)"), run));
     const auto totals = [](long long spins, std::int64_t ms) {
         //: After "Today:" or "In all:"; %n spins played in the time %1 ("1 h 05 min").
         return countedText("HistoryWindow", QT_TRANSLATE_N_NOOP("HistoryWindow", "%Ln spin(s) in %1"), spins)
             .arg(playTimeText(ms));
     };
-    today_->setText(totals(r.spinsToday, r.playedTodayMs));
-    all_->setText(totals(r.spinsAll, r.playedAllMs));
+    setFigure(today_, totals(r.spinsToday, r.playedTodayMs));
+    setFigure(all_, totals(r.spinsAll, r.playedAllMs));
     // The game in progress, never named by the player, goes by its file section's name.
     const bool unnamed = view.gameName.empty() || view.gameName == kCurrentGameSection;
     setWindowTitle(unnamed

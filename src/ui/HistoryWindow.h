@@ -30,6 +30,8 @@ public:
     explicit HistoryWindow(QWidget *parent = nullptr);
 
     void showHistory(const HistoryView &view) override;
+    void showLoading() override;
+    bool loading() const;
 
     // Writes the history's CSV to `path`; empty on success, else why not, in the system's words.
     QString exportTo(const QString &path);
@@ -41,6 +43,7 @@ protected:
     QChartView *chartView() const { return chartView_; }
     QLabel *verdict() const { return verdict_; }
     QLabel *returns() const { return returns_; }
+    QLabel *inAll() const { return all_; }
     QPushButton *clearButton() const { return clear_; }
 
 private:
@@ -71,6 +74,7 @@ private:
     QLabel *all_ = nullptr;
     QLabel *returns_ = nullptr;
     QLabel *verdict_ = nullptr;
+    QLabel *loading_ = nullptr;
 };
 
 // "2 h 05 min", "12 min", "under a minute".

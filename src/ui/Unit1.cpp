@@ -3,7 +3,6 @@
 #include "core/Counters.h"
 #include "core/NewGame.h"
 #include "geometry/Layout.h"
-#include "history/PlayHistory.h"
 #include "platform/HelpViewer.h"
 #include "platform/PlainText.h"
 #include "presentation/Lamps.h"
@@ -17,6 +16,7 @@
 #include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
 #include "ui/FormServices.h"
+#include "ui/HistoryFeed.h"
 #include "ui/MakerPages.h"
 #include "ui/ManualFile.h"
 #include "ui/MenuBarKeys.h"
@@ -394,7 +394,7 @@ void TForm1::NewGame1Click()
     if (!mayRun(Command::NewGame, phase_))
         return;
     NewGame(Game);
-    gameBegun(false);
+    history_->gameBegun(Game, false);
     FormPaint();
 }
 

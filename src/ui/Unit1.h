@@ -36,8 +36,7 @@ class FaceWidget;
 class HelpKeyFilter;
 class HelpViewer;
 class HelpViewerHolder;
-class HistoryDialog;
-class PlayHistory;
+class HistoryFeed;
 class InputBox;
 class MachineFace;
 class MessageSink;
@@ -295,21 +294,10 @@ private:
     std::unique_ptr<MachineFace> face_;
     std::unique_ptr<SavedGameFile> savedGames_;
 
-    // The record of play (Unit1History.cpp): a spin is written as it lands, and each nudge
-    // added to it as it is used.
+    // The record of play and the History window (HistoryFeed.h): a spin is written as it lands,
+    // and each nudge added to it as it is used.
     void openPlayHistory();
-    PlayHistory &playHistory();
-    void spinPlayed();
-    void nudgePlayed();
-    void moneyMoved(std::int32_t borrowedBefore);
-    void gameBegun(bool opened);
-    void refreshHistoryWindow();
-    HistoryDialog *makeHistoryWindow();
-    std::string historyPath_;
-    std::unique_ptr<PlayHistory> history_; // opened on first use
-    HistoryDialog *historyWindow_ = nullptr;
-    HistoryScope historyScope_ = HistoryScope::ThisGame;
-    bool historyWindowPlaced_ = false;
+    std::unique_ptr<HistoryFeed> history_;
     QSize requestedSize_;
     QMargins fittedFrame_; // the window manager's frame the window was last fitted to
 

@@ -8,6 +8,7 @@
 #include "presentation/MachineFace.h"
 #include "presentation/SoundEffects.h"
 #include "ui/FaceWidget.h"
+#include "ui/HistoryFeed.h"
 #include "ui/SpokenFeed.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ void TForm1::NudgeReel(int reel)
     const bool nudged = varnholt::NudgeReel(Game, reel, Random, events(), outcome_);
     endPlay();
     if (nudged)
-        nudgePlayed();
+        history_->nudgePlayed(outcome_, Game);
 }
 
 void TForm1::nudgeStarting(int)

@@ -11,6 +11,7 @@
 #include "presentation/SoundEffects.h"
 #include "ui/CoreTexts.h"
 #include "ui/FaceWidget.h"
+#include "ui/HistoryFeed.h"
 #include "ui/SpokenFeed.h"
 
 #include <QMenuBar>
@@ -28,7 +29,7 @@ void TForm1::Spin()
         varnholt::Spin(Game, Random, events(), face_->layout().BlurStripHeight, outcome_);
     endPlay();
     if (outcome.played)
-        spinPlayed();
+        history_->spinPlayed(outcome_, Game);
     if (outcome.message)
         showMessage(coreText(outcome.message));
 }

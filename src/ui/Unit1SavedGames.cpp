@@ -1,6 +1,7 @@
 // The main window's part in saved games: the File menu's Open and Save commands and the slot
 // dialog they share.
 
+#include "ui/HistoryFeed.h"
 #include "ui/Unit1.h"
 
 #include "platform/InputBox.h"
@@ -28,7 +29,7 @@ void TForm1::OpenGame1Click()
     const SavedFields before = savedFieldsOf(Game);
     runSlotDialog();
     if (!(savedFieldsOf(Game) == before))
-        gameBegun(true);
+        history_->gameBegun(Game, true);
     FormPaint(); // the meters show the game now in progress
 }
 

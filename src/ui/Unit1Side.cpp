@@ -1,6 +1,7 @@
 // The main window's part in the side windows on its menu bar: borrowing, statistics, the
 // payoff chart and the advert. Each is made afresh for one modal run and gone when it closes.
 
+#include "ui/HistoryFeed.h"
 #include "ui/Unit1.h"
 
 #include "platform/MessageBox.h"
@@ -29,7 +30,7 @@ void TForm1::Borrow1Click()
     const std::int32_t borrowedBefore = Game.Borrowed;
     TBorrowC window(Game, face_->digitStrips(), *messages_, QString::fromStdString(WindowTitle), this);
     runSideWindow(window);
-    moneyMoved(borrowedBefore);
+    history_->moneyMoved(Game, borrowedBefore);
     FormPaint();
 }
 

@@ -11,6 +11,7 @@
 #include <QDateTime>
 
 #include <cstdint>
+#include <future>
 #include <limits>
 
 using namespace varnholt;
@@ -246,6 +247,9 @@ TEST_F(HistoryRecordsTest, AFileOverItsLimitIsFoldedInSlicesAndGivesItsSpaceBack
     {
         PlayHistory history(path, collect(), limits);
         ASSERT_TRUE(history.available());
+        EXPECT_TRUE(history.overLimit()) << "one slice when opened, the rest a slice at a time";
+        while (history.overLimit())
+            history.foldSlice();
         const HistoryReport folded = history.report(longName, kDay0, 50);
         EXPECT_EQ(folded.spinsAll, whole.spinsAll);
         EXPECT_EQ(folded.longestLosingRun, whole.longestLosingRun);
@@ -268,5 +272,41 @@ TEST_F(HistoryRecordsTest, ANudgeLeftInHandBySavedPlayAddsToItsSpinAfterARestart
     EXPECT_EQ(report.byCoins[0].withNudges, 3);
     ASSERT_FALSE(report.balance.empty());
     EXPECT_EQ(report.balance.back().balance, 1002);
+    EXPECT_TRUE(notices.empty());
+}
+
+// The figures read on a thread of their own while play goes on: a record written before the
+// reading's snapshot or after it is counted once.
+TEST_F(HistoryRecordsTest, RecordsWrittenWhileTheReportLoadsAreCountedOnce)
+{
+    for (const bool afterSnapshot : {false, true}) {
+        SCOPED_TRACE(afterSnapshot ? "written after the snapshot" : "written as the load starts");
+        const std::string path = folder.file(afterSnapshot ? "after.sqlite" : "as.sqlite");
+        PlayHistory history(path, collect());
+        std::int64_t time = kDay0;
+        history.recordGame({time, "Anna", GameKind::New, 1000, 0});
+        for (int i = 0; i < 20; ++i)
+            history.recordSpin(spinOf("Anna", time += 1000, i % 3 ? 0 : 5, 1000 + i));
+        std::promise<void> read, goOn;
+        std::shared_future<void> mayEnd = goOn.get_future().share();
+        history.loadReport("Anna", kDay0, HistoryScope::ThisGame, [&read, mayEnd] {
+            read.set_value();
+            mayEnd.wait();
+        });
+        if (afterSnapshot)
+            read.get_future().wait();
+        history.recordNudge({"Anna", 4, 0, false, 0, 1030, 0});
+        history.recordSpin(spinOf("Anna", time += 1000, 7, 1040));
+        history.recordMoney({time += 10, "Anna", MoneyKind::Borrow, 50, 1090, 50});
+        history.recordNudge({"Anna", 0, 1, true, 30, 1120, 50});
+        EXPECT_TRUE(history.loading());
+        goOn.set_value();
+        ASSERT_TRUE(history.keepLoaded());
+        ASSERT_TRUE(history.reportKept("Anna", kDay0, HistoryScope::ThisGame));
+        const HistoryReport live = history.report("Anna", kDay0, 40, HistoryScope::ThisGame);
+        EXPECT_EQ(live.spinsAll, 21);
+        expectSameReport(live,
+                         PlayHistory(path, collect()).report("Anna", kDay0, 40, HistoryScope::ThisGame));
+    }
     EXPECT_TRUE(notices.empty());
 }

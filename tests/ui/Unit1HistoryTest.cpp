@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
+#include <QTest>
 
 using namespace varnholt;
 using namespace varnholt::test;
@@ -122,11 +124,21 @@ TEST_F(HistoryFromPlay, WindowStaysOpenBesideTheMachineAndFollowsThePlay)
     EXPECT_FALSE(shown->isModal());
     EXPECT_TRUE(shown->verdict()->text().isEmpty()) << "no spins yet";
     shown->show();
+    // The spin lands while the figures are being read: it is counted once.
+    EXPECT_TRUE(shown->loading());
     forceStops(*form, kSkullMiddleStops);
     betOne(*form);
     spin(*form);
-    EXPECT_TRUE(shown->verdict()->text().startsWith("What you have seen is"))
-        << "refreshed as the spin landed";
+    QTRY_VERIFY(!shown->loading());
+    EXPECT_TRUE(shown->verdict()->text().startsWith("What you have seen is"));
+    const QLabel *all = shown->inAll();
+    EXPECT_TRUE(all->text().startsWith("1 spin in ")) << all->text().toStdString();
+    forceStops(*form, kLosingStops);
+    spin(*form);
+    EXPECT_TRUE(all->text().startsWith("2 spins in ")) << "refreshed as the spin landed";
+    const QPointer<HistoryWindow> closed(shown);
+    shown->reject();
+    QTRY_VERIFY(closed.isNull()); // closed, it goes with its chart
 }
 
 TEST_F(HistoryFromPlay, AHistoryThatCannotBeKeptIsToldOnceAndPlayGoesOn)

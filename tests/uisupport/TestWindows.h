@@ -47,6 +47,7 @@ public:
 
     using HistoryWindow::chartView;
     using HistoryWindow::clearButton;
+    using HistoryWindow::inAll;
     using HistoryWindow::returns;
     using HistoryWindow::verdict;
 };
