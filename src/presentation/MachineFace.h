@@ -98,7 +98,8 @@ private:
     QRect titlePanelArea() const;
     QRect namePlateArea() const;
     QRect crystalBallArea() const;
-    QRect captionStrip() const;
+    QRect meterBand() const;
+    QRect nudgeCounterArea() const;
     // The face's own pixels in the area, or the whole picture scaled into it.
     void faceOrPicture(const QRect &target, bool face, const QImage &picture);
     void caption(const QString &text, int x, bool rightEdge);
