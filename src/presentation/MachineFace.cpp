@@ -79,6 +79,7 @@ QRect MachineFace::meterBand() const
 
 void MachineFace::FormPaint(GameState &state)
 {
+    buttonsLit_ = {};
     sized_.face.copyAll(canvas_);
     for (int reel = 0; reel < kReelCount; ++reel)
         DrawReel(reel, state.ReelStops[reel]);
@@ -180,6 +181,12 @@ void MachineFace::DrawSymbolCell(int code, int reel, int row)
 
 void MachineFace::DrawMachineButton(char button, bool lit)
 {
+    // The lamps' timers draw all three buttons on every tick though mostly one changes: a button
+    // already showing that state is left as it is, so only the changed lamp reaches the screen.
+    std::optional<bool> &shown = buttonsLit_[button == kBet1Button ? 0 : button == kBet3Button ? 1 : 2];
+    if (shown == lit)
+        return;
+    shown = lit;
     // The halves are measured on the Bet 1 picture for all three buttons.
     const QImage &bet1 = pictures_.Bet1Bitmap;
     const int half = bet1.height() / 2;

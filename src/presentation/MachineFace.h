@@ -112,7 +112,8 @@ private:
     SizedPictures sized_;
     DigitStrips strips_;
     FaceFonts fonts_;
-    std::array<bool, 3> litRows_{}; // by screen row
+    std::array<bool, 3> litRows_{};                 // by screen row
+    std::array<std::optional<bool>, 3> buttonsLit_; // Bet 1, Bet 3, Spin as drawn; empty when not yet
     ShownMeters shown_;
     ShownReels shownReels_;
 };

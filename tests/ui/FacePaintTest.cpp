@@ -431,3 +431,24 @@ TEST_F(FacePaint, RepaintAfterPlayDrawsAsARepaintOfAFreshWindow)
         EXPECT_TRUE(played.canvas.image() == fresh.canvas.image()) << screen.width << " at " << screen.ratio;
     }
 }
+
+// The lamps' timers draw all three buttons on every tick: only a button changing its state may
+// reach the screen, and a repaint draws them all again.
+TEST_F(FacePaint, ButtonDrawnInTheStateItShowsChangesNothing)
+{
+    auto form = makeForm(1024, 768);
+    ReferenceFace redrawn(*form);
+    GameState game = form->game();
+    redrawn.face.FormPaint(game);
+    int changes = 0;
+    redrawn.canvas.changed = [&](const QRect &) { ++changes; };
+    redrawn.face.DrawMachineButton(kSpinButton, true);
+    EXPECT_EQ(changes, 0);
+    redrawn.face.DrawMachineButton(kSpinButton, false);
+    redrawn.face.DrawMachineButton(kBet1Button, false);
+    EXPECT_EQ(changes, 2);
+    redrawn.face.FormPaint(game);
+    changes = 0;
+    redrawn.face.DrawMachineButton(kSpinButton, false);
+    EXPECT_EQ(changes, 1) << "drawn lit by the repaint";
+}
