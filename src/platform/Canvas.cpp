@@ -2,12 +2,18 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace varnholt {
 
@@ -73,13 +79,35 @@ bool copyRows(QImage &target, const QImage &src, const QRect &srcRect, const QRe
     return true;
 }
 
+// A surface of some megabytes in large pages where the system offers them on request. A reel
+// frame touches one row in each of some thousand rows of the surface: in small pages that is
+// one page per row, more than the processor keeps translations for at high density, and every
+// frame then walks the page tables row by row.
+QImage surfaceImage(QSize size)
+{
+    constexpr std::size_t kLargePage = 2u << 20;
+    const auto bytesPerLine = std::size_t(size.width()) * 4;
+    const std::size_t bytes = bytesPerLine * std::size_t(size.height());
+    if (size.isEmpty() || bytes < kLargePage)
+        return QImage(size, QImage::Format_RGB32);
+    const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    void *pixels = std::aligned_alloc(kLargePage, rounded);
+    if (!pixels)
+        return QImage(size, QImage::Format_RGB32);
+#if defined(MADV_HUGEPAGE)
+    madvise(pixels, rounded, MADV_HUGEPAGE);
+#endif
+    return QImage(
+        static_cast<uchar *>(pixels), size.width(), size.height(), qsizetype(bytesPerLine),
+        QImage::Format_RGB32, [](void *p) { std::free(p); }, pixels);
+}
+
 } // namespace
 
 Canvas::Canvas(QSize logicalSize, qreal devicePixelRatio)
     : size_(logicalSize), ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
-      image_(
-          QSize(int(std::ceil(logicalSize.width() * ratio_)), int(std::ceil(logicalSize.height() * ratio_))),
-          QImage::Format_RGB32)
+      image_(surfaceImage(
+          QSize(int(std::ceil(logicalSize.width() * ratio_)), int(std::ceil(logicalSize.height() * ratio_)))))
 {
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Qt::black);
@@ -109,11 +137,12 @@ void Canvas::copy(const QImage &src, const QRect &srcRect, const QRect &dstRect)
 }
 
 namespace {
-// What is kept of stretched drawings: the lamps' pictures in both states up to a 4K screen.
+// What is kept of stretched drawings: the machine and nudge buttons in both states and the lit
+// crystal ball, which blinks at rest, up to a 1920-wide screen.
 // Once full, nothing more is kept: swapping entries in and out would cost more than it saves.
 // Kept in the surface's own format, so a copy back is a plain copy of rows.
-constexpr qsizetype kDrawnPixelsEach = 160'000;
-constexpr qsizetype kDrawnBytes = 1536 * 1024;
+constexpr qsizetype kDrawnPixelsEach = 200'000;
+constexpr qsizetype kDrawnBytes = 2048 * 1024;
 } // namespace
 
 bool Canvas::copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect)
@@ -180,7 +209,18 @@ void Canvas::fill(int left, int top, int right, int bottom, QColor colour)
     if (right <= left || bottom <= top)
         return;
     const QRect area(left, top, right - left, bottom - top);
-    {
+    // Whole device pixels in an opaque colour are words stored row by row; a painter costs more
+    // to set up than the guides and meter boxes take to fill.
+    const std::optional<QRect> exact = exactDeviceRect(area, ratio_);
+    if (exact && colour.alpha() == 255) {
+        const QRect rows = *exact & image_.rect();
+        const QRgb word = colour.rgb();
+        uchar *const bits = rows.isEmpty() ? nullptr : image_.bits();
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(bits + y * image_.bytesPerLine()) + rows.left();
+            std::fill_n(line, rows.width(), word);
+        }
+    } else {
         QPainter painter(&image_);
         prepared(painter, ratio_).fillRect(scaled(area, ratio_), colour);
     }
@@ -215,8 +255,25 @@ QImage Canvas::grab(const QRect &area) const
     return copy;
 }
 
+void Canvas::watchOutside(std::vector<QRect> redrawn)
+{
+    redrawn_ = std::move(redrawn);
+    drawnOutside_ = false;
+}
+
 void Canvas::touched(const QRect &area)
 {
+    if (!drawnOutside_) {
+        const QRect inside = area & QRect(QPoint(0, 0), size_);
+        // Nearly every drawing lies within one area; the rest are checked against them all.
+        const auto covers = [&](const QRect &r) { return r.contains(inside); };
+        if (!inside.isEmpty() && std::none_of(redrawn_.begin(), redrawn_.end(), covers)) {
+            QRegion rest(inside);
+            for (const QRect &r : redrawn_)
+                rest -= r;
+            drawnOutside_ = !rest.isEmpty();
+        }
+    }
     if (changed)
         changed(area);
 }

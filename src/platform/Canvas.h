@@ -54,6 +54,12 @@ public:
     // Told of every changed area, in device-independent pixels.
     std::function<void(const QRect &)> changed;
 
+    // The areas a full repaint draws again by itself. From this call on, drawing anywhere else
+    // is noted: until then a full repaint cannot trust the rest of the surface to be as it left it.
+    void watchOutside(std::vector<QRect> redrawn);
+    // Whether anything was drawn outside those areas (always so on a fresh surface).
+    bool drawnOutside() const { return drawnOutside_; }
+
 private:
     void touched(const QRect &area);
     bool copyDrawnBefore(const QImage &src, const QRect &srcRect, const QRect &dstRect);
@@ -68,6 +74,9 @@ private:
         QImage pixels;
     };
     std::vector<Drawn> drawn_; // the most recently used first
+
+    std::vector<QRect> redrawn_;
+    bool drawnOutside_ = true;
 
     QSize size_;
     qreal ratio_;

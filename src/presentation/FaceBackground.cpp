@@ -1,32 +1,17 @@
 #include "presentation/FaceBackground.h"
 
+#include "platform/FreedMemory.h"
 #include "presentation/FacePictures.h"
 
 #include <cmath>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace varnholt {
-
-namespace {
-
-// A whole face just dropped is some megabytes of heap; hand them back at once.
-void returnFreedMemory()
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 FaceBackground::FaceBackground(const QImage &picture, QSize logicalSize, double devicePixelRatio)
     : picture_(picture.convertToFormat(QImage::Format_RGB888)), size_(logicalSize), ratio_(devicePixelRatio)
 {
-    // Only ever copied out whole-pixel, so three bytes a pixel give the same opaque colours.
-    whole_ = scaledAgain().convertToFormat(QImage::Format_RGB888);
+    // In the surface's format until the first repaint has copied it (rows copied as they are).
+    whole_ = scaledAgain();
 }
 
 QImage FaceBackground::scaledAgain() const
@@ -35,7 +20,7 @@ QImage FaceBackground::scaledAgain() const
     return scaledForDevice(picture_.convertToFormat(QImage::Format_RGB32), size_, ratio_);
 }
 
-void FaceBackground::keepBetweenRepaints(const std::vector<QRect> &areas)
+void FaceBackground::keepBetweenRepaints(const std::vector<QRect> &areas, const std::vector<QRect> &redrawn)
 {
     if (areasOnly_ || whole_.isNull())
         return;
@@ -53,12 +38,18 @@ void FaceBackground::keepBetweenRepaints(const std::vector<QRect> &areas)
         bytes += pixels.sizeInBytes();
         kept.push_back({inside, std::move(pixels)});
     }
-    if (!wholeDensity || bytes >= whole_.sizeInBytes()) {
-        picture_ = QImage(); // the whole face stays: it is the smaller
+    if (!wholeDensity || bytes >= whole_.sizeInBytes() / 4 * 3) {
+        // The whole face stays: it is the smaller. It is only ever copied out whole-pixel, so
+        // three bytes a pixel give the same opaque colours.
+        picture_ = QImage();
+        whole_ = whole_.convertToFormat(QImage::Format_RGB888);
         return;
     }
     areas_ = std::move(kept);
     areasOnly_ = true;
+    watched_ = redrawn;
+    for (const Kept &area : areas_)
+        watched_.push_back(area.area);
 }
 
 void FaceBackground::copyArea(Canvas &canvas, const QRect &area) const
@@ -79,16 +70,23 @@ void FaceBackground::copyArea(Canvas &canvas, const QRect &area) const
 
 void FaceBackground::copyAll(Canvas &canvas)
 {
-    if (!whole_.isNull()) {
+    if (!areasOnly_) {
         canvas.copyAt(whole_, QPoint(0, 0));
-        if (areasOnly_) {
-            whole_ = QImage();
-            returnFreedMemory();
-        }
         return;
     }
-    canvas.copyAt(scaledAgain(), QPoint(0, 0));
+    // The face is still on the surface wherever nothing but the face's own parts was drawn.
+    if (whole_.isNull() && !canvas.drawnOutside()) {
+        for (const Kept &kept : areas_)
+            canvas.copyAt(kept.pixels, kept.area.topLeft());
+        return;
+    }
+    if (!whole_.isNull()) {
+        canvas.copyAt(whole_, QPoint(0, 0));
+        whole_ = QImage();
+    } else
+        canvas.copyAt(scaledAgain(), QPoint(0, 0));
     returnFreedMemory();
+    canvas.watchOutside(watched_);
 }
 
 } // namespace varnholt

@@ -2,6 +2,7 @@
 
 #include "bonus/BonusMeter.h"
 #include "core/Reels.h"
+#include "geometry/NudgeMotion.h"
 
 #include <QFontMetrics>
 
@@ -15,6 +16,8 @@ const QColor kLitGuide(255, 196, 0);
 const QColor kCaptionWhite(255, 255, 255);
 const QColor kNudgeYellow(255, 255, 0);
 const QColor kNudgeRed(255, 0, 0);
+// How far a nudged reel's bounce swings up over the face above its window.
+constexpr int kBounceRise = -*std::min_element(kNudgeBounceOffsets.begin(), kNudgeBounceOffsets.end());
 } // namespace
 
 MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures sized, int pixelsPerInch)
@@ -22,9 +25,24 @@ MachineFace::MachineFace(Canvas &canvas, FacePictures pictures, SizedPictures si
       strips_(makeDigitStrips(pictures_, sized_.layout.width, canvas.devicePixelRatio())),
       fonts_(faceFonts(sized_.layout.width, pixelsPerInch))
 {
-    // What the face's lamps and captions restore between repaints.
-    sized_.face.keepBetweenRepaints({litGuideBand(0), litGuideBand(1), litGuideBand(2), titlePanelArea(),
-                                     namePlateArea(), crystalBallArea(), captionStrip()});
+    // What the face's lamps, captions and meters restore between repaints, and above each reel
+    // window the rows a nudged reel's bounce swings into.
+    const Layout &l = layout();
+    std::vector<QRect> kept{litGuideBand(0), litGuideBand(1),   litGuideBand(2), titlePanelArea(),
+                            namePlateArea(), crystalBallArea(), meterBand(),     nudgeCounterArea()};
+    // What a repaint draws whole over the face, and the logo, which draws the same over itself.
+    std::vector<QRect> redrawn{
+        scaledRect(577, 293, 655, 352), scaledRect(577, 362, 655, 421), scaledRect(577, 432, 655, 491),
+        QRect(QPoint(Scale(10), Scale(10)), pictures_.Logo.deviceIndependentSize().toSize())};
+    const PixelRect bonus = bonusMeterTarget(l);
+    redrawn.push_back(QRect(bonus.left, bonus.top, bonus.right - bonus.left, bonus.bottom - bonus.top));
+    for (int reel = 0; reel < kReelCount; ++reel) {
+        const int x = l.ReelsLeft + reel * l.ReelPitch;
+        kept.push_back(QRect(x, l.ReelsTop - kBounceRise, l.SymbolSize, kBounceRise));
+        redrawn.push_back(QRect(x, l.ReelsTop, l.SymbolSize, 3 * l.SymbolSize));
+        redrawn.push_back(scaledRect(252 + 106 * reel, 243, 328 + 106 * reel, 263));
+    }
+    sized_.face.keepBetweenRepaints(kept, redrawn);
 }
 
 QSize MachineFace::faceSize() const { return sized_.face.size(); }
@@ -44,13 +62,24 @@ void MachineFace::copyFromFace(const QRect &area)
 QRect MachineFace::titlePanelArea() const { return scaledRect(247, 98, 549, 241); }
 QRect MachineFace::namePlateArea() const { return scaledRect(221, 551, 657, 600); }
 QRect MachineFace::crystalBallArea() const { return scaledRect(26, 361, 193, 547); }
-QRect MachineFace::captionStrip() const
+QRect MachineFace::nudgeCounterArea() const
 {
-    return QRect(0, Scale(24), sized_.face.size().width(), Scale(38) - Scale(24));
+    // The count's line reaches below the counter's black box on the face.
+    const QFontMetrics value(fonts_.nudgeValue, &canvas_.image());
+    const QRect box = scaledRect(580, 230, 654, 276);
+    return box.united(QRect(box.left(), Scale(250), box.width(), value.height()));
+}
+
+QRect MachineFace::meterBand() const
+{
+    // From the captions' top to the lower of the meters' cells and the Winnings area.
+    const int bottom = std::max(Scale(70), Scale(38) + strips_.glyph.height);
+    return QRect(0, Scale(24), sized_.face.size().width(), bottom - Scale(24));
 }
 
 void MachineFace::FormPaint(GameState &state)
 {
+    buttonsLit_ = {};
     sized_.face.copyAll(canvas_);
     for (int reel = 0; reel < kReelCount; ++reel)
         DrawReel(reel, state.ReelStops[reel]);
@@ -152,6 +181,12 @@ void MachineFace::DrawSymbolCell(int code, int reel, int row)
 
 void MachineFace::DrawMachineButton(char button, bool lit)
 {
+    // The lamps' timers draw all three buttons on every tick though mostly one changes: a button
+    // already showing that state is left as it is, so only the changed lamp reaches the screen.
+    std::optional<bool> &shown = buttonsLit_[button == kBet1Button ? 0 : button == kBet3Button ? 1 : 2];
+    if (shown == lit)
+        return;
+    shown = lit;
     // The halves are measured on the Bet 1 picture for all three buttons.
     const QImage &bet1 = pictures_.Bet1Bitmap;
     const int half = bet1.height() / 2;

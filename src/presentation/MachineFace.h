@@ -98,7 +98,8 @@ private:
     QRect titlePanelArea() const;
     QRect namePlateArea() const;
     QRect crystalBallArea() const;
-    QRect captionStrip() const;
+    QRect meterBand() const;
+    QRect nudgeCounterArea() const;
     // The face's own pixels in the area, or the whole picture scaled into it.
     void faceOrPicture(const QRect &target, bool face, const QImage &picture);
     void caption(const QString &text, int x, bool rightEdge);
@@ -111,7 +112,8 @@ private:
     SizedPictures sized_;
     DigitStrips strips_;
     FaceFonts fonts_;
-    std::array<bool, 3> litRows_{}; // by screen row
+    std::array<bool, 3> litRows_{};                 // by screen row
+    std::array<std::optional<bool>, 3> buttonsLit_; // Bet 1, Bet 3, Spin as drawn; empty when not yet
     ShownMeters shown_;
     ShownReels shownReels_;
 };

@@ -4,6 +4,7 @@
 
 #include "bonus/Chests.h"
 #include "platform/Clock.h"
+#include "platform/FreedMemory.h"
 #include "platform/MessageBox.h"
 #include "presentation/SoundEffects.h"
 #include "ui/FormServices.h"
@@ -28,16 +29,22 @@ void TForm1::showBonusGame(const BonusPrizes &prizes)
     setup.WindowTitle = QString::fromStdString(WindowTitle);
     setup.screen = services_->screen();
 
-    TTrickForm window(Game, sounds_->player(), *clock_, *messages_, std::move(setup), this);
-    bonusWindow_ = &window;
-    if (showBonusWindow)
-        showBonusWindow(window);
-    else
-        window.exec();
-    bonusWindow_ = nullptr;
+    bool picked = false;
+    {
+        TTrickForm window(Game, sounds_->player(), *clock_, *messages_, std::move(setup), this);
+        bonusWindow_ = &window;
+        if (showBonusWindow)
+            showBonusWindow(window);
+        else
+            window.exec();
+        bonusWindow_ = nullptr;
+        picked = window.boxPicked();
+    }
+    // The vault's room, chests and surface are megabytes the machine has no more use for.
+    returnFreedMemory();
     // A pick is paid into the game state as it is made. Only a program being torn down ends the
     // window without one; the spin is still judged, with the first chest's prize.
-    if (!window.boxPicked())
+    if (!picked)
         applyBonusPrize(Game, prizes[kClosingChest]);
 }
 

@@ -390,3 +390,65 @@ TEST_F(FacePaint, DenseScreenPaintsSharpGlyphsAtTwiceThePixels)
     const QImage cell = canvas.image().copy(556 * 2, 38 * 2, 32, 42).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(cell, large.copy(32, 0, 32, 42)) << "the leading 1 of 1000";
 }
+
+// A repaint after play copies back only the face's areas that play draws over, trusting the rest
+// of the surface: it must give the very pixels of a repaint on a fresh window, at every layout.
+TEST_F(FacePaint, RepaintAfterPlayDrawsAsARepaintOfAFreshWindow)
+{
+    struct Screen {
+        int width, height;
+        double ratio;
+    };
+    for (const Screen screen :
+         {Screen{800, 600, 1.0}, Screen{1024, 768, 1.0}, Screen{1920, 1080, 1.0}, Screen{1024, 768, 2.0}}) {
+        auto form = makeForm(screen.width, screen.height, screen.ratio);
+        GameState game = form->game();
+        ReferenceFace played(*form);
+        MachineFace &face = played.face;
+        face.FormPaint(game);
+        const std::array<int, kReelCount> stops = game.ReelStops;
+        std::array<bool, kLineCount> lines{};
+        lines.fill(true);
+        face.setLitLines(lines, stops);
+        face.DrawTitlePanel(false);
+        face.DrawNamePlate(false);
+        face.DrawCrystalBall(true);
+        face.DrawMachineButton(kSpinButton, false);
+        face.DrawNudgeButtons(true);
+        face.DrawBlurFrame(1, 17);
+        face.DrawSymbolCell(Wild + 1, 2, 1);
+        face.DrawCreditsMeter(-1234567890);
+        face.DrawWinningsMeter(987654321);
+        face.DrawWinningsCaption();
+        face.DrawNudgeCounter(99);
+        lines.fill(false);
+        face.setLitLines(lines, stops);
+        EXPECT_FALSE(played.canvas.drawnOutside()) << screen.width << " at " << screen.ratio;
+        face.FormPaint(game);
+
+        ReferenceFace fresh(*form);
+        fresh.face.FormPaint(game);
+        EXPECT_TRUE(played.canvas.image() == fresh.canvas.image()) << screen.width << " at " << screen.ratio;
+    }
+}
+
+// The lamps' timers draw all three buttons on every tick: only a button changing its state may
+// reach the screen, and a repaint draws them all again.
+TEST_F(FacePaint, ButtonDrawnInTheStateItShowsChangesNothing)
+{
+    auto form = makeForm(1024, 768);
+    ReferenceFace redrawn(*form);
+    GameState game = form->game();
+    redrawn.face.FormPaint(game);
+    int changes = 0;
+    redrawn.canvas.changed = [&](const QRect &) { ++changes; };
+    redrawn.face.DrawMachineButton(kSpinButton, true);
+    EXPECT_EQ(changes, 0);
+    redrawn.face.DrawMachineButton(kSpinButton, false);
+    redrawn.face.DrawMachineButton(kBet1Button, false);
+    EXPECT_EQ(changes, 2);
+    redrawn.face.FormPaint(game);
+    changes = 0;
+    redrawn.face.DrawMachineButton(kSpinButton, false);
+    EXPECT_EQ(changes, 1) << "drawn lit by the repaint";
+}

@@ -20,6 +20,16 @@ rendered, in a separate process whose CPU and memory are not the game's.
 
 A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@2 for a screen at twice the pixel density (the game
 then runs with QT_SCALE_FACTOR=2).
+
+Each run has its own HOME, configuration, data and (unless shared as above) cache folders, so no
+run sees what another left behind. With --displays the virtual displays take those numbers (one
+at a time, the first free one); without it Xvfb picks a free number itself. Music and Sound are
+switched off as a player would, through the Options menu (xdotool).
+
+Idle figures are a fraction of a percent of a core, and a busy machine changes them both ways
+(a wakeup costs about twice as much when the cores are otherwise idle): quote the figures of a
+quiet machine, one whose load average stays well below its number of cores. The load average
+is printed with the figures for that reason.
 """
 
 import argparse
@@ -35,6 +45,9 @@ import time
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DEFAULT_GAME = os.path.join(ROOT, "build", "src", "ui", "varnholt-slots")
 DEFAULT_SIZES = "800x600,1920x1080,3840x2160@2"
+# The crystal ball's blink cycle alone is over eight seconds; shorter windows mostly measure
+# where in its cycles a window happened to fall.
+MIN_WINDOW = 60.0
 
 
 def parse_size(text):
@@ -46,8 +59,50 @@ def parse_size(text):
         sys.exit(f"measure: a size is WIDTHxHEIGHT[@SCALE], not '{text}'")
 
 
+DISPLAYS = []  # the display numbers given with --displays; empty lets Xvfb choose
+
+
+def parse_displays(text):
+    """'46', '46,47' or '46-49' as a list of display numbers."""
+    numbers = []
+    for part in filter(None, text.split(",")):
+        first, _, last = part.partition("-")
+        try:
+            numbers.extend(range(int(first), int(last or first) + 1))
+        except ValueError:
+            sys.exit(f"measure: displays are numbers such as 46,47 or 46-49, not '{text}'")
+    return numbers
+
+
+def display_free(number):
+    return not os.path.exists(f"/tmp/.X{number}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{number}")
+
+
+def start_xvfb_on(width, height, number):
+    """A virtual X display of this size on the given number, once it answers."""
+    xvfb = subprocess.Popen(
+        ["Xvfb", f":{number}", "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        if xvfb.poll() is not None:
+            return None
+        if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            return xvfb
+        time.sleep(0.1)
+    xvfb.kill()
+    return None
+
+
 def start_xvfb(width, height):
     """A virtual X display of this size; returns (process, display name)."""
+    if DISPLAYS:
+        for number in DISPLAYS:
+            if display_free(number):
+                xvfb = start_xvfb_on(width, height, number)
+                if xvfb:
+                    return xvfb, f":{number}"
+        sys.exit(f"measure: none of the displays {','.join(map(str, DISPLAYS))} could be started")
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
@@ -67,15 +122,28 @@ def start_xvfb(width, height):
 
 def switch_off(display, sound, music):
     """The machine starts with Sound and Music on; the Options menu switches them off, as a
-    player would."""
+    player would: Alt+O opens it, Sound is its first item and Music its second."""
+    if sound and music:
+        return
     env = dict(os.environ, DISPLAY=display)
     found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Varnholt Slots$"],
                            env=env, capture_output=True, text=True, timeout=30).stdout.split()
-    # Sound is the menu's first item, Music the second.
-    for wanted, keys in ((sound, ["Return"]), (music, ["Down", "Return"])):
-        if not wanted and found:
-            subprocess.run(["xdotool", "windowfocus", "--sync", found[0], "key", "alt+o", *keys], env=env,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if not found:
+        sys.exit("measure: the machine's window did not appear")
+    # The menu takes its switches only once the start-up sound has begun.
+    time.sleep(3)
+
+    def keys(*names):
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for name in names:
+            subprocess.run(["xdotool", "key", name], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(0.4)
+
+    if not sound:
+        keys("alt+o", "Return")
+    if not music:
+        keys("alt+o", "Down", "Return")
 
 
 def status_kib(pid, key):
@@ -131,7 +199,7 @@ class Game:
         os.makedirs(data_home)
         self.xvfb, display = start_xvfb(width, height)
         self.display = display
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
+        env = dict(os.environ, HOME=self.home, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config_home,
                    XDG_DATA_HOME=data_home, XDG_CACHE_HOME=cache_home, SDL_AUDIODRIVER="dummy")
         env.pop("WAYLAND_DISPLAY", None)
         env.pop("QT_SCALE_FACTOR", None)
@@ -215,7 +283,7 @@ def size_name(size):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0], epilog=__doc__.split("\n\n")[-1])
     parser.add_argument("--game", default=DEFAULT_GAME, help="the built game (default: %(default)s)")
     parser.add_argument("--runs", type=int, default=3, help="runs per figure; the median is shown")
     parser.add_argument("--sizes", default=DEFAULT_SIZES, help="screen sizes for memory (default: %(default)s)")
@@ -223,13 +291,20 @@ def main():
                         help="the Music option during the memory figures (default: %(default)s)")
     parser.add_argument("--settle", type=float, default=5.0, help="seconds after start before measuring")
     parser.add_argument("--cpu-size", default="1920x1080", help="screen size for the CPU figures")
-    parser.add_argument("--cpu-window", type=float, default=20.0, help="seconds of CPU time counted")
+    parser.add_argument("--cpu-window", type=float, default=60.0,
+                        help=f"seconds of CPU time counted, at least {MIN_WINDOW:g} (default: %(default)s)")
+    parser.add_argument("--displays", default="",
+                        help="X display numbers to run on, e.g. 46 or 46-49 (default: any free one)")
     parser.add_argument("--no-rss", action="store_true", help="skip the memory figures")
     parser.add_argument("--no-cpu", action="store_true", help="skip the CPU figures")
     parser.add_argument("--spin", action="store_true", help="add the CPU of continuous play at 1x and 2x")
     parser.add_argument("--music-cache", choices=("warm", "cold"), default="warm",
                         help="the first piece already rendered, or an empty cache every run (default: %(default)s)")
     options = parser.parse_args()
+    if options.cpu_window < MIN_WINDOW:
+        sys.exit(f"measure: a CPU window shorter than {MIN_WINDOW:g} s is mostly the timers' phase, "
+                 "not their cost")
+    DISPLAYS[:] = parse_displays(options.displays)
     if not os.access(options.game, os.X_OK):
         sys.exit(f"measure: no built game at {options.game} (build it, or name it with --game)")
     if shutil.which("Xvfb") is None:
@@ -244,7 +319,11 @@ def main():
         shutil.rmtree(shared, ignore_errors=True)
 
 
+LOADS = []
+
+
 def measure_all(game, options):
+    LOADS.append(os.getloadavg())
     rows = []
     if not options.no_rss:
         for size in map(parse_size, options.sizes.split(",")):
@@ -274,10 +353,14 @@ def measure_all(game, options):
                          f"over {options.cpu_window:g} s", " ".join(f"{r:.1f}" for r in runs)))
         rows.append(("playing 2x / 1x", f"{spin[2] / spin[1]:.2f}", "for 4x the pixels", ""))
 
+    rows.append(("load average", " ".join(f"{x:.2f}" for x in LOADS[0]), "at start",
+                 " ".join(f"{x:.2f}" for x in os.getloadavg()) + " at end"))
     header = ("figure", "median", "", "runs")
     widths = [max(len(row[i]) for row in rows + [header]) for i in range(4)]
     for row in [header] + rows:
         print("  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip())
+    print(f"Quote these figures only from a quiet machine: a load average well below its "
+          f"{os.cpu_count()} cores, before and after.")
 
 
 if __name__ == "__main__":
