@@ -90,8 +90,9 @@ const DealTables &dealTables()
 }
 
 // Draw i of every round at once, weighted into the rounds' codes. The loop vectorizes; where
-// the processor has wider vectors, a second copy uses them.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__APPLE__)
+// the processor has wider vectors, a second copy uses them. (Not under ThreadSanitizer: it
+// instruments the copies' resolver, which runs before the sanitizer's runtime is ready.)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__APPLE__) && !defined(VARNHOLT_THREAD_SANITIZER)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void roundCodes(const DealTables &t, std::uint32_t start, std::array<std::uint16_t, kPaddedRounds> &codes)

@@ -24,6 +24,14 @@ public:
         if (real_)
             real_->close();
     }
+    // Kept until the real player is made: rendering needs the synthesizer's identity.
+    void renderAhead(const std::vector<std::string> &paths) override
+    {
+        if (real_)
+            real_->renderAhead(paths);
+        else
+            ahead_ = paths;
+    }
 
 private:
     MidiPlayer &player()
@@ -36,12 +44,15 @@ private:
                 if (onFinished)
                     onFinished();
             };
+            if (!ahead_.empty())
+                real_->renderAhead(std::exchange(ahead_, {}));
         }
         return *real_;
     }
 
     std::function<std::unique_ptr<MidiPlayer>()> make_;
     std::unique_ptr<MidiPlayer> real_;
+    std::vector<std::string> ahead_;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/MusicFile.h"
 #include "platform/SdlAudio.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QObject>
 #include <QProcess>
@@ -13,6 +14,7 @@
 #include <fluidsynth.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -39,24 +41,32 @@ int FluidMidiPlayer::frameRate() { return sdlaudio::kRate; }
 
 std::unique_ptr<FluidMidiPlayer> FluidMidiPlayer::create(const std::string &soundFont, MusicCacheSetup cache)
 {
-    if (soundFont.empty())
-        return nullptr;
     std::unique_ptr<FluidMidiPlayer> self(new FluidMidiPlayer());
-    self->soundFont_ = soundFont;
-    if (!cache.folder.empty() && !cache.renderer.empty())
-        self->cache_ = std::move(cache);
-    self->audioAcquired_ = sdlaudio::acquire();
-    if (!self->audioAcquired_)
+    if (!self->start(soundFont, std::move(cache)))
         return nullptr;
-    self->mailbox_ = new QObject();
-    Mix_HookMusic(&FluidMidiPlayer::mixMusic, self.get());
     return self;
+}
+
+bool FluidMidiPlayer::start(const std::string &soundFont, MusicCacheSetup cache)
+{
+    if (soundFont.empty())
+        return false;
+    soundFont_ = soundFont;
+    if (!cache.folder.empty() && !cache.renderer.empty())
+        cache_ = std::move(cache);
+    audioAcquired_ = sdlaudio::acquire();
+    if (!audioAcquired_)
+        return false;
+    mailbox_ = new QObject();
+    Mix_HookMusic(&FluidMidiPlayer::mixMusic, this);
+    return true;
 }
 
 FluidMidiPlayer::~FluidMidiPlayer()
 {
     if (audioAcquired_) {
         Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
+        sdlaudio::setMusicSounding(false);
         sdlaudio::release();
     }
     stopRenderer();
@@ -67,6 +77,13 @@ FluidMidiPlayer::~FluidMidiPlayer()
     if (cached_)
         sf_close(cached_);
     freeGameSynth(synth_);
+}
+
+std::string FluidMidiPlayer::cacheFileFor(const std::vector<std::uint8_t> &piece, long long frames) const
+{
+    if (cache_.folder.empty())
+        return {};
+    return cache_.folder + "/" + cachedPieceName(piece, frames, gameSynthIdentity(soundFont_));
 }
 
 bool FluidMidiPlayer::open(const std::string &path, std::string *error)
@@ -83,74 +100,83 @@ bool FluidMidiPlayer::open(const std::string &path, std::string *error)
     if (!piece)
         return false;
     const auto frames = static_cast<long long>(piece->seconds * sdlaudio::kRate);
-    if (!cache_.folder.empty())
-        cacheFile_ = cache_.folder + "/" + cachedPieceName(bytes, frames, gameSynthIdentity(soundFont_));
-    std::lock_guard lock(mutex_);
+    cacheFile_ = cacheFileFor(bytes, frames);
     piece_ = std::move(bytes);
+    std::lock_guard lock(mutex_);
     pieceFrames_ = frames;
     return true;
 }
 
 void FluidMidiPlayer::play()
 {
-    {
-        std::lock_guard lock(mutex_);
-        stopLocked();
-        if (piece_.empty())
-            return;
+    stop();
+    if (piece_.empty()) {
+        sdlaudio::setMusicSounding(false);
+        return;
     }
-    // Files and the soundfont are opened outside the lock, so the mix never waits for them.
-    if (SNDFILE *file = openCachedPiece()) {
+    // Files are opened and the soundfont loaded outside the lock, so the mix never waits for them.
+    long long cachedFrames = 0;
+    if (SNDFILE *file = takeCachedPiece(cachedFrames)) {
         {
             std::lock_guard lock(mutex_);
             cached_ = file;
+            cachedFrames_ = cachedFrames;
             endReported_ = false;
             framesPlayed_ = 0;
         }
         freeSynth(); // needed again only for a piece the cache does not hold yet
+        sdlaudio::setMusicSounding(true);
         return;
     }
-    if (!loadSynth())
-        return;
-    startRenderer();
-    std::lock_guard lock(mutex_);
-    // A fresh player per piece: the synthesizer keeps its soundfont from piece to piece.
-    player_ = new_fluid_player(synth_.synth);
-    if (!player_)
-        return;
-    if (fluid_player_add_mem(player_, piece_.data(), piece_.size()) != FLUID_OK ||
-        fluid_player_play(player_) != FLUID_OK) {
-        delete_fluid_player(player_);
-        player_ = nullptr;
-        return;
+    queueRender(piece_, cacheFile_);
+    // A fresh player per piece: the synthesizer keeps its soundfont from piece to piece. The
+    // mix does not reach the synthesizer before player_ is set.
+    fluid_player_t *player = loadSynth() ? new_fluid_player(synth_.synth) : nullptr;
+    if (player && (fluid_player_add_mem(player, piece_.data(), piece_.size()) != FLUID_OK ||
+                   fluid_player_play(player) != FLUID_OK)) {
+        delete_fluid_player(player);
+        player = nullptr;
     }
-    endReported_ = false;
-    framesPlayed_ = 0;
+    if (player) {
+        std::lock_guard lock(mutex_);
+        player_ = player;
+        endReported_ = false;
+        framesPlayed_ = 0;
+    }
+    sdlaudio::setMusicSounding(player != nullptr);
 }
 
 void FluidMidiPlayer::close()
 {
-    std::lock_guard lock(mutex_);
-    stopLocked();
+    stop();
     piece_.clear();
-    pieceFrames_ = 0;
     cacheFile_.clear();
+    {
+        std::lock_guard lock(mutex_);
+        pieceFrames_ = 0;
+    }
+    sdlaudio::setMusicSounding(false);
 }
 
-void FluidMidiPlayer::stopLocked()
+void FluidMidiPlayer::stop()
 {
-    ++generation_;
-    if (cached_) {
-        sf_close(cached_);
-        cached_ = nullptr;
+    fluid_player_t *player = nullptr;
+    SNDFILE *file = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        ++generation_;
+        std::swap(player, player_);
+        std::swap(file, cached_);
     }
-    if (!player_)
-        return;
-    fluid_player_stop(player_);
-    delete_fluid_player(player_);
-    player_ = nullptr;
-    // Silences every voice and forgets the piece's instruments and controllers.
-    fluid_synth_system_reset(synth_.synth);
+    // The mix no longer reaches either, nor the synthesizer.
+    if (file)
+        sf_close(file);
+    if (player) {
+        fluid_player_stop(player);
+        delete_fluid_player(player);
+        // Silences every voice and forgets the piece's instruments and controllers.
+        fluid_synth_system_reset(synth_.synth);
+    }
 }
 
 bool FluidMidiPlayer::playingFromCache() const
@@ -159,7 +185,13 @@ bool FluidMidiPlayer::playingFromCache() const
     return cached_ != nullptr;
 }
 
-SNDFILE *FluidMidiPlayer::openCachedPiece() const
+bool FluidMidiPlayer::synthLoaded() const
+{
+    std::lock_guard lock(mutex_);
+    return synth_.synth != nullptr;
+}
+
+SNDFILE *FluidMidiPlayer::takeCachedPiece(long long &frames)
 {
     if (cacheFile_.empty())
         return nullptr;
@@ -171,9 +203,11 @@ SNDFILE *FluidMidiPlayer::openCachedPiece() const
     // libsndfile owns the descriptor from here, and closes it even when the open fails.
     const int fd = opened.ok() ? opened.descriptor.release() : -1;
     SNDFILE *file = fd >= 0 ? sf_open_fd(fd, SFM_READ, &format, SF_TRUE) : nullptr;
+    const long long longest = pieceFrames_ + static_cast<long long>(kMaxTailSeconds) * sdlaudio::kRate;
     if (file && format.channels == sdlaudio::kChannels && format.samplerate == sdlaudio::kRate &&
-        format.frames == pieceFrames_) {
+        format.frames >= pieceFrames_ && format.frames <= longest) {
         ::futimens(fd, nullptr); // played: keep it from pruning
+        frames = format.frames;
         return file;
     }
     if (file)
@@ -186,49 +220,120 @@ SNDFILE *FluidMidiPlayer::openCachedPiece() const
 
 bool FluidMidiPlayer::loadSynth()
 {
-    if (!synth_.synth)
-        synth_ = makeGameSynth(soundFont_);
-    return synth_.synth != nullptr;
+    // Only this thread writes synth_, so it may read it without the lock.
+    if (synth_.synth)
+        return true;
+    GameSynth made = makeGameSynth(soundFont_);
+    if (!made.synth)
+        return false;
+    std::lock_guard lock(mutex_);
+    synth_ = made;
+    return true;
 }
 
 void FluidMidiPlayer::freeSynth()
 {
-    if (!synth_.synth)
+    GameSynth old;
+    {
+        std::lock_guard lock(mutex_);
+        if (player_)
+            return; // a live piece is playing on it
+        std::swap(old, synth_);
+    }
+    if (!old.synth)
         return;
-    freeGameSynth(synth_); // the mix leaves it alone: no live piece is playing
-    malloc_trim(0);        // the soundfont's many small blocks, back to the system
+    freeGameSynth(old);
+    malloc_trim(0); // the soundfont's many small blocks, back to the system
 }
 
-void FluidMidiPlayer::startRenderer()
+void FluidMidiPlayer::renderAhead(const std::vector<std::string> &paths)
 {
-    if (cacheFile_.empty() || (renderer_ && renderer_->state() != QProcess::NotRunning))
-        return; // one piece at a time; another is rendered when it next plays live
+    if (cache_.folder.empty())
+        return;
+    for (const std::string &path : paths) {
+        const FileContents file = readFileSafely(path, kMusicFileCap);
+        if (file.status != FileStatus::Loaded)
+            continue;
+        std::vector<std::uint8_t> bytes(file.bytes.begin(), file.bytes.end());
+        const std::optional<MidiPiece> piece = readMidiPiece(bytes, nullptr);
+        if (!piece)
+            continue; // reported when it is played
+        std::string name = cacheFileFor(bytes, static_cast<long long>(piece->seconds * sdlaudio::kRate));
+        queueRender(std::move(bytes), std::move(name));
+    }
+}
+
+void FluidMidiPlayer::queueRender(std::vector<std::uint8_t> piece, std::string file)
+{
+    if (file.empty() || file == rendering_)
+        return;
+    for (const RenderJob &job : renderQueue_)
+        if (job.file == file)
+            return;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(file, ec))
+        return; // rendered already; a damaged one is removed when played, and queued again
+    renderQueue_.push_back({std::move(piece), std::move(file)});
+    renderNext();
+}
+
+void FluidMidiPlayer::renderNext()
+{
+    // One piece at a time, so the renderer holds one synthesizer and the game keeps a core.
+    if ((renderer_ && renderer_->state() != QProcess::NotRunning) || renderQueue_.empty())
+        return;
+    RenderJob job = std::move(renderQueue_.front());
+    renderQueue_.pop_front();
     std::error_code ec;
     std::filesystem::create_directories(cache_.folder, ec);
-    if (ec)
+    if (ec) {
+        renderQueue_.clear();
         return;
-    delete renderer_;
-    renderer_ = new QProcess(mailbox_);
-    renderer_->setStandardOutputFile(QProcess::nullDevice());
-    renderer_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    renderer_->start(QString::fromStdString(cache_.renderer),
-                     {QString::fromStdString(soundFont_), QString::fromStdString(cacheFile_)});
+    }
+    if (renderer_)
+        renderer_->deleteLater(); // this may run inside its own finished signal
+    QProcess *process = new QProcess(mailbox_);
+    renderer_ = process;
+    rendering_ = job.file;
+    const auto done = [this, process](bool made) {
+        if (process != renderer_)
+            return;
+        lastRenderMade_ = made;
+        rendering_.clear();
+        if (!made && process->error() == QProcess::FailedToStart)
+            renderQueue_.clear(); // no renderer beside the game: the pieces play live
+        renderNext();
+    };
+    QObject::connect(process, &QProcess::finished, mailbox_, [done](int code, QProcess::ExitStatus status) {
+        done(status == QProcess::NormalExit && code == 0);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, mailbox_, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            done(false);
+    });
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(QString::fromStdString(cache_.renderer),
+                   {QString::fromStdString(soundFont_), QString::fromStdString(job.file)});
     // The piece goes by its bytes, so what is rendered is what the name was made from.
-    renderer_->write(reinterpret_cast<const char *>(piece_.data()), static_cast<qint64>(piece_.size()));
-    renderer_->closeWriteChannel();
+    process->write(reinterpret_cast<const char *>(job.piece.data()), static_cast<qint64>(job.piece.size()));
+    process->closeWriteChannel();
 }
 
 bool FluidMidiPlayer::waitForRenderer(int milliseconds)
 {
-    if (!renderer_)
-        return false;
-    renderer_->waitForFinished(milliseconds);
-    return renderer_->state() == QProcess::NotRunning && renderer_->exitStatus() == QProcess::NormalExit &&
-           renderer_->exitCode() == 0;
+    QElapsedTimer clock;
+    clock.start();
+    // Each renderer's end starts the next one in the queue.
+    while (renderer_ && renderer_->state() != QProcess::NotRunning && clock.elapsed() < milliseconds)
+        renderer_->waitForFinished(static_cast<int>(std::max<qint64>(1, milliseconds - clock.elapsed())));
+    const bool idle = !renderer_ || renderer_->state() == QProcess::NotRunning;
+    return idle && renderQueue_.empty() && lastRenderMade_;
 }
 
 void FluidMidiPlayer::stopRenderer()
 {
+    renderQueue_.clear();
     if (!renderer_ || renderer_->state() == QProcess::NotRunning)
         return;
     renderer_->terminate(); // it removes its half-written file
@@ -250,9 +355,10 @@ void FluidMidiPlayer::render(std::int16_t *out, int frames)
         std::memset(out + static_cast<std::size_t>(from) * sdlaudio::kChannels, 0,
                     static_cast<std::size_t>(to - from) * sdlaudio::kChannels * sizeof(std::int16_t));
     };
+    int got = frames;
     if (cached_) {
-        const auto got = static_cast<int>(sf_readf_short(cached_, out, frames));
-        silence(std::max(got, 0), frames);
+        got = std::max(static_cast<int>(sf_readf_short(cached_, out, frames)), 0);
+        silence(got, frames);
     } else if (player_) {
         fluid_synth_write_s16(synth_.synth, frames, out, 0, 2, out, 1, 2);
     } else {
@@ -260,10 +366,7 @@ void FluidMidiPlayer::render(std::int16_t *out, int frames)
         return;
     }
     framesPlayed_ += frames;
-    // The piece ends when its length has been mixed. FluidSynth's own end comes later, after
-    // its notes have died away; it is only a fallback here.
-    if (!endReported_ && (framesPlayed_ >= pieceFrames_ ||
-                          (player_ && fluid_player_get_status(player_) == FLUID_PLAYER_DONE))) {
+    if (!endReported_ && pieceEnded(out, frames, got)) {
         endReported_ = true;
         const unsigned generation = generation_.load();
         QMetaObject::invokeMethod(
@@ -274,6 +377,18 @@ void FluidMidiPlayer::render(std::int16_t *out, int frames)
             },
             Qt::QueuedConnection);
     }
+}
+
+bool FluidMidiPlayer::pieceEnded(const std::int16_t *block, int frames, int got) const
+{
+    const long long played = framesPlayed_.load();
+    if (cached_)
+        return got < frames || played >= cachedFrames_;
+    // Live, as the renderer makes it: the events, then the tail until it falls silent.
+    if (played < pieceFrames_)
+        return false;
+    return played >= pieceFrames_ + static_cast<long long>(kMaxTailSeconds) * sdlaudio::kRate ||
+           fallenSilent(block, frames);
 }
 
 std::unique_ptr<MidiPlayer> makeFluidMidiPlayer(bool loadNow, MusicCacheSetup cache)

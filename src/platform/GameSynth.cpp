@@ -4,6 +4,8 @@
 
 #include <fluidsynth.h>
 
+#include <cstdlib>
+
 #include <sys/stat.h>
 
 namespace varnholt {
@@ -11,6 +13,8 @@ namespace varnholt {
 namespace {
 // The pieces are written for a modest level; this leaves the effects room on top.
 constexpr double kGain = 0.8;
+// FluidSynth dithers its 16-bit output, so silence comes out as a sample or two either way.
+constexpr int kSilentLevel = 2;
 } // namespace
 
 GameSynth makeGameSynth(const std::string &soundFont)
@@ -39,6 +43,14 @@ void freeGameSynth(GameSynth &synth)
     if (synth.settings)
         delete_fluid_settings(synth.settings);
     synth = {};
+}
+
+bool fallenSilent(const std::int16_t *block, int frames)
+{
+    for (int i = 0; i < frames * sdlaudio::kChannels; ++i)
+        if (std::abs(block[i]) > kSilentLevel)
+            return false;
+    return true;
 }
 
 std::string gameSynthIdentity(const std::string &soundFont)

@@ -45,7 +45,8 @@ std::uint64_t fnv1a(std::uint64_t hash, const void *data, std::size_t size)
 std::string cachedPieceName(const std::vector<std::uint8_t> &midi, long long frames,
                             const std::string &synthIdentity)
 {
-    const std::string about = "piece 1 frames " + std::to_string(frames) + " " + synthIdentity;
+    // "piece 2": with its tail, played until it falls silent.
+    const std::string about = "piece 2 frames " + std::to_string(frames) + " " + synthIdentity;
     char name[48];
     std::uint64_t halves[2] = {0xcbf29ce484222325ULL, 0x84222325cbf29ce4ULL};
     for (std::uint64_t &half : halves) {

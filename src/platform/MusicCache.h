@@ -13,8 +13,8 @@ namespace varnholt {
 std::string musicCacheFolderFrom(const char *xdgCacheHome, const char *home);
 std::string musicCacheFolder();
 
-// The file name for a piece of these bytes, played for `frames` frames by a synthesizer of
-// this identity (gameSynthIdentity).
+// The file name for a piece of these bytes, whose events last `frames` frames, played with its
+// tail by a synthesizer of this identity (gameSynthIdentity).
 std::string cachedPieceName(const std::vector<std::uint8_t> &midi, long long frames,
                             const std::string &synthIdentity);
 

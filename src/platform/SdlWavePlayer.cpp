@@ -29,6 +29,7 @@ void onChannelFinished(int channel)
         channelBusy = false;
     }
     channelDone.notify_all();
+    sdlaudio::restSoon(); // the device may rest, unless music plays or another effect began
 }
 
 // A wave file decoded from memory; null when it cannot be read safely or decoded.
@@ -108,6 +109,7 @@ void SdlWavePlayer::playFile(const std::string &path, bool wait)
 bool SdlWavePlayer::start(Mix_Chunk *chunk)
 {
     Mix_HaltChannel(sdlaudio::kEffectChannel);
+    sdlaudio::wake();
     {
         std::lock_guard lock(channelMutex);
         channelBusy = true;

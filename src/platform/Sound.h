@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 
@@ -35,6 +36,9 @@ public:
     // never reports.
     virtual void play() = 0;
     virtual void close() = 0;
+    // Readies these pieces in the background, one after another, so they later play without
+    // the synthesizer. Players without a cache ignore it.
+    virtual void renderAhead(const std::vector<std::string> &paths) { (void)paths; }
 
     std::function<void()> onFinished;
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <filesystem>
+#include <vector>
 
 namespace varnholt {
 
@@ -37,7 +38,25 @@ void MusicCycle::requestFirstTrack()
         return;
     MusicTrack = -1;
     NextMusicTrack();
+    if (MusicTrack != kNoMusic) {
+        // The pieces to come first, the one about to play live last: it is needed again only
+        // when the cycle comes round.
+        std::vector<std::string> ahead;
+        for (std::size_t step = 1; step <= MusicFiles.size(); ++step) {
+            const std::string &file = MusicFiles[(MusicTrack + step) % MusicFiles.size()];
+            if (exists_(file))
+                ahead.push_back(file);
+        }
+        player_->renderAhead(ahead);
+    }
+    requestStart();
+}
+
+void MusicCycle::requestStart()
+{
     MusicTrack += kStartRequest;
+    if (onStartRequest)
+        onStartRequest();
 }
 
 void MusicCycle::NextMusicTrack()
@@ -73,8 +92,8 @@ void MusicCycle::MediaPlayer1Notify()
     // The player reports only pieces that played to their end; stops asked for by the game
     // never arrive here, so they never advance the music.
     NextMusicTrack();
-    MusicTrack += kStartRequest;
     player_->close();
+    requestStart();
 }
 
 bool MusicCycle::Music1Click()

@@ -25,7 +25,8 @@ public:
     // Names the five pieces exeDir + assetPrefix + "0.mid" ... "4.mid".
     void setMusicFiles(const std::string &exeDir, const std::string &assetPrefix);
 
-    // Start-up completion: marks the first existing piece to be started by StartPendingMusic.
+    // Start-up completion: marks the first existing piece to be started by StartPendingMusic,
+    // and has the player ready the pieces ahead.
     void requestFirstTrack();
     // Advances MusicTrack to the next existing piece, or to kNoMusic when none exists.
     void NextMusicTrack();
@@ -48,8 +49,12 @@ public:
 
     // Shows the player's message when an existing piece cannot be played (a message box).
     std::function<void(const std::string &)> onError;
+    // Told of every start request, so that the window starts the piece soon (Timer4) instead
+    // of looking for requests.
+    std::function<void()> onStartRequest;
 
 private:
+    void requestStart();
     void openAndPlay(int track);
     void dropPendingRequest();
 

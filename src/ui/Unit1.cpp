@@ -64,6 +64,7 @@ TForm1::TForm1(FormServices services, QWidget *parent)
     music_ = std::make_unique<MusicCycle>(Game, services_->midiPlayer ? std::move(services_->midiPlayer)
                                                                       : makeSilentMidiPlayer());
     music_->onError = [this](const std::string &error) { showMessage(QString::fromStdString(error)); };
+    music_->onStartRequest = [this] { Timer4.setEnabled(true); };
 
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
@@ -351,7 +352,11 @@ void TForm1::Timer3Timer()
     face_->DrawTitlePanel(step.titlePanelLit);
 }
 
-void TForm1::Timer4Timer() { music_->StartPendingMusic(); }
+void TForm1::Timer4Timer()
+{
+    Timer4.setEnabled(false);
+    music_->StartPendingMusic();
+}
 
 void TForm1::Timer5Timer()
 {

@@ -268,7 +268,7 @@ private:
     GameTimer Timer1{250, true};  // start-up completion, one tick
     GameTimer Timer2{200, true};  // button attract and Spin flashing
     GameTimer Timer3{200, false}; // win flashing of the title panel and name plate
-    GameTimer Timer4{100, true};  // starts a pending music piece
+    GameTimer Timer4{1, false};   // starts a requested music piece, once
     GameTimer Timer5{0, true};    // crystal-ball flicker; its interval from the lamps
     GameTimer Timer6{300, true};  // the Wild's swing on reel 3
     GameTimer Timer7{300, false}; // nudge-button flashing

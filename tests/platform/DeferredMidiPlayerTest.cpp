@@ -14,7 +14,9 @@ struct FakePlayer final : MidiPlayer {
     }
     void play() override { ++plays; }
     void close() override { ++closes; }
+    void renderAhead(const std::vector<std::string> &paths) override { ahead = paths; }
     std::string opened;
+    std::vector<std::string> ahead;
     int plays = 0;
     int closes = 0;
 };
@@ -34,7 +36,9 @@ TEST(DeferredMidiPlayer, MakesTheRealPlayerAtTheFirstPieceAndPassesEverythingOn)
     int finished = 0;
     player->onFinished = [&] { ++finished; };
 
-    // With Music off nothing is ever opened: nothing is made.
+    // With Music off nothing is ever opened: nothing is made. The pieces to render ahead wait
+    // for the real player.
+    player->renderAhead({"b.mid", "a.mid"});
     player->play();
     player->close();
     EXPECT_EQ(made, 0);
@@ -48,6 +52,7 @@ TEST(DeferredMidiPlayer, MakesTheRealPlayerAtTheFirstPieceAndPassesEverythingOn)
     EXPECT_EQ(fake->opened, "a.mid");
     EXPECT_EQ(fake->plays, 1);
     EXPECT_EQ(fake->closes, 1);
+    EXPECT_EQ(fake->ahead, (std::vector<std::string>{"b.mid", "a.mid"}));
     fake->onFinished(); // the real player's end reaches whoever listens to the deferred one
     EXPECT_EQ(finished, 1);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/SdlWavePlayer.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -201,6 +204,41 @@ TEST_F(EffectsPlayback, DirectoryOrFifoInPlaceOfAWaveNeitherLoadsNorBlocks)
     const long long start = tap->frames();
     tap->waitFrames(kRate / 20);
     EXPECT_EQ(tap->peakSince(start), 0);
+}
+
+// The status of the one open audio device (SDL numbers them from 2).
+SDL_AudioStatus deviceStatus()
+{
+    for (SDL_AudioDeviceID id = 2; id < 18; ++id)
+        if (const SDL_AudioStatus status = SDL_GetAudioDeviceStatus(id); status != SDL_AUDIO_STOPPED)
+            return status;
+    return SDL_AUDIO_STOPPED;
+}
+
+TEST_F(EffectsPlayback, DeviceRestsWhileNothingSoundsAndWakesForTheNextEffect)
+{
+    static int argc = 1;
+    static char name[] = "effects-test";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv); // the rest request comes as a queued event
+    writeSquareWave(dir / "click.wav", 0.1, 6000);
+    ASSERT_TRUE(player->loadClip(0, (dir / "click.wav").string()));
+    player->playClip(0);
+    EXPECT_EQ(deviceStatus(), SDL_AUDIO_PLAYING);
+    QElapsedTimer guard; // only ends a run whose device never finished the click
+    guard.start();
+    while (deviceStatus() != SDL_AUDIO_PAUSED && guard.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    ASSERT_EQ(deviceStatus(), SDL_AUDIO_PAUSED) << "the device mixes silence";
+
+    const long long woken = tap->frames();
+    player->playClip(0);
+    EXPECT_EQ(deviceStatus(), SDL_AUDIO_PLAYING);
+    tap->waitFrames(kRate / 20);
+    EXPECT_NEAR(tap->peakSince(woken), 6000, 10) << "the click after the rest was not heard";
 }
 
 } // namespace

@@ -34,13 +34,14 @@ public:
         isOpen = false;
         playing.clear();
     }
+    void renderAhead(const std::vector<std::string> &paths) override { ahead = paths; }
     void finish()
     {
         ASSERT_FALSE(playing.empty()) << "nothing is playing";
         onFinished();
     }
 
-    std::vector<std::string> calls;
+    std::vector<std::string> calls, ahead;
     std::set<std::string> broken;
     std::string openPath, playing;
     bool isOpen = false;
@@ -61,6 +62,8 @@ protected:
         });
         cycle->setMusicFiles("/game/", "Vrn");
         cycle->onError = [this](const std::string &message) { errors.push_back(message); };
+        startRequests = 0;
+        cycle->onStartRequest = [this] { ++startRequests; };
     }
 
     // Starts the music as start-up does and returns the pieces heard, in order, over n ends.
@@ -83,25 +86,32 @@ protected:
     std::set<int> present;
     std::unique_ptr<MusicCycle> cycle;
     std::vector<std::string> errors;
+    int startRequests = 0;
 };
 
 TEST_F(MusicCycleTest, PlaysThePiecesThatExistInOrderAndWrapsRound)
 {
+    // Rendered ahead at start: the pieces to come first, the one playing live first last.
     const struct {
         std::set<int> present;
-        std::vector<int> heard;
+        std::vector<int> heard, ahead;
     } cases[] = {
-        {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 0, 1}},
-        {{3}, {3, 3, 3}},
-        {{0, 2}, {0, 2, 0, 2, 0}},
-        {{4, 1}, {1, 4, 1}},
+        {{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 0, 1}, {1, 2, 3, 4, 0}},
+        {{3}, {3, 3, 3}, {3}},
+        {{0, 2}, {0, 2, 0, 2, 0}, {2, 0}},
+        {{4, 1}, {1, 4, 1}, {4, 1}},
     };
     for (const auto &c : cases) {
         makeCycle(c.present);
-        std::vector<std::string> expected;
+        std::vector<std::string> expected, ahead;
         for (int i : c.heard)
             expected.push_back(piece(i));
+        for (int i : c.ahead)
+            ahead.push_back(piece(i));
         EXPECT_EQ(piecesOver(int(c.heard.size())), expected);
+        EXPECT_EQ(midi->ahead, ahead);
+        // The first piece, and one after each end.
+        EXPECT_EQ(startRequests, int(c.heard.size()) + 1);
     }
 }
 

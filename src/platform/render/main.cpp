@@ -4,7 +4,8 @@
 //
 //     varnholt-slots-music SOUNDFONT OUTPUT.flac < piece.mid
 //
-// The piece is rendered for exactly as long as the game plays it. The file is written under a
+// The piece is rendered as the game plays it live: its events, then its tail until it falls
+// silent. The file is written under a
 // new temporary name no one can guess or plant a link at, and renamed when complete, so the game
 // never finds half a piece and nothing outside the cache is ever written.
 
@@ -85,6 +86,16 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
         const int count = static_cast<int>(std::min<long long>(kBlock, frames - done));
         fluid_synth_write_s16(synth.synth, count, samples.data(), 0, 2, samples.data(), 1, 2);
         written = sf_writef_short(file, samples.data(), count) == count;
+    }
+    // Then the tail, in short blocks so that little silence is kept at its end: the first
+    // silent block is left out.
+    constexpr int kTailBlock = 512;
+    const long long tailLimit = static_cast<long long>(kMaxTailSeconds) * sdlaudio::kRate;
+    for (long long tail = 0; tail < tailLimit && written && !stopAsked; tail += kTailBlock) {
+        fluid_synth_write_s16(synth.synth, kTailBlock, samples.data(), 0, 2, samples.data(), 1, 2);
+        if (fallenSilent(samples.data(), kTailBlock))
+            break;
+        written = sf_writef_short(file, samples.data(), kTailBlock) == kTailBlock;
     }
     written = sf_close(file) == 0 && written && !stopAsked;
     delete_fluid_player(player);
