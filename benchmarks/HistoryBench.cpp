@@ -55,6 +55,13 @@ BENCHMARK(RecordSpin)->Arg(0)->Arg(kSpinRowLimit)->Unit(benchmark::kMicrosecond)
 
 namespace {
 constexpr std::size_t kWindowPoints = 500; // as the History window asks
+
+// A full history written at `path`; returns the time of its last record.
+std::int64_t filledHistoryAt(const std::string &path)
+{
+    PlayHistory history(path, [](const std::string &) { std::abort(); });
+    return fillHistory(history).timeMs;
+}
 } // namespace
 
 // What the History window pays to open on a full history: the file opened and read whole.
@@ -63,11 +70,7 @@ static void OpenAFullHistory(benchmark::State &state)
     app();
     const std::filesystem::path folder = freshFolder();
     const std::string path = (folder / "bench.sqlite").string();
-    std::int64_t now = 0;
-    {
-        PlayHistory history(path, [](const std::string &) { std::abort(); });
-        now = fillHistory(history).timeMs;
-    }
+    const std::int64_t now = filledHistoryAt(path);
     for (auto _ : state) {
         PlayHistory history(path, [](const std::string &) { std::abort(); });
         benchmark::DoNotOptimize(history.report("Bench", now, kWindowPoints));
@@ -83,11 +86,7 @@ static void OpenAFullHistoryReadAside(benchmark::State &state)
     app();
     const std::filesystem::path folder = freshFolder();
     const std::string path = (folder / "bench.sqlite").string();
-    std::int64_t now = 0;
-    {
-        PlayHistory history(path, [](const std::string &) { std::abort(); });
-        now = fillHistory(history).timeMs;
-    }
+    const std::int64_t now = filledHistoryAt(path);
     for (auto _ : state) {
         PlayHistory history(path, [](const std::string &) { std::abort(); });
         std::promise<void> read;
