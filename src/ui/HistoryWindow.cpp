@@ -233,6 +233,9 @@ void HistoryWindow::buildChart()
     //: The chart's vertical axis: the player's balance in credits.
     balanceAxis_->setTitleText(tr("Credits"));
     balanceAxis_->setLabelFormat(QStringLiteral("%d"));
+    // Whole credits on each tick before the first spin, not Qt's 0..1 read as "0 0 0 0 1".
+    balanceAxis_->setRange(-10, 10);
+    balanceAxis_->setTickCount(5);
     chart_->addAxis(spinsAxis_, Qt::AlignBottom);
     chart_->addAxis(balanceAxis_, Qt::AlignLeft);
     for (QAbstractSeries *series : chart_->series()) {

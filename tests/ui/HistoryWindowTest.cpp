@@ -111,21 +111,23 @@ TEST(HistoryWindow, OutsideTextStaysTextAndAnEmptyHistorySaysSo)
     EXPECT_EQ(playTimeText(3'900'000), "1 h 05 min");
 }
 
-TEST(HistoryWindow, SpinsAxisStepsByWholeSpins)
+TEST(HistoryWindow, AxesStepByWholeSpinsAndCredits)
 {
     test::testApp();
-    for (const long long spins : {1LL, 3LL, 7LL, 200LL}) {
+    // -1: nothing played yet, an empty chart.
+    for (const long long spins : {-1LL, 1LL, 3LL, 7LL, 200LL}) {
         HistoryView view;
         for (long long spin = 0; spin <= spins; ++spin)
             view.report.balance.push_back({spin, 0, -spin, false, false, false});
         TestHistoryWindow window;
         window.showHistory(view);
-        const auto *axis =
-            qobject_cast<QValueAxis *>(window.chartView()->chart()->axes(Qt::Horizontal).value(0));
-        ASSERT_NE(axis, nullptr);
-        const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
-        EXPECT_GE(step, 1.0) << spins << " spins";
-        EXPECT_DOUBLE_EQ(step, std::round(step)) << spins << " spins";
+        for (const Qt::Orientation side : {Qt::Horizontal, Qt::Vertical}) {
+            const auto *axis = qobject_cast<QValueAxis *>(window.chartView()->chart()->axes(side).value(0));
+            ASSERT_NE(axis, nullptr);
+            const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+            EXPECT_GE(step, 1.0) << spins << " spins, side " << side;
+            EXPECT_DOUBLE_EQ(step, std::round(step)) << spins << " spins, side " << side;
+        }
     }
 }
 
