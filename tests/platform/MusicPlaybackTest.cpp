@@ -467,6 +467,27 @@ TEST(MusicRenderer, RefusesWhatItCannotRenderAndLeavesNoFile)
     EXPECT_TRUE(fs::is_empty(dir)) << "a refused piece left a file";
     EXPECT_EQ(run(good), 0);
     EXPECT_TRUE(fs::exists(dir / "out.flac"));
+    fs::remove(dir / "out.flac");
+
+    // Stopped halfway (the game quitting), it leaves nothing, not even its half-written file.
+    const fs::path longPiece =
+        fs::temp_directory_path() / ("varnholt-long-" + std::to_string(::getpid()) + ".mid");
+    const Bytes longBytes = chordPiece(3000);
+    std::ofstream(longPiece, std::ios::binary)
+        .write(reinterpret_cast<const char *>(longBytes.data()),
+               static_cast<std::streamsize>(longBytes.size()));
+    QProcess stopped;
+    stopped.setStandardInputFile(QString::fromStdString(longPiece.string()));
+    stopped.start(VARNHOLT_MUSIC_RENDERER, {QString::fromStdString(findGeneralMidiSoundFont()),
+                                            QString::fromStdString((dir / "out.flac").string())});
+    for (int wait = 0; wait < 3000 && fs::is_empty(dir); ++wait)
+        QThread::msleep(10);
+    ASSERT_FALSE(fs::is_empty(dir)) << "the renderer never began its file";
+    stopped.terminate();
+    ASSERT_TRUE(stopped.waitForFinished(30000));
+    EXPECT_NE(stopped.exitCode(), 0);
+    EXPECT_TRUE(fs::is_empty(dir)) << "a stopped render left a file";
+    fs::remove(longPiece);
     fs::remove_all(dir);
 }
 

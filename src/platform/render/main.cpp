@@ -1,6 +1,6 @@
 // Renders one piece of the game's music ahead, into the music cache, so the game can play it
 // again and again without synthesizing it live. The game starts this program at low priority
-// the first time a piece plays and hands it the piece on standard input:
+// for each piece not yet in the cache and hands it the piece on standard input:
 //
 //     varnholt-slots-music SOUNDFONT OUTPUT.flac < piece.mid
 //
@@ -19,6 +19,7 @@
 #include <fluidsynth.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -37,7 +38,21 @@ namespace {
 
 using namespace varnholt;
 
-volatile std::sig_atomic_t stopAsked = 0;
+// The half-written file's name, for the stop signal to remove it once it is whole.
+char partialPath[4096] = {};
+volatile std::sig_atomic_t partialNamed = 0;
+
+// The game asks a renderer to stop when it quits, and waits for it: loading the soundfont or
+// finishing a FLAC block would hold the player's exit for a second or more, so the stop ends the
+// program at once, leaving no half-written file. Only async-signal-safe calls here.
+void stopNow(int)
+{
+    if (partialNamed != 0)
+        ::unlink(partialPath);
+    static const char said[] = "varnholt-slots-music: stopped\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, said, sizeof said - 1);
+    ::_exit(1);
+}
 
 int fail(const std::string &message)
 {
@@ -82,7 +97,7 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
     constexpr int kBlock = 4096;
     std::vector<std::int16_t> samples(kBlock * sdlaudio::kChannels);
     bool written = true;
-    for (long long done = 0; done < frames && written && !stopAsked; done += kBlock) {
+    for (long long done = 0; done < frames && written; done += kBlock) {
         const int count = static_cast<int>(std::min<long long>(kBlock, frames - done));
         fluid_synth_write_s16(synth.synth, count, samples.data(), 0, 2, samples.data(), 1, 2);
         written = sf_writef_short(file, samples.data(), count) == count;
@@ -91,16 +106,16 @@ int render(const std::string &soundFont, long long frames, const std::vector<std
     // silent block is left out.
     constexpr int kTailBlock = 512;
     const long long tailLimit = static_cast<long long>(kMaxTailSeconds) * sdlaudio::kRate;
-    for (long long tail = 0; tail < tailLimit && written && !stopAsked; tail += kTailBlock) {
+    for (long long tail = 0; tail < tailLimit && written; tail += kTailBlock) {
         fluid_synth_write_s16(synth.synth, kTailBlock, samples.data(), 0, 2, samples.data(), 1, 2);
         if (fallenSilent(samples.data(), kTailBlock))
             break;
         written = sf_writef_short(file, samples.data(), kTailBlock) == kTailBlock;
     }
-    written = sf_close(file) == 0 && written && !stopAsked;
+    written = sf_close(file) == 0 && written;
     delete_fluid_player(player);
     freeGameSynth(synth);
-    return written ? 0 : fail(stopAsked ? "stopped" : "cannot write " + output.path);
+    return written ? 0 : fail("cannot write " + output.path);
 }
 
 } // namespace
@@ -116,7 +131,7 @@ int main(int argc, char **argv)
 
     // The game is playing meanwhile; it comes first.
     ::setpriority(PRIO_PROCESS, 0, 10);
-    std::signal(SIGTERM, [](int) { stopAsked = 1; });
+    std::signal(SIGTERM, stopNow);
     // A game that ends (even killed) takes its renderer with it.
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 
@@ -140,6 +155,10 @@ int main(int argc, char **argv)
     NewFile partial = createFileBeside(output, ".part");
     if (!partial.descriptor.valid())
         return fail("cannot create a file beside " + output);
+    if (partial.path.size() < sizeof partialPath) {
+        std::copy(partial.path.begin(), partial.path.end(), partialPath);
+        partialNamed = 1;
+    }
     const int status = render(soundFont, frames, bytes, partial);
     if (status != 0) {
         ::unlink(partial.path.c_str());
