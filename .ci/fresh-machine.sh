@@ -39,7 +39,7 @@ cleanUp() {
   for point in $(findmnt -rn -o TARGET | grep -F "$work/" | sort -r); do
     umount -l "$point" 2>/dev/null || true
   done
-  if findmnt -rn -o TARGET | grep -qF "$work/"; then
+  if findmnt -rn -o TARGET | grep -F "$work/" >/dev/null; then
     echo "fresh-machine.sh: left $work (still mounted)" >&2
   else
     rm -rf "$work"
@@ -162,7 +162,7 @@ step=$(date +%s)
 logged "$rootB" installing "apt-get update && apt-get install -y /root/$(basename "${debs[0]}")"
 elapsed "installing the package" "$step"
 startOffscreen "$rootB" /usr/games/varnholt-slots
-inRoot "$rootB" "ldconfig -p | grep -q 'libcups.so.2 ' || { echo 'FAIL: the print client (libcups.so.2) is not installed'; exit 1; }"
+inRoot "$rootB" "ldconfig -p | grep 'libcups.so.2 ' >/dev/null || { echo 'FAIL: the print client (libcups.so.2) is not installed'; exit 1; }"
 # The display and key tools come after the start above, so they cannot hide a missing library.
 logged "$rootB" display-tools "apt-get install -y xvfb xdotool"
 playSpin "$rootB" /usr/games/varnholt-slots

@@ -14,7 +14,7 @@ module="$programDir/modules/varnholt-slots-history.so"
 if [ ! -f "$module" ]; then
   fail "no History window module in $programDir/modules"
 else
-  nm -D --defined-only "$module" | grep -qw varnholtHistoryModuleVersion ||
+  nm -D --defined-only "$module" | grep -w varnholtHistoryModuleVersion >/dev/null ||
     fail "the History window module does not say which version it is"
 fi
 for f in "$source_dir"/assets/beside/*; do
