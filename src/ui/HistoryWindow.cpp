@@ -74,9 +74,10 @@ void setFigure(QLabel *label, const QString &text)
     label->setFixedSize((needed / kRoom + 1) * kRoom, label->sizeHint().height());
 }
 
-QGroupBox *group(const QString &title, QLayout *content)
+// In the window from the start, so the Tab order can name the figures inside.
+QGroupBox *group(QWidget *window, const QString &title, QLayout *content)
 {
-    auto *box = new QGroupBox(title);
+    auto *box = new QGroupBox(title, window);
     box->setLayout(content);
     return box;
 }
@@ -140,9 +141,9 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     auto *winsLayout = new QVBoxLayout;
     winsLayout->addWidget(bestWins_);
     auto *figures = new QHBoxLayout;
-    figures->addWidget(group(tr("Best wins"), winsLayout), 1);
+    figures->addWidget(group(this, tr("Best wins"), winsLayout), 1);
     //: A group's title (noun): figures of the time and spins played.
-    figures->addWidget(group(tr("Play"), play), 1);
+    figures->addWidget(group(this, tr("Play"), play), 1);
 
     returns_ = makePlainLabel(this);
     returns_->setWordWrap(true);
@@ -154,8 +155,9 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     auto *fairness = new QVBoxLayout;
     fairness->addWidget(returns_);
     fairness->addWidget(verdict_);
+    QGroupBox *fairnessBox = group(this, tr("Is it fair?"), fairness);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     export_ = buttons->addButton(tr("&Export…"), QDialogButtonBox::ActionRole);
     clear_ = buttons->addButton(tr("C&lear…"), QDialogButtonBox::ActionRole);
@@ -199,7 +201,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : HistoryDialog(parent)
     layout->addLayout(scopeRow);
     layout->addWidget(chartView_, 1);
     layout->addLayout(figures);
-    layout->addWidget(group(tr("Is it fair?"), fairness));
+    layout->addWidget(fairnessBox);
     layout->addWidget(buttons);
     resize(760, 560);
     showHistory({});
